@@ -40,21 +40,27 @@ double Val(const QString& s);
 QString Str(double v);
 QString Str(qint64 v);
 QString Str(Currency v);
+inline QString Str(int v) { return Str(qint64(v)); }
+inline QString Str(long v) { return Str(qint64(v)); }
+QString Str(const Variant& v);   // by the variant's type; Null raises 94
 
 // IsNumeric: optional blanks, an optional sign, digits with at most one regional
 // decimal separator (grouping separators between digits allowed); nothing else
 // (no exponent, no hex). Non-text variants: numbers are numeric, Empty is numeric.
 bool IsNumeric(const QString& s);
 bool IsNumeric(const Variant& v);
+inline bool IsNumeric(const char* s) { return IsNumeric(QString::fromUtf8(s)); }
 // IsDate: day/month with an optional 2- or 4-digit year (missing year: this year by
 // the program clock) and an optional time hh:mm[:ss]; or ISO yyyy-mm-dd[ hh:mm[:ss]].
 // Separators "/", "-" or "." for day-first dates.
 bool IsDate(const QString& s);
 bool IsDate(const Variant& v);
+inline bool IsDate(const char* s) { return IsDate(QString::fromUtf8(s)); }
 // Parses what IsDate accepts; returns false otherwise. Two-digit years: 00-29 are
 // 2000-2029, 30-99 are 1930-1999 (VB's window).
 bool ParseDate(const QString& s, QDateTime& out);
 QDateTime CDate(const QString& s);   // raises 13 when not a date
+inline QDateTime CDate(const char* s) { return CDate(QString::fromUtf8(s)); }
 
 // Format with the patterns the system uses: date patterns (d dd m mm yy yyyy h hh
 // n nn mm-after-hh ss, in any case of letters, "/" ":" and blanks literal),

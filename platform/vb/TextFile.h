@@ -27,5 +27,8 @@ bool WriteLines(const QString& path, const QStringList& lines);
 // whole record.
 bool ReadRecord(const QString& path, int size, int number, QByteArray& record);
 int RecordCount(const QString& path, int size);   // whole records only
+// Writes record n (1-based), padded with blanks or cut to `size` bytes, creating the
+// file; missing records before it are filled with blanks. False on failure.
+bool WriteRecord(const QString& path, int size, int number, const QByteArray& record);
 
 } // namespace vb

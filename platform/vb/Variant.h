@@ -25,6 +25,8 @@ public:
     Variant(bool v) : v_(v) {}
     Variant(qint16 v) : v_(v) {}               // Integer
     Variant(int v) : v_(qint32(v)) {}          // Long
+    Variant(long v) : Variant(static_cast<long long>(v)) {}
+    Variant(long long v);                      // Long, or Double beyond 32 bits
     Variant(double v) : v_(v) {}
     Variant(Currency v) : v_(v) {}
     Variant(const QDateTime& v) : v_(NaiveDate(v)) {}
