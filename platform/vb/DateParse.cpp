@@ -116,6 +116,8 @@ bool ParseDate(const QString& text, QDateTime& out)
                 year = y;
             else
                 return false;
+        } else if (sep == QLatin1Char('.')) {
+            return false;   // "15.5" is a number, not the 15th of May
         } else {
             year = App::Now().date().year();
         }

@@ -52,7 +52,7 @@ bool IsNumeric(const Variant& v);
 inline bool IsNumeric(const char* s) { return IsNumeric(QString::fromUtf8(s)); }
 // IsDate: day/month with an optional 2- or 4-digit year (missing year: this year by
 // the program clock) and an optional time hh:mm[:ss]; or ISO yyyy-mm-dd[ hh:mm[:ss]].
-// Separators "/", "-" or "." for day-first dates.
+// Separators "/", "-" or "." for day-first dates ("." only with a year: "15.5" is no date).
 bool IsDate(const QString& s);
 bool IsDate(const Variant& v);
 inline bool IsDate(const char* s) { return IsDate(QString::fromUtf8(s)); }
