@@ -13,15 +13,16 @@ namespace testsupport {
 
 struct ShownPrompt {
     enum Kind { Message, Input, Form, File, Date } kind = Message;
-    QString text;    // prompt text, or the form's objectName
+    QString text;    // prompt text; the form's objectName; the file filter; the initial date (dd/MM/yyyy)
     QString title;
     int style = 0;
 };
 
 class ScriptedOperator : public ui::Operator {
 public:
-    // Installs itself as the current operator; the destructor puts the Qt one back
-    // and fails the running test when expected prompts were left unused.
+    // Installs itself as the current operator; the destructor puts back the one that
+    // was in charge before (the Qt one normally) and fails the running test when
+    // expected prompts were left unused.
     ScriptedOperator();
     ~ScriptedOperator() override;
 
@@ -30,7 +31,7 @@ public:
     ScriptedOperator& expectMsgBox(const QString& textPart, int answer,
                                    const QString& title = QString(), int style = -1);
     ScriptedOperator& expectInputBox(const QString& textPart, const QString& answer);
-    // Expect a modal form with this objectName; `script` fills it and returns the
+    // Expect a modal form with exactly this objectName; it is shown (offscreen), then `script` fills it and returns the
     // result code the modal show hands back (it may also call accept()/reject()/hide()).
     ScriptedOperator& expectForm(const QString& objectName, std::function<int(QDialog&)> script);
     ScriptedOperator& expectOpenFile(const QString& answer);
@@ -60,6 +61,7 @@ private:
     Expectation take(ShownPrompt::Kind kind, const QString& text, const QString& title, int style);
     QList<Expectation> queue_;
     QList<ShownPrompt> shown_;
+    ui::Operator* previous_ = nullptr;
     bool checkedAtEnd_ = false;
 };
 

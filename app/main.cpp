@@ -1,0 +1,26 @@
+// The program's entry: the Qt application, VB's command line, then the main window.
+#include "platform/vb/App.h"
+
+#include <QApplication>
+#include <QMainWindow>
+#include <QStringList>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("RecepcionMutuales"));
+
+    // VB's Command: the arguments after the program name, joined by blanks.
+    QStringList args;
+    for (int i = 1; i < argc; ++i)
+        args << QString::fromLocal8Bit(argv[i]);
+    vb::App::SetCommandFromArgs(args);
+
+    // Until the reception form lands, an empty main window.
+    QMainWindow window;
+    window.setObjectName(QStringLiteral("frmPrincipal"));
+    window.setWindowTitle(QStringLiteral("Recepción de Mutuales"));
+    window.resize(1024, 700);
+    window.show();
+    return app.exec();
+}
