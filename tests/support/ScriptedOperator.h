@@ -31,8 +31,9 @@ public:
     ScriptedOperator& expectMsgBox(const QString& textPart, int answer,
                                    const QString& title = QString(), int style = -1);
     ScriptedOperator& expectInputBox(const QString& textPart, const QString& answer);
-    // Expect a modal form with exactly this objectName; it is shown (offscreen), then `script` fills it and returns the
-    // result code the modal show hands back (it may also call accept()/reject()/hide()).
+    // Expect a modal form with exactly this objectName. The form is shown (offscreen),
+    // then `script` fills it and returns the result code the modal show hands back
+    // (it may also call accept()/reject()/hide()); the form ends hidden.
     ScriptedOperator& expectForm(const QString& objectName, std::function<int(QDialog&)> script);
     ScriptedOperator& expectOpenFile(const QString& answer);
     ScriptedOperator& expectDate(const QDate& answer);
