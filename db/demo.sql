@@ -1,0 +1,259 @@
+-- Datos de demostración: Farmacia San Martín S.R.L. (Córdoba), que recibe las
+-- órdenes de las mutuales de sus afiliados y luego las factura a cada mutual.
+-- Se carga después de schema.sql.
+
+------------------------------------------------------------------------------
+-- Usuarios y menú
+------------------------------------------------------------------------------
+
+INSERT INTO ta_usuarios (Nombre, NombreCompleto, Administrador, UNegocio, sucot, letot, Email, Activo) VALUES
+    ('Vandrel', 'Administrador del sistema', 1, '   1', NULL, NULL, 'sistemas@farmaciasanmartin.com.ar', 1),
+    ('mgomez',  'Gómez, María Laura',        0, '   2', NULL, NULL, 'mgomez@farmaciasanmartin.com.ar',  1);
+
+INSERT INTO TA_MENU (Clave, Nombre, Proceso, Padre, Orden) VALUES
+    ('CB04',   'Caja y Bancos',          NULL,                NULL,   4),
+    ('CB0412', 'Recepción de Mutuales',  'RecepcionMutuales', 'CB04', 12);
+
+INSERT INTO TA_TAREAS (USUARIO, TAREA) VALUES
+    ('Vandrel', 'CB04'),
+    ('Vandrel', 'CB0412'),
+    ('mgomez',  'CB04'),
+    ('mgomez',  'CB0412');
+
+------------------------------------------------------------------------------
+-- Configuración
+------------------------------------------------------------------------------
+
+INSERT INTO TA_CONFIGURACION (CLAVE, VALOR, VALORAUX, GRUPO, POLITICANEGOCIO, DESCRIPCION) VALUES
+    -- Empresa
+    ('NOMBRE',     'Farmacia San Martín S.R.L.', '', 'Empresa', 0, 'Razón social'),
+    ('CALLE',      'Av. General Paz',            '', 'Empresa', 0, 'Calle del domicilio'),
+    ('NUMERO',     '1234',                       '', 'Empresa', 0, 'Número del domicilio'),
+    ('PISO',       'PB',                         '', 'Empresa', 0, 'Piso y departamento'),
+    ('LOCALIDAD',  'Córdoba (5000)',             '', 'Empresa', 0, 'Localidad y código postal'),
+    ('CONDIVA',    '1',                          '', 'Empresa', 0, 'Condición de IVA de la empresa (1 Responsable Inscripto)'),
+    -- Recepción de mutuales
+    ('TCMUTUALES',              'MUT',    '', 'Caja y Bancos', 0, 'Tipo de comprobante de los asientos de recepción de mutuales'),
+    ('CUENTAMUTUALESAFACTURAR', '1104',   '', 'Caja y Bancos', 0, 'Cuenta al debe: mutuales a facturar'),
+    ('CUENTAMUTUALESAIMPUTAR',  'MUTIMP', '', 'Caja y Bancos', 0, 'Cuenta al haber: mutuales a imputar (código opcional)'),
+    -- Generales
+    ('CANTIDADDECIMALES',    '2',   '', 'General', 0, 'Decimales de los importes'),
+    ('SS_CONFIDENCIALIDAD',  'NO',  '', 'General', 0, 'Restringe cuentas y asientos a los usuarios que no son administradores'),
+    ('PERIODO',              '2026','', 'General', 0, 'Ejercicio contable en curso'),
+    ('UTILIZARFECHADIA',     'NO',  '', 'General', 0, 'Usa la fecha operativa en lugar de la del servidor'),
+    ('SEPARADORHORA',        ':',   '', 'General', 0, 'Separador de horas y minutos'),
+    ('THEME',                '1',   '', 'General', 0, 'Estilo de los formularios'),
+    ('RAZONSOCIALPORUNEG',   'NO',  '', 'General', 0, 'Una razón social por unidad de negocio'),
+    ('MADERERA',             'NO',  '', 'General', 0, 'Maneja medidas de maderera'),
+    ('MAD_TIRAS',            '',    '', 'General', 0, 'Unidad de tiras de maderera'),
+    -- Consultas
+    ('TOPCONSART',              '1000',     '', 'Consultas', 0, 'Máximo de filas de las consultas'),
+    ('USACONSULTALIKE',         'NO',       '', 'Consultas', 0, 'Busca por contenido en lugar de por comienzo'),
+    ('MOSTRARSTOCKENCONSULTAS', 'NO',       '', 'Consultas', 0, 'Colorea los artículos según su existencia'),
+    ('STK_NIVEL1',              '32768',    '', 'Consultas', 0, 'Color: con stock y sin punto de pedido'),
+    ('STK_NIVEL2',              '16711680', '', 'Consultas', 0, 'Color: stock sobre el punto de pedido'),
+    ('STK_NIVEL3',              '255',      '', 'Consultas', 0, 'Color: stock bajo el punto de pedido'),
+    ('STK_NIVEL4',              '8421504',  '', 'Consultas', 0, 'Color: sin stock'),
+    ('NOM_PCLASE1',             'Público',  '', 'Consultas', 0, 'Nombre de la lista de precios 1'),
+    ('NOM_PCLASE2',             'Mutuales', '', 'Consultas', 0, 'Nombre de la lista de precios 2'),
+    -- Comprobantes y stock
+    ('PIVA',                            '21',   '', 'Comprobantes', 0, 'Tasa general de IVA'),
+    ('PIVAREC',                         '10.5', '', 'Comprobantes', 0, 'Tasa reducida de IVA'),
+    ('LENDESCRIPCION',                  '60',   '', 'Comprobantes', 0, 'Largo máximo de la descripción de un renglón'),
+    ('ASIENTOSXSTOCK',                  'NO',   '', 'Comprobantes', 0, 'Genera asientos por los movimientos de stock'),
+    ('PRECIOSFINALES',                  'NO',   '', 'Comprobantes', 0, 'Los precios incluyen IVA'),
+    ('DESCARGASTOCKREMITOS',            'NO',   '', 'Comprobantes', 0, 'Los remitos descargan stock'),
+    ('ENTREGAPARCIALREMITO',            'NO',   '', 'Comprobantes', 0, 'Permite entregas parciales de pedidos'),
+    ('PIDEDEPOSITOENCPTES',             'NO',   '', 'Comprobantes', 0, 'Pide el depósito en cada renglón'),
+    ('CONFIRMAUDEQUIV',                 'NO',   '', 'Comprobantes', 0, 'Pide unidad equivalente en cada renglón'),
+    ('USA_STK_STOCK_UDKG',              'NO',   '', 'Stock', 0, 'Controla el stock en unidades y kilos'),
+    ('UNIDADDEMEDIDA_M3',               'M3',   '', 'Stock', 0, 'Unidad de metros cúbicos'),
+    ('UNIDADDEMEDIDA_BL',               'BL',   '', 'Stock', 0, 'Unidad de bultos'),
+    ('UNIDADDEMEDIDA_KG',               'KG',   '', 'Stock', 0, 'Unidad de kilogramos'),
+    ('DEPOSITODEFAULT',                 '1',    '', 'Stock', 0, 'Depósito por defecto'),
+    ('MOTIVOSTOCKDEFAULT',              '1',    '', 'Stock', 0, 'Motivo de stock por defecto'),
+    ('ASIGNACIONAUTOMATICADELOTEING',   'NO',   '', 'Stock', 0, 'Asigna lote automático en los ingresos'),
+    ('ASIGNACIONAUTOMATICADELOTEINGOP', 'NO',   '', 'Stock', 0, 'Asigna lote automático en las órdenes de producción'),
+    ('TALLESHABILITADOS',               'S,M,L,XL',             '', 'Stock', 0, 'Talles ofrecidos'),
+    ('COLORESHABILITADOS',              'BLANCO,NEGRO,CELESTE', '', 'Stock', 0, 'Colores ofrecidos');
+
+------------------------------------------------------------------------------
+-- Contabilidad
+------------------------------------------------------------------------------
+
+INSERT INTO MV_EJERCICIOS (Periodo, Descripcion, [FECHA DESDE], [FECHA HASTA], Cerrado) VALUES
+    (2026, 'Ejercicio 2026', '2026-01-01 00:00:00', '2026-12-31 00:00:00', 0),
+    (2027, 'Ejercicio 2027', '2027-01-01 00:00:00', '2027-12-31 00:00:00', 0);
+
+INSERT INTO V_TA_UNIDADNEGOCIO (Codigo, Descripcion, RazonSocial, Domicilio, CUIT) VALUES
+    ('   1', 'Casa Central',           'Farmacia San Martín S.R.L.', 'Av. General Paz 1234, Córdoba',  '30-71234567-9'),
+    ('   2', 'Sucursal Nueva Córdoba', 'Farmacia San Martín S.R.L.', 'Bv. San Juan 845, Córdoba',      '30-71234567-9');
+
+INSERT INTO MA_CUENTAS (Codigo, CodigoOpcional, Descripcion, Titulo, TipoVista, Nivel, Contacto, Domicilio, Localidad, Telefono, CUIT, CondicionIva, Dada_De_Baja) VALUES
+    ('1',      NULL,     'ACTIVO',                                    1, 'CO', 1, NULL, NULL, NULL, NULL, NULL, NULL, 0),
+    ('11',     NULL,     'ACTIVO CORRIENTE',                          1, 'CO', 2, NULL, NULL, NULL, NULL, NULL, NULL, 0),
+    ('1101',   'CAJA',   'Caja',                                      0, 'CB', 3, NULL, NULL, NULL, NULL, NULL, NULL, 0),
+    ('1102',   'BNA',    'Banco de la Nación Argentina Cta. Cte.',    0, 'CB', 3, NULL, NULL, NULL, NULL, NULL, NULL, 0),
+    ('1103',   NULL,     'CRÉDITOS POR VENTAS',                       1, 'CO', 3, NULL, NULL, NULL, NULL, NULL, NULL, 0),
+    ('110301', 'MPOL',   'Mutual Policial de Córdoba',                0, 'CL', 4, 'Sr. Ricardo Funes', 'Av. Colón 2150', 'Córdoba', '0351-4235566', '30-54678123-4', '1', 0),
+    ('110302', 'AMEP',   'Asociación Mutual de Empleados Públicos',   0, 'CL', 4, 'Sra. Silvia Ledesma', 'Rivadavia 86', 'Córdoba', '0351-4221847', '30-60987456-2', '4', 0),
+    ('110303', 'MDOC',   'Mutual Docente Provincial',                 0, 'CL', 4, 'Lic. Pablo Aguirre', 'Duarte Quirós 540', 'Córdoba', '0351-4119020', '30-62345871-5', '4', 0),
+    ('1104',   'MUTFAC', 'Mutuales a Facturar',                       0, 'CM', 3, NULL, NULL, NULL, NULL, NULL, NULL, 0),
+    ('1105',   'MERC',   'Mercaderías de Reventa',                    0, 'CO', 3, NULL, NULL, NULL, NULL, NULL, NULL, 0),
+    ('2',      NULL,     'PASIVO',                                    1, 'CO', 1, NULL, NULL, NULL, NULL, NULL, NULL, 0),
+    ('21',     NULL,     'PASIVO CORRIENTE',                          1, 'CO', 2, NULL, NULL, NULL, NULL, NULL, NULL, 0),
+    ('2101',   NULL,     'PROVEEDORES',                               1, 'CO', 3, NULL, NULL, NULL, NULL, NULL, NULL, 0),
+    ('210101', 'DSUD',   'Droguería del Sud S.A.',                    0, 'PR', 4, 'Depto. Créditos', 'Ruta 9 km 695', 'Córdoba', '0351-4960100', '30-50123456-7', '1', 0),
+    ('2102',   'MUTIMP', 'Mutuales a Imputar',                        0, 'CM', 3, NULL, NULL, NULL, NULL, NULL, NULL, 0),
+    ('2103',   NULL,     'REMUNERACIONES A PAGAR',                    1, 'CO', 3, NULL, NULL, NULL, NULL, NULL, NULL, 0),
+    ('210301', 'L0012',  'Pérez, Juan Carlos (legajo 12)',            0, 'PE', 4, NULL, NULL, NULL, NULL, NULL, NULL, 0),
+    ('4',      NULL,     'RESULTADOS POSITIVOS',                      1, 'CO', 1, NULL, NULL, NULL, NULL, NULL, NULL, 0),
+    ('4101',   'VTAS',   'Ventas de Mercaderías',                     0, 'CO', 2, NULL, NULL, NULL, NULL, NULL, NULL, 0),
+    ('5',      NULL,     'RESULTADOS NEGATIVOS',                      1, 'CO', 1, NULL, NULL, NULL, NULL, NULL, NULL, 0),
+    ('5101',   'CMV',    'Costo de Mercaderías Vendidas',             0, 'CO', 2, NULL, NULL, NULL, NULL, NULL, NULL, 0);
+
+INSERT INTO TA_CCOSTO (CODIGO, DESCRIPCION) VALUES
+    ('01', 'Administración'),
+    ('02', 'Atención al público');
+
+INSERT INTO MA_SUBDIARIOS (CODIGO, Descripcion) VALUES
+    ('MUT ', 'Subdiario de Mutuales'),
+    ('VTA ', 'Subdiario de Ventas'),
+    ('STK ', 'Subdiario de Stock');
+
+INSERT INTO MA_SUBDIARIOSCOMPROBANTES (TC, Subdiario) VALUES
+    ('MUT ', 'MUT '),
+    ('FC  ', 'VTA '),
+    ('NC  ', 'VTA '),
+    ('CMV ', 'STK ');
+
+------------------------------------------------------------------------------
+-- Tipos de comprobante y talonarios
+------------------------------------------------------------------------------
+
+INSERT INTO V_TA_CPTE (CODIGO, TALONARIO, DESCRIPCION, LETRAS,
+                       X_ULTIMO_NRO, X_NRO_DESDE, X_NRO_HASTA, X_SUC_DEFAULT,
+                       Modificanumeracion, Externo, UNEGOCIO, SISTEMA, ES, Signo, DebeHaber)
+VALUES
+    ('MUT ', 1, 'Recepción de Mutuales', 'X', 5, 1, 99999999, 1, 0, 0, NULL, 'Contable', NULL, NULL, 'D'),
+    ('CMV ', 1, 'Costo de Mercaderías Vendidas', 'X', 1, 1, 99999999, 1, 0, 0, NULL, 'Contable', NULL, NULL, 'D');
+
+INSERT INTO V_TA_CPTE (CODIGO, TALONARIO, DESCRIPCION, LETRAS,
+                       A_ULTIMO_NRO, A_NRO_DESDE, A_NRO_HASTA, A_SUC_DEFAULT,
+                       B_ULTIMO_NRO, B_NRO_DESDE, B_NRO_HASTA, B_SUC_DEFAULT,
+                       Modificanumeracion, Externo, UNEGOCIO, SISTEMA, ES, Signo, DebeHaber)
+VALUES
+    ('FC  ', 1, 'Factura',          'AB', 126, 1, 99999999, 1, 3418, 1, 99999999, 1, 0, 0, NULL, 'VENTAS', 'S', 1,  'D'),
+    ('NC  ', 1, 'Nota de Crédito',  'AB',   4, 1, 99999999, 1,   37, 1, 99999999, 1, 0, 0, NULL, 'VENTAS', 'E', -1, 'H');
+
+INSERT INTO V_TA_CPTE (CODIGO, TALONARIO, DESCRIPCION, LETRAS,
+                       R_ULTIMO_NRO, R_NRO_DESDE, R_NRO_HASTA, R_SUC_DEFAULT,
+                       X_ULTIMO_NRO, X_NRO_DESDE, X_NRO_HASTA, X_SUC_DEFAULT,
+                       Modificanumeracion, Externo, UNEGOCIO, SISTEMA, ES, Signo, DebeHaber)
+VALUES
+    ('RM  ', 1, 'Remito',           'RX', 58, 1, 99999999, 1, 1, 1, 99999999, 1, 0, 0, NULL, 'VENTAS', 'S', NULL, NULL),
+    ('SI  ', 1, 'Stock Inicial',    'X',   0, 0, 0,        0, 2, 1, 99999999, 1, 0, 0, NULL, 'STOCK',  'E', NULL, NULL);
+
+-- Números ya emitidos de los asientos de recepción de mutuales.
+INSERT INTO V_MV_CTROL_CPTE (TC, SUCURSAL, NUMERO, LETRA) VALUES
+    ('MUT ', '0001', '00000001', 'X'),
+    ('MUT ', '0001', '00000002', 'X'),
+    ('MUT ', '0001', '00000003', 'X'),
+    ('MUT ', '0001', '00000004', 'X');
+
+INSERT INTO TA_CONFIG_IMP_CPTE (TC, LETRA, CANTLINEAS, Formulario) VALUES
+    ('FC  ', 'A', 30, 'FacturaA'),
+    ('FC  ', 'B', 30, 'FacturaB');
+
+------------------------------------------------------------------------------
+-- Tablas auxiliares, artículos y stock
+------------------------------------------------------------------------------
+
+INSERT INTO V_TA_UNIDAD (IdUnidad, Nombre, Descripcion) VALUES
+    ('UN  ', 'Unidad',     'Unidad'),
+    ('CAJA', 'Caja',       'Caja'),
+    ('KG  ', 'Kilogramo',  'Kilogramo');
+
+INSERT INTO V_TA_DEPOSITO (IdDeposito, Descripcion, UnidadNegocio, Domicilio) VALUES
+    ('   1', 'Depósito Casa Central',   '   1', 'Av. General Paz 1234'),
+    ('   2', 'Depósito Nueva Córdoba',  '   2', 'Bv. San Juan 845');
+
+INSERT INTO V_TA_CAJAS (IdCaja, Descripcion, UNEGOCIO, CuentaContable) VALUES
+    ('   1', 'Caja Casa Central',   '   1', '1101'),
+    ('   2', 'Caja Nueva Córdoba',  '   2', '1101');
+
+INSERT INTO V_TA_FAMILIAS (IdFamilia, Descripcion) VALUES
+    ('01',   'Medicamentos'),
+    ('0101', 'Analgésicos'),
+    ('0102', 'Antibióticos'),
+    ('02',   'Perfumería');
+
+INSERT INTO V_ta_Rubros (IdRubro, Descripcion) VALUES
+    ('MED', 'Medicamentos'),
+    ('PER', 'Perfumería');
+
+INSERT INTO V_TA_TipoArticulo (IdTipo, Tipo, Descripcion) VALUES
+    ('VL', 'VL', 'Venta libre'),
+    ('BR', 'BR', 'Venta bajo receta');
+
+INSERT INTO V_TA_MOTIVOSTOCK (IDMOTIVOSTOCK, Descripcion, CuentaContable) VALUES
+    ('   1', 'Stock inicial',       '1105'),
+    ('   2', 'Venta de mercadería', '5101');
+
+INSERT INTO V_TA_MotivoVta (IdMotivoVta, Descripcion) VALUES
+    ('   1', 'Venta mostrador');
+
+INSERT INTO V_TA_Input_Ventas (IdMotivoVta, CUENTA_VENTAS, COSTO_MERCADERIA) VALUES
+    ('   1', '4101', '5101');
+
+INSERT INTO V_TA_VENDEDORES (IDVENDEDOR, NOMBRE, Comision) VALUES
+    ('   1', 'Mostrador Casa Central', 0);
+
+INSERT INTO V_MA_ARTICULOS (IDARTICULO, DESCRIPCION, Descripabrev, IDUNIDAD, IdFamilia, IdRubro, idTipo,
+                            Presentacion, TasaIVA, Costo, PRECIO1, PRECIO2, PUNTOPEDIDO, codigobarra,
+                            CuentaContable, cuentacontableC) VALUES
+    ('IBU400',  'Ibuprofeno 400 mg x 20 comprimidos',  'IBUPROF 400', 'UN  ', '0101', 'MED', 'VL', 'Caja x 20', 21, 1850,  3290, 2960, 20, '7790001000011', '4101', '1105'),
+    ('AMO500',  'Amoxicilina 500 mg x 16 comprimidos', 'AMOXI 500',   'UN  ', '0102', 'MED', 'BR', 'Caja x 16', 21, 2740,  4980, 4480, 10, '7790001000028', '4101', '1105'),
+    ('ALCGEL',  'Alcohol en gel 250 ml',               'ALC GEL 250', 'UN  ', '02',   'PER', 'VL', 'Frasco',    21,  920,  1650, 1650,  0, '7790001000035', '4101', '1105');
+
+INSERT INTO V_MV_STOCK (TC, IdComprobante, IdComplemento, Secuencia, Fecha, IdCaja, IdDeposito, IdPosicion,
+                        IdArticulo, Descripcion, IdUnidad, Cantidad, CantidadUD, IdUnidadBase, IdMotivoStock,
+                        Costo, Tc_Origen, IdComprobante_Origen, EQUIV_UDBASE, UNEGOCIO, ARTMONEDA, ARTCOTIZACION)
+VALUES
+    ('SI  ', '000100000001X', 0, 1, '2026-11-30 00:00:00', '   1', '   1', '', 'IBU400', 'Ibuprofeno 400 mg x 20 comprimidos',  'UN  ', 120, 120, 'UN  ', '   1', 1850, NULL, NULL, 1, '   1', '   1', 1),
+    ('SI  ', '000100000001X', 0, 2, '2026-11-30 00:00:00', '   1', '   1', '', 'AMO500', 'Amoxicilina 500 mg x 16 comprimidos', 'UN  ',  60,  60, 'UN  ', '   1', 2740, NULL, NULL, 1, '   1', '   1', 1),
+    ('SI  ', '000100000001X', 0, 3, '2026-11-30 00:00:00', '   1', '   1', '', 'ALCGEL', 'Alcohol en gel 250 ml',               'UN  ',  45,  45, 'UN  ', '   1',  920, NULL, NULL, 1, '   1', '   1', 1);
+
+------------------------------------------------------------------------------
+-- Recepción de mutuales de diciembre de 2026
+------------------------------------------------------------------------------
+
+INSERT INTO V_MV_MUTUALES (ID, CUENTA, IDMUTUAL, IMPORTE, OBSERVACIONES, FECHACOMPROBANTE, FECHARECEPCION, USUARIO, UNEGOCIO, FACTURA, FECHAHORA_GRABACION) VALUES
+    (1, '110301', '0001-00045872', 18540.50, 'Órdenes de farmacia noviembre - 14 recetas', '2026-12-01 00:00:00', '2026-12-01 00:00:00', 'Vandrel', '   1', '000100000125A', '2026-12-01 09:42:10'),
+    (2, '110302', '0003-00012009',  7325.00, 'Recetas afiliados plan 40%',                 '2026-12-01 00:00:00', '2026-12-01 00:00:00', 'Vandrel', '   1', NULL,            '2026-12-01 09:47:55'),
+    (3, '110303', 'RD-2026-11874', 12990.75, 'Orden de compra de mutual',                  '2026-12-04 00:00:00', '2026-12-04 00:00:00', 'Vandrel', '   1', NULL,            '2026-12-04 11:05:31'),
+    (4, '110301', '0001-00046110',  4410.00, 'Recetas sucursal Nueva Córdoba',             '2026-12-07 00:00:00', '2026-12-07 00:00:00', 'mgomez',  '   2', NULL,            '2026-12-07 17:20:04');
+
+-- Asientos de la recepción: mutuales a facturar contra mutuales a imputar.
+INSERT INTO MV_ASIENTOS (Fecha, FechaSubDiario, VENCIMIENTO, Mes_Operativo, [NUMERO ASIENTO], Cuenta, Secuencia,
+                         CabImporte, [Debe-Haber], Importe, Periodo, TC, Sucursal, Numero, Letra, Tipo_Reg, Detalle,
+                         Moneda, USUARIO_LOGEADO, IdCajas, Unegocio, TC_Origen, Cpte_Origen, CuentaOrigen, FechaHora_Grabacion)
+VALUES
+    ('2026-12-01 00:00:00', '2026-12-01 00:00:00', '2026-12-01 00:00:00', 12, 1, '1104', 1, 18540.50, 'D', 18540.50, 2026, 'MUT', '0001', '00000001', 'X', 'MUT ', 'Órdenes de farmacia noviembre - 14 recetas', '1', 'Vandrel', '1', '   1', 'Mutl', '0001-00045872', '110301', '2026-12-01 09:42:10'),
+    ('2026-12-01 00:00:00', '2026-12-01 00:00:00', '2026-12-01 00:00:00', 12, 1, '2102', 2, 18540.50, 'H', 18540.50, 2026, 'MUT', '0001', '00000001', 'X', 'MUT ', 'Órdenes de farmacia noviembre - 14 recetas', '1', 'Vandrel', '1', '   1', 'Mutl', '0001-00045872', '110301', '2026-12-01 09:42:10'),
+    ('2026-12-01 00:00:00', '2026-12-01 00:00:00', '2026-12-01 00:00:00', 12, 2, '1104', 1,  7325.00, 'D',  7325.00, 2026, 'MUT', '0001', '00000002', 'X', 'MUT ', 'Recetas afiliados plan 40%', '1', 'Vandrel', '1', '   1', 'Mutl', '0003-00012009', '110302', '2026-12-01 09:47:55'),
+    ('2026-12-01 00:00:00', '2026-12-01 00:00:00', '2026-12-01 00:00:00', 12, 2, '2102', 2,  7325.00, 'H',  7325.00, 2026, 'MUT', '0001', '00000002', 'X', 'MUT ', 'Recetas afiliados plan 40%', '1', 'Vandrel', '1', '   1', 'Mutl', '0003-00012009', '110302', '2026-12-01 09:47:55'),
+    ('2026-12-04 00:00:00', '2026-12-04 00:00:00', '2026-12-04 00:00:00', 12, 3, '1104', 1, 12990.75, 'D', 12990.75, 2026, 'MUT', '0001', '00000003', 'X', 'MUT ', 'Orden de compra de mutual', '1', 'Vandrel', '1', '   1', 'Mutl', 'RD-2026-11874', '110303', '2026-12-04 11:05:31'),
+    ('2026-12-04 00:00:00', '2026-12-04 00:00:00', '2026-12-04 00:00:00', 12, 3, '2102', 2, 12990.75, 'H', 12990.75, 2026, 'MUT', '0001', '00000003', 'X', 'MUT ', 'Orden de compra de mutual', '1', 'Vandrel', '1', '   1', 'Mutl', 'RD-2026-11874', '110303', '2026-12-04 11:05:31'),
+    ('2026-12-07 00:00:00', '2026-12-07 00:00:00', '2026-12-07 00:00:00', 12, 4, '1104', 1,  4410.00, 'D',  4410.00, 2026, 'MUT', '0001', '00000004', 'X', 'MUT ', 'Recetas sucursal Nueva Córdoba', '1', 'mgomez', '2', '   2', 'Mutl', '0001-00046110', '110301', '2026-12-07 17:20:04'),
+    ('2026-12-07 00:00:00', '2026-12-07 00:00:00', '2026-12-07 00:00:00', 12, 4, '2102', 2,  4410.00, 'H',  4410.00, 2026, 'MUT', '0001', '00000004', 'X', 'MUT ', 'Recetas sucursal Nueva Córdoba', '1', 'mgomez', '2', '   2', 'Mutl', '0001-00046110', '110301', '2026-12-07 17:20:04');
+
+-- Factura a la Mutual Policial que tomó la recepción del 1 de diciembre.
+INSERT INTO V_MV_CPTE (TC, IDCOMPROBANTE, IdComplemento, FECHA, CUENTA, Nombre, CondicionIva, Importe, Moneda, Cotizacion,
+                       ANULADA, APROBADO, FINALIZADA, OBSERVACIONES, UNEGOCIO, USUARIO, FechaHora_Grabacion)
+VALUES
+    ('FC  ', '000100000125A', 0, '2026-12-05 00:00:00', '110301', 'Mutual Policial de Córdoba', '1', 18540.50, '   1', 1,
+     0, 1, 1, 'Facturación de órdenes de noviembre', '   1', 'Vandrel', '2026-12-05 10:15:00');
+
+INSERT INTO V_MV_CPTE_Observ (TC, IDCOMPROBANTE, IdComplemento, TIPO_OBS, Observacion, Importe, Importe_S_IVA) VALUES
+    ('FC  ', '000100000125A', 0, 'OC', '1104 Mutuales a Facturar - recepción 01/12/2026', 18540.50, 18540.50);
