@@ -256,10 +256,9 @@ QDateTime Variant::toDate() const
     case VarType::Date: return std::get<QDateTime>(v_);
     case VarType::String: {
         QDateTime d;
-        if (ParseDate(std::get<QString>(v_), d))
-            return d;
-        // A numeric text is a serial date, as in VB.
-        return detail::serialToDate(textToDouble(std::get<QString>(v_)));
+        if (!ParseDate(std::get<QString>(v_), d))
+            Raise(ErrTypeMismatch);
+        return d;
     }
     default:
         return detail::serialToDate(toDouble());
@@ -330,8 +329,17 @@ int Compare(const Variant& a, const Variant& b, bool textCompare)
         // A number against a text: as numbers when the text is numeric, else the number is smaller.
         const Variant& text = sa ? a : b;
         const Variant& number = sa ? b : a;
+        const QString& str = std::get<QString>(text.v_);
+        if (number.type() == VarType::Date) {
+            // A date against a text that reads as a date: as dates.
+            QDateTime d;
+            if (ParseDate(str, d)) {
+                const int c = sign3(number.toDate(), d);
+                return sa ? -c : c;
+            }
+        }
         double t = 0;
-        if (!isTextNumber(std::get<QString>(text.v_), t))
+        if (!isTextNumber(str, t))
             return sa ? 1 : -1;
         const int c = sign3(number.toDouble(), t);
         return sa ? -c : c;

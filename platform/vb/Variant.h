@@ -33,6 +33,7 @@ public:
     Variant(const QDate& v) : v_(MakeDate(v)) {}
     Variant(const QString& v) : v_(v) {}
     Variant(const char* v) : v_(QString::fromUtf8(v)) {}
+    Variant(QLatin1String v) : v_(QString(v)) {}
     static Variant Null() { Variant n; n.v_ = NullTag{}; return n; }
 
     // From a value read off a database driver (a null QVariant is Null).
@@ -51,7 +52,7 @@ public:
     qint32 toLong() const;         // CLng
     qint16 toInt() const;          // CInt
     Currency toCurrency() const;   // CCur
-    QDateTime toDate() const;      // CDate
+    QDateTime toDate() const;      // CDate (a text must be a date, see IsDate)
     bool toBool() const;           // CBool
 
 private:

@@ -181,6 +181,8 @@ private slots:
         QCOMPARE(vb::CDate(Variant(-1.25)), vb::MakeDate(QDate(1899, 12, 29), QTime(6, 0)));
         QCOMPARE(vb::CDbl(Variant(vb::MakeDate(QDate(1899, 12, 29), QTime(6, 0)))), -1.25);
         QCOMPARE(errorOf([] { vb::CDate(Variant("31/02/2024")); }), 13);
+        QCOMPARE(errorOf([] { vb::CDate(Variant("45366")); }), 13);   // a text must read as a date
+        QCOMPARE(errorOf([] { vb::CDate(Variant::Null()); }), 94);
     }
 
     void cbool()
@@ -245,8 +247,17 @@ private slots:
         QCOMPARE(Variant(cur("1.25")).toQVariant().toDouble(), 1.25);
     }
 
+    void regionalFromLocale()
+    {
+        const vb::RegionalSettings r = vb::RegionalSettings::fromSystemLocale();
+        QCOMPARE(QString(r.decimalSeparator), QLocale::system().decimalPoint().left(1));
+        QVERIFY(r.thousandsSeparator != r.decimalSeparator);
+        QCOMPARE(r.moneyDecimals, 2);
+    }
+
     void int64Constructor()
     {
+        QCOMPARE(int(Variant(QLatin1String("x")).type()), int(VarType::String));
         QCOMPARE(int(Variant(qint64(7)).type()), int(VarType::Long));
         QCOMPARE(int(Variant(qint64(1) << 40).type()), int(VarType::Double));
     }
@@ -271,6 +282,8 @@ private slots:
         QTest::newRow("Empty and empty text") << Variant() << Variant("") << false << 0;
         QTest::newRow("Empty and text") << Variant() << Variant("a") << false << -1;
         QTest::newRow("dates") << Variant(QDate(2024, 1, 1)) << Variant(QDate(2024, 1, 2)) << false << -1;
+        QTest::newRow("date and date text") << Variant(QDate(2024, 3, 15)) << Variant("15/03/2024") << false << 0;
+        QTest::newRow("date before date text") << Variant(QDate(2024, 3, 15)) << Variant("16/3/24") << false << -1;
         QTest::newRow("booleans") << Variant(true) << Variant(-1) << false << 0;
     }
     void compare()
