@@ -1,0 +1,105 @@
+#include "platform/zeltrix/NumberSyntax.h"
+#include "platform/vb/Regional.h"
+
+namespace zeltrix {
+
+namespace {
+
+bool isAsciiDigit(QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }
+
+bool isOuterFiller(QChar c)
+{
+    return c == QLatin1Char(' ') || c == QLatin1Char('\t') || c == QLatin1Char('\r')
+        || c == QLatin1Char('\n') || c == QChar(0);
+}
+
+QString stripOuter(const QString& text)
+{
+    int from = 0;
+    int to = text.size();
+    while (from < to && isOuterFiller(text.at(from)))
+        ++from;
+    while (to > from && isOuterFiller(text.at(to - 1)))
+        --to;
+    return text.mid(from, to - from);
+}
+
+} // namespace
+
+QString NumberText::canonical() const
+{
+    QString s;
+    if (negative)
+        s += QLatin1Char('-');
+    s += integerDigits;
+    if (!fractionDigits.isEmpty())
+        s += QLatin1Char('.') + fractionDigits;
+    return s;
+}
+
+bool ReadNumberText(const QString& text, NumberText& out)
+{
+    const QString s = stripOuter(text);
+    if (s.isEmpty())
+        return false;
+
+    const vb::RegionalSettings& regional = vb::Regional();
+    QChar decimal = regional.decimalSeparator;
+    QChar grouping = regional.thousandsSeparator;
+    // Texts written by code ("12.5" from a configuration value or from Str) carry "."
+    // whatever the workstation says: a single "." with no other separator is a decimal
+    // point. On a "," workstation this reads "1.234" as 1.234, not 1234.
+    if (decimal != QLatin1Char('.') && s.count(QLatin1Char('.')) == 1 && !s.contains(decimal)
+        && (grouping == QLatin1Char('.') || grouping.isNull() || !s.contains(grouping))) {
+        decimal = QLatin1Char('.');
+        grouping = QChar();
+    }
+
+    NumberText n;
+    int i = 0;
+    const int size = s.size();
+    if (s.at(i) == QLatin1Char('+') || s.at(i) == QLatin1Char('-')) {
+        n.negative = s.at(i) == QLatin1Char('-');
+        ++i;
+        while (i < size && s.at(i) == QLatin1Char(' '))
+            ++i;
+    }
+    QString integer;
+    while (i < size) {
+        const QChar c = s.at(i);
+        if (isAsciiDigit(c)) {
+            integer += c;
+            ++i;
+        } else if (!grouping.isNull() && c == grouping && !integer.isEmpty() && i + 1 < size
+                   && isAsciiDigit(s.at(i + 1))) {
+            ++i;   // a grouping separator stands between two digits
+        } else {
+            break;
+        }
+    }
+    QString fraction;
+    if (i < size && s.at(i) == decimal) {
+        ++i;
+        while (i < size && isAsciiDigit(s.at(i)))
+            fraction += s.at(i++);
+    }
+    if (i != size)
+        return false;
+    if (integer.isEmpty() && fraction.isEmpty())
+        return false;
+
+    int lead = 0;
+    while (lead < integer.size() - 1 && integer.at(lead) == QLatin1Char('0'))
+        ++lead;
+    n.integerDigits = integer.isEmpty() ? QStringLiteral("0") : integer.mid(lead);
+    int trail = fraction.size();
+    while (trail > 0 && fraction.at(trail - 1) == QLatin1Char('0'))
+        --trail;
+    n.fractionDigits = fraction.left(trail);
+    if (n.integerDigits == QLatin1String("0") && n.fractionDigits.isEmpty())
+        n.negative = false;   // "-0" is plain zero
+    out = n;
+    return true;
+}
+
+} // namespace zeltrix
