@@ -10,7 +10,7 @@ namespace vb::App {
 
 // The program folder: where INI, BASES.TXT, consultas.qkx, QKERR.LOG, Styles/, icons
 // and reports live. Default: the RECEPCION_PROGRAM_DIR environment variable when set,
-// else the executable's folder.
+// else the executable's folder (the current folder when no QCoreApplication exists).
 QString Path();
 void SetPath(const QString& folder);
 
@@ -27,7 +27,8 @@ void SetCommandFromArgs(const QStringList& argsWithoutProgram);
 QDateTime Now();
 void SetClock(std::function<QDateTime()> clock);   // empty function: the real clock
 
-// Ends the program (VB's End). Tests install a handler that throws instead.
+// Ends the program (VB's End). Tests install a handler that throws instead; when a
+// handler returns, the process ends anyway (std::exit).
 [[noreturn]] void End(int exitCode = 0);
 void SetEndHandler(std::function<void(int)> handler); // empty function: quit the process
 

@@ -72,6 +72,8 @@ private slots:
         QTest::newRow("optional grouping") << Variant(1234567) << "###,###" << "1,234,567" << "1.234.567";
         QTest::newRow("amount mask") << Variant(1234.5) << "###,###.00" << "1,234.50" << "1.234,50";
         QTest::newRow("percent") << Variant(0.256) << "0.0%" << "25.6%" << "25,6%";
+        // VB keeps the sign of a negative value that rounds to zero.
+        QTest::newRow("negative rounding to zero") << Variant(-0.001) << "0.00" << "-0.00" << "-0,00";
         QTest::newRow("negative section") << Variant(-5) << "0.00;(0.00)" << "(5.00)" << "(5,00)";
         QTest::newRow("zero section") << Variant(0) << "0.00;(0.00);\"cero\"" << "cero" << "cero";
         QTest::newRow("literal text") << Variant(5) << "\"N\" 000" << "N 005" << "N 005";
