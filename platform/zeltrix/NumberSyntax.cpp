@@ -5,6 +5,9 @@ namespace zeltrix {
 
 namespace {
 
+// Exponents beyond this make every non-zero number too large or zero.
+constexpr qint64 MaxExponent = 1000;
+
 bool isAsciiDigit(QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }
 
 bool isOuterFiller(QChar c)
@@ -83,10 +86,55 @@ bool ReadNumberText(const QString& text, NumberText& out)
         while (i < size && isAsciiDigit(s.at(i)))
             fraction += s.at(i++);
     }
-    if (i != size)
-        return false;
     if (integer.isEmpty() && fraction.isEmpty())
         return false;
+    qint64 exponent = 0;
+    if (i < size && (s.at(i) == QLatin1Char('E') || s.at(i) == QLatin1Char('e'))) {
+        int j = i + 1;
+        bool negativeExponent = false;
+        if (j < size && (s.at(j) == QLatin1Char('+') || s.at(j) == QLatin1Char('-')))
+            negativeExponent = s.at(j++) == QLatin1Char('-');
+        if (j >= size || !isAsciiDigit(s.at(j)))
+            return false;
+        while (j < size && isAsciiDigit(s.at(j))) {
+            if (exponent < MaxExponent)
+                exponent = exponent * 10 + s.at(j).digitValue();
+            ++j;
+        }
+        if (negativeExponent)
+            exponent = -exponent;
+        i = j;
+    }
+    if (i != size)
+        return false;
+
+    // The exponent moves the decimal point over the digits.
+    if (exponent != 0) {
+        const QString digits = integer + fraction;
+        const bool zero = digits.count(QLatin1Char('0')) == digits.size();
+        if (exponent >= MaxExponent) {
+            n.tooLarge = !zero;
+            exponent = 0;
+            integer = QStringLiteral("0");
+            fraction.clear();
+        } else if (exponent <= -MaxExponent) {
+            exponent = 0;
+            integer = QStringLiteral("0");
+            fraction.clear();
+        } else {
+            const qint64 point = integer.size() + exponent;
+            if (point <= 0) {
+                integer = QStringLiteral("0");
+                fraction = QString(int(-point), QLatin1Char('0')) + digits;
+            } else if (point >= digits.size()) {
+                integer = digits + QString(int(point - digits.size()), QLatin1Char('0'));
+                fraction.clear();
+            } else {
+                integer = digits.left(int(point));
+                fraction = digits.mid(int(point));
+            }
+        }
+    }
 
     int lead = 0;
     while (lead < integer.size() - 1 && integer.at(lead) == QLatin1Char('0'))
@@ -96,7 +144,7 @@ bool ReadNumberText(const QString& text, NumberText& out)
     while (trail > 0 && fraction.at(trail - 1) == QLatin1Char('0'))
         --trail;
     n.fractionDigits = fraction.left(trail);
-    if (n.integerDigits == QLatin1String("0") && n.fractionDigits.isEmpty())
+    if (n.integerDigits == QLatin1String("0") && n.fractionDigits.isEmpty() && !n.tooLarge)
         n.negative = false;   // "-0" is plain zero
     out = n;
     return true;

@@ -15,7 +15,7 @@ vb::Currency Utilidades::TextoAMoneda(const QString& Texto) const
         return vb::Currency();
     // Beyond 15 integer digits no amount fits; saying so here keeps texts of any length
     // away from the parser.
-    if (n.integerDigits.size() > 15)
+    if (n.tooLarge || n.integerDigits.size() > 15)
         vb::Raise(vb::ErrOverflow);
     vb::Currency value;
     if (!vb::Currency::tryParse(n.canonical(), value, QLatin1Char('.')))
@@ -28,6 +28,8 @@ double Utilidades::TextoADoble(const QString& Texto) const
     NumberText n;
     if (!ReadNumberText(Texto, n))
         return 0.0;
+    if (n.tooLarge)
+        vb::Raise(vb::ErrOverflow);
     bool ok = false;
     const double value = n.canonical().toDouble(&ok);
     if (ok && std::isfinite(value))

@@ -35,6 +35,7 @@ private slots:
     void overflowRaisesError6();
     void doubles_data();
     void doubles();
+    void doubleOverflowRaisesError6();
     void wholeNumbers_data();
     void wholeNumbers();
     void anyTextIsAccepted_data();
@@ -81,7 +82,12 @@ void tst_zeltrix_numbers::money_data()
     QTest::newRow("double grouping") << true << "1..234" << cy(0);
     QTest::newRow("sign alone") << false << "-" << cy(0);
     QTest::newRow("separator alone") << true << "," << cy(0);
-    QTest::newRow("exponent") << false << "1E3" << cy(0);
+    QTest::newRow("exponent, as CStr writes large doubles") << false << "1E3" << cy(10000000);
+    QTest::newRow("negative exponent") << true << "2,5E-3" << cy(25);
+    QTest::newRow("exponent below the money decimals") << false << "1E-05" << cy(0);
+    QTest::newRow("huge exponent of zero") << false << "0E+99999" << cy(0);
+    QTest::newRow("exponent without digits") << false << "1E" << cy(0);
+    QTest::newRow("exponent alone") << false << "E5" << cy(0);
     QTest::newRow("hex") << false << "&H10" << cy(0);
     QTest::newRow("inner blank") << false << "1 234" << cy(0);
     QTest::newRow("NUL padding") << false << QString("12") + QChar(0) + QChar(0) << cy(120000);
@@ -139,6 +145,8 @@ void tst_zeltrix_numbers::overflowRaisesError6_data()
     QTest::newRow("negative beyond") << "-922337203685478";
     QTest::newRow("very long digit string") << QString(5000, QLatin1Char('9'));
     QTest::newRow("very long grouped") << "1" + QString(",000").repeated(400);
+    QTest::newRow("exponent") << "1E+16";
+    QTest::newRow("huge exponent") << "1E+99999999999999999999";
 }
 
 void tst_zeltrix_numbers::overflowRaisesError6()
@@ -170,6 +178,10 @@ void tst_zeltrix_numbers::doubles_data()
     QTest::newRow("beyond money range is fine") << false << "123456789012345678901234567890" << 1.2345678901234568e29;
     QTest::newRow("tiny fraction") << false << "0." + QString(400, QLatin1Char('0')) + "1" << 0.0;
     QTest::newRow("CHR(255)") << false << QString(QChar(0xFF)) << 0.0;
+    QTest::newRow("small double as CStr writes it") << false << "1E-05" << 1e-05;
+    QTest::newRow("large double as CStr writes it, comma") << true << "1,5E+20" << 1.5e20;
+    QTest::newRow("lower-case exponent") << false << "-2.5e-3" << -0.0025;
+    QTest::newRow("huge negative exponent") << false << "7E-99999999" << 0.0;
 }
 
 void tst_zeltrix_numbers::doubles()
@@ -179,6 +191,19 @@ void tst_zeltrix_numbers::doubles()
     QFETCH(double, expected);
     std::unique_ptr<testsupport::RegionalPin> pin(pinFor(commaDecimals));
     QCOMPARE(util.TextoADoble(text), expected);
+}
+
+void tst_zeltrix_numbers::doubleOverflowRaisesError6()
+{
+    testsupport::RegionalPin pin(QLatin1Char('.'), QLatin1Char(','));
+    for (const QString& text : {QString("1E+400"), QString("-" + QString(400, QLatin1Char('9'))), QString("1E+9999999")}) {
+        try {
+            util.TextoADoble(text);
+            QFAIL(qPrintable("no error raised for " + text.left(20)));
+        } catch (const vb::VbError& e) {
+            QCOMPARE(e.Number, 6);
+        }
+    }
 }
 
 void tst_zeltrix_numbers::wholeNumbers_data()
