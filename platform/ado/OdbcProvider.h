@@ -1,0 +1,37 @@
+#pragma once
+// SQL Server (FreeTDS), Oracle or any ODBC driver through QODBC. The statement text goes
+// to the server unchanged; every diagnostic record is read from the raw ODBC handle.
+#include "platform/ado/Provider.h"
+#include <QString>
+
+namespace ado {
+
+class OdbcProvider : public Provider {
+public:
+    explicit OdbcProvider(int loginTimeoutSeconds = 15);
+    ~OdbcProvider() override;
+
+    void open(const ConnectionSpec& spec, Errors& errs) override;
+    void close() override;
+    ExecResult execute(const QString& text, Errors& errs) override;
+    int beginTrans(Errors& errs) override;
+    void commitTrans(Errors& errs) override;
+    void rollbackTrans(Errors& errs) override;
+    void setCommandTimeout(int seconds) override;
+    void setDefaultDatabase(const QString& name, Errors& errs) override;
+    ResultSet schemaTables(Errors& errs) override;
+    ResultSet schemaColumns(const QString& table, Errors& errs) override;
+    QStringList primaryKey(const QString& table) override;
+    RowChangeResult applyRowChange(const RowChange& change, Errors& errs) override;
+
+private:
+    QString connectionName_;
+    int loginTimeout_;
+    int timeoutSeconds_ = 30;
+    int tranCount_ = 0;
+};
+
+// The ADO type code of an ODBC SQL type.
+int AdoTypeOfOdbc(int sqlType);
+
+} // namespace ado

@@ -1,0 +1,990 @@
+#include "platform/ado/SqliteDialect.h"
+
+#include <QDate>
+#include <QHash>
+#include <QSet>
+
+namespace ado::sqlite {
+
+namespace {
+
+bool isIdentStart(QChar c) { return c.isLetter() || c == u'_'; }
+bool isIdentChar(QChar c) { return c.isLetterOrNumber() || c == u'_' || c == u'@' || c == u'#' || c == u'$'; }
+
+bool eq(const QString& a, QLatin1StringView b) { return a.compare(b, Qt::CaseInsensitive) == 0; }
+
+bool isWord(const Token& t, QLatin1StringView w) { return t.kind == Token::Word && !t.removed && eq(t.text, w); }
+bool isPunct(const Token& t, QLatin1StringView p) { return t.kind == Token::Punct && !t.removed && t.text == p; }
+bool significant(const Token& t) { return !t.removed && t.kind != Token::Space && t.kind != Token::Comment; }
+
+int nextSig(const std::vector<Token>& t, int i)
+{
+    for (++i; i < int(t.size()); ++i)
+        if (significant(t[i])) return i;
+    return -1;
+}
+int prevSig(const std::vector<Token>& t, int i)
+{
+    for (--i; i >= 0; --i)
+        if (significant(t[i])) return i;
+    return -1;
+}
+
+QString stripBrackets(const Token& t)
+{
+    if (t.kind == Token::Bracketed || t.kind == Token::DQuoted)
+        return t.text.mid(1, t.text.size() - 2).replace(QStringLiteral("]]"), QStringLiteral("]"));
+    return t.text;
+}
+
+} // namespace
+
+std::vector<Token> Tokenize(QStringView s)
+{
+    std::vector<Token> out;
+    out.reserve(s.size() / 3 + 4);
+    const int n = int(s.size());
+    int i = 0;
+    auto push = [&](Token::Kind k, int from, int to) {
+        Token t;
+        t.kind = k;
+        t.text = s.mid(from, to - from).toString();
+        out.push_back(std::move(t));
+    };
+    while (i < n) {
+        const QChar c = s[i];
+        const int start = i;
+        if (c.isSpace()) {
+            while (i < n && s[i].isSpace()) ++i;
+            push(Token::Space, start, i);
+        } else if (c == u'-' && i + 1 < n && s[i + 1] == u'-') {
+            while (i < n && s[i] != u'\n' && s[i] != u'\r') ++i;
+            push(Token::Comment, start, i);
+        } else if (c == u'/' && i + 1 < n && s[i + 1] == u'*') {
+            const int end = int(s.indexOf(u"*/", i + 2));
+            i = end < 0 ? n : end + 2;
+            push(Token::Comment, start, i);
+        } else if (c == u'\'' || c == u'"' || c == u'[') {
+            const QChar close = c == u'[' ? u']' : c;
+            ++i;
+            while (i < n) {
+                if (s[i] == close) {
+                    if (i + 1 < n && s[i + 1] == close) { i += 2; continue; }
+                    ++i;
+                    break;
+                }
+                ++i;
+            }
+            push(c == u'\'' ? Token::Quoted : c == u'"' ? Token::DQuoted : Token::Bracketed, start, i);
+        } else if (c.isDigit() || (c == u'.' && i + 1 < n && s[i + 1].isDigit())) {
+            while (i < n && s[i].isDigit()) ++i;
+            if (i < n && s[i] == u'.') { ++i; while (i < n && s[i].isDigit()) ++i; }
+            if (i < n && (s[i] == u'e' || s[i] == u'E')) {
+                int j = i + 1;
+                if (j < n && (s[j] == u'+' || s[j] == u'-')) ++j;
+                if (j < n && s[j].isDigit()) { i = j; while (i < n && s[i].isDigit()) ++i; }
+            }
+            push(Token::Number, start, i);
+        } else if (c == u'#') {
+            // #15/03/2024# is a date literal; #name a temporary table.
+            int j = i + 1;
+            bool dateChars = true;
+            while (j < n && j - i < 40 && s[j] != u'#') {
+                const QChar d = s[j];
+                if (!(d.isDigit() || d == u'/' || d == u'-' || d == u'.' || d == u':' || d == u' '
+                      || QStringLiteral("APMapm").contains(d))) { dateChars = false; break; }
+                ++j;
+            }
+            if (dateChars && j < n && s[j] == u'#' && j > i + 1) {
+                i = j + 1;
+                push(Token::HashDate, start, i);
+            } else if (i + 1 < n && isIdentStart(s[i + 1])) {
+                ++i;
+                while (i < n && isIdentChar(s[i])) ++i;
+                push(Token::Word, start, i);
+            } else {
+                ++i;
+                push(Token::Punct, start, i);
+            }
+        } else if (c == u'@') {
+            ++i;
+            while (i < n && isIdentChar(s[i])) ++i;
+            push(Token::Variable, start, i);
+        } else if (isIdentStart(c)) {
+            while (i < n && isIdentChar(s[i])) ++i;
+            push(Token::Word, start, i);
+        } else {
+            static const char* two[] = {"<=", ">=", "<>", "!=", "!<", "!>", "||", "=="};
+            int len = 1;
+            if (i + 1 < n)
+                for (const char* op : two)
+                    if (s[i] == QLatin1Char(op[0]) && s[i + 1] == QLatin1Char(op[1])) { len = 2; break; }
+            i += len;
+            push(Token::Punct, start, i);
+        }
+    }
+    return out;
+}
+
+QString FirstKeyword(const std::vector<Token>& t)
+{
+    for (const Token& k : t)
+        if (significant(k)) return k.kind == Token::Word ? k.text.toUpper() : QString();
+    return {};
+}
+
+// ---------------------------------------------------------------- batch splitting
+
+namespace {
+
+const QSet<QString>& alwaysStarts()
+{
+    static const QSet<QString> s = {
+        QStringLiteral("BEGIN"), QStringLiteral("COMMIT"), QStringLiteral("ROLLBACK"), QStringLiteral("IF"),
+        QStringLiteral("ELSE"), QStringLiteral("END"), QStringLiteral("CREATE"), QStringLiteral("DROP"),
+        QStringLiteral("ALTER"), QStringLiteral("TRUNCATE"), QStringLiteral("PRINT"), QStringLiteral("DECLARE"),
+        QStringLiteral("EXEC"), QStringLiteral("EXECUTE"), QStringLiteral("RETURN"), QStringLiteral("WHILE"),
+        QStringLiteral("GRANT"),
+    };
+    return s;
+}
+
+class Splitter {
+public:
+    explicit Splitter(std::vector<Token> t) : t_(std::move(t)) {}
+
+    std::vector<Statement> all()
+    {
+        std::vector<Statement> out;
+        while (skipSeparators()) {
+            Statement s;
+            if (parseOne(s)) out.push_back(std::move(s));
+        }
+        return out;
+    }
+
+private:
+    std::vector<Token> t_;
+    int i_ = 0;
+
+    int n() const { return int(t_.size()); }
+
+    bool isGoLine(int i) const
+    {
+        if (!isWord(t_[i], QLatin1StringView("GO"))) return false;
+        auto lineBreakOrEdge = [&](int j) {
+            if (j < 0 || j >= n()) return true;
+            return t_[j].kind == Token::Space && (t_[j].text.contains(u'\n') || t_[j].text.contains(u'\r'));
+        };
+        return lineBreakOrEdge(i - 1) && lineBreakOrEdge(i + 1);
+    }
+
+    // Skips blanks, comments, ";" and GO lines; false at the end.
+    bool skipSeparators()
+    {
+        while (i_ < n()) {
+            const Token& k = t_[i_];
+            if (k.kind == Token::Space || k.kind == Token::Comment || isPunct(k, QLatin1StringView(";")) || isGoLine(i_))
+                ++i_;
+            else
+                return true;
+        }
+        return false;
+    }
+
+    QString upperAt(int i) const { return i >= 0 && i < n() && t_[i].kind == Token::Word ? t_[i].text.toUpper() : QString(); }
+
+    // Parses the statement at i_; false when it produced nothing to keep.
+    bool parseOne(Statement& s)
+    {
+        const QString w = upperAt(i_);
+        if (w == QLatin1String("IF")) {
+            s.kind = Statement::If;
+            ++i_;
+            s.tokens = generic(QStringLiteral("IF"));
+            Statement thenPart;
+            if (!skipSeparators() || !parseOne(thenPart)) thenPart.kind = Statement::Ignored;
+            s.body.push_back(std::move(thenPart));
+            const int save = i_;
+            if (skipSeparators() && upperAt(i_) == QLatin1String("ELSE")) {
+                ++i_;
+                Statement elsePart;
+                if (!skipSeparators() || !parseOne(elsePart)) elsePart.kind = Statement::Ignored;
+                s.body.push_back(std::move(elsePart));
+            } else {
+                i_ = save;
+            }
+            return true;
+        }
+        if (w == QLatin1String("BEGIN")) {
+            const int k = nextSig(t_, i_);
+            const QString nx = upperAt(k);
+            if (nx == QLatin1String("TRAN") || nx == QLatin1String("TRANSACTION")) {
+                s.kind = Statement::Begin;
+                i_ = k + 1;
+                skipTransactionName();
+                return true;
+            }
+            s.kind = Statement::Block;
+            ++i_;
+            while (skipSeparators()) {
+                if (upperAt(i_) == QLatin1String("END")) { ++i_; break; }
+                Statement inner;
+                if (parseOne(inner)) s.body.push_back(std::move(inner));
+            }
+            return true;
+        }
+        if (w == QLatin1String("COMMIT") || w == QLatin1String("ROLLBACK")) {
+            s.kind = w == QLatin1String("COMMIT") ? Statement::Commit : Statement::Rollback;
+            ++i_;
+            const int k = nextSig(t_, i_ - 1);
+            const QString nx = upperAt(k);
+            if (nx == QLatin1String("TRAN") || nx == QLatin1String("TRANSACTION") || nx == QLatin1String("WORK")) {
+                i_ = k + 1;
+                skipTransactionName();
+            }
+            return true;
+        }
+        if (w == QLatin1String("ELSE") || w == QLatin1String("END")) {
+            // Stray keyword: hand it to the engine, which reports the syntax error.
+            s.tokens = {t_[i_]};
+            ++i_;
+            return true;
+        }
+        const int first = i_;
+        ++i_;
+        s.tokens = generic(w);
+        s.tokens.insert(s.tokens.begin(), t_[first]);
+        if (w == QLatin1String("PRINT")) s.kind = Statement::Ignored;
+        if (w == QLatin1String("SET")) {
+            static const QSet<QString> ignored = {
+                QStringLiteral("NOCOUNT"), QStringLiteral("DATEFORMAT"), QStringLiteral("ANSI_NULLS"),
+                QStringLiteral("ANSI_WARNINGS"), QStringLiteral("ANSI_PADDING"), QStringLiteral("QUOTED_IDENTIFIER"),
+                QStringLiteral("XACT_ABORT"), QStringLiteral("LANGUAGE"), QStringLiteral("TRANSACTION"),
+                QStringLiteral("ARITHABORT"), QStringLiteral("CONCAT_NULL_YIELDS_NULL"), QStringLiteral("LOCK_TIMEOUT"),
+                QStringLiteral("DEADLOCK_PRIORITY"), QStringLiteral("DATEFIRST"), QStringLiteral("IMPLICIT_TRANSACTIONS"),
+            };
+            const int k = nextSig(s.tokens, 0);
+            if (k > 0 && s.tokens[k].kind == Token::Word && ignored.contains(s.tokens[k].text.toUpper()))
+                s.kind = Statement::Ignored;
+        }
+        return true;
+    }
+
+    void skipTransactionName()
+    {
+        const int k = nextSig(t_, i_ - 1);
+        if (k < 0) return;
+        const QString nx = upperAt(k);
+        if (t_[k].kind == Token::Word && !isStatementWord(nx) && nx != QLatin1String("GO")) i_ = k + 1;
+    }
+
+    static bool isStatementWord(const QString& u)
+    {
+        return alwaysStarts().contains(u) || u == QLatin1String("INSERT") || u == QLatin1String("UPDATE")
+            || u == QLatin1String("DELETE") || u == QLatin1String("SELECT") || u == QLatin1String("SET");
+    }
+
+    // Collects the tokens of a statement whose first word (already consumed) is `first`,
+    // up to the next statement boundary.
+    std::vector<Token> generic(const QString& first)
+    {
+        std::vector<Token> out;
+        int depth = 0, caseDepth = 0;
+        bool sawSet = false, sawValues = false, sawSelect = first == QLatin1String("SELECT");
+        bool trigger = false, triggerEnded = false;
+        if (first == QLatin1String("CREATE")) {
+            for (int k = i_; k < n() && k < i_ + 12; ++k)
+                if (isWord(t_[k], QLatin1StringView("TRIGGER"))) { trigger = true; break; }
+        }
+        QString prevWord = first;   // previous significant token, upper case
+        for (; i_ < n(); ++i_) {
+            const Token& k = t_[i_];
+            if (k.kind == Token::Space || k.kind == Token::Comment) { out.push_back(k); continue; }
+            if (k.kind == Token::Punct) {
+                if (k.text == QLatin1String("(")) ++depth;
+                else if (k.text == QLatin1String(")")) depth = std::max(0, depth - 1);
+                else if (k.text == QLatin1String(";") && depth == 0 && (!trigger || triggerEnded)) break;
+            } else if (k.kind == Token::Word && depth == 0) {
+                const QString u = k.text.toUpper();
+                if (isGoLine(i_)) break;
+                if (trigger) {
+                    if (u == QLatin1String("END")) triggerEnded = true;
+                } else if (u == QLatin1String("CASE")) {
+                    ++caseDepth;
+                } else if (u == QLatin1String("END") && caseDepth > 0) {
+                    --caseDepth;
+                } else if (u == QLatin1String("ELSE") && caseDepth > 0) {
+                    // part of CASE
+                } else if (boundary(u, first, prevWord, sawSet, sawValues, sawSelect)) {
+                    break;
+                }
+                if (u == QLatin1String("SET")) sawSet = true;
+                else if (u == QLatin1String("VALUES")) sawValues = true;
+                else if (u == QLatin1String("SELECT")) sawSelect = true;
+            }
+            prevWord = k.kind == Token::Word ? k.text.toUpper() : k.text;
+            out.push_back(k);
+        }
+        return out;
+    }
+
+    static bool boundary(const QString& u, const QString& first, const QString& prev, bool sawSet, bool sawValues, bool sawSelect)
+    {
+        if (alwaysStarts().contains(u)) return true;
+        if (u == QLatin1String("INSERT") || u == QLatin1String("DELETE") || u == QLatin1String("UPDATE"))
+            return prev != QLatin1String("ON") && prev != QLatin1String("OF") && prev != QLatin1String("FOR")
+                && prev != QLatin1String(",");
+        if (u == QLatin1String("SELECT")) {
+            if (prev == QLatin1String("UNION") || prev == QLatin1String("ALL") || prev == QLatin1String("EXCEPT")
+                || prev == QLatin1String("INTERSECT") || prev == QLatin1String("AS") || prev == QLatin1String("("))
+                return false;
+            if (first == QLatin1String("INSERT") && !sawSelect && !sawValues) return false;
+            if (first == QLatin1String("IF")) return true;
+            return true;
+        }
+        if (u == QLatin1String("SET")) {
+            if (first == QLatin1String("UPDATE") && !sawSet) return false;
+            if (prev == QLatin1String("DELETE") || prev == QLatin1String("UPDATE")) return false;
+            return true;
+        }
+        return false;
+    }
+};
+
+} // namespace
+
+std::vector<Statement> SplitBatch(const QString& batch)
+{
+    Splitter sp(Tokenize(batch));
+    return sp.all();
+}
+
+// ---------------------------------------------------------------- dates
+
+bool SqlServerDate(QStringView text, QString& iso)
+{
+    const QString s = text.toString().trimmed();
+    auto make = [&](int y, int mo, int d, int h, int mi, int se) {
+        if (y < 1753 || y > 9999) return false;
+        const QDate date(y, mo, d);
+        if (!date.isValid() || h > 23 || mi > 59 || se > 59) return false;
+        iso = QStringLiteral("%1-%2-%3 %4:%5:%6")
+                  .arg(y, 4, 10, QLatin1Char('0')).arg(mo, 2, 10, QLatin1Char('0')).arg(d, 2, 10, QLatin1Char('0'))
+                  .arg(h, 2, 10, QLatin1Char('0')).arg(mi, 2, 10, QLatin1Char('0')).arg(se, 2, 10, QLatin1Char('0'));
+        return true;
+    };
+    if (s.isEmpty()) return make(1900, 1, 1, 0, 0, 0);
+
+    int pos = 0;
+    const int n = int(s.size());
+    auto digits = [&](int maxLen, int& value) {
+        int len = 0;
+        value = 0;
+        while (pos < n && s[pos].isDigit() && len < maxLen) { value = value * 10 + s[pos].digitValue(); ++pos; ++len; }
+        return len;
+    };
+    auto parseTime = [&](int& h, int& mi, int& se) {
+        h = mi = se = 0;
+        while (pos < n && s[pos] == u' ') ++pos;
+        if (pos >= n) return true;
+        if (digits(2, h) == 0) return false;
+        if (pos >= n || s[pos] != u':') return false;
+        ++pos;
+        if (digits(2, mi) != 2) return false;
+        if (pos < n && s[pos] == u':') {
+            ++pos;
+            if (digits(2, se) != 2) return false;
+            if (pos < n && s[pos] == u'.') { ++pos; int f; if (digits(9, f) == 0) return false; }
+        }
+        while (pos < n && s[pos] == u' ') ++pos;
+        if (pos < n) {
+            const QString ampm = s.mid(pos).toUpper();
+            if (ampm == QLatin1String("AM")) { if (h > 12 || h == 0) return false; if (h == 12) h = 0; }
+            else if (ampm == QLatin1String("PM")) { if (h > 12 || h == 0) return false; if (h != 12) h += 12; }
+            else return false;
+            pos = n;
+        }
+        return true;
+    };
+
+    int a = 0;
+    const int la = digits(8, a);
+    if (la == 0) return false;
+    int h, mi, se;
+    if (pos < n && s[pos] == u':') {   // time alone: the base date
+        pos = 0;
+        if (!parseTime(h, mi, se) || pos != n) return false;
+        return make(1900, 1, 1, h, mi, se);
+    }
+    if (la == 8 && (pos == n || s[pos] == u' ' || s[pos] == u'T')) {   // yyyymmdd
+        if (pos < n) ++pos;
+        if (!parseTime(h, mi, se) || pos != n) return false;
+        return make(a / 10000, a / 100 % 100, a % 100, h, mi, se);
+    }
+    if (pos >= n) return false;
+    const QChar sep = s[pos];
+    if (sep != u'/' && sep != u'-' && sep != u'.') return false;
+    ++pos;
+    int b = 0;
+    if (digits(2, b) == 0 || pos >= n || s[pos] != sep) return false;
+    ++pos;
+    int c = 0;
+    const int lc = digits(4, c);
+    if (lc == 0) return false;
+    if (pos < n) {
+        if (s[pos] == u'T' && la == 4) ++pos;
+        else if (s[pos] != u' ') return false;
+    }
+    if (!parseTime(h, mi, se) || pos != n) return false;
+    if (la == 4) return lc <= 2 && make(a, b, c, h, mi, se);   // ISO year first
+    if (la > 2) return false;
+    int year = c;
+    if (lc == 2) year = c < 50 ? 2000 + c : 1900 + c;
+    else if (lc != 4) return false;
+    return make(year, b, a, h, mi, se);
+}
+
+// ---------------------------------------------------------------- statement rewriting
+
+namespace {
+
+const QSet<QString>& lockHints()
+{
+    static const QSet<QString> s = {
+        QStringLiteral("NOLOCK"), QStringLiteral("READUNCOMMITTED"), QStringLiteral("ROWLOCK"), QStringLiteral("UPDLOCK"),
+        QStringLiteral("HOLDLOCK"), QStringLiteral("TABLOCK"), QStringLiteral("TABLOCKX"), QStringLiteral("PAGLOCK"),
+        QStringLiteral("READPAST"), QStringLiteral("XLOCK"), QStringLiteral("NOWAIT"), QStringLiteral("READCOMMITTED"),
+        QStringLiteral("SERIALIZABLE"), QStringLiteral("REPEATABLEREAD"),
+    };
+    return s;
+}
+
+const QSet<QString>& textFunctions()
+{
+    static const QSet<QString> s = {
+        QStringLiteral("LTRIM"), QStringLiteral("RTRIM"), QStringLiteral("UPPER"), QStringLiteral("LOWER"),
+        QStringLiteral("SUBSTRING"), QStringLiteral("TSQL_LEFT"), QStringLiteral("TSQL_RIGHT"), QStringLiteral("STR"),
+        QStringLiteral("REPLACE"), QStringLiteral("SPACE"), QStringLiteral("REPLICATE"), QStringLiteral("CHAR"),
+    };
+    return s;
+}
+
+class Translator {
+public:
+    Translator(std::vector<Token> t, SchemaInfo* schema) : t_(std::move(t)), schema_(schema) {}
+
+    QString run()
+    {
+        simpleRewrites();
+        computeDepths();
+        collectTables();
+        deleteFrom();
+        insertValues();
+        comparisons();
+        top();
+        QString out;
+        for (const Token& k : t_) {
+            out += k.before;
+            if (!k.removed) out += k.text;
+            out += k.after;
+        }
+        return out.trimmed();
+    }
+
+private:
+    std::vector<Token> t_;
+    SchemaInfo* schema_;
+    std::vector<int> depth_;
+    QStringList tables_;
+    QHash<QString, ColumnKind> kinds_;
+
+    int n() const { return int(t_.size()); }
+    int next(int i) const { return nextSig(t_, i); }
+    int prev(int i) const { return prevSig(t_, i); }
+
+    void removeRange(int from, int to)   // inclusive
+    {
+        for (int k = from; k <= to && k < n(); ++k) t_[k].removed = true;
+    }
+
+    // The ')' that closes the '(' at index open, or -1.
+    int closing(int open) const
+    {
+        int d = 0;
+        for (int k = open; k < n(); ++k) {
+            if (t_[k].removed) continue;
+            if (isPunct(t_[k], QLatin1StringView("("))) ++d;
+            else if (isPunct(t_[k], QLatin1StringView(")")) && --d == 0) return k;
+        }
+        return -1;
+    }
+    int opening(int close) const
+    {
+        int d = 0;
+        for (int k = close; k >= 0; --k) {
+            if (t_[k].removed) continue;
+            if (isPunct(t_[k], QLatin1StringView(")"))) ++d;
+            else if (isPunct(t_[k], QLatin1StringView("(")) && --d == 0) return k;
+        }
+        return -1;
+    }
+
+    void simpleRewrites()
+    {
+        for (int i = 0; i < n(); ++i) {
+            Token& k = t_[i];
+            if (k.removed) continue;
+            switch (k.kind) {
+            case Token::Variable:
+                throw DialectError{137, QStringLiteral("Must declare the scalar variable \"%1\".").arg(k.text)};
+            case Token::HashDate: {
+                QString iso;
+                if (!SqlServerDate(QStringView(k.text).mid(1, k.text.size() - 2), iso))
+                    throw DialectError{241, QStringLiteral("Conversion failed when converting date and/or time from character string.")};
+                k.kind = Token::Quoted;
+                k.text = QLatin1Char('\'') + iso + QLatin1Char('\'');
+                break;
+            }
+            case Token::Word:
+            case Token::Bracketed: {
+                // N'text' is the same text
+                if (k.kind == Token::Word && (k.text == QLatin1String("N") || k.text == QLatin1String("n"))
+                    && i + 1 < n() && t_[i + 1].kind == Token::Quoted) {
+                    k.removed = true;
+                    break;
+                }
+                // owner prefix dbo.
+                if ((eq(k.text, QLatin1StringView("dbo")) || eq(k.text, QLatin1StringView("[dbo]")))
+                    && i + 1 < n() && isPunct(t_[i + 1], QLatin1StringView("."))) {
+                    k.removed = true;
+                    t_[i + 1].removed = true;
+                    break;
+                }
+                if (k.kind != Token::Word) break;
+                const int nx = next(i);
+                const bool call = nx > 0 && isPunct(t_[nx], QLatin1StringView("("));
+                if (eq(k.text, QLatin1StringView("WITH")) && call) {
+                    lockHintList(i, nx, true);
+                } else if (eq(k.text, QLatin1StringView("ISNULL")) && call) {
+                    k.text = QStringLiteral("IFNULL");
+                } else if ((eq(k.text, QLatin1StringView("LEFT")) || eq(k.text, QLatin1StringView("RIGHT"))) && call) {
+                    k.text = QStringLiteral("tsql_") + k.text.toLower();
+                } else if (eq(k.text, QLatin1StringView("CURRENT_TIMESTAMP"))) {
+                    k.text = QStringLiteral("getdate()");
+                } else if (eq(k.text, QLatin1StringView("CONVERT")) && call) {
+                    convertType(nx);
+                } else if (call && nx == i + 1 + (t_[i + 1].kind == Token::Space ? 1 : 0)) {
+                    // legacy hint: FROM T (NOLOCK)
+                    lockHintList(-1, nx, false);
+                }
+                break;
+            }
+            default:
+                break;
+            }
+        }
+    }
+
+    // WITH (NOLOCK, ...) or (NOLOCK) after a table: removed when every item is a lock hint.
+    void lockHintList(int withIndex, int open, bool withWord)
+    {
+        const int close = closing(open);
+        if (close < 0) return;
+        bool any = false;
+        for (int k = open + 1; k < close; ++k) {
+            const Token& h = t_[k];
+            if (!significant(h)) continue;
+            if (isPunct(h, QLatin1StringView(","))) continue;
+            if (h.kind == Token::Word && lockHints().contains(h.text.toUpper())) { any = true; continue; }
+            return;
+        }
+        if (!any) return;
+        removeRange(withWord ? withIndex : open, close);
+        if (withWord) t_[close].after += QLatin1Char(' ');
+    }
+
+    // CONVERT(varchar(10), x, 103): the type becomes a text argument of our function.
+    void convertType(int open)
+    {
+        int d = 0, k = open + 1;
+        int comma = -1;
+        for (; k < n(); ++k) {
+            if (isPunct(t_[k], QLatin1StringView("("))) ++d;
+            else if (isPunct(t_[k], QLatin1StringView(")"))) { if (d == 0) break; --d; }
+            else if (d == 0 && isPunct(t_[k], QLatin1StringView(","))) { comma = k; break; }
+        }
+        if (comma < 0) return;
+        QString type;
+        for (int j = open + 1; j < comma; ++j)
+            if (!t_[j].removed) type += t_[j].text;
+        removeRange(open + 1, comma - 1);
+        t_[comma].before = QLatin1Char('\'') + type.trimmed().replace(QLatin1Char('\''), QStringLiteral("''")) + QLatin1Char('\'');
+    }
+
+    void computeDepths()
+    {
+        depth_.assign(n(), 0);
+        int d = 0;
+        for (int i = 0; i < n(); ++i) {
+            if (isPunct(t_[i], QLatin1StringView(")"))) d = std::max(0, d - 1);
+            depth_[i] = d;
+            if (isPunct(t_[i], QLatin1StringView("("))) ++d;
+        }
+    }
+
+    bool isName(int i) const
+    {
+        return i >= 0 && (t_[i].kind == Token::Word || t_[i].kind == Token::Bracketed || t_[i].kind == Token::DQuoted)
+            && !t_[i].removed;
+    }
+
+    void collectTables()
+    {
+        static const QSet<QString> clauseEnd = {
+            QStringLiteral("WHERE"), QStringLiteral("GROUP"), QStringLiteral("ORDER"), QStringLiteral("HAVING"),
+            QStringLiteral("UNION"), QStringLiteral("EXCEPT"), QStringLiteral("INTERSECT"), QStringLiteral("SET"),
+            QStringLiteral("VALUES"), QStringLiteral("SELECT"), QStringLiteral("LIMIT"), QStringLiteral("ON"),
+        };
+        std::vector<int> fromDepth;   // depths at which a FROM list is open
+        for (int i = 0; i < n(); ++i) {
+            const Token& k = t_[i];
+            if (!significant(k)) continue;
+            if (!fromDepth.empty() && (depth_[i] < fromDepth.back()
+                                       || (k.kind == Token::Word && depth_[i] == fromDepth.back() && clauseEnd.contains(k.text.toUpper()))))
+                fromDepth.pop_back();
+            if (k.kind != Token::Word) continue;
+            const QString u = k.text.toUpper();
+            const bool from = u == QLatin1String("FROM");
+            if (from || u == QLatin1String("JOIN") || u == QLatin1String("INTO") || u == QLatin1String("UPDATE")
+                || u == QLatin1String("DELETE") || u == QLatin1String("TABLE")) {
+                const int nx = next(i);
+                if (isName(nx) && !eq(t_[nx].text, QLatin1StringView("FROM"))) addTable(stripBrackets(t_[nx]));
+                if (from) fromDepth.push_back(depth_[i]);
+            } else if (!fromDepth.empty() && depth_[i] == fromDepth.back()) {
+                // FROM A a, B b
+            }
+            (void)from;
+        }
+        // comma-separated lists after FROM
+        for (int i = 0; i < n(); ++i) {
+            if (!isPunct(t_[i], QLatin1StringView(","))) continue;
+            // walk back to see whether this comma sits in a FROM list at its depth
+            for (int k = i - 1; k >= 0; --k) {
+                if (!significant(t_[k]) || depth_[k] != depth_[i]) continue;
+                if (t_[k].kind != Token::Word) continue;
+                const QString u = t_[k].text.toUpper();
+                if (u == QLatin1String("FROM")) {
+                    const int nx = next(i);
+                    if (isName(nx)) addTable(stripBrackets(t_[nx]));
+                    break;
+                }
+                if (clauseEnd.contains(u) || u == QLatin1String("JOIN")) break;
+            }
+        }
+    }
+
+    void addTable(const QString& name)
+    {
+        if (!tables_.contains(name, Qt::CaseInsensitive)) tables_.append(name);
+    }
+
+    ColumnKind kindOfColumn(const QString& column)
+    {
+        if (!schema_) return ColumnKind::Unknown;
+        const QString key = column.toLower();
+        auto it = kinds_.constFind(key);
+        if (it != kinds_.constEnd()) return *it;
+        ColumnKind kind = ColumnKind::Unknown;
+        for (const QString& t : tables_) {
+            const ColumnKind k = schema_->kindOf(t, column);
+            if (k != ColumnKind::Unknown) { kind = k; break; }
+        }
+        kinds_.insert(key, kind);
+        return kind;
+    }
+
+    // A column reference ending at i (name, or qualifier.name); empty when it is not one.
+    QString columnEndingAt(int i) const
+    {
+        if (!isName(i)) return {};
+        const int nx = next(i);
+        if (nx >= 0 && (isPunct(t_[nx], QLatin1StringView("(")) || isPunct(t_[nx], QLatin1StringView(".")))) return {};
+        return stripBrackets(t_[i]);
+    }
+    // A column reference starting at i; the name part is returned.
+    QString columnStartingAt(int i) const
+    {
+        if (!isName(i)) return {};
+        int k = i;
+        int nx = next(k);
+        while (nx >= 0 && isPunct(t_[nx], QLatin1StringView("."))) {
+            const int nn = next(nx);
+            if (!isName(nn)) return {};
+            k = nn;
+            nx = next(k);
+        }
+        if (nx >= 0 && isPunct(t_[nx], QLatin1StringView("("))) return {};
+        return stripBrackets(t_[k]);
+    }
+
+    void toDate(Token& lit)
+    {
+        QString iso;
+        if (!SqlServerDate(QStringView(lit.text).mid(1, lit.text.size() - 2).toString().replace(QStringLiteral("''"), QStringLiteral("'")), iso))
+            throw DialectError{241, QStringLiteral("Conversion failed when converting date and/or time from character string.")};
+        lit.text = QLatin1Char('\'') + iso + QLatin1Char('\'');
+    }
+
+    void deleteFrom()
+    {
+        const int first = next(-1);
+        if (first < 0 || !isWord(t_[first], QLatin1StringView("DELETE"))) return;
+        const int nx = next(first);
+        if (nx < 0 || isWord(t_[nx], QLatin1StringView("FROM")) || !isName(nx)) return;
+        t_[nx].before += QStringLiteral("FROM ");
+    }
+
+    void insertValues()
+    {
+        int i = next(-1);
+        if (i < 0 || !isWord(t_[i], QLatin1StringView("INSERT"))) return;
+        i = next(i);
+        if (i >= 0 && isWord(t_[i], QLatin1StringView("INTO"))) i = next(i);
+        if (!isName(i)) return;
+        const QString table = stripBrackets(t_[i]);
+        QStringList cols;
+        i = next(i);
+        if (i >= 0 && isPunct(t_[i], QLatin1StringView("("))) {
+            const int close = closing(i);
+            if (close < 0) return;
+            for (int k = i + 1; k < close; ++k)
+                if (isName(k)) cols.append(stripBrackets(t_[k]));
+            i = next(close);
+        } else if (schema_) {
+            cols = schema_->columnsOf(table);
+        }
+        if (i < 0 || !isWord(t_[i], QLatin1StringView("VALUES")) || !schema_) return;
+        std::vector<bool> isDate;
+        bool anyDate = false;
+        for (const QString& c : cols) {
+            const bool d = schema_->kindOf(table, c) == ColumnKind::Date;
+            isDate.push_back(d);
+            anyDate = anyDate || d;
+        }
+        if (!anyDate) return;
+        i = next(i);
+        while (i >= 0 && isPunct(t_[i], QLatin1StringView("("))) {
+            const int close = closing(i);
+            if (close < 0) return;
+            int col = 0, valueStart = -1, valueCount = 0;
+            auto finish = [&]() {
+                if (valueCount == 1 && valueStart >= 0 && t_[valueStart].kind == Token::Quoted
+                    && col < int(isDate.size()) && isDate[col])
+                    toDate(t_[valueStart]);
+            };
+            for (int k = i + 1; k < close; ++k) {
+                if (!significant(t_[k])) continue;
+                if (depth_[k] == depth_[i] + 1 && isPunct(t_[k], QLatin1StringView(","))) {
+                    finish();
+                    ++col;
+                    valueStart = -1;
+                    valueCount = 0;
+                    continue;
+                }
+                if (valueStart < 0) valueStart = k;
+                ++valueCount;
+            }
+            finish();
+            i = next(close);
+            if (i >= 0 && isPunct(t_[i], QLatin1StringView(","))) i = next(i);
+        }
+    }
+
+    bool isComparison(const Token& k) const
+    {
+        if (k.kind != Token::Punct || k.removed) return false;
+        static const QSet<QString> ops = {QStringLiteral("="), QStringLiteral("<>"), QStringLiteral("!="), QStringLiteral("<"),
+                                          QStringLiteral(">"), QStringLiteral("<="), QStringLiteral(">="), QStringLiteral("!<"),
+                                          QStringLiteral("!>")};
+        return ops.contains(k.text);
+    }
+
+    // Whether the operand next to a '+' shows text: a quoted literal, a text function, a text column.
+    bool textOperand(int i, bool leftSide)
+    {
+        if (i < 0) return false;
+        const Token& k = t_[i];
+        if (k.kind == Token::Quoted) return true;
+        if (k.kind == Token::Number) return false;
+        if (leftSide && isPunct(k, QLatin1StringView(")"))) {
+            const int open = opening(i);
+            const int fn = open > 0 ? prev(open) : -1;
+            return fn >= 0 && t_[fn].kind == Token::Word && isTextFunction(fn, open);
+        }
+        if (!leftSide && k.kind == Token::Word) {
+            const int nx = next(i);
+            if (nx >= 0 && isPunct(t_[nx], QLatin1StringView("("))) return isTextFunction(i, nx);
+        }
+        const QString col = leftSide ? columnEndingAt(i) : columnStartingAt(i);
+        return !col.isEmpty() && kindOfColumn(col) == ColumnKind::Text;
+    }
+
+    bool isTextFunction(int fn, int open)
+    {
+        const QString u = t_[fn].text.toUpper();
+        if (textFunctions().contains(u)) return true;
+        if (u == QLatin1String("CONVERT")) {
+            const int arg = next(open);   // the quoted type made by convertType
+            if (arg < 0) return false;
+            const Token& a = t_[arg];
+            const QString type = (a.before.isEmpty() ? a.text : a.before).toUpper();
+            return type.contains(QLatin1String("CHAR")) || type.contains(QLatin1String("TEXT"));
+        }
+        return false;
+    }
+
+    void comparisons()
+    {
+        // the SET list of an UPDATE: assignments, not comparisons
+        int setFrom = -1, setTo = -1;
+        const int first = next(-1);
+        if (first >= 0 && isWord(t_[first], QLatin1StringView("UPDATE"))) {
+            for (int i = first; i < n(); ++i) {
+                if (depth_[i] != 0 || !significant(t_[i]) || t_[i].kind != Token::Word) continue;
+                if (setFrom < 0 && eq(t_[i].text, QLatin1StringView("SET"))) setFrom = i;
+                else if (setFrom >= 0 && (eq(t_[i].text, QLatin1StringView("WHERE")) || eq(t_[i].text, QLatin1StringView("FROM")))) { setTo = i; break; }
+            }
+            if (setFrom >= 0 && setTo < 0) setTo = n();
+        }
+        auto inSet = [&](int i) { return setFrom >= 0 && i > setFrom && i < setTo; };
+        auto collate = [&](Token& lit) { lit.after += QStringLiteral(" COLLATE NOCASE"); };
+
+        for (int i = 0; i < n(); ++i) {
+            Token& k = t_[i];
+            if (k.removed) continue;
+            if (isComparison(k)) {
+                const int L = prev(i), R = next(i);
+                if (R >= 0 && t_[R].kind == Token::Quoted) {
+                    const QString col = columnEndingAt(L);
+                    if (!col.isEmpty() && kindOfColumn(col) == ColumnKind::Date) toDate(t_[R]);
+                    else if (!inSet(i)) collate(t_[R]);
+                } else if (L >= 0 && t_[L].kind == Token::Quoted) {
+                    const QString col = columnStartingAt(R);
+                    if (!col.isEmpty() && kindOfColumn(col) == ColumnKind::Date) toDate(t_[L]);
+                    else collate(t_[L]);
+                }
+            } else if (isWord(k, QLatin1StringView("BETWEEN"))) {
+                const QString col = columnEndingAt(prev(i));
+                const bool date = !col.isEmpty() && kindOfColumn(col) == ColumnKind::Date;
+                const int a = next(i);
+                int andAt = -1;
+                for (int j = a; j >= 0 && j < n(); j = next(j))
+                    if (depth_[j] == depth_[i] && isWord(t_[j], QLatin1StringView("AND"))) { andAt = j; break; }
+                const int b = andAt >= 0 ? next(andAt) : -1;
+                for (int lit : {a, b}) {
+                    if (lit < 0 || t_[lit].kind != Token::Quoted) continue;
+                    if (date) toDate(t_[lit]);
+                    else collate(t_[lit]);
+                }
+            } else if (isWord(k, QLatin1StringView("IN"))) {
+                const QString col = columnEndingAt(prev(i));
+                const int open = next(i);
+                if (col.isEmpty() || open < 0 || !isPunct(t_[open], QLatin1StringView("(")) || kindOfColumn(col) != ColumnKind::Date) continue;
+                const int close = closing(open);
+                for (int j = open + 1; j < close; ++j)
+                    if (t_[j].kind == Token::Quoted && depth_[j] == depth_[open] + 1) toDate(t_[j]);
+            } else if (isPunct(k, QLatin1StringView("+"))) {
+                const int L = prev(i), R = next(i);
+                if (L < 0 || R < 0) continue;
+                if (t_[L].kind == Token::Number || t_[R].kind == Token::Number) continue;
+                if (textOperand(L, true) || textOperand(R, false)) k.text = QStringLiteral("||");
+            }
+        }
+    }
+
+    void top()
+    {
+        for (int i = 0; i < n(); ++i) {
+            if (!isWord(t_[i], QLatin1StringView("SELECT"))) continue;
+            int k = next(i);
+            if (k >= 0 && (isWord(t_[k], QLatin1StringView("DISTINCT")) || isWord(t_[k], QLatin1StringView("ALL")))) k = next(k);
+            if (k < 0 || !isWord(t_[k], QLatin1StringView("TOP"))) continue;
+            const int topAt = k;
+            int last = k;
+            QString count;
+            int v = next(k);
+            if (v >= 0 && isPunct(t_[v], QLatin1StringView("("))) {
+                const int close = closing(v);
+                if (close < 0) continue;
+                for (int j = v + 1; j < close; ++j)
+                    if (!t_[j].removed) count += t_[j].text;
+                last = close;
+            } else if (v >= 0 && t_[v].kind == Token::Number) {
+                count = t_[v].text;
+                last = v;
+            } else {
+                continue;
+            }
+            bool percent = false;
+            int p = next(last);
+            if (p >= 0 && isWord(t_[p], QLatin1StringView("PERCENT"))) { percent = true; last = p; p = next(p); }
+            if (p >= 0 && isWord(t_[p], QLatin1StringView("WITH"))) {
+                const int ties = next(p);
+                if (ties >= 0 && isWord(t_[ties], QLatin1StringView("TIES"))) last = ties;
+            }
+            if (percent && count.trimmed().toDouble() < 100)
+                throw DialectError{102, QStringLiteral("TOP %1 PERCENT cannot be run on this database.").arg(count.trimmed())};
+            removeRange(topAt, last);
+            if (percent) continue;
+            // the end of this SELECT: the parenthesis that closes it, a compound operator, or the end
+            int end = -1;
+            for (int j = last + 1; j < n(); ++j) {
+                if (!significant(t_[j])) continue;
+                if (depth_[j] < depth_[i]) { end = j; break; }
+                if (depth_[j] == depth_[i] && t_[j].kind == Token::Word
+                    && (eq(t_[j].text, QLatin1StringView("UNION")) || eq(t_[j].text, QLatin1StringView("EXCEPT"))
+                        || eq(t_[j].text, QLatin1StringView("INTERSECT")))) { end = j; break; }
+            }
+            const QString limit = QStringLiteral(" LIMIT ") + count.trimmed() + QLatin1Char(' ');
+            if (end >= 0) t_[end].before.prepend(limit);
+            else t_.back().after += limit;
+        }
+    }
+};
+
+} // namespace
+
+QString Translate(const std::vector<Token>& tokens, SchemaInfo* schema)
+{
+    Translator tr(tokens, schema);
+    return tr.run();
+}
+
+QString TranslateCondition(const std::vector<Token>& tokens, SchemaInfo* schema)
+{
+    std::vector<Token> t;
+    t.reserve(tokens.size() + 2);
+    Token head;
+    head.kind = Token::Word;
+    head.text = QStringLiteral("SELECT CASE WHEN");
+    t.push_back(head);
+    Token sp;
+    sp.kind = Token::Space;
+    sp.text = QStringLiteral(" ");
+    t.push_back(sp);
+    t.insert(t.end(), tokens.begin(), tokens.end());
+    t.push_back(sp);
+    Token tail;
+    tail.kind = Token::Word;
+    tail.text = QStringLiteral("THEN 1 ELSE 0 END");
+    t.push_back(tail);
+    return Translate(t, schema);
+}
+
+QString TranslateText(const QString& statement, SchemaInfo* schema)
+{
+    return Translate(Tokenize(statement), schema);
+}
+
+} // namespace ado::sqlite

@@ -1,0 +1,66 @@
+#pragma once
+// The SQL Server dialect the system writes, adapted for SQLite at execution time.
+// Pure functions: the caller's text is never changed, only what reaches SQLite.
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+#include <vector>
+
+namespace ado::sqlite {
+
+struct Token {
+    enum Kind { Space, Comment, Word, Quoted, Bracketed, DQuoted, Number, Punct, HashDate, Variable };
+    Kind kind = Space;
+    QString text;
+    QString before, after;   // text inserted around the token by a rewrite
+    bool removed = false;
+};
+
+std::vector<Token> Tokenize(QStringView sql);
+
+enum class ColumnKind { Unknown, Text, Date, Number };
+
+// What the rewriting needs to know of the database: the kind of a column (to find the
+// DATETIME columns a date literal meets) and a table's columns in order.
+class SchemaInfo {
+public:
+    virtual ~SchemaInfo() = default;
+    virtual ColumnKind kindOf(const QString& table, const QString& column) = 0;
+    virtual QStringList columnsOf(const QString& table) = 0;
+};
+
+// A failure found while rewriting, reported as SQL Server would (its native number).
+struct DialectError {
+    int native = 0;
+    QString message;
+};
+
+struct Statement {
+    enum Kind { Sql, If, Block, Begin, Commit, Rollback, Ignored };
+    Kind kind = Sql;
+    std::vector<Token> tokens;      // Sql: the statement; If: the condition
+    std::vector<Statement> body;    // If: then [, else]; Block: the statements
+};
+
+// Splits a batch into statements: ";", GO lines and statement keywords outside quotes,
+// brackets and parentheses; IF guards, BEGIN ... END blocks and transaction statements.
+std::vector<Statement> SplitBatch(const QString& batch);
+
+// Rewrites one statement for SQLite (schema may be null: no date or text knowledge).
+// Throws DialectError.
+QString Translate(const std::vector<Token>& tokens, SchemaInfo* schema);
+// The condition of an IF as a query returning 1 or 0.
+QString TranslateCondition(const std::vector<Token>& tokens, SchemaInfo* schema);
+
+// Convenience for one statement given as text.
+QString TranslateText(const QString& statement, SchemaInfo* schema = nullptr);
+
+// Reads a date as SQL Server does with DATEFORMAT dmy (day-month-year; two-digit
+// years 00-49 are 20xx, 50-99 19xx; ISO yyyy-mm-dd; an empty text is 1900-01-01)
+// and writes it as 'YYYY-MM-DD HH:MM:SS'. False when it is not a readable date.
+bool SqlServerDate(QStringView text, QString& iso);
+
+// The statement's first keyword in upper case ("" when none).
+QString FirstKeyword(const std::vector<Token>& tokens);
+
+} // namespace ado::sqlite
