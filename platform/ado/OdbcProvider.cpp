@@ -186,6 +186,7 @@ void OdbcProvider::open(const ConnectionSpec& spec, Errors& errs)
         err.SQLState = QStringLiteral("08001");
         err.Source = kSource;
         errs.Add(err);
+        db = QSqlDatabase();
         close();
         throw vb::VbError(err.Number, err.Description, err.Source);
     }

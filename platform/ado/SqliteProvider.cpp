@@ -302,6 +302,7 @@ void SqliteProvider::open(const ConnectionSpec& spec, Errors& errs)
     auto openFailure = [&](const QString& text) {
         Error e{hrUnspecified, text, kSource, QStringLiteral("08001"), 4060};
         errs.Add(e);
+        db = QSqlDatabase();
         close();
         throw vb::VbError(e.Number, e.Description, e.Source);
     };
