@@ -1,0 +1,144 @@
+#pragma once
+// The data-access object of the whole program: one connection, the parameters it was
+// opened with, and every operation that reads or writes the database.
+#include "platform/ado/Connection.h"
+#include "platform/ado/Recordset.h"
+#include "platform/vb/ErrorAnswer.h"
+#include "platform/vb/Holder.h"
+#include "platform/vb/Variant.h"
+#include "platform/vb/VbError.h"
+#include "platform/zeltrix/DialogoArchivo.h"
+#include "platform/zeltrix/Utilidades.h"
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <optional>
+
+class DB_Dll {
+public:
+    // Public members, in their declared order.
+    vb::AutoHolder<zeltrix::DialogoArchivo> CmdDlg;
+    bool gOpenFlag = false;
+    vb::Variant gIgnoraPassWord;
+    vb::AutoHolder<ado::Connection> gCnn;
+    vb::AutoHolder<ado::Recordset> glrcs;
+    vb::Variant gCursorLocation;
+    QString gProveedor;
+    QString gDsn;
+    QString gServidor;
+    QString gDBName;
+    QString gUsuario;
+    bool gEsAdmin = false;
+    QString gUserPassWord;
+    QString gConnString;
+    QString gExtended;
+    QString gLogErr;
+    bool ParametrosSQL = false;
+    qint16 gQKTimeOut = 0;
+
+    // --- Single-value lookups ---
+    vb::Variant BuscaMaximo(const QString& QueTabla, const QString& QueCampo, const vb::Variant& Tipo = {},
+                            QString* Condicion = nullptr);
+    vb::Variant BuscaMinimo(const QString& QueTabla, const QString& QueCampo, const vb::Variant& Tipo = {},
+                            const std::optional<QString>& Condicion = std::nullopt);
+
+    // --- Connection ---
+    void OpenServerADODB(bool PideParametrosSQL = false, int lCursor = 3, const QString& ConnString = {},
+                         bool ValidaAdmin = true, bool MuestraError = true);
+    void ReintentaConectar();
+    void OpenLocalADODB(const QString& ConnString = {}, const QString& CadenaID = QStringLiteral("User Id"),
+                        const QString& CadenaPWD = QStringLiteral("Password"));
+
+    bool ExisteEnTablaST(const QString& Tabla, const vb::Variant& ValorBuscado, const QString& Campo = QStringLiteral("Codigo"),
+                         ado::Recordset* Lrcs = nullptr, const vb::Variant& Tipodato = vb::Variant(8),
+                         const QString& Condicion = {}, bool SoloLectura = false);
+    bool ExisteEnTabla(const QString& Tabla, const vb::Variant& ValorBuscado, const QString& Campo = QStringLiteral("Codigo"),
+                       ado::Recordset* Lrcs = nullptr, const vb::Variant& Tipodato = vb::Variant(8),
+                       const QString& Condicion = {}, bool SoloLectura = true);
+    vb::Variant DatosTabla(const QString& Tabla, const vb::Variant& ValorBuscado, const QString& CampoDevuelto,
+                           const QString& Campo = QStringLiteral("Codigo"), const vb::Variant& Tipodato = vb::Variant(8),
+                           const QString& Condicion = {}, bool UsaTrim = true, bool IgnoraError = false);
+
+    // --- Literal builders: ADO type predicates ---
+    bool adodate(const vb::Variant& Qtype) const;
+    QString ADOComilla(const vb::Variant& Qtype) const;
+    bool ADOText(const vb::Variant& Qtype) const;
+    bool ADONumeric(const vb::Variant& Qtype) const;
+    bool ADOCurrency(const vb::Variant& Qtype) const;
+    bool ADOBoolean(const vb::Variant& Qtype) const;
+
+    // --- Execution ---
+    void CierraRecordset(ado::Recordset& LrcsTemp);
+    void QConsulta(const QString& TB, const QString& Rsp, const QString& Cl1, const QString& Cl2,
+                   const QString& CmpDisplay = QStringLiteral("Codigo"), const QString& SQLWHERE = {});
+    void QGridConsulta(const QString& Sentencia, const QString& CampoDevuelto1, const QString& gCnnString,
+                       const QString& CampoDevuelto2 = {}, const QString& CampoDevuelto3 = {});
+
+    // --- Name helpers ---
+    QString stSTF(QString& rsName, int rnPart) const;
+    QString AddBrackets(const QString& rObjName) const;
+    QString StripConnect(const QString& rsTblName) const;
+    QString StripBrackets(const QString& rsObjName) const;
+    QString StripOwner(QString& rsTblName) const;
+    QString StripFileName(const QString& rsFileName) const;
+
+    // Never raises; failures stay in gCnn's error list for the caller to read.
+    void EjecutaConsultaSQL(QString& SentenciaSQL, long* RecordsAffected = nullptr, ado::Recordset* Lrcs = nullptr);
+    void EjecutaConsultaSQL(const QString& SentenciaSQL, long* RecordsAffected = nullptr, ado::Recordset* Lrcs = nullptr);
+    void EjecutaConsultaRSQL(QString& SentenciaSQL, long* RecordsAffected = nullptr, ado::Recordset* Lrcs = nullptr);
+    // The statement comes back with the table names rewritten.
+    void AbrirRecordset(QString& SentenciaSQL, ado::Recordset& Lrcs, ado::Connection* Conexionactiva = nullptr,
+                        int CursorType = 0, int LockType = 1, int Options = -1, bool ConvOracle = true);
+    void AbrirRecordset(const QString& SentenciaSQL, ado::Recordset& Lrcs, ado::Connection* Conexionactiva = nullptr,
+                        int CursorType = 0, int LockType = 1, int Options = -1, bool ConvOracle = true);
+
+    QString ORACLE_Dicc(const QString& Valor);
+
+    vb::Variant BuscaUltimoCodigo(const QString& QueTabla, const QString& QueCampo, const vb::Variant& Tipo = vb::Variant(8),
+                                  const QString& Condicion = {});
+
+    QString pJETOLEDB40() const { return QStringLiteral("Microsoft.Jet.OLEDB.4.0"); }
+    QString pJETOLEDB35() const { return QStringLiteral("Microsoft.Jet.OLEDB.3.51"); }
+    QString pSQLOLEDB() const { return QStringLiteral("SQLOLEDB"); }
+
+    vb::Variant SQLValue(const vb::Variant& Valor, const QString& Tipo = QStringLiteral("'"));
+
+    // --- Schema queries ---
+    void AddField(const QString& Tabla, const QString& Campo, const QString& Tipo, bool PermiteNulos,
+                  const std::optional<vb::Variant>& ValorDefault = std::nullopt);
+    bool ExisteTablaDB(const QString& Tabla);
+    bool ExisteCampoDB(const QString& Tabla, const QString& Campo);
+    bool VerCampoDB(const QString& Tabla, const QString& Campo, bool Agregar = true, const QString& Tipo = {},
+                    bool PermiteNulos = true, const std::optional<vb::Variant>& ValorDefault = std::nullopt);
+
+    QString SS_TSinonimos(const QString& SQL);
+
+    // --- Error dialog ---
+    vb::Variant ArchivoErrores() const { return vb::Variant(gLogErr); }
+    void SetArchivoErrores(const vb::Variant& vNewValue) { gLogErr = vNewValue.toString(); }
+    qint16 TratamientoErrores(const vb::VbError& CodErr, const std::optional<int>& Botones = std::nullopt,
+                              const std::optional<QString>& Rutina = std::nullopt);
+
+private:
+    QString FiltraSentenciaOracle(QString& Sentencia);
+    void EjecutaScriptOracle(QString& Script, long& RecordsAffected);
+
+    // Builds gConnString from the members.
+    void BuildConnectionString();
+    // Shows the connection dialog; false when it was cancelled (gOpenFlag is then False).
+    bool RunConnectionDialog();
+    // Runs one statement under this object's error dialog, for `routine`.
+    vb::Step Guard(const QString& routine, const std::function<void()>& statement);
+    bool IsOracleConnection() const;
+
+    vb::AutoHolder<zeltrix::Utilidades> utilidades_;
+};
+
+// The program-wide data-access objects, each made on first use.
+extern vb::AutoHolder<DB_Dll> gDBPrincipal;
+extern vb::AutoHolder<DB_Dll> gDBEstadisticas;
+extern vb::AutoHolder<DB_Dll> gDBConsultas;
+extern vb::AutoHolder<DB_Dll> gDBAuxiliar;
+
+// True when the configuration switch "SS_CONFIDENCIALIDAD" is "SI"; set at start-up.
+extern bool gConfidencialidad;
