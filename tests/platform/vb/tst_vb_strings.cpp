@@ -1,4 +1,4 @@
-// Text functions with the meanings of piece-01's Conventions, and Val/Str.
+// Text functions with the meanings the suite relies on, and Val/Str.
 #include "platform/vb/Regional.h"
 #include "platform/vb/Strings.h"
 #include "platform/vb/VbError.h"
