@@ -122,6 +122,14 @@ private slots:
         QTest::newRow("quoted text that looks like a date is not a date elsewhere")
             << "SELECT '15/03/2024' AS F, Descripcion FROM MA_CUENTAS WHERE Codigo = '15/03/2024'"
             << "SELECT '15/03/2024' AS F, Descripcion FROM MA_CUENTAS WHERE Codigo = '15/03/2024' COLLATE NOCASE";
+        QTest::newRow("owner prefixes on qualified columns, N literals, LEFT OUTER JOIN")
+            << "SELECT dbo.V_MV_Stock.TC, dbo.V_MV_Stock.FECHA FROM         dbo.V_MV_Stock LEFT OUTER JOIN dbo.MV_APLICACION ON "
+               "dbo.V_MV_Stock.IDCOMPROBANTE = dbo.MV_APLICACION.IDComprobante_Origen WHERE     (dbo.V_MV_Stock.TC = N'RM')"
+            << "SELECT V_MV_Stock.TC, V_MV_Stock.FECHA FROM         V_MV_Stock LEFT OUTER JOIN MV_APLICACION ON "
+               "V_MV_Stock.IDCOMPROBANTE = MV_APLICACION.IDComprobante_Origen WHERE     (V_MV_Stock.TC = 'RM' COLLATE NOCASE)";
+        QTest::newRow("numbers and text columns in arithmetic stay arithmetic")
+            << "UPDATE MV_ASIENTOS SET IMPORTE = IMPORTE + 12.5 WHERE TC = 'MUT ' AND [DEBE-HABER] = 'D'"
+            << "UPDATE MV_ASIENTOS SET IMPORTE = IMPORTE + 12.5 WHERE TC = 'MUT ' COLLATE NOCASE AND [DEBE-HABER] = 'D' COLLATE NOCASE";
         QTest::newRow("quotes and brackets kept")
             << "SELECT [NUMERO ASIENTO] AS [NRO_ASIENTO] FROM T WHERE A = 'it''s dbo.x with(nolock)'"
             << "SELECT [NUMERO ASIENTO] AS [NRO_ASIENTO] FROM T WHERE A = 'it''s dbo.x with(nolock)' COLLATE NOCASE";

@@ -299,6 +299,22 @@ private slots:
     void executeReturnsRows() { adochecks::executeReturnsRows(*c_); }
     void closedConnection() { adochecks::closedConnection(); }
 
+    void secondWorkstation()
+    {
+        // another connection on the same file reads while this one writes, and a writer
+        // waits for the lock for its command time-out before it reports native 1222
+        c_->Execute(QStringLiteral("BEGIN TRANSACTION INSERT INTO T (CODIGO) VALUES ('W1')"));
+        ado::Connection other;
+        other.Open(QStringLiteral("Provider=SQLOLEDB;Data Source=sqlite;Initial Catalog=demo"));
+        QCOMPARE(scalar(other, QStringLiteral("SELECT COUNT(*) FROM T")), 3);
+        other.SetCommandTimeout(1);
+        QCOMPARE(raised([&] { other.Execute(QStringLiteral("INSERT INTO T (CODIGO) VALUES ('W2')")); }), int(ado::hrTimeout));
+        QCOMPARE(other.Errors().Item(0).NativeError, 1222);
+        c_->Execute(QStringLiteral("COMMIT TRANSACTION"));
+        other.Execute(QStringLiteral("INSERT INTO T (CODIGO) VALUES ('W2')"));
+        QCOMPARE(scalar(*c_, QStringLiteral("SELECT COUNT(*) FROM T")), 5);
+    }
+
     void reopenAndTimeout()
     {
         QCOMPARE(raised([&] { c_->Open(); }), 3705);
