@@ -23,7 +23,8 @@ QAtomicInt odbcCounter;
 
 SQLHANDLE rawHandle(const QVariant& v)
 {
-    if (!v.isValid() || qstrcmp(v.typeName(), "SQLHANDLE") != 0) return nullptr;
+    // QODBC hands its handles over as SQLHANDLE, which the meta-type system knows as void*
+    if (!v.isValid() || (qstrcmp(v.typeName(), "SQLHANDLE") != 0 && qstrcmp(v.typeName(), "void*") != 0)) return nullptr;
     return *static_cast<SQLHANDLE const*>(v.constData());
 }
 

@@ -78,6 +78,26 @@ QString singleTable(const QString& source)
     }
     return {};
 }
+// A source that is only a table name reads the whole table, as ADO does when it is
+// left to work out what the command is.
+QString commandOf(const QString& source)
+{
+    const std::vector<sqlite::Token> t = sqlite::Tokenize(source);
+    int names = 0;
+    bool expectName = true;
+    for (const auto& k : t) {
+        if (k.kind == sqlite::Token::Space || k.kind == sqlite::Token::Comment) continue;
+        const bool name = k.kind == sqlite::Token::Word || k.kind == sqlite::Token::Bracketed || k.kind == sqlite::Token::DQuoted;
+        if (expectName && name) { ++names; expectName = false; continue; }
+        if (!expectName && k.kind == sqlite::Token::Punct && k.text == QLatin1String(".")) { expectName = true; continue; }
+        return source;
+    }
+    if (names == 0 || expectName) return source;
+    static const QStringList keywords = {QStringLiteral("COMMIT"), QStringLiteral("ROLLBACK"), QStringLiteral("BEGIN"),
+                                         QStringLiteral("GO"), QStringLiteral("PRINT"), QStringLiteral("RETURN")};
+    if (names == 1 && keywords.contains(source.trimmed(), Qt::CaseInsensitive)) return source;
+    return QStringLiteral("SELECT * FROM ") + source.trimmed();
+}
 } // namespace
 
 class RecordsetData {
@@ -284,9 +304,10 @@ void Recordset::Open(const QString& source, Connection& connection, int cursorTy
     if (lockType != adLockUnspecified) d_->lockType = lockType;
     std::shared_ptr<ConnectionData> c = connection.data();
     Provider& p = c->begin();
-    ExecResult r = p.execute(source, c->errors);
+    const QString command = commandOf(source);
+    ExecResult r = p.execute(command, c->errors);
     d_->connection = c;
-    d_->source = source;
+    d_->source = command;
     if (r.rows) {
         d_->setResult(std::move(*r.rows));
     } else {

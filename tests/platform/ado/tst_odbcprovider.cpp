@@ -71,6 +71,8 @@ private slots:
         QVERIFY(raised([&] { c_->Execute(QStringLiteral("INSERT INTO T (CODIGO) VALUES ('B2')")); }) != 0);
         QVERIFY(c_->Errors().Item(0).Description.contains(QLatin1String("UNIQUE"), Qt::CaseInsensitive));
         QCOMPARE(c_->Errors().Item(0).Source, QStringLiteral("ODBC"));
+        QVERIFY(!c_->Errors().Item(0).Description.contains(QLatin1String("QODBC")));   // the driver's record, not Qt's summary
+        QCOMPARE(c_->Errors().Item(0).NativeError, 19);
     }
     void missingTable()
     {

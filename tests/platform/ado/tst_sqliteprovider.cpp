@@ -264,6 +264,18 @@ private slots:
         QCOMPARE(c_->Errors().Item(0).NativeError, native);
     }
 
+    void tableNameAsSource()
+    {
+        ado::Recordset rs;
+        rs.Open(QStringLiteral("TA_CONFIGURACION"), *c_, ado::adOpenDynamic, ado::adLockOptimistic);
+        QCOMPARE(rs.RecordCount(), 1);
+        rs(QStringLiteral("VALOR")) = vb::Variant("OTRO");
+        rs.Update();
+        rs.Close();
+        rs.Open(QStringLiteral("dbo.[TA_CONFIGURACION]"), *c_);
+        QCOMPARE(rs(QStringLiteral("valor")).Value().toString(), QStringLiteral("OTRO"));
+    }
+
     void typesAndSizes()
     {
         ado::Recordset rs;
