@@ -10,6 +10,10 @@
 
 class QWidget;
 
+namespace ado {
+class Field;
+}
+
 namespace zeltrix {
 
 class Utilidades {
@@ -26,8 +30,12 @@ public:
     qint32 TextoAEntero(const QString& Texto) const;
 
     // --- Values ---
+    // A field's value, never Null: a Null reads as 0 for a numeric field (in the field's
+    // own number type) and as the empty text for any other. Reading a field of an empty
+    // recordset raises as the field does.
+    vb::Variant ValorCampo(const ado::Field& Campo) const;
     // A plain value never comes back Null: Null gives the empty text; any other value
-    // comes back unchanged. (Field values: see the overload for ADO fields.)
+    // comes back unchanged.
     vb::Variant ValorCampo(const vb::Variant& Valor) const;
     // The text of a value: Null and Empty give "", anything else its CStr.
     QString ValorATexto(const vb::Variant& Valor) const;

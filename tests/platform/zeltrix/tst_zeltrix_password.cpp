@@ -75,7 +75,7 @@ void tst_zeltrix_password::everyPrintableWindows1252Character()
 void tst_zeltrix_password::differentTextsGiveDifferentCodes()
 {
     QStringList codes;
-    for (const QString& t : {"a", "b", "A", "aa", "ab", "ba", "a "})
+    for (const char* t : {"a", "b", "A", "aa", "ab", "ba", "a "})
         codes.append(util.CodificaClave(t));
     codes.removeDuplicates();
     QCOMPARE(codes.size(), 7);
