@@ -834,6 +834,17 @@ private:
     {
         const QString u = t_[fn].text.toUpper();
         if (textFunctions().contains(u)) return true;
+        if (u == QLatin1String("IFNULL") || u == QLatin1String("COALESCE")) {
+            // text when one of its arguments shows text: ISNULL(A, '') + ISNULL(B, '')
+            const int close = closing(open);
+            for (int k = next(open); k >= 0 && k < close; k = next(k)) {
+                if (depth_[k] != depth_[open] + 1) continue;
+                if (t_[k].kind == Token::Quoted) return true;
+                const QString col = columnStartingAt(k);
+                if (!col.isEmpty() && kindOfColumn(col) == ColumnKind::Text) return true;
+            }
+            return false;
+        }
         if (u == QLatin1String("CONVERT")) {
             const int arg = next(open);   // the quoted type made by convertType
             if (arg < 0) return false;

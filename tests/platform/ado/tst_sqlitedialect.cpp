@@ -90,6 +90,9 @@ private slots:
         QTest::newRow("plus between text literals and text functions")
             << "SELECT 'A' + B, RTRIM(C) + D, E + 1, F + G FROM T"
             << "SELECT 'A' || B, RTRIM(C) || D, E + 1, F + G FROM T";
+        QTest::newRow("plus after ISNULL of text")
+            << "SELECT ISNULL(A,'') + ISNULL(B,''), ISNULL(N,0) + 1 FROM T"
+            << "SELECT IFNULL(A,'') || IFNULL(B,''), IFNULL(N,0) + 1 FROM T";
         QTest::newRow("plus with a text column of the schema")
             << "SELECT CUENTA + IDMUTUAL, IMPORTE + ID FROM V_MV_MUTUALES"
             << "SELECT CUENTA || IDMUTUAL, IMPORTE + ID FROM V_MV_MUTUALES";
