@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QUuid>
+#include <optional>
 
 class tst_zeltrix_services : public QObject {
     Q_OBJECT
@@ -103,18 +104,21 @@ void tst_zeltrix_services::filterCriterionDefaults()
 void tst_zeltrix_services::workstationNames()
 {
     QVERIFY(!::InfoEquipo->NombreEquipo().isEmpty());
-    const QByteArray saved = qgetenv("USER");
+    const char* names[] = {"USER", "LOGNAME", "USERNAME"};
+    QList<std::optional<QByteArray>> saved;
+    for (const char* name : names)
+        saved.append(qEnvironmentVariableIsSet(name) ? std::optional<QByteArray>(qgetenv(name)) : std::nullopt);
+
     qputenv("USER", "operador1");
     QCOMPARE(::InfoEquipo->NombreUsuario(), QString("operador1"));
-    qunsetenv("USER");
-    const QByteArray savedLogname = qgetenv("LOGNAME");
-    const QByteArray savedUsername = qgetenv("USERNAME");
-    qunsetenv("LOGNAME");
-    qunsetenv("USERNAME");
+    for (const char* name : names)
+        qunsetenv(name);
     QVERIFY(!::InfoEquipo->NombreUsuario().isEmpty());   // from the account database
-    qputenv("USER", saved);
-    qputenv("LOGNAME", savedLogname);
-    qputenv("USERNAME", savedUsername);
+
+    for (int i = 0; i < 3; ++i) {
+        if (saved[i])
+            qputenv(names[i], *saved[i]);
+    }
 }
 
 void tst_zeltrix_services::alternativeFolderIsWritable()
