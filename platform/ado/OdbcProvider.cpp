@@ -231,8 +231,9 @@ ExecResult OdbcProvider::execute(const QString& text, Errors& errs)
                 readRows(q, rows);
                 res.rows = std::move(rows);
             }
-        } else if (q.numRowsAffected() > 0) {
-            res.affected += q.numRowsAffected();
+        } else {
+            res.wrote = true;
+            if (q.numRowsAffected() > 0) res.affected += q.numRowsAffected();
         }
         if (!q.nextResult()) {
             if (q.lastError().isValid() && q.lastError().type() != QSqlError::NoError) {
@@ -242,6 +243,7 @@ ExecResult OdbcProvider::execute(const QString& text, Errors& errs)
             break;
         }
     }
+    if (!res.wrote) res.affected = -1;
     return res;
 }
 

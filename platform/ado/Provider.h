@@ -29,7 +29,8 @@ struct ResultSet {
 
 struct ExecResult {
     std::optional<ResultSet> rows;   // the first result of the batch that has columns
-    long affected = 0;
+    long affected = 0;              // rows changed; -1 when no statement of the batch changes rows
+    bool wrote = false;
 };
 
 // One row written back by Recordset::Update.

@@ -438,6 +438,7 @@ ExecResult SqliteProvider::execute(const QString& text, Errors& errs)
     ExecResult res;
     const std::vector<sqlite::Statement> statements = sqlite::SplitBatch(text);
     for (const sqlite::Statement& s : statements) run(s, res, errs);
+    if (!res.wrote) res.affected = -1;
     return res;
 }
 
@@ -516,7 +517,10 @@ void SqliteProvider::runSql(const QString& sql, ExecResult& res, Errors& errs, b
                 failSqlite(sqlite3_extended_errcode(db_), errs);
             }
         }
-        if (!sqlite3_stmt_readonly(st)) res.affected += sqlite3_changes(db_);
+        if (!sqlite3_stmt_readonly(st)) {
+            res.affected += sqlite3_changes(db_);
+            res.wrote = true;
+        }
         sqlite3_finalize(st);
     }
     if (ddl) tables_.clear();

@@ -177,7 +177,8 @@ inline void executeReturnsRows(ado::Connection& c)
     ado::Recordset none = c.Execute(QStringLiteral("DELETE FROM T WHERE ID = 99"), &affected);
     QCOMPARE(none.State(), int(ado::adStateClosed));
     QCOMPARE(affected, 0L);
-    ado::Recordset rs = c.Execute(QStringLiteral("SELECT NOMBRE FROM T WHERE ID = 2"));
+    ado::Recordset rs = c.Execute(QStringLiteral("SELECT NOMBRE FROM T WHERE ID = 2"), &affected);
+    QCOMPARE(affected, -1L);   // a query changes no rows
     QCOMPARE(rs.Fields(0).Value().toString(), QStringLiteral("x"));
 }
 
