@@ -212,6 +212,7 @@ ExecResult OdbcProvider::execute(const QString& text, Errors& errs)
     QSqlDatabase db = QSqlDatabase::database(connectionName_, false);
     QSqlQuery q(db);
     q.setForwardOnly(true);
+    q.setNumericalPrecisionPolicy(QSql::HighPrecision);   // amounts arrive as exact texts
     ExecResult res;
     if (!q.prepare(text)) {
         collect(SQL_HANDLE_STMT, rawHandle(q.result()->handle()), errs);

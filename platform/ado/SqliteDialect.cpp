@@ -331,10 +331,17 @@ private:
 
     static bool boundary(const QString& u, const QString& first, const QString& prev, bool sawSet, bool sawValues, bool sawSelect)
     {
+        // ON DELETE / ON UPDATE / FOR INSERT belong to table and trigger definitions,
+        // IF [NOT] EXISTS to CREATE TABLE and DROP TABLE
+        const bool definition = first == QLatin1String("CREATE") || first == QLatin1String("ALTER") || first == QLatin1String("DROP");
+        if (u == QLatin1String("IF") && definition
+            && (prev == QLatin1String("TABLE") || prev == QLatin1String("VIEW") || prev == QLatin1String("INDEX")
+                || prev == QLatin1String("TRIGGER")))
+            return false;
         if (alwaysStarts().contains(u)) return true;
         if (u == QLatin1String("INSERT") || u == QLatin1String("DELETE") || u == QLatin1String("UPDATE"))
-            return prev != QLatin1String("ON") && prev != QLatin1String("OF") && prev != QLatin1String("FOR")
-                && prev != QLatin1String(",");
+            return !definition || (prev != QLatin1String("ON") && prev != QLatin1String("OF") && prev != QLatin1String("FOR")
+                                   && prev != QLatin1String(","));
         if (u == QLatin1String("SELECT")) {
             if (prev == QLatin1String("UNION") || prev == QLatin1String("ALL") || prev == QLatin1String("EXCEPT")
                 || prev == QLatin1String("INTERSECT") || prev == QLatin1String("AS") || prev == QLatin1String("("))
@@ -345,7 +352,7 @@ private:
         }
         if (u == QLatin1String("SET")) {
             if (first == QLatin1String("UPDATE") && !sawSet) return false;
-            if (prev == QLatin1String("DELETE") || prev == QLatin1String("UPDATE")) return false;
+            if (definition && (prev == QLatin1String("DELETE") || prev == QLatin1String("UPDATE"))) return false;
             return true;
         }
         return false;

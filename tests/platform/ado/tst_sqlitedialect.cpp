@@ -225,6 +225,16 @@ private slots:
             << QString("if exists(select * from c_mv_cpte  with(nolock)  where TC='OC' and IDCOMPROBANTE='1' and fecharecepcion is null)  "
                        " UPDATE c_mv_cpte set FechaRecepcion='15/03/2024' where TC='OC' and IDCOMPROBANTE='1'")
             << QStringList{"IF"};
+        QTest::newRow("SET NOCOUNT ON before a statement")
+            << QString("SET NOCOUNT ON\r\nUPDATE T SET A = 1\r\nSET NOCOUNT OFF")
+            << QStringList{"IGNORED", "SQL:UPDATE T SET A = 1", "IGNORED"};
+        QTest::newRow("foreign key actions stay in the definition")
+            << QString("ALTER TABLE H ADD CONSTRAINT F FOREIGN KEY (T_ID) REFERENCES T (ID) ON DELETE SET NULL ON UPDATE CASCADE\nDELETE FROM H")
+            << QStringList{"SQL:ALTER TABLE H ADD CONSTRAINT F FOREIGN KEY (T_ID) REFERENCES T (ID) ON DELETE SET NULL ON UPDATE CASCADE",
+                           "SQL:DELETE FROM H"};
+        QTest::newRow("IF EXISTS of table definitions")
+            << QString("DROP TABLE IF EXISTS X\nCREATE TABLE IF NOT EXISTS X (A INT)\nCREATE INDEX IF NOT EXISTS I ON X (A)")
+            << QStringList{"SQL:DROP TABLE IF EXISTS X", "SQL:CREATE TABLE IF NOT EXISTS X (A INT)", "SQL:CREATE INDEX IF NOT EXISTS I ON X (A)"};
         QTest::newRow("statements on one line")
             << QString("DELETE A WHERE X=1 DELETE B WHERE Y=2 ROLLBACK TRAN")
             << QStringList{"SQL:DELETE FROM A WHERE X=1", "SQL:DELETE FROM B WHERE Y=2", "ROLLBACK"};

@@ -268,6 +268,39 @@ private slots:
         QCOMPARE(c_->Errors().Item(0).NativeError, native);
     }
 
+    void pendingEdits()
+    {
+        ado::Recordset rs;
+        rs.Open(QStringLiteral("SELECT * FROM T ORDER BY ID"), *c_, ado::adOpenDynamic, ado::adLockOptimistic);
+        rs.MoveNext();
+        rs.AddNew();
+        rs(QStringLiteral("CODIGO")) = vb::Variant("N1");
+        rs.CancelUpdate();
+        QCOMPARE(rs.RecordCount(), 3);
+        QCOMPARE(rs(QStringLiteral("CODIGO")).Value().toString(), QStringLiteral("B2"));
+        // a pending change cannot be closed away; moving stores it
+        rs(QStringLiteral("NOMBRE")) = vb::Variant("movido");
+        QCOMPARE(raised([&] { rs.Close(); }), 3219);
+        rs.MoveNext();
+        QCOMPARE(scalar(*c_, QStringLiteral("SELECT COUNT(*) FROM T WHERE ID = 2 AND NOMBRE = 'movido'")), 1);
+        // a failed update keeps the change pending and the error in the list
+        rs.MoveFirst();
+        rs(QStringLiteral("CODIGO")) = vb::Variant("C3");
+        QCOMPARE(raised([&] { rs.Update(); }), int(ado::hrIntegrityViolation));
+        QCOMPARE(c_->Errors().Item(0).NativeError, 2627);
+        rs.CancelUpdate();
+        rs.Close();
+        QCOMPARE(scalar(*c_, QStringLiteral("SELECT COUNT(*) FROM T WHERE CODIGO = 'A1'")), 1);
+    }
+
+    void firstResultOfABatch()
+    {
+        long affected = 0;
+        ado::Recordset rs = c_->Execute(QStringLiteral("SET NOCOUNT ON\r\nUPDATE T SET NOMBRE = 'n' WHERE ID = 1\r\nSELECT NOMBRE FROM T WHERE ID = 1"), &affected);
+        QCOMPARE(affected, 1L);
+        QCOMPARE(rs.Fields(0).Value().toString(), QStringLiteral("n"));
+    }
+
     void tableNameAsSource()
     {
         ado::Recordset rs;
