@@ -136,6 +136,14 @@ void Dll_Display::CartelInicio(const QString& Titulo, bool PermiteCancelar)
     Lbf_CtrlDisplay* notice = window();
     notice->setWindowTitle(Titulo);
     notice->CmdDisplayCancelar->setVisible(PermiteCancelar);
+    // The notice floats above the window it reports on, not above every window: a
+    // message box asked inside the loop must come out on top of it.
+    QWidget* owner = QApplication::activeWindow();
+    if (owner && owner != notice) {
+        notice->winId();
+        if (QWindow* handle = notice->windowHandle())
+            handle->setTransientParent(owner->windowHandle());
+    }
     notice->show();
     notice->raise();
     m_guard->arm();

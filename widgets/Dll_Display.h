@@ -38,7 +38,8 @@ public:
     // Hides and releases the window; the next operation starts a fresh, uncancelled one.
     // Harmless when no notice is shown.
     void CartelCerrar();
-    // True keeps the window above every other window; False lets others cover it.
+    // True keeps the window above every other window; False (as it starts) keeps it
+    // above the window that was active when it opened.
     void SetSiempre_Visible(bool vNewValue);
 
     // The current window, if one exists (it is created by the operations above).

@@ -54,7 +54,7 @@ QPixmap animationFrame(int n)
 } // namespace
 
 Lbf_CtrlDisplay::Lbf_CtrlDisplay(QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
+    : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint)
 {
     setObjectName(QStringLiteral("Lbf_CtrlDisplay"));
     setWindowTitle(QStringLiteral("Procesando Datos"));

@@ -16,6 +16,7 @@
 #include <QSignalSpy>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <QWindow>
 
 Q_DECLARE_METATYPE(std::optional<vb::Variant>)
 
@@ -270,6 +271,8 @@ void tst_Dll_Display::withoutCartelInicio()
 
 void tst_Dll_Display::window()
 {
+    OtherForm other;
+    QVERIFY(QTest::qWaitForWindowActive(&other.form));
     Dll_Display display;
     bool cancelled = false;
     display.CartelMostrar(cancelled);
@@ -280,7 +283,9 @@ void tst_Dll_Display::window()
     QCOMPARE(notice->windowTitle(), QStringLiteral("Cargando Datos"));
     QVERIFY(notice->isWindow());
     QVERIFY(notice->windowFlags().testFlag(Qt::FramelessWindowHint));
-    QVERIFY(notice->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    // Above the form it reports on, not above every window of the desktop.
+    QVERIFY(!notice->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    QCOMPARE(notice->windowHandle()->transientParent(), other.form.windowHandle());
     QCOMPARE(qRound(notice->windowOpacity() * 255), 200);
     QCOMPARE(notice->size(), QSize(523, 198));
     QCOMPARE(notice->palette().color(QPalette::Window), QColor(Qt::white));
@@ -322,11 +327,11 @@ void tst_Dll_Display::siempreVisible()
 {
     Dll_Display display;
     display.CartelInicio(QStringLiteral("Cargando Datos"), false);
-    display.SetSiempre_Visible(false);
-    QVERIFY(!display.Window()->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-    QVERIFY(display.Window()->isVisible());
     display.SetSiempre_Visible(true);
     QVERIFY(display.Window()->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    QVERIFY(display.Window()->isVisible());
+    display.SetSiempre_Visible(false);
+    QVERIFY(!display.Window()->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     QVERIFY(display.Window()->isVisible());
 }
 
