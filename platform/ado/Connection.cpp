@@ -42,7 +42,8 @@ void Connection::Open(const QString& connectionString, const QString& user, cons
     try {
         spec = ParseConnectionString(text, user, password);
     } catch (const vb::VbError& e) {
-        d_->errors.Add(Error{e.Number, e.Description, e.Source, QStringLiteral("08001"), 0});
+        // a database that is not there is SQL Server's login failure 4060
+        d_->errors.Add(Error{e.Number, e.Description, e.Source, QStringLiteral("08001"), e.Number == hrUnspecified ? 4060 : 0});
         throw;
     }
     std::unique_ptr<ado::Provider> p;

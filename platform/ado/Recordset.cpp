@@ -279,7 +279,7 @@ Recordset::Recordset(Recordset&& o) noexcept : d_(std::move(o.d_)) { o.d_ = std:
 Recordset& Recordset::operator=(Recordset&& o) noexcept
 {
     if (this != &o) {
-        // the cursor and lock types of this object stay when it receives a closed one
+        // like VB's Set: this object becomes the other one, its types included
         d_ = std::move(o.d_);
         o.d_ = std::make_unique<RecordsetData>();
     }

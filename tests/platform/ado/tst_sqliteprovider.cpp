@@ -364,6 +364,17 @@ private slots:
         QCOMPARE(scalar(*c_, QStringLiteral("SELECT COUNT(*) FROM T")), 5);
     }
 
+    void missingDatabase()
+    {
+        ado::Connection c;
+        QCOMPARE(raised([&] { c.Open(QStringLiteral("PROVIDER=SQLOLEDB;Server=SQLITE;Database =NOEXISTE;UId=a;Pwd=;")); }),
+                 int(ado::hrUnspecified));
+        QCOMPARE(c.Errors().Item(0).NativeError, 4060);
+        QCOMPARE(c.State(), int(ado::adStateClosed));
+        QVERIFY(!QFile::exists(dir_->filePath(QStringLiteral("NOEXISTE"))));
+        QVERIFY(!QFile::exists(dir_->filePath(QStringLiteral("NOEXISTE.sqlite"))));
+    }
+
     void reopenAndTimeout()
     {
         QCOMPARE(raised([&] { c_->Open(); }), 3705);
