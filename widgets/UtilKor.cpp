@@ -92,7 +92,6 @@ void UtilKor::UserControl_Initialize()
         // No shortcut of its own: the host passes keys to KeyAnalisis, and a shortcut
         // would raise the same click a second time.
         action->setShortcuts({});
-        action->setShortcutContext(Qt::WidgetShortcut);
         if (QWidget* button = m_bar->widgetForAction(action))
             button->setFocusPolicy(Qt::NoFocus);   // a press leaves the focus where it was
         connect(action, &QAction::triggered, this, [this, action] { CommandBars_Execute(action); });
@@ -104,6 +103,8 @@ void UtilKor::UserControl_Initialize()
         QStringLiteral("Styles"), QStringLiteral("1"));
     LoadIcons(IconStripFor(style));
     CommandBars_Update();
+    if (isVisible())
+        dockBar();   // a rebuilt bar stands where the old one stood
 }
 
 void UtilKor::ActualizarBotones()
@@ -147,6 +148,11 @@ void UtilKor::LoadIcons(const QString& stripFile)
 void UtilKor::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
+    dockBar();
+}
+
+void UtilKor::dockBar()
+{
     if (!m_bar)
         return;
     // A control wider than high carries its bar along the top; otherwise (a square

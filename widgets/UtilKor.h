@@ -99,6 +99,7 @@ private:
     void CommandBars_Execute(QAction* control);
     void CommandBars_Update();
     void LoadIcons(const QString& stripFile);
+    void dockBar();
     void setFlag(bool& flag, const vb::Variant& value, const char* name);
     bool* enabledFlag(int id);
     bool* visibleFlag(int id);

@@ -520,8 +520,11 @@ void tst_UtilKor::docking()
     host.show();
 
     QCOMPARE(standard(*bar)->orientation(), orientation);
-    const QRect barRect = standard(*bar)->geometry();
-    QCOMPARE(barRect.topLeft(), QPoint(0, 0));
+    QCOMPARE(standard(*bar)->geometry().topLeft(), QPoint(0, 0));
+
+    // A rebuilt bar keeps its side.
+    bar->ActualizarBotones();
+    QCOMPARE(standard(*bar)->orientation(), orientation);
 }
 
 TESTSUPPORT_MAIN(tst_UtilKor)
