@@ -687,8 +687,12 @@ RowChangeResult SqliteProvider::applyRowChange(const RowChange& change, Errors& 
     r.affected = sqlite3_changes(db_);
     if (change.insert) {
         r.newId = sqlite3_last_insert_rowid(db_);
+        // only an INTEGER PRIMARY KEY is the row id itself
         const QStringList pk = primaryKey(change.table);
-        if (pk.size() == 1) r.idColumn = pk.first();
+        if (pk.size() == 1)
+            for (const Column& c : info.columns)
+                if (c.name == pk.first() && c.declared.trimmed().compare(QLatin1String("INTEGER"), Qt::CaseInsensitive) == 0)
+                    r.idColumn = c.name;
     } else if (r.affected == 0) {
         Error e{hrRowNotFound, QStringLiteral("Row cannot be located for updating. Some values may have been changed since it was last read."),
                 kSource, QStringLiteral("HY000"), 0};
