@@ -203,13 +203,19 @@ private:
             ++i_;
             s.tokens = generic(QStringLiteral("IF"));
             Statement thenPart;
-            if (!skipSeparators() || !parseOne(thenPart)) thenPart.kind = Statement::Ignored;
+            if (!skipSeparators() || !parseOne(thenPart)) {
+                thenPart.kind = Statement::Invalid;
+                thenPart.error = QStringLiteral("Incorrect syntax near the end of the IF statement.");
+            }
             s.body.push_back(std::move(thenPart));
             const int save = i_;
             if (skipSeparators() && upperAt(i_) == QLatin1String("ELSE")) {
                 ++i_;
                 Statement elsePart;
-                if (!skipSeparators() || !parseOne(elsePart)) elsePart.kind = Statement::Ignored;
+                if (!skipSeparators() || !parseOne(elsePart)) {
+                    elsePart.kind = Statement::Invalid;
+                    elsePart.error = QStringLiteral("Incorrect syntax near the keyword 'ELSE'.");
+                }
                 s.body.push_back(std::move(elsePart));
             } else {
                 i_ = save;
@@ -227,10 +233,15 @@ private:
             }
             s.kind = Statement::Block;
             ++i_;
+            bool ended = false;
             while (skipSeparators()) {
-                if (upperAt(i_) == QLatin1String("END")) { ++i_; break; }
+                if (upperAt(i_) == QLatin1String("END")) { ++i_; ended = true; break; }
                 Statement inner;
                 if (parseOne(inner)) s.body.push_back(std::move(inner));
+            }
+            if (!ended) {
+                s.kind = Statement::Invalid;
+                s.error = QStringLiteral("Incorrect syntax: BEGIN without END.");
             }
             return true;
         }
@@ -246,8 +257,9 @@ private:
             return true;
         }
         if (w == QLatin1String("ELSE") || w == QLatin1String("END")) {
-            // Stray keyword: hand it to the engine, which reports the syntax error.
-            s.tokens = {t_[i_]};
+            // a stray keyword (END alone would even commit on SQLite)
+            s.kind = Statement::Invalid;
+            s.error = QStringLiteral("Incorrect syntax near the keyword '%1'.").arg(w);
             ++i_;
             return true;
         }

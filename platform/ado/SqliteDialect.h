@@ -36,10 +36,11 @@ struct DialectError {
 };
 
 struct Statement {
-    enum Kind { Sql, If, Block, Begin, Commit, Rollback, Ignored };
+    enum Kind { Sql, If, Block, Begin, Commit, Rollback, Ignored, Invalid };
     Kind kind = Sql;
     std::vector<Token> tokens;      // Sql: the statement; If: the condition
     std::vector<Statement> body;    // If: then [, else]; Block: the statements
+    QString error;                  // Invalid: why the batch cannot run (SQL Server's syntax error)
 };
 
 // Splits a batch into statements: ";", GO lines and statement keywords outside quotes,

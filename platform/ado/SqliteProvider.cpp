@@ -447,6 +447,8 @@ void SqliteProvider::run(const sqlite::Statement& s, ExecResult& res, Errors& er
     switch (s.kind) {
     case sqlite::Statement::Ignored:
         return;
+    case sqlite::Statement::Invalid:
+        fail(156, s.error, errs);
     case sqlite::Statement::Begin:
         beginTrans(errs);
         return;

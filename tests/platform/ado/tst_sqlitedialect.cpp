@@ -42,6 +42,7 @@ QStringList kinds(const std::vector<Statement>& s)
         case Statement::Commit: out << QStringLiteral("COMMIT"); break;
         case Statement::Rollback: out << QStringLiteral("ROLLBACK"); break;
         case Statement::Ignored: out << QStringLiteral("IGNORED"); break;
+        case Statement::Invalid: out << QStringLiteral("INVALID"); break;
         }
     }
     return out;
@@ -235,6 +236,10 @@ private slots:
         QTest::newRow("IF EXISTS of table definitions")
             << QString("DROP TABLE IF EXISTS X\nCREATE TABLE IF NOT EXISTS X (A INT)\nCREATE INDEX IF NOT EXISTS I ON X (A)")
             << QStringList{"SQL:DROP TABLE IF EXISTS X", "SQL:CREATE TABLE IF NOT EXISTS X (A INT)", "SQL:CREATE INDEX IF NOT EXISTS I ON X (A)"};
+        QTest::newRow("stray END is refused, not a commit")
+            << QString("UPDATE T SET A = 1\nEND") << QStringList{"SQL:UPDATE T SET A = 1", "INVALID"};
+        QTest::newRow("BEGIN without END")
+            << QString("BEGIN UPDATE T SET A = 1") << QStringList{"INVALID"};
         QTest::newRow("statements on one line")
             << QString("DELETE A WHERE X=1 DELETE B WHERE Y=2 ROLLBACK TRAN")
             << QStringList{"SQL:DELETE FROM A WHERE X=1", "SQL:DELETE FROM B WHERE Y=2", "ROLLBACK"};
