@@ -665,40 +665,27 @@ private:
             QStringLiteral("UNION"), QStringLiteral("EXCEPT"), QStringLiteral("INTERSECT"), QStringLiteral("SET"),
             QStringLiteral("VALUES"), QStringLiteral("SELECT"), QStringLiteral("LIMIT"), QStringLiteral("ON"),
         };
-        std::vector<int> fromDepth;   // depths at which a FROM list is open
+        // one pass; inFrom[d] tells whether a FROM list is open at parenthesis depth d
+        std::vector<char> inFrom(2, 0);
         for (int i = 0; i < n(); ++i) {
             const Token& k = t_[i];
             if (!significant(k)) continue;
-            if (!fromDepth.empty() && (depth_[i] < fromDepth.back()
-                                       || (k.kind == Token::Word && depth_[i] == fromDepth.back() && clauseEnd.contains(k.text.toUpper()))))
-                fromDepth.pop_back();
-            if (k.kind != Token::Word) continue;
-            const QString u = k.text.toUpper();
-            const bool from = u == QLatin1String("FROM");
-            if (from || u == QLatin1String("JOIN") || u == QLatin1String("INTO") || u == QLatin1String("UPDATE")
-                || u == QLatin1String("DELETE") || u == QLatin1String("TABLE")) {
+            const size_t d = size_t(depth_[i]);
+            if (inFrom.size() < d + 2) inFrom.resize(d + 2, 0);
+            if (isPunct(k, QLatin1StringView("("))) {
+                inFrom[d + 1] = 0;
+            } else if (isPunct(k, QLatin1StringView(","))) {
                 const int nx = next(i);
-                if (isName(nx) && !eq(t_[nx].text, QLatin1StringView("FROM"))) addTable(stripBrackets(t_[nx]));
-                if (from) fromDepth.push_back(depth_[i]);
-            } else if (!fromDepth.empty() && depth_[i] == fromDepth.back()) {
-                // FROM A a, B b
-            }
-            (void)from;
-        }
-        // comma-separated lists after FROM
-        for (int i = 0; i < n(); ++i) {
-            if (!isPunct(t_[i], QLatin1StringView(","))) continue;
-            // walk back to see whether this comma sits in a FROM list at its depth
-            for (int k = i - 1; k >= 0; --k) {
-                if (!significant(t_[k]) || depth_[k] != depth_[i]) continue;
-                if (t_[k].kind != Token::Word) continue;
-                const QString u = t_[k].text.toUpper();
-                if (u == QLatin1String("FROM")) {
+                if (inFrom[d] && isName(nx)) addTable(stripBrackets(t_[nx]));
+            } else if (k.kind == Token::Word) {
+                const QString u = k.text.toUpper();
+                if (u == QLatin1String("FROM") || u == QLatin1String("JOIN") || u == QLatin1String("INTO")
+                    || u == QLatin1String("UPDATE") || u == QLatin1String("DELETE") || u == QLatin1String("TABLE")) {
                     const int nx = next(i);
-                    if (isName(nx)) addTable(stripBrackets(t_[nx]));
-                    break;
+                    if (isName(nx) && !eq(t_[nx].text, QLatin1StringView("FROM"))) addTable(stripBrackets(t_[nx]));
                 }
-                if (clauseEnd.contains(u) || u == QLatin1String("JOIN")) break;
+                if (u == QLatin1String("FROM")) inFrom[d] = 1;
+                else if (u == QLatin1String("JOIN") || clauseEnd.contains(u)) inFrom[d] = 0;
             }
         }
     }

@@ -117,6 +117,9 @@ private slots:
         QTest::newRow("date BETWEEN and literal on the left")
             << "SELECT * FROM V_MV_MUTUALES m WHERE m.FechaRecepcion BETWEEN '01/03/2024' AND '31/03/2024 23:59:59' OR '1/1/1999' < m.FECHARECEPCION"
             << "SELECT * FROM V_MV_MUTUALES m WHERE m.FechaRecepcion BETWEEN '2024-03-01 00:00:00' AND '2024-03-31 23:59:59' OR '1999-01-01 00:00:00' < m.FECHARECEPCION";
+        QTest::newRow("date column of a table listed after a comma")
+            << "SELECT * FROM MA_CUENTAS c, V_MV_MUTUALES m WHERE m.FECHARECEPCION = '15/03/2024'"
+            << "SELECT * FROM MA_CUENTAS c, V_MV_MUTUALES m WHERE m.FECHARECEPCION = '2024-03-15 00:00:00'";
         QTest::newRow("hash date")
             << "SELECT TOP 1 * FROM V_MV_MUTUALES with(nolock)  WHERE FECHARECEPCION = #15/03/2024# "
             << "SELECT  * FROM V_MV_MUTUALES    WHERE FECHARECEPCION = '2024-03-15 00:00:00'  LIMIT 1";
