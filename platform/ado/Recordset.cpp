@@ -208,7 +208,7 @@ Field& Fields::Item(int index)
 Field& Fields::Item(const QString& name)
 {
     rs_->requireOpen();
-    const int i = rs_->indexOf(name.trimmed());
+    const int i = rs_->indexOf(name);
     if (i < 0) raise(adErrItemNotFound);
     return rs_->fieldObjects[i];
 }
