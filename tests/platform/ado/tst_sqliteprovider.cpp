@@ -172,6 +172,57 @@ private slots:
         QCOMPARE(result, expected);
     }
 
+    void functions_data()
+    {
+        QTest::addColumn<QString>("expression");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("LEN ignores trailing blanks only") << "LEN('  ab  ')" << "4";
+        QTest::newRow("LEN of NULL") << "LEN(NULL)" << "NULL";
+        QTest::newRow("SUBSTRING from 0") << "SUBSTRING('abc', 0, 2)" << "a";
+        QTest::newRow("SUBSTRING past the end") << "SUBSTRING('abc', 3, 10)" << "c";
+        QTest::newRow("SUBSTRING negative start") << "SUBSTRING('abcdef', -1, 4)" << "ab";
+        QTest::newRow("LEFT and RIGHT") << "LEFT('abcdef', 2) + RIGHT('abcdef', 2)" << "abef";
+        QTest::newRow("CHARINDEX with start, case ignored") << "CHARINDEX('A', 'banana', 3)" << "4";
+        QTest::newRow("CHARINDEX not found") << "CHARINDEX('x', 'banana')" << "0";
+        QTest::newRow("STR default length") << "STR(123)" << "       123";
+        QTest::newRow("STR rounds") << "STR(2.567, 6, 2)" << "  2.57";
+        QTest::newRow("STR does not fit") << "STR(123456, 3)" << "***";
+        QTest::newRow("CONVERT date to dd/mm/yyyy") << "CONVERT(varchar(10), '2024-03-05 10:20:30', 103)" << "05/03/2024";
+        QTest::newRow("CONVERT date to hh:mm:ss") << "CONVERT(varchar, '2024-03-05 10:20:30', 108)" << "10:20:30";
+        QTest::newRow("CONVERT text to int") << "CONVERT(INT, ' 42 ')" << "42";
+        QTest::newRow("CONVERT text to date") << "CONVERT(datetime, '5/3/24', 103)" << "2024-03-05 00:00:00";
+        QTest::newRow("UPPER across Unicode") << "UPPER('canción')" << QString::fromUtf8("CANCIÓN");
+        QTest::newRow("LIKE ignores case across Unicode") << "CASE WHEN 'Canción' LIKE '%CIÓN' THEN 1 ELSE 0 END" << "1";
+        QTest::newRow("LIKE set and negated set") << "CASE WHEN 'A1' LIKE '[A-C][^2]' THEN 1 ELSE 0 END" << "1";
+        QTest::newRow("LIKE underscore needs a character") << "CASE WHEN 'AB' LIKE 'AB_' THEN 1 ELSE 0 END" << "0";
+        QTest::newRow("LIKE with escape") << "CASE WHEN '50%' LIKE '50!%' ESCAPE '!' THEN 1 ELSE 0 END" << "1";
+        QTest::newRow("concatenation with NULL is NULL") << "'a' + NULL" << "NULL";
+    }
+    void functions()
+    {
+        QFETCH(QString, expression);
+        QFETCH(QString, expected);
+        QCOMPARE(query(QStringLiteral("SELECT ") + expression), expected);
+    }
+
+    void functionFailures_data()
+    {
+        QTest::addColumn<QString>("expression");
+        QTest::addColumn<int>("native");
+        QTest::newRow("CONVERT of an unreadable date") << "CONVERT(datetime, '31/02/2024', 103)" << 241;
+        QTest::newRow("CONVERT of text to int") << "CONVERT(INT, 'abc')" << 245;
+        QTest::newRow("SUBSTRING with a negative length") << "SUBSTRING('abc', 1, -1)" << 537;
+    }
+    void functionFailures()
+    {
+        QFETCH(QString, expression);
+        QFETCH(int, native);
+        const int number = raised([&] { c_->Execute(QStringLiteral("SELECT ") + expression); });
+        QCOMPARE(c_->Errors().Count(), 1);
+        QCOMPARE(number, c_->Errors().Item(0).Number);
+        QCOMPARE(c_->Errors().Item(0).NativeError, native);
+    }
+
     void collation_data()
     {
         QTest::addColumn<QString>("sql");
