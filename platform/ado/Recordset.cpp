@@ -415,11 +415,8 @@ void Recordset::Update()
 {
     d_->requireOpen();
     if (d_->edit == RecordsetData::None) return;
-    try {
-        d_->update();
-    } catch (...) {
-        throw;   // the edit stays pending so the caller may correct it or cancel it
-    }
+    // on failure the edit stays pending, for the caller to correct or cancel
+    d_->update();
 }
 
 void Recordset::CancelUpdate()

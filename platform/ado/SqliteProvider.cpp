@@ -504,9 +504,8 @@ void SqliteProvider::runSql(const QString& sql, ExecResult& res, Errors& errs, b
         if (!st) continue;   // blanks or a comment
         if (sqlite3_column_count(st) > 0 && !res.rows) {
             ResultSet out;
-            readRows(st, out);
-            rc = sqlite3_errcode(db_);
-            if (rc != SQLITE_OK && rc != SQLITE_DONE && rc != SQLITE_ROW) {
+            rc = readRows(st, out);
+            if (rc != SQLITE_DONE) {
                 const int ext = sqlite3_extended_errcode(db_);
                 sqlite3_finalize(st);
                 failSqlite(ext, errs);
@@ -528,7 +527,7 @@ void SqliteProvider::runSql(const QString& sql, ExecResult& res, Errors& errs, b
     if (ddl) tables_.clear();
 }
 
-void SqliteProvider::readRows(sqlite3_stmt* st, ResultSet& out)
+int SqliteProvider::readRows(sqlite3_stmt* st, ResultSet& out)
 {
     const int n = sqlite3_column_count(st);
     std::vector<Conv> conv(n);
@@ -571,7 +570,7 @@ void SqliteProvider::readRows(sqlite3_stmt* st, ResultSet& out)
         }
         if (dated[i]) { c.type = adDBTimeStamp; c.definedSize = 16; }
     }
-    (void)rc;
+    return rc;
 }
 
 ResultSet SqliteProvider::schemaTables(Errors& errs)

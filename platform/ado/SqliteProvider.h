@@ -42,7 +42,7 @@ private:
 
     void run(const sqlite::Statement& s, ExecResult& res, Errors& errs);
     void runSql(const QString& sql, ExecResult& res, Errors& errs, bool ddl);
-    void readRows(sqlite3_stmt* st, ResultSet& out);
+    int readRows(sqlite3_stmt* st, ResultSet& out);   // the last step's result
     void rawExec(const char* sql, Errors& errs);
     [[noreturn]] void failSqlite(int code, Errors& errs);
     [[noreturn]] void fail(int native, const QString& message, Errors& errs);
