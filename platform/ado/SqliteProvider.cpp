@@ -252,6 +252,8 @@ void SqliteProvider::failSqlite(int code, Errors& errs)
         static const QRegularExpression noTable(QStringLiteral("^no such table: (?:\\w+\\.)?(.+)$"));
         static const QRegularExpression noColumn(QStringLiteral("^no such column: (.+)$"));
         static const QRegularExpression near(QStringLiteral("^near \"(.*)\": syntax error$"));
+        static const QRegularExpression ambiguous(QStringLiteral("^ambiguous column name: (.+)$"));
+        static const QRegularExpression exists(QStringLiteral("^(?:table|view|index|trigger) (.+) already exists$"));
         static const QRegularExpression notNull(QStringLiteral("^NOT NULL constraint failed: (?:(\\w+)\\.)?(\\w+)$"));
         QRegularExpressionMatch m;
         switch (code) {
@@ -286,6 +288,13 @@ void SqliteProvider::failSqlite(int code, Errors& errs)
             else if ((m = noColumn.match(msg)).hasMatch()) { native = 207; msg = QStringLiteral("Invalid column name '%1'.").arg(m.captured(1)); }
             else if ((m = near.match(msg)).hasMatch()) { native = 102; msg = QStringLiteral("Incorrect syntax near '%1'.").arg(m.captured(1)); }
             else if (msg.contains(QLatin1String("syntax error")) || msg.contains(QLatin1String("incomplete input"))) { native = 102; msg = QStringLiteral("Incorrect syntax. (%1)").arg(msg); }
+            else if (msg.startsWith(QLatin1String("unrecognized token: \"'"))) { native = 105; msg = QStringLiteral("Unclosed quotation mark after the character string. (%1)").arg(msg); }
+            else if (msg.startsWith(QLatin1String("unrecognized token"))) { native = 102; msg = QStringLiteral("Incorrect syntax. (%1)").arg(msg); }
+            else if ((m = ambiguous.match(msg)).hasMatch()) { native = 209; msg = QStringLiteral("Ambiguous column name '%1'.").arg(m.captured(1)); }
+            else if ((m = exists.match(msg)).hasMatch()) { native = 2714; msg = QStringLiteral("There is already an object named '%1' in the database.").arg(m.captured(1)); }
+            else if (msg.contains(QLatin1String(" values were supplied")) || msg.contains(QLatin1String(" values for ")))
+                { native = 213; msg = QStringLiteral("Column name or number of supplied values does not match table definition. (%1)").arg(msg); }
+            else if (msg.startsWith(QLatin1String("wrong number of arguments"))) { native = 174; }
             else if (msg.startsWith(QLatin1String("no such function"))) { native = 195; }
             else if ((code & 0xff) == SQLITE_CONSTRAINT) { native = 547; }
             else native = 50000;

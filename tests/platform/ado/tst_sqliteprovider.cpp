@@ -309,6 +309,10 @@ private slots:
         QTest::newRow("foreign key") << "INSERT INTO H (T_ID, N) VALUES (99, 1)" << 547;
         QTest::newRow("check") << "INSERT INTO H (T_ID, N) VALUES (1, -1)" << 547;
         QTest::newRow("unknown function") << "SELECT NOEXISTE(1)" << 195;
+        QTest::newRow("unclosed quotation mark") << "SELECT * FROM MA_CUENTAS WHERE Codigo = 'abc" << 105;
+        QTest::newRow("ambiguous column") << "SELECT Descripcion FROM MA_CUENTAS, V_TA_FAMILIAS" << 209;
+        QTest::newRow("object already there") << "CREATE TABLE MA_CUENTAS (X INT)" << 2714;
+        QTest::newRow("values do not match the columns") << "INSERT INTO MA_CUENTAS VALUES ('x')" << 213;
     }
     void nativeErrors()
     {
