@@ -136,7 +136,8 @@ QVariant toQVariant(const vb::Variant& v)
     case vb::VarType::Empty:
     case vb::VarType::Null: return QVariant(QMetaType::fromType<QString>());
     case vb::VarType::Currency: return QVariant(v.toCurrency().toString());
-    case vb::VarType::Date: return QVariant(v.toDate().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")));
+    // a timestamp structure, never a text the server would read in its session's date order
+    case vb::VarType::Date: return QVariant(v.toDate());
     default: return v.toQVariant();
     }
 }

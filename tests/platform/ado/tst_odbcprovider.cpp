@@ -82,6 +82,19 @@ private slots:
     }
     void executeReturnsRows() { adochecks::executeReturnsRows(*c_); }
 
+    void dateThroughRecordset()
+    {
+        c_->Execute(QStringLiteral("CREATE TABLE D (ID INTEGER PRIMARY KEY, F DATETIME)"));
+        ado::Recordset rs;
+        rs.Open(QStringLiteral("SELECT * FROM D"), *c_, ado::adOpenDynamic, ado::adLockOptimistic);
+        rs.AddNew();
+        rs(QStringLiteral("F")) = vb::Variant(vb::MakeDate(QDate(2024, 3, 15), QTime(10, 15)));
+        rs.Update();
+        rs.Close();
+        rs.Open(QStringLiteral("SELECT F FROM D"), *c_);
+        QCOMPARE(rs.Fields(0).Value().toDate(), vb::MakeDate(QDate(2024, 3, 15), QTime(10, 15)));
+    }
+
     void transactions()
     {
         QCOMPARE(c_->BeginTrans(), 1);
