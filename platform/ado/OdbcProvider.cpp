@@ -183,7 +183,7 @@ void OdbcProvider::open(const ConnectionSpec& spec, Errors& errs)
         const QSqlError e = db.lastError();
         Error err;
         err.Number = hrUnspecified;
-        err.Description = e.text();
+        err.Description = e.databaseText().isEmpty() ? e.text() : e.databaseText();
         err.NativeError = e.nativeErrorCode().toInt();
         err.SQLState = QStringLiteral("08001");
         err.Source = kSource;
