@@ -2,6 +2,7 @@
 #include "RecordsetChecks.h"
 #include "platform/ado/Connection.h"
 #include "platform/vb/App.h"
+#include "platform/vb/Regional.h"
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -79,6 +80,7 @@ private slots:
         dir_ = std::make_unique<QTemporaryDir>();
         QVERIFY(dir_->isValid());
         vb::App::SetPath(dir_->path());
+        vb::SetRegional(vb::RegionalSettings{});   // "." decimals whatever the workstation says
         vb::App::SetClock([] { return vb::MakeDate(QDate(2024, 3, 15), QTime(10, 15, 30)); });
         QFile f(dir_->filePath(QStringLiteral("DEMO.sqlite")));
         QVERIFY(f.open(QIODevice::WriteOnly));
