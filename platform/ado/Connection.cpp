@@ -12,7 +12,25 @@ const QString kSource = QStringLiteral("ADODB.Connection");
 {
     throw vb::VbError(number, text, kSource);
 }
+
+ProviderFactory& providerFactory()
+{
+    static ProviderFactory factory;
+    return factory;
+}
 } // namespace
+
+void SetProviderFactory(ProviderFactory factory)
+{
+    providerFactory() = std::move(factory);
+}
+
+std::unique_ptr<Provider> MakeBuiltInProvider(const ConnectionSpec& spec, int connectionTimeout)
+{
+    if (spec.engine == ConnectionSpec::Sqlite)
+        return std::make_unique<SqliteProvider>();
+    return std::make_unique<OdbcProvider>(connectionTimeout);
+}
 
 Provider& ConnectionData::begin()
 {
@@ -46,9 +64,7 @@ void Connection::Open(const QString& connectionString, const QString& user, cons
         d_->errors.Add(Error{e.Number, e.Description, e.Source, QStringLiteral("08001"), e.Number == hrUnspecified ? 4060 : 0});
         throw;
     }
-    std::unique_ptr<ado::Provider> p;
-    if (spec.engine == ConnectionSpec::Sqlite) p = std::make_unique<SqliteProvider>();
-    else p = std::make_unique<OdbcProvider>(d_->connectionTimeout);
+    std::unique_ptr<ado::Provider> p = providerFactory() ? providerFactory()(spec) : MakeBuiltInProvider(spec, d_->connectionTimeout);
     p->setCommandTimeout(d_->commandTimeout);
     p->open(spec, d_->errors);
     d_->provider = std::move(p);

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 #include <QVector>
+#include <functional>
+#include <memory>
 #include <optional>
 #include <utility>
 
@@ -65,5 +67,11 @@ public:
     virtual QStringList primaryKey(const QString& table) = 0;
     virtual RowChangeResult applyRowChange(const RowChange& change, Errors& errs) = 0;
 };
+
+// Makes the engine for a parsed connection string. Empty: the built-in choice (SQLite
+// or ODBC). Tests install one to stand an engine that fails on demand behind a connection.
+using ProviderFactory = std::function<std::unique_ptr<Provider>(const ConnectionSpec& spec)>;
+void SetProviderFactory(ProviderFactory factory);
+std::unique_ptr<Provider> MakeBuiltInProvider(const ConnectionSpec& spec, int connectionTimeout);
 
 } // namespace ado
