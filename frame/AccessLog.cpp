@@ -120,6 +120,9 @@ void RegistraIngreso(const QString& Proceso)
 
 void RegistraEgreso()
 {
+    // Without a row of this run there is nothing to close (and no row numbered 0 is ours).
+    if (gIdControlAcceso == 0)
+        return;
     try {
         const QString sql = QStringLiteral("UPDATE CONTROL_ACCESO ") + QStringLiteral(" SET EGRESO = '") + nowText() + QStringLiteral("'")
                           + QStringLiteral(" WHERE EGRESO IS NULL AND ") + QStringLiteral(" ID = ") + QString::number(gIdControlAcceso);

@@ -143,8 +143,11 @@ QDateTime FechaServidor()
         }
         try { db.CierraRecordset(rs); } catch (const vb::VbError&) {}
     }
-    if (read)
-        return fecha;
+    return read ? fecha : LocalOperatingDate();
+}
+
+QDateTime LocalOperatingDate()
+{
     try {
         if (gUtilizarFechaDia) {
             const QString operativa = Cfg(QStringLiteral("FECHAOPERHASTA"));

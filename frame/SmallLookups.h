@@ -24,3 +24,5 @@ qint16 ObtienePeriodo(const QString& Fecha);
 // The server's date and time to the second; when it cannot be read, the configured
 // operating date (UTILIZARFECHADIA on and FECHAOPERHASTA a date) or the workstation's clock.
 QDateTime FechaServidor();
+// What FechaServidor gives when the server cannot be read.
+QDateTime LocalOperatingDate();
