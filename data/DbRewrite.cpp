@@ -5,6 +5,7 @@
 #include "platform/vb/App.h"
 #include "platform/vb/Strings.h"
 #include <QRegularExpression>
+#include <algorithm>
 
 using vb::vbTextCompare;
 
@@ -81,7 +82,6 @@ void DB_Dll::EjecutaScriptOracle(QString& Script, long& RecordsAffected)
 {
     const QStringList statements = sqltext::SplitOracleScript(Script);
     Script.clear();
-    long lastCount = 0;
     for (const QString& statement : statements) {
         if (statement.compare(QLatin1String("SET TRANSACTION"), Qt::CaseInsensitive) == 0) {
             gCnn->BeginTrans();
@@ -92,10 +92,13 @@ void DB_Dll::EjecutaScriptOracle(QString& Script, long& RecordsAffected)
         } else {
             QString oracle = ORACLE_Dicc(statement);
             const QString filtered = FiltraSentenciaOracle(oracle);
-            if (!vb::Trim(filtered).isEmpty())
-                gCnn->Execute(filtered, &lastCount, -1);
+            // Each execution's count is added once; transaction statements add nothing.
+            long count = 0;
+            if (!vb::Trim(filtered).isEmpty()) {
+                gCnn->Execute(filtered, &count, -1);
+                RecordsAffected += std::max(count, 0L);
+            }
         }
-        RecordsAffected += lastCount;
     }
     if (gCnn->Errors().Count() == 1 && gCnn->Errors().Item(0).NativeError == 265929)
         gCnn->Errors().Clear();
