@@ -1,4 +1,5 @@
-// The program's entry: the Qt application, VB's command line, then the main window.
+// The program's entry: the Qt application, VB's command line, start-up, then the main window.
+#include "frame/Startup.h"
 #include "platform/vb/App.h"
 
 #include <QApplication>
@@ -16,11 +17,18 @@ int main(int argc, char* argv[])
         args << QString::fromLocal8Bit(argv[i]);
     vb::App::SetCommandFromArgs(args);
 
+    // Connects, loads the configuration and opens the run's access-log row; it ends the
+    // program itself when no connection can be opened.
+    QString cadenaConexion;
+    InicializaSistema(false, QString(), cadenaConexion, 3);
+
     // Until the reception form lands, an empty main window.
     QMainWindow window;
     window.setObjectName(QStringLiteral("frmPrincipal"));
     window.setWindowTitle(QStringLiteral("Recepción de Mutuales"));
     window.resize(1024, 700);
     window.show();
-    return app.exec();
+    const int exitCode = app.exec();
+    FinalizaSistema();
+    return exitCode;
 }
