@@ -25,9 +25,9 @@ void SetProviderFactory(ProviderFactory factory)
     providerFactory() = std::move(factory);
 }
 
-std::unique_ptr<Provider> MakeBuiltInProvider(const ConnectionSpec& spec, int connectionTimeout)
+std::unique_ptr<Provider> MakeBuiltInProvider(const ConnectionSpec& target, int connectionTimeout)
 {
-    if (spec.engine == ConnectionSpec::Sqlite)
+    if (target.engine == ConnectionSpec::Sqlite)
         return std::make_unique<SqliteProvider>();
     return std::make_unique<OdbcProvider>(connectionTimeout);
 }
@@ -56,21 +56,21 @@ void Connection::Open(const QString& connectionString, const QString& user, cons
     if (d_->provider)
         raise(adErrObjectOpen, QStringLiteral("Operation is not allowed when the object is open."));
     const QString text = connectionString.isEmpty() ? d_->connectionString : connectionString;
-    ConnectionSpec spec;
+    ConnectionSpec target;
     try {
-        spec = ParseConnectionString(text, user, password);
+        target = ParseConnectionString(text, user, password);
     } catch (const vb::VbError& e) {
         // a database that is not there is SQL Server's login failure 4060
         d_->errors.Add(Error{e.Number, e.Description, e.Source, QStringLiteral("08001"), e.Number == hrUnspecified ? 4060 : 0});
         throw;
     }
-    std::unique_ptr<ado::Provider> p = providerFactory() ? providerFactory()(spec) : MakeBuiltInProvider(spec, d_->connectionTimeout);
+    std::unique_ptr<ado::Provider> p = providerFactory() ? providerFactory()(target) : MakeBuiltInProvider(target, d_->connectionTimeout);
     p->setCommandTimeout(d_->commandTimeout);
-    p->open(spec, d_->errors);
+    p->open(target, d_->errors);
     d_->provider = std::move(p);
-    d_->spec = spec;
+    d_->target = target;
     d_->connectionString = text;
-    d_->defaultDatabase = spec.database;
+    d_->defaultDatabase = target.database;
 }
 
 void Connection::Close()
@@ -141,7 +141,7 @@ void Connection::SetIsolationLevel(int level) { d_->isolationLevel = level; }
 
 QString Connection::Provider() const
 {
-    return d_->spec.provider.isEmpty() ? QStringLiteral("MSDASQL") : d_->spec.provider;
+    return d_->target.provider.isEmpty() ? QStringLiteral("MSDASQL") : d_->target.provider;
 }
 
 } // namespace ado

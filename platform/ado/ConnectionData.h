@@ -11,7 +11,7 @@ class ConnectionData {
 public:
     std::unique_ptr<Provider> provider;   // set while open
     Errors errors;
-    ConnectionSpec spec;
+    ConnectionSpec target;
     QString connectionString;
     QString defaultDatabase;
     int commandTimeout = 30;

@@ -102,16 +102,16 @@ ConnectionSpec ParseConnectionString(const QString& text, const QString& user, c
     const QString p = provider.toUpper();
     const QString uid = !user.isEmpty() ? user : value(kv, {"UID", "USER ID", "USER"});
     const QString pwd = !password.isEmpty() ? password : value(kv, {"PWD", "PASSWORD"});
-    ConnectionSpec spec;
-    spec.provider = provider;
+    ConnectionSpec target;
+    target.provider = provider;
 
     if (p.startsWith(QLatin1String("SQLOLEDB")) || p.startsWith(QLatin1String("SQLNCLI")) || p.startsWith(QLatin1String("MSOLEDBSQL"))) {
         const QString server = value(kv, {"SERVER", "DATA SOURCE", "ADDRESS", "ADDR", "NETWORK ADDRESS"});
-        spec.database = value(kv, {"DATABASE", "INITIAL CATALOG"});
+        target.database = value(kv, {"DATABASE", "INITIAL CATALOG"});
         if (server.compare(QLatin1String("SQLITE"), Qt::CaseInsensitive) == 0) {
-            spec.engine = ConnectionSpec::Sqlite;
-            spec.sqliteFile = resolveSqliteFile(spec.database);
-            return spec;
+            target.engine = ConnectionSpec::Sqlite;
+            target.sqliteFile = resolveSqliteFile(target.database);
+            return target;
         }
         if (server.isEmpty()) bad(QStringLiteral("The connection string names no server: \"%1\".").arg(text));
         // host\instance is read by FreeTDS itself; host,port and host:port become Port.
@@ -121,38 +121,38 @@ ConnectionSpec ParseConnectionString(const QString& text, const QString& user, c
             host = server.left(sep).trimmed();
             port = server.mid(sep + 1).trimmed();
         }
-        spec.engine = ConnectionSpec::Odbc;
-        spec.dayMonthYear = true;
-        spec.odbc = QStringLiteral("DRIVER={FreeTDS};Server=%1;").arg(odbcValue(host));
-        if (!port.isEmpty()) spec.odbc += QStringLiteral("Port=%1;").arg(odbcValue(port));
-        if (!spec.database.isEmpty()) spec.odbc += QStringLiteral("Database=%1;").arg(odbcValue(spec.database));
-        if (!uid.isEmpty()) spec.odbc += QStringLiteral("UID=%1;").arg(odbcValue(uid));
-        if (!pwd.isEmpty()) spec.odbc += QStringLiteral("PWD=%1;").arg(odbcValue(pwd));
-        spec.odbc += QStringLiteral("ClientCharset=UTF-8;");
-        return spec;
+        target.engine = ConnectionSpec::Odbc;
+        target.dayMonthYear = true;
+        target.odbc = QStringLiteral("DRIVER={FreeTDS};Server=%1;").arg(odbcValue(host));
+        if (!port.isEmpty()) target.odbc += QStringLiteral("Port=%1;").arg(odbcValue(port));
+        if (!target.database.isEmpty()) target.odbc += QStringLiteral("Database=%1;").arg(odbcValue(target.database));
+        if (!uid.isEmpty()) target.odbc += QStringLiteral("UID=%1;").arg(odbcValue(uid));
+        if (!pwd.isEmpty()) target.odbc += QStringLiteral("PWD=%1;").arg(odbcValue(pwd));
+        target.odbc += QStringLiteral("ClientCharset=UTF-8;");
+        return target;
     }
     if (p.startsWith(QLatin1String("ORAOLEDB")) || p.startsWith(QLatin1String("MSDAORA"))) {
-        spec.database = value(kv, {"DATA SOURCE"});
-        if (spec.database.isEmpty()) bad(QStringLiteral("The connection string names no Oracle data source: \"%1\".").arg(text));
-        spec.engine = ConnectionSpec::Odbc;
-        spec.odbc = QStringLiteral("DSN=%1;").arg(odbcValue(spec.database));
-        if (!uid.isEmpty()) spec.odbc += QStringLiteral("UID=%1;").arg(odbcValue(uid));
-        if (!pwd.isEmpty()) spec.odbc += QStringLiteral("PWD=%1;").arg(odbcValue(pwd));
-        return spec;
+        target.database = value(kv, {"DATA SOURCE"});
+        if (target.database.isEmpty()) bad(QStringLiteral("The connection string names no Oracle data source: \"%1\".").arg(text));
+        target.engine = ConnectionSpec::Odbc;
+        target.odbc = QStringLiteral("DSN=%1;").arg(odbcValue(target.database));
+        if (!uid.isEmpty()) target.odbc += QStringLiteral("UID=%1;").arg(odbcValue(uid));
+        if (!pwd.isEmpty()) target.odbc += QStringLiteral("PWD=%1;").arg(odbcValue(pwd));
+        return target;
     }
     if (p.startsWith(QLatin1String("MICROSOFT.JET.OLEDB")) || p.startsWith(QLatin1String("MICROSOFT.ACE.OLEDB"))) {
-        spec.engine = ConnectionSpec::Sqlite;
-        spec.database = value(kv, {"DATA SOURCE"});
-        spec.sqliteFile = resolveSqliteFile(spec.database);
-        return spec;
+        target.engine = ConnectionSpec::Sqlite;
+        target.database = value(kv, {"DATA SOURCE"});
+        target.sqliteFile = resolveSqliteFile(target.database);
+        return target;
     }
     if (p.isEmpty() || p.startsWith(QLatin1String("MSDASQL"))) {
         // An ODBC string handed through as it is (DRIVER=... or DSN=...).
         if (!kv.contains(QStringLiteral("DRIVER")) && !kv.contains(QStringLiteral("DSN")))
             bad(QStringLiteral("The connection string names neither a provider nor an ODBC driver: \"%1\".").arg(text));
-        spec.engine = ConnectionSpec::Odbc;
-        spec.provider = QStringLiteral("MSDASQL");
-        spec.database = value(kv, {"DATABASE", "INITIAL CATALOG"});
+        target.engine = ConnectionSpec::Odbc;
+        target.provider = QStringLiteral("MSDASQL");
+        target.database = value(kv, {"DATABASE", "INITIAL CATALOG"});
         QString odbc;
         for (auto it = kv.constBegin(); it != kv.constEnd(); ++it) {
             if (it.key() == QLatin1String("PROVIDER")) continue;
@@ -162,8 +162,8 @@ ConnectionSpec ParseConnectionString(const QString& text, const QString& user, c
         }
         if (!user.isEmpty()) odbc += QStringLiteral("UID=%1;").arg(odbcValue(user));
         if (!password.isEmpty()) odbc += QStringLiteral("PWD=%1;").arg(odbcValue(password));
-        spec.odbc = odbc;
-        return spec;
+        target.odbc = odbc;
+        return target;
     }
     bad(QStringLiteral("Provider cannot be found. It may not be properly installed. (%1)").arg(provider));
 }

@@ -173,11 +173,11 @@ OdbcProvider::OdbcProvider(int loginTimeoutSeconds) : loginTimeout_(loginTimeout
 
 OdbcProvider::~OdbcProvider() { close(); }
 
-void OdbcProvider::open(const ConnectionSpec& spec, Errors& errs)
+void OdbcProvider::open(const ConnectionSpec& target, Errors& errs)
 {
     connectionName_ = QStringLiteral("ado-odbc-%1").arg(odbcCounter.fetchAndAddRelaxed(1));
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QODBC"), connectionName_);
-    db.setDatabaseName(spec.odbc);
+    db.setDatabaseName(target.odbc);
     if (loginTimeout_ > 0) db.setConnectOptions(QStringLiteral("SQL_ATTR_LOGIN_TIMEOUT=%1").arg(loginTimeout_));
     if (!db.open()) {
         const QSqlError e = db.lastError();
@@ -192,7 +192,7 @@ void OdbcProvider::open(const ConnectionSpec& spec, Errors& errs)
         close();
         throw vb::VbError(err.Number, err.Description, err.Source);
     }
-    if (spec.dayMonthYear) execute(QStringLiteral("SET DATEFORMAT dmy"), errs);
+    if (target.dayMonthYear) execute(QStringLiteral("SET DATEFORMAT dmy"), errs);
 }
 
 void OdbcProvider::close()

@@ -11,7 +11,7 @@ public:
     explicit OdbcProvider(int loginTimeoutSeconds = 15);
     ~OdbcProvider() override;
 
-    void open(const ConnectionSpec& spec, Errors& errs) override;
+    void open(const ConnectionSpec& target, Errors& errs) override;
     void close() override;
     ExecResult execute(const QString& text, Errors& errs) override;
     int beginTrans(Errors& errs) override;

@@ -53,7 +53,7 @@ class Provider {
 public:
     virtual ~Provider() = default;
     // Every failure adds its records to errs and throws vb::VbError.
-    virtual void open(const ConnectionSpec& spec, Errors& errs) = 0;
+    virtual void open(const ConnectionSpec& target, Errors& errs) = 0;
     virtual void close() = 0;
     virtual ExecResult execute(const QString& text, Errors& errs) = 0;
     virtual int beginTrans(Errors& errs) = 0;      // returns the nesting level
@@ -70,8 +70,8 @@ public:
 
 // Makes the engine for a parsed connection string. Empty: the built-in choice (SQLite
 // or ODBC). Tests install one to stand an engine that fails on demand behind a connection.
-using ProviderFactory = std::function<std::unique_ptr<Provider>(const ConnectionSpec& spec)>;
+using ProviderFactory = std::function<std::unique_ptr<Provider>(const ConnectionSpec& target)>;
 void SetProviderFactory(ProviderFactory factory);
-std::unique_ptr<Provider> MakeBuiltInProvider(const ConnectionSpec& spec, int connectionTimeout);
+std::unique_ptr<Provider> MakeBuiltInProvider(const ConnectionSpec& target, int connectionTimeout);
 
 } // namespace ado

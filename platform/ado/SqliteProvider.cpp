@@ -303,11 +303,11 @@ void SqliteProvider::failSqlite(int code, Errors& errs)
     fail(native, msg, errs);
 }
 
-void SqliteProvider::open(const ConnectionSpec& spec, Errors& errs)
+void SqliteProvider::open(const ConnectionSpec& target, Errors& errs)
 {
     connectionName_ = QStringLiteral("ado-sqlite-%1").arg(connectionCounter.fetchAndAddRelaxed(1));
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName_);
-    db.setDatabaseName(spec.sqliteFile);
+    db.setDatabaseName(target.sqliteFile);
     auto openFailure = [&](const QString& text) {
         Error e{hrUnspecified, text, kSource, QStringLiteral("08001"), 4060};
         errs.Add(e);
@@ -315,11 +315,11 @@ void SqliteProvider::open(const ConnectionSpec& spec, Errors& errs)
         close();
         throw vb::VbError(e.Number, e.Description, e.Source);
     };
-    if (!db.open()) openFailure(QStringLiteral("Cannot open database \"%1\": %2").arg(spec.sqliteFile, db.lastError().text()));
+    if (!db.open()) openFailure(QStringLiteral("Cannot open database \"%1\": %2").arg(target.sqliteFile, db.lastError().text()));
     const QVariant h = db.driver()->handle();
     if (!h.isValid() || qstrcmp(h.typeName(), "sqlite3*") != 0) openFailure(QStringLiteral("The SQLite driver gives no handle."));
     db_ = *static_cast<sqlite3* const*>(h.constData());
-    if (!db_ || !sqlite::RegisterFunctions(db_)) openFailure(QStringLiteral("The SQL Server functions cannot be registered on \"%1\".").arg(spec.sqliteFile));
+    if (!db_ || !sqlite::RegisterFunctions(db_)) openFailure(QStringLiteral("The SQL Server functions cannot be registered on \"%1\".").arg(target.sqliteFile));
     sqlite3_extended_result_codes(db_, 1);
     setCommandTimeout(timeoutSeconds_);
     // another workstation on the same file waits for the lock instead of failing
@@ -330,7 +330,7 @@ void SqliteProvider::open(const ConnectionSpec& spec, Errors& errs)
     if (sqlite3_exec(db_, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, &err) != SQLITE_OK) {
         const QString text = QString::fromUtf8(err ? err : "");
         sqlite3_free(err);
-        openFailure(QStringLiteral("Cannot open database \"%1\": %2").arg(spec.sqliteFile, text));
+        openFailure(QStringLiteral("Cannot open database \"%1\": %2").arg(target.sqliteFile, text));
     }
 }
 

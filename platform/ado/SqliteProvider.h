@@ -16,7 +16,7 @@ public:
     SqliteProvider();
     ~SqliteProvider() override;
 
-    void open(const ConnectionSpec& spec, Errors& errs) override;
+    void open(const ConnectionSpec& target, Errors& errs) override;
     void close() override;
     ExecResult execute(const QString& text, Errors& errs) override;
     int beginTrans(Errors& errs) override;

@@ -117,15 +117,15 @@ int QtOperator::MsgBox(const QString& prompt, int style, const QString& title)
     box.setText(plainLines(prompt));
     box.setIcon(iconOf(style & 0x70));
 
-    const QVector<ButtonSpec> specs = buttonsOf(style & 0x7);
+    const QVector<ButtonSpec> buttonList = buttonsOf(style & 0x7);
     QVector<std::pair<QAbstractButton*, int>> answers;
     QPushButton* cancel = nullptr;
     // All buttons share one role so that Qt keeps VB's order and guesses no escape
     // button of its own (VB's Yes/No and Abort/Retry/Ignore boxes ignore Escape).
-    for (const ButtonSpec& spec : specs) {
-        QPushButton* b = box.addButton(QString::fromUtf8(spec.caption), QMessageBox::ActionRole);
-        answers.append({b, spec.answer});
-        if (spec.answer == vbCancel)
+    for (const ButtonSpec& button : buttonList) {
+        QPushButton* b = box.addButton(QString::fromUtf8(button.caption), QMessageBox::ActionRole);
+        answers.append({b, button.answer});
+        if (button.answer == vbCancel)
             cancel = b;
     }
     const int defaultIndex = (style & 0x300) >> 8;   // 0, 256 → 1, 512 → 2

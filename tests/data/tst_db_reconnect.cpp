@@ -25,15 +25,15 @@ Faults faults;
 
 class FlakyProvider : public ado::Provider {
 public:
-    explicit FlakyProvider(const ado::ConnectionSpec& spec) : inner_(ado::MakeBuiltInProvider(spec, 15)) {}
-    void open(const ado::ConnectionSpec& spec, ado::Errors& errs) override
+    explicit FlakyProvider(const ado::ConnectionSpec& target) : inner_(ado::MakeBuiltInProvider(target, 15)) {}
+    void open(const ado::ConnectionSpec& target, ado::Errors& errs) override
     {
         ++faults.opens;
         if (faults.failingOpens > 0) {
             --faults.failingOpens;
             lost(errs, QStringLiteral("Server not reachable"));
         }
-        inner_->open(spec, errs);
+        inner_->open(target, errs);
     }
     void close() override { inner_->close(); }
     ado::ExecResult execute(const QString& text, ado::Errors& errs) override
@@ -68,7 +68,7 @@ private slots:
     void init()
     {
         faults = Faults{};
-        ado::SetProviderFactory([](const ado::ConnectionSpec& spec) { return std::make_unique<FlakyProvider>(spec); });
+        ado::SetProviderFactory([](const ado::ConnectionSpec& target) { return std::make_unique<FlakyProvider>(target); });
     }
     void cleanup() { ado::SetProviderFactory({}); }
 
