@@ -2,6 +2,8 @@
 #include "FrameFixture.h"
 #include "data/DB_Dll.h"
 #include "frame/ModGlobal.h"
+#include "platform/ado/ConnectionString.h"
+#include "platform/ado/Provider.h"
 #include "platform/vb/App.h"
 #include "tests/support/FixedClock.h"
 #include "tests/support/RegionalPin.h"
@@ -43,6 +45,42 @@ RunResult run(const QStringList& script, bool duplicado = false, bool restriccio
     return r;
 }
 
+// An engine that answers a batch holding "FALLA_n" with n server errors, as SQL Server
+// reports a constraint conflict followed by its notices; everything else runs on SQLite.
+class SeveralErrorsProvider : public ado::Provider {
+public:
+    explicit SeveralErrorsProvider(const ado::ConnectionSpec& target) : inner_(ado::MakeBuiltInProvider(target, 15)) {}
+    void open(const ado::ConnectionSpec& target, ado::Errors& errs) override { inner_->open(target, errs); }
+    void close() override { inner_->close(); }
+    ado::ExecResult execute(const QString& text, ado::Errors& errs) override
+    {
+        const int at = int(text.indexOf(QLatin1String("FALLA_")));
+        if (at < 0)
+            return inner_->execute(text, errs);
+        const int n = text.mid(at + 6, 1).toInt();
+        const ado::Error all[] = {
+            {ado::hrIntegrityViolation, QStringLiteral("The INSERT statement conflicted with the FOREIGN KEY constraint."), QString(), QStringLiteral("23000"), 547},
+            {ado::hrErrorsInCommand, QStringLiteral("The statement has been terminated."), QString(), QStringLiteral("01000"), 3621},
+            {ado::hrErrorsInCommand, QStringLiteral("Third notice."), QString(), QStringLiteral("01000"), 50000},
+        };
+        for (int i = 0; i < n; ++i)
+            errs.Add(all[i]);
+        throw vb::VbError(all[0].Number, all[0].Description);
+    }
+    int beginTrans(ado::Errors& e) override { return inner_->beginTrans(e); }
+    void commitTrans(ado::Errors& e) override { inner_->commitTrans(e); }
+    void rollbackTrans(ado::Errors& e) override { inner_->rollbackTrans(e); }
+    void setCommandTimeout(int s) override { inner_->setCommandTimeout(s); }
+    void setDefaultDatabase(const QString& n, ado::Errors& e) override { inner_->setDefaultDatabase(n, e); }
+    ado::ResultSet schemaTables(ado::Errors& e) override { return inner_->schemaTables(e); }
+    ado::ResultSet schemaColumns(const QString& t, ado::Errors& e) override { return inner_->schemaColumns(t, e); }
+    QStringList primaryKey(const QString& t) override { return inner_->primaryKey(t); }
+    ado::RowChangeResult applyRowChange(const ado::RowChange& c, ado::Errors& e) override { return inner_->applyRowChange(c, e); }
+
+private:
+    std::unique_ptr<ado::Provider> inner_;
+};
+
 } // namespace
 
 class TstFrameStatements : public QObject {
@@ -50,7 +88,11 @@ class TstFrameStatements : public QObject {
 
 private slots:
     void init() { frametest::ResetProgram(); }
-    void cleanup() { frametest::ResetProgram(); }
+    void cleanup()
+    {
+        ado::SetProviderFactory({});
+        frametest::ResetProgram();
+    }
 
     void armaSentencia_data()
     {
@@ -259,6 +301,34 @@ private slots:
         QCOMPARE(frametest::Scalar(kDb, QStringLiteral("SELECT Error FROM AUX_ERR")).toInt(), 547);
         QVERIFY(!run({insert}).hayError);
         QCOMPARE(frametest::Scalar(kDb, QStringLiteral("SELECT COUNT(*) FROM T")).toInt(), 2);
+    }
+
+    void severalServerErrors_data()
+    {
+        QTest::addColumn<int>("errors");
+        QTest::addColumn<bool>("restriccion");
+        QTest::addColumn<QString>("mensaje");
+        const QString first = QStringLiteral("547 : The INSERT statement conflicted with the FOREIGN KEY constraint.\r\n");
+        QTest::newRow("one") << 1 << false << first;
+        QTest::newRow("two: the closing notice left out") << 2 << false << first;
+        QTest::newRow("three: the first two") << 3 << false << first + QStringLiteral("3621 : The statement has been terminated.\r\n");
+        QTest::newRow("constraint handed back") << 2 << true << "The INSERT statement conflicted with the FOREIGN KEY constraint.";
+    }
+    void severalServerErrors()
+    {
+        QFETCH(int, errors);
+        QFETCH(bool, restriccion);
+        QFETCH(QString, mensaje);
+        TempProgramFolder folder;
+        createDatabase(folder);
+        ado::SetProviderFactory([](const ado::ConnectionSpec& t) { return std::make_unique<SeveralErrorsProvider>(t); });
+        frametest::OpenMain(kDb);
+        const RunResult r = run({QStringLiteral("INSERT INTO C (ID, PID) VALUES (1, 99) -- FALLA_%1").arg(errors)}, false, restriccion, false);
+        ado::SetProviderFactory({});
+        QVERIFY(r.hayError);
+        QCOMPARE(r.nroError, 547);
+        QCOMPARE(r.mensaje, mensaje);
+        QCOMPARE(frametest::Scalar(kDb, QStringLiteral("SELECT Descripcion FROM AUX_ERR")).toString(), restriccion ? QString() : mensaje);
     }
 
     void staleErrorDoesNotRollBackAGoodBatch()
