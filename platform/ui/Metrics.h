@@ -1,6 +1,9 @@
 #pragma once
 // VB colours (&HBBGGRR) and twips, converted to Qt here and nowhere else.
 #include <QColor>
+#include <QString>
+
+class QWidget;
 
 namespace ui {
 
@@ -12,5 +15,10 @@ int TwipsPerPixel();
 void SetTwipsPerPixel(int twips);   // tests pin it
 int TwipsToPixels(int twips);
 int PixelsToTwips(int pixels);
+
+// VB's TextWidth: the width of `text` in the widget's current font, in twips. Forms size
+// grid columns with it; a width of "n X" is TextWidthX(form, n).
+int TextWidth(const QWidget& widget, const QString& text);
+int TextWidthX(const QWidget& widget, int n);
 
 } // namespace ui

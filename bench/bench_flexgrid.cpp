@@ -1,0 +1,119 @@
+// Times a FlexGrid filling 10,000 rows of 8 cells offscreen, the two ways forms fill
+// grids (AddItem, and Rows followed by TextMatrix), then scrolling through it with a
+// repaint at every step. Run by hand; prints its figures.
+#include "platform/ui/FlexGrid.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QScrollBar>
+#include <cstdio>
+
+namespace {
+
+constexpr int rowCount = 10000;
+constexpr int colCount = 8;
+
+QString cellText(int r, int c)
+{
+    return c == 4 ? QString::number(r * 1.25, 'f', 2) : QStringLiteral("C%1-%2").arg(r).arg(c);
+}
+
+ui::FlexGrid* newGrid(QWidget* parent)
+{
+    auto* grid = new ui::FlexGrid(parent);
+    grid->setGeometry(0, 0, 900, 500);
+    grid->SetCols(colCount);
+    grid->SetRows(1);
+    return grid;
+}
+
+double ms(const QElapsedTimer& t) { return t.nsecsElapsed() / 1e6; }
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QWidget window;
+    window.resize(900, 500);
+    window.show();
+
+    // AddItem, one tab-separated row at a time.
+    ui::FlexGrid* grid = newGrid(&window);
+    grid->show();
+    QElapsedTimer t;
+    t.start();
+    for (int r = 1; r <= rowCount; ++r) {
+        QStringList texts;
+        for (int c = 0; c < colCount; ++c)
+            texts << cellText(r, c);
+        grid->AddItem(texts.join(QLatin1Char('\t')));
+    }
+    QApplication::processEvents();
+    std::printf("AddItem %d x %d, visible:             %8.1f ms\n", rowCount, colCount, ms(t));
+
+    // Rows, then TextMatrix per cell.
+    delete grid;
+    grid = newGrid(&window);
+    grid->show();
+    t.restart();
+    grid->SetRows(rowCount + 1);
+    for (int r = 1; r <= rowCount; ++r)
+        for (int c = 0; c < colCount; ++c)
+            grid->SetTextMatrix(r, c, cellText(r, c));
+    QApplication::processEvents();
+    std::printf("Rows + TextMatrix %d x %d, visible:   %8.1f ms\n", rowCount, colCount, ms(t));
+
+    // The same with Redraw False around the fill.
+    delete grid;
+    grid = newGrid(&window);
+    grid->show();
+    t.restart();
+    grid->SetRedraw(false);
+    grid->SetRows(rowCount + 1);
+    for (int r = 1; r <= rowCount; ++r)
+        for (int c = 0; c < colCount; ++c)
+            grid->SetTextMatrix(r, c, cellText(r, c));
+    grid->SetRedraw(true);
+    QApplication::processEvents();
+    std::printf("Rows + TextMatrix, Redraw False:      %8.1f ms\n", ms(t));
+
+    // Reading every cell back.
+    t.restart();
+    qsizetype total = 0;
+    for (int r = 1; r <= rowCount; ++r)
+        for (int c = 0; c < colCount; ++c)
+            total += grid->TextMatrix(r, c).size();
+    std::printf("TextMatrix read %d cells:            %8.1f ms (%lld chars)\n",
+                rowCount * colCount, ms(t), static_cast<long long>(total));
+
+    // Scrolling: a page at a time through the whole grid, painting every step.
+    const int steps = 400;
+    t.restart();
+    for (int i = 0; i < steps; ++i) {
+        grid->SetTopRow(1 + (i * 25) % rowCount);
+        grid->viewport()->repaint();
+    }
+    std::printf("scroll and repaint, %d steps:         %8.1f ms (%.2f ms a step)\n", steps,
+                ms(t), ms(t) / steps);
+
+    // Moving the cursor down the grid with the events raised, as arrow keys do.
+    int events = 0;
+    QObject::connect(grid, &ui::FlexGrid::RowColChange, [&events] { ++events; });
+    t.restart();
+    for (int r = 1; r <= rowCount; ++r)
+        grid->SetRow(r);
+    std::printf("Row moves %d (events %d):          %8.1f ms\n", rowCount, events, ms(t));
+
+    // Inserting and removing rows in the middle, as the Insert and Delete keys do.
+    t.restart();
+    for (int i = 0; i < 1000; ++i)
+        grid->AddItem(QString(), 5000);
+    for (int i = 0; i < 1000; ++i)
+        grid->RemoveItem(5000);
+    QApplication::processEvents();
+    std::printf("AddItem/RemoveItem mid-grid 1000+1000: %7.1f ms\n", ms(t));
+    return 0;
+}

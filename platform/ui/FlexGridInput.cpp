@@ -1,0 +1,213 @@
+// FlexGrid: the operator's keys, mouse and focus, turned into the grid's VB events.
+#include "platform/ui/FlexGrid.h"
+
+#include "platform/ui/FlexGridPainting.h"
+#include "platform/ui/Keys.h"
+#include "platform/ui/Metrics.h"
+#include "platform/vb/Strings.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+namespace ui {
+
+namespace {
+
+// The character KeyPress receives for a key, 0 when VB raises no KeyPress for it.
+int keyAscii(const QKeyEvent& event)
+{
+    switch (VbKeyCode(event)) {
+    case vbKeyReturn: return 13;
+    case vbKeyEscape: return 27;
+    case vbKeyBack: return 8;
+    default: break;
+    }
+    const Qt::KeyboardModifiers mods = event.modifiers();
+    if (mods & Qt::AltModifier)
+        return 0;
+    if ((mods & Qt::ControlModifier) && event.key() >= Qt::Key_A && event.key() <= Qt::Key_Z)
+        return 1 + (event.key() - Qt::Key_A);
+    const QString text = event.text();
+    if (text.size() != 1)
+        return 0;
+    const ushort ch = text.at(0).unicode();
+    if (ch < 32 || ch == 127)
+        return 0;
+    return vb::Asc(text);
+}
+
+int vbButton(Qt::MouseButton button)
+{
+    switch (button) {
+    case Qt::LeftButton: return 1;
+    case Qt::RightButton: return 2;
+    case Qt::MiddleButton: return 4;
+    default: return 0;
+    }
+}
+
+bool vbFocusReason(Qt::FocusReason reason)
+{
+    // VB raises no GotFocus or LostFocus when another window (a message box, a menu)
+    // takes the focus for a while: the form's editor must not be closed by one.
+    return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
+}
+
+} // namespace
+
+// ---- keys ----
+
+void FlexGrid::keyPressEvent(QKeyEvent* event)
+{
+    event->accept();
+    int keyCode = VbKeyCode(*event);
+    const int shift = VbShift(event->modifiers());
+    if (keyCode != 0) {
+        emit KeyDown(keyCode, shift);
+        if (keyCode != 0)
+            navigate(keyCode, shift);
+    }
+    int ascii = keyAscii(*event);
+    if (ascii != 0)
+        emit KeyPress(ascii);
+}
+
+void FlexGrid::keyReleaseEvent(QKeyEvent* event)
+{
+    event->accept();
+    if (event->isAutoRepeat())
+        return;
+    int keyCode = VbKeyCode(*event);
+    if (keyCode != 0)
+        emit KeyUp(keyCode, VbShift(event->modifiers()));
+}
+
+int FlexGrid::rowsPerPage() const
+{
+    return qMax(1, viewport()->height() / qMax(1, defaultRowPixels()));
+}
+
+bool FlexGrid::navigate(int keyCode, int shift)
+{
+    const bool ctrl = shift & vbCtrlMask;
+    int r = m_row;
+    int c = m_col;
+    switch (keyCode) {
+    case vbKeyLeft: if (c > m_fixedCols) --c; break;
+    case vbKeyRight: if (c < Cols() - 1) ++c; break;
+    case vbKeyUp: if (r > m_fixedRows) --r; break;
+    case vbKeyDown: if (r < Rows() - 1) ++r; break;
+    case vbKeyHome: c = m_fixedCols; if (ctrl) r = m_fixedRows; break;
+    case vbKeyEnd: c = Cols() - 1; if (ctrl) r = Rows() - 1; break;
+    case vbKeyPageUp: r = qMax(m_fixedRows, r - rowsPerPage()); break;
+    case vbKeyPageDown: r = qMin(Rows() - 1, r + rowsPerPage()); break;
+    default: return false;
+    }
+    if (r < 0 || c < 0 || r >= Rows() || c >= Cols())
+        return false;
+    moveByOperator(r, c);
+    return true;
+}
+
+// ---- mouse ----
+
+void FlexGrid::mouseDown(QMouseEvent* event, QPoint gridPos, bool onCells)
+{
+    emit MouseDown(vbButton(event->button()), VbShift(event->modifiers()),
+                   PixelsToTwips(gridPos.x()), PixelsToTwips(gridPos.y()));
+    if (event->button() != Qt::LeftButton)
+        return;   // only the left button moves the cursor
+    m_leftPressed = true;
+    if (!onCells)
+        return;
+    const QModelIndex index = indexAt(viewport()->mapFrom(this, gridPos));
+    if (index.isValid())
+        moveByOperator(index.row() + m_fixedRows, index.column() + m_fixedCols);
+}
+
+void FlexGrid::mouseUp(QMouseEvent* event, QPoint gridPos)
+{
+    emit MouseUp(vbButton(event->button()), VbShift(event->modifiers()),
+                 PixelsToTwips(gridPos.x()), PixelsToTwips(gridPos.y()));
+    if (event->button() == Qt::LeftButton && m_leftPressed) {
+        m_leftPressed = false;
+        emit Click();
+    }
+}
+
+void FlexGrid::mousePressEvent(QMouseEvent* event)
+{
+    event->accept();
+    mouseDown(event, viewport()->mapTo(this, event->position().toPoint()), true);
+}
+
+void FlexGrid::mouseReleaseEvent(QMouseEvent* event)
+{
+    event->accept();
+    mouseUp(event, viewport()->mapTo(this, event->position().toPoint()));
+}
+
+void FlexGrid::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    // The second press of a double click is VB's DblClick, not a MouseDown; the
+    // release that follows raises MouseUp but no second Click.
+    event->accept();
+    m_leftPressed = false;
+    if (event->button() == Qt::LeftButton)
+        emit DblClick();
+}
+
+void FlexGrid::mouseMoveEvent(QMouseEvent* event)
+{
+    event->accept();   // no drag selection
+}
+
+bool FlexGrid::eventFilter(QObject* watched, QEvent* event)
+{
+    auto* area = qobject_cast<QWidget*>(watched);
+    const bool fixedArea = area && (area == m_topHeader->viewport()
+                                    || area == m_leftHeader->viewport() || area == m_corner);
+    if (!fixedArea)
+        return QTableWidget::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::MouseButtonPress: {
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        setFocus(Qt::MouseFocusReason);
+        mouseDown(mouse, area->mapTo(this, mouse->position().toPoint()), false);
+        return true;
+    }
+    case QEvent::MouseButtonRelease: {
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        mouseUp(mouse, area->mapTo(this, mouse->position().toPoint()));
+        return true;
+    }
+    case QEvent::MouseButtonDblClick:
+        mouseDoubleClickEvent(static_cast<QMouseEvent*>(event));
+        return true;
+    case QEvent::MouseMove:
+        return true;
+    default:
+        return QTableWidget::eventFilter(watched, event);
+    }
+}
+
+// ---- focus ----
+
+void FlexGrid::focusInEvent(QFocusEvent* event)
+{
+    // QAbstractItemView would pick a current index of its own here.
+    QWidget::focusInEvent(event);
+    viewport()->update();
+    if (vbFocusReason(event->reason()))
+        emit GotFocus();
+}
+
+void FlexGrid::focusOutEvent(QFocusEvent* event)
+{
+    QWidget::focusOutEvent(event);
+    viewport()->update();
+    if (vbFocusReason(event->reason()))
+        emit LostFocus();
+}
+
+} // namespace ui
