@@ -26,7 +26,8 @@ public:
     void SetConnection(ConnectionSource connection);
     // Replaces the print preview; an empty function shows nothing (only the file).
     void SetPreview(Preview preview);
-    // The print preview of a workstation (none on the offscreen and minimal platforms).
+    // The print preview of a workstation, shown modally through the operator service as
+    // the form "VistaPreviaReporte" (none on the offscreen and minimal platforms).
     static void WorkstationPreview(const ReportDocument& document);
 
     // The PDF file of the last report printed; empty when it printed nothing.

@@ -252,6 +252,23 @@ private slots:
         QVERIFY(all.contains(QStringLiteral("4,010.00")));
     }
 
+    void headerShowsFormulaValuesAsGiven()
+    {
+        Fixture f;
+        f.engine.ImprimeReporte(Report, {QString(), QString()}, QString(), QString(),
+                                QStringLiteral("NombreEmpresa = ' '"),
+                                QStringLiteral("Direccion = 'O'Higgins 120  '"),
+                                QStringLiteral("Localidad='Córdoba'"), QStringLiteral("PARAMETROS = ' hasta '"));
+        QCOMPARE(f.previews.size(), 1);
+        const ReportDocument& d = f.previews.first();
+        QCOMPARE(d.company.size(), 3);
+        QCOMPARE(d.company.at(0).text, QStringLiteral(" "));
+        QVERIFY(d.company.at(0).bold);
+        QCOMPARE(d.company.at(1).text, QStringLiteral("O'Higgins 120  "));
+        QCOMPARE(d.company.at(2).text, QStringLiteral("Córdoba"));
+        QCOMPARE(d.subtitles, QStringList{QStringLiteral("Período:  hasta ")});
+    }
+
     void emptySelectionPrintsTheNotice()
     {
         Fixture f;
