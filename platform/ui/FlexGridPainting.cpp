@@ -27,6 +27,25 @@ Qt::Alignment QtAlignment(int flexAlignment, const QString& text)
     }
 }
 
+namespace {
+
+// A data-entry grid shows where typing goes: a solid frame on the current cell, strong
+// while the grid has the focus.
+void paintCursorFrame(const FlexGrid& grid, QPainter& painter, const QRect& rect)
+{
+    painter.save();
+    const QColor frame = grid.hasFocus() ? grid.palette().color(QPalette::Highlight)
+                                         : grid.palette().color(QPalette::Dark);
+    QPen pen(frame, 2);
+    pen.setJoinStyle(Qt::MiterJoin);
+    painter.setPen(pen);
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(QRectF(rect).adjusted(1, 1, -1, -1));
+    painter.restore();
+}
+
+} // namespace
+
 // ---- scrolling cells ----
 
 FlexGridDelegate::FlexGridDelegate(FlexGrid* grid)
@@ -56,19 +75,8 @@ void FlexGridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opti
     QStyle* style = widget ? widget->style() : QApplication::style();
     style->drawControl(QStyle::CE_ItemViewItem, &opt, painter, widget);
 
-    if (current) {
-        // A data-entry grid shows where typing goes: a solid frame, strong while the
-        // grid has the focus.
-        painter->save();
-        const QColor frame = m_grid->hasFocus() ? opt.palette.color(QPalette::Highlight)
-                                                : opt.palette.color(QPalette::Dark);
-        QPen pen(frame, 2);
-        pen.setJoinStyle(Qt::MiterJoin);
-        painter->setPen(pen);
-        painter->setBrush(Qt::NoBrush);
-        painter->drawRect(QRectF(opt.rect).adjusted(1, 1, -1, -1));
-        painter->restore();
-    }
+    if (current)
+        paintCursorFrame(*m_grid, *painter, opt.rect);
 }
 
 // ---- fixed cells ----
@@ -122,15 +130,18 @@ void FlexGridHeader::paintFixedCell(const FlexGrid& grid, QPainter& painter, con
     const QPalette& pal = grid.palette();
     const QBrush fill = cell->back.isValid() ? QBrush(cell->back) : pal.brush(QPalette::Button);
     qDrawShadePanel(&painter, rect, pal, false, 1, &fill);
-    if (cell->text.isEmpty())
-        return;
-    painter.save();
-    painter.setClipRect(rect.adjusted(1, 1, -1, -1));
-    painter.setFont(grid.font());
-    painter.setPen(cell->fore.isValid() ? cell->fore : pal.color(QPalette::ButtonText));
-    painter.drawText(rect.adjusted(4, 0, -3, 0), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
-                     cell->text);
-    painter.restore();
+    if (!cell->text.isEmpty()) {
+        painter.save();
+        painter.setClipRect(rect.adjusted(1, 1, -1, -1));
+        painter.setFont(grid.font());
+        painter.setPen(cell->fore.isValid() ? cell->fore : pal.color(QPalette::ButtonText));
+        painter.drawText(rect.adjusted(4, 0, -3, 0),
+                         Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, cell->text);
+        painter.restore();
+    }
+    // Code may leave the cursor on a fixed cell (a row's mark column); it stays visible.
+    if (row == grid.m_row && col == grid.m_col)
+        paintCursorFrame(grid, painter, rect.adjusted(0, 0, -1, -1));
 }
 
 FlexGridCorner::FlexGridCorner(FlexGrid* grid)

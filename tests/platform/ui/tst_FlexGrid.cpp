@@ -190,6 +190,8 @@ private slots:
     void colours_data();
     void colours();
     void coloursReachTheScreen();
+    void cursorIsFramed_data();
+    void cursorIsFramed();
     void redraw();
 };
 
@@ -1109,6 +1111,39 @@ void tst_FlexGrid::coloursReachTheScreen()
     QCOMPARE(pixelOf(2, 0), QColor(255, 255, 128).rgb() & 0xFFFFFF);   // the fixed column too
     QCOMPARE(pixelOf(0, 2), QColor(0, 0, 255).rgb() & 0xFFFFFF);
     QVERIFY(pixelOf(1, 1) != (QColor(255, 255, 128).rgb() & 0xFFFFFF));
+}
+
+void tst_FlexGrid::cursorIsFramed_data()
+{
+    QTest::addColumn<int>("row");
+    QTest::addColumn<int>("col");
+    QTest::newRow("scrolling cell") << 2 << 2;
+    QTest::newRow("fixed column, where code may leave it") << 2 << 0;
+    QTest::newRow("fixed row") << 0 << 1;
+}
+
+void tst_FlexGrid::cursorIsFramed()
+{
+    Shown shown(4, 3);
+    FlexGrid* grid = shown.grid;
+    grid->clearFocus();
+    QFETCH(int, row);
+    QFETCH(int, col);
+    grid->SetRow(row);
+    grid->SetCol(col);
+    const QRect cell(grid->CellLeft() / 15, grid->CellTop() / 15, grid->CellWidth() / 15,
+                     grid->CellHeight() / 15);
+    QApplication::processEvents();
+    const QImage shot = grid->grab().toImage();
+    const QRgb frame = grid->palette().color(QPalette::Dark).rgb();
+    QCOMPARE(shot.pixel(cell.left() + 1, cell.center().y()), frame);
+    QCOMPARE(shot.pixel(cell.center().x(), cell.top() + 1), frame);
+    // The cell the cursor left is not framed.
+    grid->SetRow(3);
+    grid->SetCol(1);
+    QApplication::processEvents();
+    const QImage after = grid->grab().toImage();
+    QVERIFY(after.pixel(cell.left() + 1, cell.center().y()) != frame);
 }
 
 void tst_FlexGrid::redraw()
