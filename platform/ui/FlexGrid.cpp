@@ -5,6 +5,7 @@
 #include "platform/ui/Metrics.h"
 #include "platform/vb/VbError.h"
 
+#include <QEvent>
 #include <QScrollBar>
 #include <QSignalBlocker>
 
@@ -470,6 +471,24 @@ void FlexGrid::updateGeometries()
     m_corner->setGeometry(port.left() - w, port.top() - h, w, h);
     m_corner->setVisible(w > 0 && h > 0);
     m_corner->raise();
+}
+
+void FlexGrid::changeEvent(QEvent* event)
+{
+    QTableWidget::changeEvent(event);
+    if (event->type() != QEvent::FontChange)
+        return;
+    // Rows are as tall as the grid's font needs, as VB sizes them.
+    const int oldDefault = m_leftHeader->defaultSectionSize();
+    const int newDefault = defaultRowPixels();
+    if (newDefault == oldDefault)
+        return;
+    m_leftHeader->setDefaultSectionSize(newDefault);
+    for (int& h : m_fixedRowHeights)
+        if (h == oldDefault)
+            h = newDefault;
+    updateGeometries();
+    updateFixed();
 }
 
 // ---- the current cell ----

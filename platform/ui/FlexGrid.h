@@ -151,6 +151,7 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void updateGeometries() override;
+    void changeEvent(QEvent* event) override;
 
 private:
     friend class FlexGridCorner;

@@ -864,6 +864,15 @@ void tst_FlexGrid::rowHeightInTwips()
     QCOMPARE(grid->RowHeight(0), 600);
     QCOMPARE(grid->horizontalHeader()->height(), 40);
     QCOMPARE(errorOf([&] { grid->SetRowHeight(4, 300); }), 381);
+
+    // A larger font makes every row taller, fixed ones included, so no text is cut.
+    const int before = grid->RowHeight(1);
+    QFont font = grid->font();
+    font.setPointSize(font.pointSize() * 2);
+    grid->setFont(font);
+    QVERIFY(grid->RowHeight(1) > before);
+    QCOMPARE(grid->RowHeight(3), grid->RowHeight(1));
+    QVERIFY(grid->RowHeight(1) / 15 >= QFontMetrics(font).height());
 }
 
 void tst_FlexGrid::textWidthX_data()
