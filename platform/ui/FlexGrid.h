@@ -128,8 +128,8 @@ signals:
     void SelChange();
     void Click();
     void DblClick();
-    // Key codes and shift bits are VB's; a handler that sets KeyCode to 0 keeps the grid
-    // from acting on the key.
+    // Key codes and shift bits are VB's. The grid acts on KeyCode as the handlers leave
+    // it (0: not at all); the character of the key still reaches KeyPress, as in VB.
     void KeyDown(int& KeyCode, int Shift);
     void KeyPress(int& KeyAscii);
     void KeyUp(int& KeyCode, int Shift);

@@ -410,32 +410,41 @@ void tst_FlexGrid::keys()
 void tst_FlexGrid::keyCodeChangedByHandler_data()
 {
     QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("text");
     QTest::addColumn<int>("replacement");
     QTest::addColumn<int>("row");
     QTest::addColumn<int>("col");
-    QTest::newRow("Down swallowed") << int(Qt::Key_Down) << 0 << 2 << 2;
-    QTest::newRow("Right swallowed") << int(Qt::Key_Right) << 0 << 2 << 2;
-    QTest::newRow("Down left alone") << int(Qt::Key_Down) << int(vbKeyDown) << 3 << 2;
-    QTest::newRow("F2 turned into Right") << int(Qt::Key_F2) << int(vbKeyRight) << 2 << 3;
+    QTest::addColumn<int>("ascii");   // what KeyPress receives, 0: no KeyPress
+    QTest::newRow("Down swallowed") << int(Qt::Key_Down) << "" << 0 << 2 << 2 << 0;
+    QTest::newRow("Right swallowed") << int(Qt::Key_Right) << "" << 0 << 2 << 2 << 0;
+    QTest::newRow("Down left alone") << int(Qt::Key_Down) << "" << int(vbKeyDown) << 3 << 2 << 0;
+    QTest::newRow("F2 turned into Right") << int(Qt::Key_F2) << "" << int(vbKeyRight) << 2 << 3 << 0;
+    QTest::newRow("a letter's KeyPress follows a swallowed KeyDown")
+        << int(Qt::Key_X) << "x" << 0 << 2 << 2 << int('x');
 }
 
 void tst_FlexGrid::keyCodeChangedByHandler()
 {
     // The grid acts on the key code as the KeyDown handlers leave it.
     QFETCH(int, key);
+    QFETCH(QString, text);
     QFETCH(int, replacement);
     QFETCH(int, row);
     QFETCH(int, col);
+    QFETCH(int, ascii);
     Shown shown(6, 5);
     FlexGrid* grid = shown.grid;
     grid->SetRow(2);
     grid->SetCol(2);
     QObject::connect(grid, &FlexGrid::KeyDown, [&](int& code, int) { code = replacement; });
+    int pressed = 0;
+    QObject::connect(grid, &FlexGrid::KeyPress, [&](int& a) { pressed = a; });
     QSignalSpy entered(grid, &FlexGrid::EnterCell);
-    sendKey(grid, key, Qt::NoModifier, QString());
+    sendKey(grid, key, Qt::NoModifier, text);
     QCOMPARE(grid->Row(), row);
     QCOMPARE(grid->Col(), col);
     QCOMPARE(entered.count(), row == 2 && col == 2 ? 0 : 1);
+    QCOMPARE(pressed, ascii);
 }
 
 void tst_FlexGrid::mouse_data()
