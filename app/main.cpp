@@ -1,4 +1,6 @@
 // The program's entry: the Qt application, VB's command line, start-up, then the main window.
+#include "data/frmAcceso.h"
+#include "frame/ManejaError.h"
 #include "frame/Startup.h"
 #include "platform/vb/App.h"
 
@@ -16,6 +18,9 @@ int main(int argc, char* argv[])
     for (int i = 1; i < argc; ++i)
         args << QString::fromLocal8Bit(argv[i]);
     vb::App::SetCommandFromArgs(args);
+
+    // The connection dialog with the known databases, for a start without connection data.
+    data::InstalaFormularioAcceso([](const vb::VbError& e, const QString& r) { return int(ManejaError(e, std::nullopt, r)); });
 
     // Connects, loads the configuration and opens the run's access-log row; it ends the
     // program itself when no connection can be opened.
