@@ -26,6 +26,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QTableView>
 #include <QVBoxLayout>
 #include <functional>
@@ -214,7 +215,18 @@ Lib_FrmCons3::Lib_FrmCons3(QWidget* parent) : QDialog(parent)
     resize(ui::TwipsToPixels(9000), ui::TwipsToPixels(6600));
 }
 
-Lib_FrmCons3::~Lib_FrmCons3() = default;
+Lib_FrmCons3::~Lib_FrmCons3()
+{
+    // The boxes go before the list does; the list's last signals must not reach them.
+    ListView1->horizontalHeader()->disconnect(this);
+    HScroll1->disconnect(this);
+    ListView1->removeEventFilter(this);
+    for (QComboBox* box : std::as_const(CmbSearch)) {
+        box->removeEventFilter(this);
+        box->lineEdit()->removeEventFilter(this);
+    }
+    CmbSearch.clear();
+}
 
 QComboBox* Lib_FrmCons3::searchBox(int index)
 {
@@ -312,7 +324,13 @@ void Lib_FrmCons3::Encolumnar()
         headers_.clear();
         widths_.clear();
         fieldNames_.clear();
+        // The first box is emptied of its items and of its design-time text, which would
+        // otherwise stand in front of whatever the operator types.
         searchBox(0)->clear();
+        {
+            const QSignalBlocker quiet(searchBox(0));
+            searchBox(0)->setEditText(QString());
+        }
         // A query that failed has been reported already: the list stays without columns.
         if (rs_.State() != ado::adStateOpen) {
             model_->clear();
@@ -870,7 +888,7 @@ bool Lib_FrmCons3::eventFilter(QObject* watched, QEvent* event)
         }
         return false;
     }
-    if (boxIndex >= 0 && watched == CmbSearch.at(boxIndex)->lineEdit()) {
+    if (boxIndex >= 0) {
         if (event->type() == QEvent::FocusIn)
             CmbSearch_GotFocus(boxIndex);
         else if (event->type() == QEvent::FocusOut)
