@@ -1,0 +1,124 @@
+#include "reception/CajaTexto.h"
+
+#include "platform/ui/Keys.h"
+#include "platform/ui/Metrics.h"
+
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPalette>
+
+namespace {
+
+// The character VB's KeyPress receives for a key; 0 when it raises none.
+int keyAscii(const QKeyEvent& event)
+{
+    switch (ui::VbKeyCode(event)) {
+    case ui::vbKeyReturn: return 13;
+    case ui::vbKeyEscape: return 27;
+    case ui::vbKeyBack: return 8;
+    default: break;
+    }
+    const Qt::KeyboardModifiers mods = event.modifiers();
+    if (mods & Qt::AltModifier)
+        return 0;
+    if ((mods & Qt::ControlModifier) && event.key() >= Qt::Key_A && event.key() <= Qt::Key_Z)
+        return 1 + (event.key() - Qt::Key_A);
+    const QString text = event.text();
+    if (text.size() != 1)
+        return 0;
+    const ushort ch = text.at(0).unicode();
+    if (ch < 32 || ch == 127)
+        return 0;
+    return ch;
+}
+
+// Another window taking the focus for a while (a message box) is no focus change for VB.
+bool programFocusChange(Qt::FocusReason reason)
+{
+    return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
+}
+
+} // namespace
+
+CajaTexto::CajaTexto(QWidget* parent, int index) : QLineEdit(parent), m_index(index)
+{
+    // The right button opens the box's lookup, not an edit menu.
+    setContextMenuPolicy(Qt::NoContextMenu);
+    setProperty("Index", index);
+}
+
+QString CajaTexto::DataField() const { return property("DataField").toString(); }
+void CajaTexto::SetDataField(const QString& field) { setProperty("DataField", field); }
+QString CajaTexto::Tag() const { return property("Tag").toString(); }
+void CajaTexto::SetTag(const QString& tag) { setProperty("Tag", tag); }
+
+void CajaTexto::SetBackColor(long bbggrr)
+{
+    m_backColor = bbggrr;
+    QPalette p = palette();
+    p.setColor(QPalette::Base, ui::FromVbColor(bbggrr));
+    setPalette(p);
+}
+
+void CajaTexto::keyPressEvent(QKeyEvent* event)
+{
+    int keyCode = ui::VbKeyCode(*event);
+    if (keyCode != 0) {
+        emit KeyDown(keyCode, ui::VbShift(event->modifiers()));
+        // The handler may have moved on (the cell editor hides itself on Enter): the
+        // key then belongs to nobody here.
+        if (!isVisible() || keyCode == 0) {
+            event->accept();
+            return;
+        }
+    }
+    int ascii = keyAscii(*event);
+    if (ascii == 0) {
+        QLineEdit::keyPressEvent(event);
+        return;
+    }
+    const int typed = ascii;
+    emit KeyPress(ascii);
+    if (!isVisible() || ascii == 0) {
+        event->accept();
+        return;
+    }
+    if (ascii != typed) {
+        insert(QString(QChar(ascii)));
+        event->accept();
+        return;
+    }
+    QLineEdit::keyPressEvent(event);
+}
+
+void CajaTexto::focusInEvent(QFocusEvent* event)
+{
+    QLineEdit::focusInEvent(event);
+    if (programFocusChange(event->reason()))
+        emit GotFocus();
+}
+
+void CajaTexto::focusOutEvent(QFocusEvent* event)
+{
+    QLineEdit::focusOutEvent(event);
+    if (!programFocusChange(event->reason()))
+        return;
+    bool cancel = false;
+    emit Validate(cancel);
+    emit LostFocus();
+}
+
+void CajaTexto::mousePressEvent(QMouseEvent* event)
+{
+    int button = 0;
+    switch (event->button()) {
+    case Qt::LeftButton: button = 1; break;
+    case Qt::RightButton: button = 2; break;
+    case Qt::MiddleButton: button = 4; break;
+    default: break;
+    }
+    const QPoint p = event->position().toPoint();
+    emit MouseDown(button, ui::VbShift(event->modifiers()), ui::PixelsToTwips(p.x()), ui::PixelsToTwips(p.y()));
+    QLineEdit::mousePressEvent(event);
+}

@@ -1,0 +1,108 @@
+// Loading the rows of a reception date into the grid, and the grid's totals.
+#include "reception/frmRecepcionMutuales.h"
+
+#include "data/DB_Dll.h"
+#include "frame/ModGlobal.h"
+#include "platform/ui/Operator.h"
+#include "platform/vb/Strings.h"
+#include "platform/zeltrix/Services.h"
+#include "widgets/Dll_Display.h"
+
+#include <QLabel>
+
+namespace {
+
+QString texto(ado::Recordset& rs, const QString& campo)
+{
+    return Utilidades->ValorATexto(Utilidades->ValorCampo(rs.Fields(campo)));
+}
+
+QString sqlTexto(QString s)
+{
+    return s.replace(QLatin1Char('\''), QStringLiteral("''"));
+}
+
+// Closes the progress notice and lets the grid paint again however the load ends.
+struct NoticeCloser {
+    ui::FlexGrid* grid = nullptr;
+    bool open = false;
+    ~NoticeCloser()
+    {
+        if (!open)
+            return;
+        grid->SetRedraw(true);
+        gDisplay->CartelCerrar();
+    }
+};
+
+} // namespace
+
+void frmRecepcionMutuales::CargaMutualesFecha()
+{
+    Inicializa();
+    const int indice = AyudaEdicion->IndiceCampo(QStringLiteral("FECHARECEPCION"), txtFields);
+    const QString fecha = txtFields[indice < 0 ? 0 : indice]->text();
+
+    // In the order the rows were received.
+    QString sql = QStringLiteral("SELECT * FROM V_MV_MUTUALES WHERE FECHARECEPCION='") + sqlTexto(fecha)
+                  + QStringLiteral("' ORDER BY ID");
+    ado::Recordset rs;
+    struct RecordsetCloser {
+        ado::Recordset& rs;
+        ~RecordsetCloser()
+        {
+            gDBPrincipal->CierraRecordset(rs);
+        }
+    } closeRs{rs};
+    gDBPrincipal->AbrirRecordset(sql, rs);
+
+    NoticeCloser notice{MSFlexGrid1};
+    if (!rs.BOF()) {
+        rs.MoveFirst();
+        gDisplay->CartelInicio(QStringLiteral("Cargando Datos"), false);
+        notice.open = true;
+        MSFlexGrid1->SetRedraw(false);
+        while (!rs.EOF()) {
+            bool cancelado = false;
+            const QString cuenta = texto(rs, QStringLiteral("Cuenta"));
+            gDisplay->CartelMostrar(cancelado, vb::Variant(QStringLiteral("Cargando Datos")),
+                                    vb::Variant(QStringLiteral("Espere por favor")), vb::Variant(cuenta));
+            const int ultima = MSFlexGrid1->Rows() - 1;
+            if (!vb::Trim(MSFlexGrid1->TextMatrix(ultima, 1)).isEmpty())
+                MSFlexGrid1->SetRows(MSFlexGrid1->Rows() + 1);
+            const int fila = MSFlexGrid1->Rows() - 1;
+            const QString importe = Utilidades->ValorATexto(
+                vb::Variant(Utilidades->TextoAMoneda(texto(rs, QStringLiteral("Importe")))));
+            MSFlexGrid1->SetTextMatrix(fila, 0, texto(rs, QStringLiteral("FACTURA")).isEmpty() ? QStringLiteral("*")
+                                                                                            : QStringLiteral("F"));
+            MSFlexGrid1->SetTextMatrix(fila, 1, cuenta);
+            MSFlexGrid1->SetTextMatrix(fila, 2,
+                                       Utilidades->ValorATexto(gDBPrincipal->DatosTabla(
+                                           QStringLiteral("ma_cuentas"), vb::Variant(cuenta), QStringLiteral("Descripcion"),
+                                           QStringLiteral("codigo"))));
+            MSFlexGrid1->SetTextMatrix(fila, 3, texto(rs, QStringLiteral("idmutual")));
+            MSFlexGrid1->SetTextMatrix(fila, 4, FmtMoneda(importe, -1, false));
+            MSFlexGrid1->SetTextMatrix(fila, 5, texto(rs, QStringLiteral("UNegocio")));
+            MSFlexGrid1->SetTextMatrix(fila, 6, texto(rs, QStringLiteral("Observaciones")));
+            MSFlexGrid1->SetTextMatrix(fila, 7, texto(rs, QStringLiteral("ID")));
+            rs.MoveNext();
+        }
+    }
+}
+
+vb::Currency frmRecepcionMutuales::SumaImportes()
+{
+    vb::Currency suma;
+    for (int fila = 1; fila < MSFlexGrid1->Rows(); ++fila) {
+        // Keeps the window responsive over a long grid without pumping on every row.
+        if (fila % 100 == 0)
+            ui::DoEvents();
+        suma += Utilidades->TextoAMoneda(MSFlexGrid1->TextMatrix(fila, 4));
+    }
+    return Utilidades->TextoAMoneda(FmtMoneda(Utilidades->ValorATexto(vb::Variant(suma)), -1, false));
+}
+
+void frmRecepcionMutuales::LimpiaTotal()
+{
+    lblTotal->setText(QStringLiteral("Total Recepcion: ") + QStringLiteral("0"));
+}

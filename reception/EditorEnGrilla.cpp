@@ -1,0 +1,349 @@
+// The grid's cell editor: one text box floated over the current cell, validated field
+// by field, its text copied back into the cell when the grid takes the focus again or
+// the cursor leaves the cell.
+#include "reception/frmRecepcionMutuales.h"
+
+#include "platform/ui/Keys.h"
+#include "platform/ui/Metrics.h"
+#include "platform/ui/Operator.h"
+#include "platform/vb/Strings.h"
+#include "platform/zeltrix/Services.h"
+#include "reception/ErrorTraps.h"
+#include "widgets/UtilKor.h"
+
+using reception::Ignora;
+using reception::Paso;
+using reception::PasoSalvo5;
+
+namespace {
+
+bool blank(const QString& s) { return vb::Trim(s).isEmpty(); }
+
+} // namespace
+
+// ---- helpers ----
+
+void frmRecepcionMutuales::focusGrid()
+{
+    if (!MSFlexGrid1->hasFocus())
+        MSFlexGrid1->setFocus(Qt::OtherFocusReason);
+    if (!txtEdit->isHidden())
+        MSFlexGrid1_GotFocus();
+}
+
+void frmRecepcionMutuales::hideEditor()
+{
+    if (txtEdit->hasFocus()) {
+        m_hidingEditor = true;
+        MSFlexGrid1->setFocus(Qt::OtherFocusReason);
+        m_hidingEditor = false;
+    }
+    txtEdit->hide();
+}
+
+void frmRecepcionMutuales::keepCellInView()
+{
+    const int row = MSFlexGrid1->Row() - MSFlexGrid1->FixedRows();
+    if (row < 0 || row >= MSFlexGrid1->rowCount())
+        return;
+    int col = MSFlexGrid1->Col() - MSFlexGrid1->FixedCols();
+    if (col < 0)
+        col = qMax(0, MSFlexGrid1->columnAt(0));
+    if (col >= MSFlexGrid1->columnCount())
+        return;
+    MSFlexGrid1->scrollTo(MSFlexGrid1->model()->index(row, col));
+}
+
+// ---- the convention's procedures ----
+
+bool frmRecepcionMutuales::ColEdit(int Col, int Row)
+{
+    const bool guardada = !blank(MSFlexGrid1->TextMatrix(Row, 7));
+    switch (Col) {
+    case 1:
+        return !guardada;
+    case 3:
+    case 4:
+    case 5:
+    case 6:
+        return !guardada && !blank(MSFlexGrid1->TextMatrix(Row, 1));
+    default:
+        return false;
+    }
+}
+
+void frmRecepcionMutuales::TextPropiedades(CajaTexto* Edt, int Col)
+{
+    const auto set = [Edt](int maxLength, const QString& field, const QString* tag) {
+        // A shorter limit must not cut what the box already holds.
+        Edt->setMaxLength(qMax(maxLength, int(Edt->text().size())));
+        Edt->SetDataField(field);
+        if (tag)
+            Edt->SetTag(*tag);
+    };
+    const QString vacio;
+    const QString cuentas = QStringLiteral("MA_CUENTAS");
+    const QString unidades = QStringLiteral("V_TA_UNIDADNEGOCIO");
+    switch (Col) {
+    case 0: set(25, QString(), nullptr); break;
+    case 1: set(15, QStringLiteral("Cuenta"), &cuentas); break;
+    case 2: set(50, QStringLiteral("Descripcion"), &vacio); break;
+    case 3: set(13, QStringLiteral("Comprobante"), &vacio); break;
+    case 4: set(12, QStringLiteral("Importe"), &vacio); break;
+    case 5: set(4, QStringLiteral("UNegocio"), &unidades); break;
+    case 6: set(250, QStringLiteral("Obs"), &vacio); break;
+    case 7: set(25, QString(), nullptr); break;
+    default: break;
+    }
+}
+
+void frmRecepcionMutuales::MsflexGridEdt(ui::FlexGrid* MsFlexGrid, CajaTexto* Edt, int& KeyAscii)
+{
+    const QString rutina = QStringLiteral("MSFLEXGRIDEDT");
+    bool editable = false;
+    if (vb::shouldLeave(PasoSalvo5(rutina, [&] { editable = ColEdit(MsFlexGrid->Col(), MsFlexGrid->Row()); })))
+        return;
+    if (editable) {
+        // The cell is brought into view first, so that the editor lands on it.
+        if (vb::shouldLeave(PasoSalvo5(rutina, [&] { keepCellInView(); })))
+            return;
+        if (vb::shouldLeave(PasoSalvo5(rutina, [&] {
+                Edt->setGeometry(ui::TwipsToPixels(MsFlexGrid->Left() + MsFlexGrid->CellLeft()),
+                                 ui::TwipsToPixels(MsFlexGrid->Top() + MsFlexGrid->CellTop()),
+                                 ui::TwipsToPixels(MsFlexGrid->CellWidth()), ui::TwipsToPixels(MsFlexGrid->CellHeight()));
+            })))
+            return;
+        if (vb::shouldLeave(PasoSalvo5(rutina, [&] {
+                Edt->show();
+                Edt->raise();
+                TextPropiedades(Edt, MsFlexGrid->Col());
+            })))
+            return;
+        if (vb::shouldLeave(PasoSalvo5(rutina, [&] {
+                if (KeyAscii >= 0 && KeyAscii <= 32) {
+                    const QString texto = MsFlexGrid->TextMatrix(MsFlexGrid->Row(), MsFlexGrid->Col());
+                    Edt->setMaxLength(qMax(Edt->maxLength(), int(texto.size())));
+                    Edt->setText(texto);
+                    Edt->setCursorPosition(int(Edt->text().size()));
+                } else {
+                    Edt->setText(QString(QChar(KeyAscii)));
+                    Edt->setCursorPosition(1);
+                }
+            })))
+            return;
+        PasoSalvo5(rutina, [&] { Edt->setFocus(Qt::OtherFocusReason); });
+        return;
+    }
+    PasoSalvo5(rutina, [&] {
+        if (MsFlexGrid->Col() == 6) {
+            if (MsFlexGrid->Row() == MsFlexGrid->Rows() - 1)
+                MsFlexGrid->SetRows(MsFlexGrid->Rows() + 1);
+            MsFlexGrid->SetCol(1);
+        } else if (MsFlexGrid->Col() < MsFlexGrid->Cols() - 1) {
+            // What the Right key does on the grid, at once.
+            MsFlexGrid->SetCol(MsFlexGrid->Col() + 1);
+            keepCellInView();
+        }
+    });
+}
+
+void frmRecepcionMutuales::EditKeyCode(ui::FlexGrid* MsFlexGrid, CajaTexto* Edt, int& KeyCode, int Shift)
+{
+    Q_UNUSED(Shift);
+    const QString rutina = QStringLiteral("EditKeyCode");
+    const auto paso = [&](const std::function<void()>& f) { return !vb::shouldLeave(PasoSalvo5(rutina, f)); };
+    switch (KeyCode) {
+    case ui::vbKeyReturn:
+        if (!paso([&] { focusGrid(); }) || !paso([] { ui::DoEvents(); }))
+            return;
+        paso([&] {
+            const int col = MsFlexGrid->Col();
+            if (col == 6) {
+                if (MsFlexGrid->Row() == MsFlexGrid->Rows() - 1)
+                    MsFlexGrid->AddItem(QString(), MsFlexGrid->Row() + 1);
+                MsFlexGrid->SetCol(1);
+            } else if (col == 1) {
+                MsFlexGrid->SetCol(3);
+            } else if (col < MsFlexGrid->Cols() - 1) {
+                MsFlexGrid->SetCol(col + 1);
+            }
+        });
+        return;
+    case ui::vbKeyEscape:
+        if (!paso([&] {
+                Edt->SetDataChanged(false);
+                hideEditor();
+            }))
+            return;
+        if (!paso([&] { focusGrid(); }))
+            return;
+        break;
+    case ui::vbKeyUp:
+        if (!paso([&] { focusGrid(); }) || !paso([] { ui::DoEvents(); }))
+            return;
+        if (!paso([&] {
+                if (MsFlexGrid->Row() > MsFlexGrid->FixedRows())
+                    MsFlexGrid->SetRow(MsFlexGrid->Row() - 1);
+            }))
+            return;
+        break;
+    case ui::vbKeyDown:
+        if (!paso([&] { focusGrid(); }) || !paso([] { ui::DoEvents(); }))
+            return;
+        if (!paso([&] {
+                if (MsFlexGrid->Row() < MsFlexGrid->Rows() - 1) {
+                    MsFlexGrid->SetRow(MsFlexGrid->Row() + 1);
+                    MsFlexGrid->SetCol(0);
+                }
+            }))
+            return;
+        break;
+    default:
+        break;
+    }
+    paso([&] { keepCellInView(); });
+}
+
+void frmRecepcionMutuales::MsflexKey(ui::FlexGrid* MsFlexGrid, int& KeyCode)
+{
+    const QString rutina = QStringLiteral("MSFlexGrid1_KeyDown");
+    if (KeyCode == ui::vbKeyDelete) {
+        Paso(rutina, [&] { EliminaFila(); });
+    } else if (KeyCode == ui::vbKeyInsert) {
+        Paso(rutina, [&] { MsFlexGrid->AddItem(QString(), MsFlexGrid->Row() + 1); });
+    }
+}
+
+void frmRecepcionMutuales::UpdateaCampo(CajaTexto* Txte)
+{
+    Q_UNUSED(Txte);
+    ui::DoEvents();
+}
+
+void frmRecepcionMutuales::BlanqueaFila(ui::FlexGrid* MsFlexGrid, int Fila, int Desde)
+{
+    for (int c = Desde; c < MsFlexGrid->Cols(); ++c)
+        MsFlexGrid->SetTextMatrix(Fila, c, QString());
+}
+
+bool frmRecepcionMutuales::ExisteEnGrid(const QString& Texto, int FilaOmitir, int& FilaEncontrada)
+{
+    const QString buscado = vb::Trim(Texto);
+    for (int fila = 1; fila < MSFlexGrid1->Rows(); ++fila) {
+        if (fila == FilaOmitir)
+            continue;
+        if (vb::Trim(MSFlexGrid1->TextMatrix(fila, 1)).compare(buscado, Qt::CaseInsensitive) == 0) {
+            FilaEncontrada = fila;
+            return true;
+        }
+    }
+    return false;
+}
+
+// ---- the grid's events ----
+
+void frmRecepcionMutuales::MSFlexGrid1_Click()
+{
+    ControlActivo = txtEdit;
+    TextPropiedades(txtEdit, MSFlexGrid1->Col());
+}
+
+void frmRecepcionMutuales::MSFlexGrid1_EnterCell()
+{
+    ControlActivo = txtEdit;
+    if (txtEdit->isHidden())
+        txtEdit->clear();
+    TextPropiedades(txtEdit, MSFlexGrid1->Col());
+    UtilKor1->SetConsultaEnabled(!txtEdit->Tag().isEmpty());
+}
+
+void frmRecepcionMutuales::MSFlexGrid1_LeaveCell()
+{
+    if (txtEdit->isHidden())
+        return;
+    MSFlexGrid1->SetTextMatrix(MSFlexGrid1->Row(), MSFlexGrid1->Col(), txtEdit->text());
+    hideEditor();
+}
+
+void frmRecepcionMutuales::MSFlexGrid1_GotFocus()
+{
+    Ignora([this] { MSFlexGrid1_RowColChange(); });
+    ControlActivo = txtEdit;
+    TextPropiedades(txtEdit, MSFlexGrid1->Col());
+    if (!txtEdit->isHidden() && !m_hidingEditor) {
+        MSFlexGrid1->SetTextMatrix(MSFlexGrid1->Row(), MSFlexGrid1->Col(), txtEdit->text());
+        txtEdit->hide();
+    }
+}
+
+void frmRecepcionMutuales::MSFlexGrid1_KeyDown(int& KeyCode, int Shift)
+{
+    Q_UNUSED(Shift);
+    MsflexKey(MSFlexGrid1, KeyCode);
+    ControlActivo = txtEdit;
+    TextPropiedades(txtEdit, MSFlexGrid1->Col());
+    txtEdit->setText(vb::Trim(txtEdit->text()));
+}
+
+void frmRecepcionMutuales::MSFlexGrid1_KeyPress(int& KeyAscii)
+{
+    MsflexGridEdt(MSFlexGrid1, txtEdit, KeyAscii);
+}
+
+void frmRecepcionMutuales::MSFlexGrid1_DblClick()
+{
+    int KeyAscii = 32;
+    MsflexGridEdt(MSFlexGrid1, txtEdit, KeyAscii);
+}
+
+void frmRecepcionMutuales::MSFlexGrid1_MouseDown(int Button, int Shift, double X, double Y)
+{
+    Q_UNUSED(Shift);
+    Q_UNUSED(X);
+    Q_UNUSED(Y);
+    if (Button == 2)
+        CmdConsultar();
+}
+
+// ---- the editor's events ----
+
+void frmRecepcionMutuales::txtEdit_GotFocus()
+{
+    txtEdit->SetDataChanged(true);
+    ControlActivo = txtEdit;
+    TextPropiedades(txtEdit, MSFlexGrid1->Col());
+}
+
+void frmRecepcionMutuales::txtEdit_KeyPress(int& KeyAscii)
+{
+    ControlActivo = txtEdit;
+    TextPropiedades(txtEdit, MSFlexGrid1->Col());
+    AyudaEdicion->FiltraTecla(txtEdit, KeyAscii);
+}
+
+void frmRecepcionMutuales::txtEdit_KeyDown(int& KeyCode, int Shift)
+{
+    Q_UNUSED(Shift);
+    bool confirma = false;
+    Ignora([&] { confirma = AyudaEdicion->EsTeclaConfirmar(KeyCode); });
+    if (!confirma)
+        return;
+    // Esc gives up the edit: nothing is checked, nothing is copied.
+    if (KeyCode == ui::vbKeyEscape) {
+        int tecla = KeyCode;
+        Ignora([&] { EditKeyCode(MSFlexGrid1, txtEdit, tecla, 0); });
+        return;
+    }
+    Ignora([&] { CampoValida(txtEdit, true); });
+    txtEdit->SetDataChanged(false);
+    if (ErrorEnCampo)
+        return;
+    ControlActivo = txtEdit;
+    Ignora([&] { TextPropiedades(txtEdit, MSFlexGrid1->Col()); });
+    if (!blank(txtEdit->text()) || !blank(MSFlexGrid1->TextMatrix(MSFlexGrid1->Row(), 1))) {
+        Ignora([&] { UpdateaCampo(txtEdit); });
+        Ignora([&] { LimpiaTotal(); });
+    }
+    int tecla = KeyCode;
+    Ignora([&] { EditKeyCode(MSFlexGrid1, txtEdit, tecla, 0); });
+}

@@ -1,0 +1,482 @@
+// Storing, taking back and printing received mutual-aid vouchers.
+#include "reception/MutualesStore.h"
+
+#include "data/DB_Dll.h"
+#include "frame/ArmaFiltro.h"
+#include "frame/ModGlobal.h"
+#include "numbering/VoucherKey.h"
+#include "numbering/ast.h"
+#include "platform/report/ReportEngine.h"
+#include "platform/ui/Operator.h"
+#include "platform/vb/App.h"
+#include "platform/vb/ErrorAnswer.h"
+#include "platform/vb/Strings.h"
+#include "platform/zeltrix/Services.h"
+#include "widgets/Dll_Display.h"
+
+#include <QStringList>
+#include <functional>
+
+namespace reception {
+
+namespace {
+
+const QString CR = QStringLiteral("\r");
+const QString CRLF = QStringLiteral("\r\n");
+const QString kTablaMutuales = QStringLiteral("V_MV_MUTUALES");
+const QString kReporte = QStringLiteral("V_MV_MUTUALES_RECEPCION");
+
+// Operator and database text between apostrophes: its own apostrophes doubled.
+QString Sql(const QString& texto)
+{
+    QString s = texto;
+    s.replace(QLatin1Char('\''), QStringLiteral("''"));
+    return s;
+}
+
+void CierraCartel()
+{
+    if (gDisplay.exists())
+        gDisplay->CartelCerrar();
+}
+
+// The procedure's error trap: each statement is one step, its errors answered through
+// the given routine (4 repeats it, 5 goes on with the next); any other answer leaves
+// the procedure, after which every further step is skipped.
+class Trampa {
+public:
+    explicit Trampa(vb::ErrorHandler handler) : handler_(std::move(handler)) {}
+
+    // False once the procedure must be left.
+    bool operator()(const std::function<void()>& statement)
+    {
+        if (salir_)
+            return false;
+        if (vb::guarded(handler_, QString(), statement) == vb::Step::Leave)
+            salir_ = true;
+        return !salir_;
+    }
+    bool Salir() const { return salir_; }
+
+private:
+    vb::ErrorHandler handler_;
+    bool salir_ = false;
+};
+
+// The row save reports through the library's error routine without a routine name;
+// leaving closes the progress notice.
+int ErrorDeGrabacion(const vb::VbError& e, const QString&)
+{
+    const int respuesta = Utilidades->TrataError(e);
+    if (respuesta != vb::AnswerRetry && respuesta != vb::AnswerIgnore)
+        CierraCartel();
+    return respuesta;
+}
+
+// The row delete closes the progress notice first; error 30015 ends it without a word.
+int ErrorDeEliminacion(const vb::VbError& e, const QString&)
+{
+    CierraCartel();
+    if (e.Number == 30015)
+        return 0;
+    return Utilidades->TrataError(e);
+}
+
+// The first error the last statement left on the main connection; empty when none.
+QString PrimerError()
+{
+    ado::Errors& errores = gDBPrincipal->gCnn->Errors();
+    return errores.Count() > 0 ? errores.Item(0).Description : QString();
+}
+
+bool ConfiguracionCompleta(const ConfiguracionAsiento& c)
+{
+    return !vb::Trim(c.TCMutuales).isEmpty() && !vb::Trim(c.CuentaMutualesAFacturar).isEmpty()
+        && !vb::Trim(c.CuentaMutualesAImputar).isEmpty();
+}
+
+// One entry line: 25 fields in the column order of the INSERT.
+struct LineaAsiento {
+    QString Fecha;
+    QString Mes;
+    QString NroAsiento;
+    QString Cuenta;
+    QString Secuencia;
+    QString Importe;
+    QString DebeHaber;
+    QString Periodo;
+    QString TC;
+    QString Sucursal;
+    QString Numero;
+    QString Letra;
+    QString TipoReg;
+    QString Detalle;
+    QString Comprobante;
+    QString CuentaOrigen;
+    QString FechaHora;
+};
+
+void AgregaLinea(const LineaAsiento& l, QStringList& Script)
+{
+    const QString T = QStringLiteral("'");
+    const QString N = QStringLiteral("@");
+    AgregaCampo(QStringLiteral("Fecha"), l.Fecha, T, true);
+    AgregaCampo(QStringLiteral("FechaSubDiario"), l.Fecha, T, false);
+    AgregaCampo(QStringLiteral("VENCIMIENTO"), l.Fecha, T, false);
+    AgregaCampo(QStringLiteral("Mes_Operativo"), l.Mes, T, false);
+    AgregaCampo(QStringLiteral("[NUMERO ASIENTO]"), l.NroAsiento, T, false);
+    AgregaCampo(QStringLiteral("Cuenta"), l.Cuenta, T, false);
+    AgregaCampo(QStringLiteral("Secuencia"), l.Secuencia, T, false);
+    AgregaCampo(QStringLiteral("CabImporte"), l.Importe, N, false);
+    AgregaCampo(QStringLiteral("[Debe-Haber]"), l.DebeHaber, T, false);
+    AgregaCampo(QStringLiteral("Importe"), l.Importe, N, false);
+    AgregaCampo(QStringLiteral("Periodo"), l.Periodo, T, false);
+    AgregaCampo(QStringLiteral("TC"), l.TC, T, false);
+    AgregaCampo(QStringLiteral("Sucursal"), l.Sucursal, T, false);
+    AgregaCampo(QStringLiteral("Numero"), l.Numero, T, false);
+    AgregaCampo(QStringLiteral("Letra"), l.Letra, T, false);
+    AgregaCampo(QStringLiteral("Tipo_Reg"), l.TipoReg, T, false);
+    AgregaCampo(QStringLiteral("Detalle"), l.Detalle, T, false);
+    AgregaCampo(QStringLiteral("Moneda"), QStringLiteral("1"), T, false);
+    AgregaCampo(QStringLiteral("USUARIO_LOGEADO"), QString(gUsuarioLogeado), T, false);
+    AgregaCampo(QStringLiteral("IdCajas"), QString(gCaja), T, false);
+    // The logged user's business unit, not the row's.
+    AgregaCampo(QStringLiteral("Unegocio"), QString(gUNegocio), T, false);
+    AgregaCampo(QStringLiteral("TC_Origen"), QStringLiteral("Mutl"), T, false);
+    AgregaCampo(QStringLiteral("Cpte_Origen"), l.Comprobante, T, false);
+    AgregaCampo(QStringLiteral("CuentaOrigen"), l.CuentaOrigen, T, false);
+    AgregaCampo(QStringLiteral("FechaHora_Grabacion"), l.FechaHora, T, false);
+    ArmaSentencia(gVecCampos, Script, QStringLiteral("MV_ASIENTOS"), false, QString(), false);
+}
+
+// The stored row's two-line entry with the numbering statements, as one transaction.
+void EscribeAsiento(const QString& Fecha, const QString& Cuenta, const QString& Comprobante, vb::Currency Importe,
+                    const QString& Observaciones, const ConfiguracionAsiento& Config, bool& ErrorEnCampo, Trampa& paso)
+{
+    const QString& TC = Config.TCMutuales;
+    QString TipoReg;
+    QString Periodo;
+    qint32 NroAsiento = 0;
+    int Mes = 0;
+    QString Sucursal;
+    QString Numero;
+    QString Letra;
+    QString NumeroSiguiente;
+    QString Numeracion;
+
+    if (!paso([&] { TipoReg = ObtieneTipoRegCont(TC); }))
+        return;
+    if (!paso([&] { Periodo = vb::Variant(ObtienePeriodo(Fecha)).toString(); }))
+        return;
+    if (!paso([&] { Mes = vb::CDate(Fecha).date().month(); }))
+        return;
+    if (!paso([&] { NroAsiento = ObtieneNroAsiento(vb::Variant(Mes), vb::Variant(Periodo), vb::Variant(TipoReg)); }))
+        return;
+    if (!paso([&] { Obtener_Nro_Comprobante(TC, Sucursal, Numero, Letra, false, true, QString(), gUNegocio); }))
+        return;
+    // Every book of the type used up (the operator has been told): no number, no entry.
+    if (vb::Trim(Numero).isEmpty())
+        return;
+    if (!paso([&] {
+            Sucursal = voucherkey::Branch(Sucursal);
+            Numero = voucherkey::Number(Numero);
+        }))
+        return;
+    if (!paso([&] { NumeroSiguiente = vb::Str(Utilidades->TextoAMoneda(Numero) + vb::Currency::fromInt(1)); }))
+        return;
+    if (!paso([&] {
+            ActualizaNumeracionComprobante(TC, QStringLiteral("Contable"), Sucursal, NumeroSiguiente, Letra, true,
+                                           Numeracion, false, false);
+        }))
+        return;
+
+    QStringList Script;
+    Script << QString() << Numeracion << QString();
+
+    LineaAsiento linea;
+    linea.Fecha = Fecha;
+    linea.Mes = QString::number(Mes);
+    linea.NroAsiento = QString::number(NroAsiento);
+    linea.Importe = vb::Variant(Importe).toString();
+    linea.Periodo = Periodo;
+    linea.TC = TC;
+    linea.Sucursal = Sucursal;
+    linea.Numero = Numero;
+    linea.Letra = Letra;
+    linea.TipoReg = TipoReg;
+    linea.Detalle = Observaciones;
+    linea.Comprobante = Comprobante;
+    linea.CuentaOrigen = Cuenta;
+    if (!paso([&] { linea.FechaHora = vb::Variant(FechaServidor()).toString(); }))
+        return;
+
+    int Secuencia = 0;
+    auto agrega = [&](const QString& cuenta, const QString& lado) {
+        ++Secuencia;
+        linea.Cuenta = cuenta;
+        linea.Secuencia = QString::number(Secuencia);
+        linea.DebeHaber = lado;
+        AgregaLinea(linea, Script);
+    };
+    if (!paso([&] { agrega(Config.CuentaMutualesAFacturar, QStringLiteral("D")); }))
+        return;
+    if (!paso([&] { agrega(Config.CuentaMutualesAImputar, QStringLiteral("H")); }))
+        return;
+
+    QString todo;
+    for (const QString& s : Script)
+        todo += CR + s;
+    if (vb::Trim(QString(todo).remove(CR)).isEmpty())
+        return;
+    paso([&] {
+        qint32 NroError = 0;
+        QString ejecutado;
+        QString mensaje;
+        GActualizarDatoScript(Script, ErrorEnCampo, NroError, false, false, ejecutado, mensaje, true);
+    });
+}
+
+} // namespace
+
+ResultadoGrabacion GrabaMutual(const FilaRecepcion& Fila, const ConfiguracionAsiento& Config, bool& ErrorEnCampo)
+{
+    ResultadoGrabacion resultado;
+    Trampa paso(&ErrorDeGrabacion);
+
+    const QString Fecha = Fila.FechaRecepcion;
+    // A row is received under a valid date only: the entry, its period and its month
+    // all come from it.
+    if (!vb::IsDate(vb::Trim(Fecha))) {
+        ui::MsgBox(QStringLiteral("Debe ingresar un formato de fecha válido"), ui::vbCritical + ui::vbOKOnly,
+                   QStringLiteral("Aviso al operador..."));
+        resultado.estado = ResultadoGrabacion::FechaInvalida;
+        return resultado;
+    }
+
+    const QString Cuenta = Fila.Cuenta;
+    const QString Comprobante = Fila.Comprobante;
+    const QString Observaciones = Fila.Observaciones;
+    vb::Currency Importe;
+    QString UNegocio;
+    if (!paso([&] { Importe = Utilidades->TextoAMoneda(Fila.Importe); }))
+        return resultado;
+    if (!paso([&] { UNegocio = Utilidades->AjustaLargo(Fila.UNegocio, 4); }))
+        return resultado;
+
+    const QString Donde = QStringLiteral("WHERE CUENTA='") + Sql(Cuenta) + QStringLiteral("' AND IDMUTUAL='")
+                        + Sql(Comprobante) + QStringLiteral("'");
+    ado::Recordset rs;
+    if (!paso([&] {
+            gDBPrincipal->AbrirRecordset(QStringLiteral("SELECT TOP 1 FechaRecepcion,Usuario FROM V_MV_MUTUALES ") + Donde, rs,
+                                         nullptr, ado::adOpenForwardOnly, ado::adLockReadOnly);
+        }))
+        return resultado;
+
+    bool existe = false;
+    if (!paso([&] { existe = !rs.EOF(); }))
+        return resultado;
+    if (existe) {
+        paso([&] {
+            ui::MsgBox(QStringLiteral("El registro ingresado ya existe") + CRLF + QStringLiteral("Fecha de Recepción: ")
+                           + Utilidades->ValorATexto(Utilidades->ValorCampo(rs.Fields(QStringLiteral("FechaRecepcion"))))
+                           + QStringLiteral(" Usuario: ")
+                           + Utilidades->ValorATexto(Utilidades->ValorCampo(rs.Fields(QStringLiteral("Usuario")))),
+                       ui::vbInformation + ui::vbOKOnly, QStringLiteral("Aviso al Usuario"));
+        });
+        paso([&] { gDBPrincipal->CierraRecordset(rs); });
+        resultado.estado = ResultadoGrabacion::Duplicada;
+        return resultado;
+    }
+
+    // The row is stored on its own, committed before its entry is even built.
+    QString errorInsert;
+    if (!paso([&] {
+            const QString hoy = vb::Variant(vb::App::Now().date()).toString();
+            gDBPrincipal->EjecutaConsultaSQL(
+                QStringLiteral("INSERT INTO V_MV_MUTUALES (CUENTA,IDMUTUAL,IMPORTE,OBSERVACIONES,FECHACOMPROBANTE,FECHARECEPCION,"
+                               "USUARIO,UNEGOCIO) ")
+                + QStringLiteral("VALUES('") + Sql(Cuenta) + QStringLiteral("','") + Sql(Comprobante) + QStringLiteral("',")
+                + gDBPrincipal->SQLValue(vb::Variant(Importe), QStringLiteral("@")).toString() + QStringLiteral(",'")
+                + Sql(Observaciones) + QStringLiteral("','") + Sql(hoy) + QStringLiteral("','") + Sql(Fecha)
+                + QStringLiteral("','") + Sql(gUsuarioLogeado) + QStringLiteral("','") + Sql(UNegocio) + QStringLiteral("')"));
+            errorInsert = PrimerError();
+        }))
+        return resultado;
+
+    if (!paso([&] { gDBPrincipal->CierraRecordset(rs); }))
+        return resultado;
+    // The newest row of the account and voucher is the one just stored.
+    if (!paso([&] {
+            gDBPrincipal->AbrirRecordset(QStringLiteral("SELECT TOP 1 ID FROM V_MV_MUTUALES ") + Donde
+                                             + QStringLiteral(" ORDER BY ID DESC"),
+                                         rs, nullptr, ado::adOpenForwardOnly, ado::adLockReadOnly);
+        }))
+        return resultado;
+
+    bool leida = false;
+    if (!paso([&] { leida = !rs.EOF(); }))
+        return resultado;
+    if (!leida) {
+        paso([&] { gDBPrincipal->CierraRecordset(rs); });
+        if (!errorInsert.isEmpty())
+            ui::MsgBox(errorInsert, ui::vbCritical + ui::vbOKOnly, QStringLiteral("Aviso al operador"));
+        resultado.estado = ResultadoGrabacion::NoGrabada;
+        return resultado;
+    }
+    if (!paso([&] { resultado.ID = vb::Trim(rs.Fields(QStringLiteral("ID")).Value().toString()); }))
+        return resultado;
+    resultado.estado = ResultadoGrabacion::Grabada;
+
+    if (ConfiguracionCompleta(Config))
+        EscribeAsiento(Fecha, Cuenta, Comprobante, Importe, Observaciones, Config, ErrorEnCampo, paso);
+    if (!paso.Salir())
+        paso([&] { gDBPrincipal->CierraRecordset(rs); });
+    return resultado;
+}
+
+bool EliminaMutual(const QString& Marca, const QString& ID, const QString& Cuenta, const QString& Comprobante)
+{
+    if (Marca.isEmpty())
+        return false;
+    // The ID goes into the statement unquoted: only a stored row's number is accepted.
+    const QString id = vb::Trim(ID);
+    bool numerico = !id.isEmpty();
+    for (const QChar c : id)
+        numerico = numerico && c.isDigit();
+    if (!numerico)
+        return false;
+
+    Trampa paso(&ErrorDeEliminacion);
+
+    // The invoice mark is read again: the grid's copy may be older than the database.
+    QString factura;
+    if (!paso([&] {
+            factura = vb::Trim(Utilidades->ValorATexto(gDBPrincipal->DatosTabla(
+                kTablaMutuales, vb::Variant(id), QStringLiteral("FACTURA"), QStringLiteral("ID"), vb::Variant(8), QString(),
+                true, false)));
+        }))
+        return false;
+    if (Marca.compare(QLatin1String("F"), Qt::CaseInsensitive) == 0 || !factura.isEmpty()) {
+        paso([&] {
+            ui::MsgBox(QStringLiteral("El registros que intenta eliminar se encuentra facturado FC: ") + factura + CRLF
+                           + QStringLiteral("Acción Cancelada"),
+                       ui::vbInformation + ui::vbOKOnly, QStringLiteral("Aviso al Usuario"));
+        });
+        return false;
+    }
+
+    int respuesta = 0;
+    if (!paso([&] {
+            respuesta = ui::MsgBox(QStringLiteral("¿Está seguro de eliminar el registro seleccionado?"),
+                                   ui::vbYesNo + ui::vbQuestion, QStringLiteral("Atención"));
+        }))
+        return false;
+    if (respuesta != ui::vbYes)
+        return false;
+
+    // The entry lines were written with AgregaCampo, which drops apostrophes: they are
+    // matched on the same text.
+    const QString cuentaOrigen = vb::Trim(Cuenta).remove(QLatin1Char('\''));
+    const QString cpteOrigen = vb::Trim(Comprobante).remove(QLatin1Char('\''));
+    const QString S = QStringLiteral("begin transaction ") + CRLF + QStringLiteral("DELETE V_MV_MUTUALES WHERE ID = ") + id + CRLF
+                    + QStringLiteral("DELETE MV_ASIENTOS WHERE TC_ORIGEN = 'Mutl' and cuentaorigen = '") + cuentaOrigen
+                    + QStringLiteral("' and cpte_origen = '") + cpteOrigen + QStringLiteral("'");
+
+    // A failed batch or commit is rolled back before it is shown, so that no
+    // transaction stays open on the connection.
+    auto fallo = [&]() {
+        const QString mensaje = PrimerError();
+        if (mensaje.isEmpty())
+            return false;
+        gDBPrincipal->EjecutaConsultaSQL(QStringLiteral("ROLLBACK TRANSACTION"));
+        gDBPrincipal->gCnn->Errors().Clear();
+        ui::MsgBox(mensaje, ui::vbCritical + ui::vbOKOnly, QStringLiteral("Aviso al operador"));
+        return true;
+    };
+    bool fallido = false;
+    if (!paso([&] {
+            gDBPrincipal->EjecutaConsultaSQL(S);
+            fallido = fallo();
+        }))
+        return false;
+    if (fallido)
+        return false;
+    if (!paso([&] {
+            gDBPrincipal->EjecutaConsultaSQL(QStringLiteral("commit transaction"));
+            fallido = fallo();
+        }))
+        return false;
+    return !fallido;
+}
+
+bool ImprimeReporteMutuales(const FiltroReporte& Filtro)
+{
+    const QString Reporte = kReporte;
+    const QStringList Lista{QString(), QString()};
+    QString F;
+
+    auto cfg = [](const QString& clave) { return Sql(Cfg(clave)); };
+    const vb::Variant NombreEmpresa(QStringLiteral("NombreEmpresa = '") + cfg(QStringLiteral("NOMBRE")) + QStringLiteral("'"));
+    const vb::Variant Direccion(QStringLiteral("Direccion = '") + cfg(QStringLiteral("CALLE")) + QStringLiteral(" ")
+                                + cfg(QStringLiteral("NUMERO")) + QStringLiteral(" ") + cfg(QStringLiteral("PISO"))
+                                + QStringLiteral("'"));
+    const vb::Variant Localidad(QStringLiteral("Localidad = '") + cfg(QStringLiteral("LOCALIDAD")) + QStringLiteral("'"));
+    vb::Variant Parametros;
+
+    const QString FHD = vb::Trim(Filtro.FHD);
+    const QString FHH = vb::Trim(Filtro.FHH);
+    const QString CUENTAD = vb::Trim(Filtro.CUENTAD);
+    if (!(FHD + FHH + CUENTAD).isEmpty()) {
+        // Business units are stored four characters wide.
+        QString UNEG = vb::Trim(Filtro.UNEG_RPT);
+        if (!UNEG.isEmpty())
+            UNEG = Utilidades->AjustaLargo(UNEG, 4);
+        QList<zeltrix::RegCriterio> Criterios(3);
+        Criterios[0].Campo = QStringLiteral("{V_MV_MUTUALES.FECHARECEPCION") + QStringLiteral("}");
+        Criterios[0].Desde = FHD;
+        Criterios[0].Hasta = FHH;
+        Criterios[0].TipoDato = 7;
+        Criterios[1].Campo = QStringLiteral("{V_MV_MUTUALES.CUENTA") + QStringLiteral("}");
+        Criterios[1].Desde = CUENTAD;
+        Criterios[1].Hasta = CUENTAD;
+        Criterios[1].TipoDato = 129;
+        Criterios[1].SinRecorte = true;
+        Criterios[2].Campo = QStringLiteral("{V_MV_MUTUALES.UNEGOCIO") + QStringLiteral("}");
+        Criterios[2].Desde = UNEG;
+        Criterios[2].Hasta = UNEG;
+        Criterios[2].TipoDato = 129;
+        Criterios[2].SinRecorte = true;
+        vb::Variant Mensaje;
+        ArmaFiltro(Criterios, F, &Mensaje);
+        // A range the filter builder refuses prints nothing rather than every row.
+        const QString mensaje = Utilidades->ValorATexto(Mensaje);
+        if (!mensaje.isEmpty()) {
+            ui::MsgBox(mensaje, ui::vbCritical + ui::vbOKOnly, QStringLiteral("Aviso al operador..."));
+            return false;
+        }
+        Parametros = vb::Variant(QStringLiteral("PARAMETROS = '") + Sql(FHD) + QStringLiteral(" hasta ") + Sql(FHH)
+                                 + QStringLiteral("'"));
+    } else {
+        Parametros = vb::Variant(QStringLiteral("PARAMETROS = '") + Sql(Filtro.FechaRecepcion) + QStringLiteral("'"));
+        F = QStringLiteral("{V_MV_MUTUALES.FECHARECEPCION} =") + Utilidades->FechaReporte(Filtro.FechaRecepcion);
+    }
+
+    if (Filtro.Pendientes) {
+        if (!vb::Trim(F).isEmpty())
+            F += QStringLiteral(" AND ");
+        F += QStringLiteral(" (ISNULL({V_MV_MUTUALES.FACTURA}) OR {V_MV_MUTUALES.FACTURA}='' ) ");
+    }
+
+    ImpresorReportes->PreparaImpresion(QStringList{QString(), QString(), QString(), QString(), QString()}, 5);
+    ImpresorReportes->ImprimeReporte(Reporte, Lista, F, gCadenaODBC, NombreEmpresa, Direccion, Localidad, Parametros,
+                                     vb::Variant(), QString(), QString(), QString());
+    ImpresorReportes->CierraImpresion(20);
+    return true;
+}
+
+void InstalaImpresorReportes()
+{
+    ImpresorReportes.set(std::make_unique<report::ReportEngine>([] { return gDBPrincipal->gCnn.get(); }));
+}
+
+} // namespace reception

@@ -1,0 +1,148 @@
+#pragma once
+// The reception of mutual-aid vouchers: the program's start-up form. Its load runs the
+// program's start-up, its unload ends the program. The operator loads a reception date,
+// types rows into the grid through a floating cell editor and saves them one by one.
+#include "platform/ado/Recordset.h"
+#include "platform/ui/FlexGrid.h"
+#include "platform/vb/Currency.h"
+#include "platform/vb/Holder.h"
+#include "reception/CajaTexto.h"
+
+#include <QList>
+#include <QString>
+#include <QWidget>
+#include <array>
+
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QStatusBar;
+class UtilKor;
+
+class frmRecepcionMutuales : public QWidget {
+    Q_OBJECT
+public:
+    explicit frmRecepcionMutuales(QWidget* parent = nullptr);
+    ~frmRecepcionMutuales() override;
+
+    // VB's Load: runs Form_Load once. Showing the form loads it first.
+    void Load();
+    bool Loaded() const { return m_loaded; }
+    void setVisible(bool visible) override;
+
+    // The form's outer size, in twips (VB's Width and Height).
+    int Width() const;
+    int Height() const;
+
+    // ---- controls ----
+    UtilKor* UtilKor1 = nullptr;
+    QStatusBar* StatusBar1 = nullptr;
+    std::array<QLabel*, 2> StatusBar1Panels{};   // Panels(1) and Panels(2)
+    QPushButton* cmdGrabar = nullptr;
+    CajaTexto* txtEdit = nullptr;
+    QGroupBox* frmEncabezado = nullptr;
+    QWidget* Picture1 = nullptr;
+    QCheckBox* ChkPendiente = nullptr;
+    std::array<CajaTexto*, 5> txtFields{};
+    QList<QLabel*> Label1;
+    QLabel* Label2 = nullptr;
+    QLabel* lblTotal = nullptr;
+    ui::FlexGrid* MSFlexGrid1 = nullptr;
+    QLabel* LblDetalle = nullptr;
+
+    // ---- form state ----
+    bool ErrorEnCampo = false;    // the last CampoValida refused its value
+    bool ValidandoFila = false;   // DatosValidos is checking the current row
+    CajaTexto* ControlActivo = nullptr;
+    QString TablaActiva;
+    // Read once at load; an empty voucher type switches the accounting entries off.
+    QString TCMutuales;
+    QString CuentaMutualesAFacturar;
+    QString CuentaMutualesAImputar;
+
+    // ---- start-up, layout, shutdown ----
+    void Form_Load();
+    void Form_Resize();
+    void Form_Unload(qint16& Cancel);
+    void AbrirRecordset(const QString& lTablaActiva);
+    void Inicializa();
+
+    // ---- validation ----
+    void Detalleon(bool A);
+    bool DatosValidos(bool xNumero);
+    void CampoValida(CajaTexto* Texto, bool xNumero);
+
+    // ---- commands ----
+    void CmdConsultar();
+    void UtilKor1_click(const QString& BTag);
+    void Form_KeyDown(int& KeyCode, int Shift);
+    void cmdGrabar_Click();
+    void MSFlexGrid1_RowColChange();
+
+    // ---- the in-cell editor ----
+    void MsflexKey(ui::FlexGrid* MsFlexGrid, int& KeyCode);
+    void EditKeyCode(ui::FlexGrid* MsFlexGrid, CajaTexto* Edt, int& KeyCode, int Shift);
+    void MsflexGridEdt(ui::FlexGrid* MsFlexGrid, CajaTexto* Edt, int& KeyAscii);
+    bool ColEdit(int Col, int Row);
+    void TextPropiedades(CajaTexto* Edt, int Col);
+    void BlanqueaFila(ui::FlexGrid* MsFlexGrid, int Fila, int Desde);
+    void UpdateaCampo(CajaTexto* Txte);
+    bool ExisteEnGrid(const QString& Texto, int FilaOmitir, int& FilaEncontrada);
+
+    void MSFlexGrid1_Click();
+    void MSFlexGrid1_EnterCell();
+    void MSFlexGrid1_LeaveCell();
+    void MSFlexGrid1_GotFocus();
+    void MSFlexGrid1_KeyDown(int& KeyCode, int Shift);
+    void MSFlexGrid1_KeyPress(int& KeyAscii);
+    void MSFlexGrid1_DblClick();
+    void MSFlexGrid1_MouseDown(int Button, int Shift, double X, double Y);
+    void txtEdit_GotFocus();
+    void txtEdit_KeyPress(int& KeyAscii);
+    void txtEdit_KeyDown(int& KeyCode, int Shift);
+    void txtEdit_Validate(bool& Cancel);
+
+    // ---- header fields ----
+    void txtFields_GotFocus(int Index);
+    void txtFields_LostFocus(int Index);
+    void txtFields_KeyPress(int Index, int& KeyAscii);
+    void txtFields_KeyDown(int Index, int& KeyCode, int Shift);
+    void txtFields_MouseDown(int Index, int Button, int Shift, double X, double Y);
+    void txtFields_Validate(int Index, bool& Cancel);
+
+    // ---- the form's own procedures, reached from its events ----
+    void GrabaFila();
+    void CargaMutualesFecha();
+    vb::Currency SumaImportes();
+    void LimpiaTotal();
+    void EliminaFila();
+    void ImprimeReporte();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildControls();
+    // The workstation's icon, toolbar style and skin.
+    void AsignaIconoYEstiloForm();
+    void AplicaSkinForm();
+    void connectEvents();
+    // Gives the grid the focus; when no focus event reaches it (it had the focus, or the
+    // window is not active) its GotFocus runs all the same, so the editor's text lands.
+    void focusGrid();
+    // Hides the editor; when it had the focus the grid takes it, so the focus never
+    // wanders into a header box (whose Validate would reload the date).
+    void hideEditor();
+    // Scrolls the grid so that the current cell is in view.
+    void keepCellInView();
+    // The list lookup of a table; false when there is none to open or nothing was chosen.
+    bool BuscaEnLista(const QString& Tabla, const QString& Condicion, QString& Valor);
+
+    bool m_loaded = false;
+    bool m_hidingEditor = false;   // the grid's GotFocus must not copy the editor's text
+    bool m_inValidate = false;     // a Validate handler runs inside a focus change
+    vb::AutoHolder<ado::Recordset> m_rsTrabajo;
+};
