@@ -130,7 +130,7 @@ frmAcceso::frmAcceso(QWidget* parent) : QDialog(parent)
     addRow(QStringLiteral("Base de datos"), TxtDbName);
     addRow(QStringLiteral("Usuario"), TxtUserId);
     addRow(QStringLiteral("Contraseña"), TxtUserPassword);
-    boxes->setColumnMinimumWidth(1, 220);
+    boxes->setColumnMinimumWidth(1, 290);
 
     auto* listFrame = new QGroupBox(QStringLiteral("Conexiones registradas"), this);
     lstBases = new QListWidget(listFrame);

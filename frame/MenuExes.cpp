@@ -33,10 +33,12 @@ QString withoutShellPrefix(const QString& programa)
     return programa.startsWith(QLatin1String("SHELL:"), Qt::CaseInsensitive) ? programa.mid(6) : programa;
 }
 
-// A bare name lives in the program folder (names from Windows may still carry ".exe");
-// failing that, the name as given is looked for where the system finds programs.
-QString resolveBareName(const QString& name)
+// The name as given when it names a program file; else the program folder's (names from
+// Windows may still carry ".exe"); else where the system finds programs.
+QString resolveProgram(const QString& name)
 {
+    if (QFileInfo(name).isFile())
+        return name;
     QStringList candidates{name};
     if (name.endsWith(QLatin1String(".exe"), Qt::CaseInsensitive))
         candidates << name.chopped(4);
@@ -79,7 +81,7 @@ void MenuExes(const QString& Programa, QString& Parametros, qint32& IdTarea)
 
     const QString name = withoutShellPrefix(Programa);
     const bool fullPath = name.contains(QLatin1Char('\\')) || name.contains(QLatin1Char('/'));
-    const QString program = fullPath ? name : resolveBareName(name);
+    const QString program = fullPath ? name : resolveProgram(name);
     // One argument: the sibling reads its arguments joined by blanks, so it gets the text exactly.
     const QStringList arguments{context.mid(1)};
 
