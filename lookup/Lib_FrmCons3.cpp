@@ -23,6 +23,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
@@ -156,6 +157,7 @@ Lib_FrmCons3::Lib_FrmCons3(QWidget* parent) : QDialog(parent)
     ListView1->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     ListView1->horizontalHeader()->setStretchLastSection(false);
     ListView1->installEventFilter(this);
+    ListView1->viewport()->installEventFilter(this);
     HScroll1 = ListView1->horizontalScrollBar();
     HScroll1->setObjectName(QStringLiteral("HScroll1"));
 
@@ -171,7 +173,6 @@ Lib_FrmCons3::Lib_FrmCons3(QWidget* parent) : QDialog(parent)
     connect(ListView1->horizontalHeader(), &QHeaderView::sectionResized, this, [this] { placeSearchBoxes(); });
     connect(ListView1->horizontalHeader(), &QHeaderView::geometriesChanged, this, [this] { placeSearchBoxes(); });
     connect(HScroll1, &QScrollBar::valueChanged, this, [this] { HScroll1_Change(); });
-    connect(ListView1, &QTableView::doubleClicked, this, [this] { ListView1_DblClick(); });
 
     Frame1 = new QFrame(this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
@@ -221,6 +222,7 @@ Lib_FrmCons3::~Lib_FrmCons3()
     ListView1->horizontalHeader()->disconnect(this);
     HScroll1->disconnect(this);
     ListView1->removeEventFilter(this);
+    ListView1->viewport()->removeEventFilter(this);
     for (QComboBox* box : std::as_const(CmbSearch)) {
         box->removeEventFilter(this);
         box->lineEdit()->removeEventFilter(this);
@@ -859,6 +861,15 @@ void Lib_FrmCons3::Form_KeyDown(int& KeyCode, int Shift)
 
 bool Lib_FrmCons3::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == ListView1->viewport() && event->type() == QEvent::MouseButtonDblClick) {
+        const QModelIndex at = ListView1->indexAt(static_cast<QMouseEvent*>(event)->position().toPoint());
+        if (at.isValid()) {
+            selectRow(at.row());
+            ListView1_DblClick();
+            return true;
+        }
+        return false;
+    }
     int boxIndex = -1;
     for (int i = 0; i < CmbSearch.size(); ++i)
         if (watched == CmbSearch.at(i) || watched == CmbSearch.at(i)->lineEdit())
