@@ -22,7 +22,7 @@ namespace report {
 namespace {
 
 // "NombreEmpresa = 'Farmacia'" → NombreEmpresa, Farmacia. The value is taken between the
-// outer quotes as it stands: the callers do not double quotes inside it.
+// outer quotes; a doubled quote inside it stands for one, as in the formula language.
 QHash<QString, QString> assignments(const QList<vb::Variant>& formulas)
 {
     QHash<QString, QString> out;
@@ -37,7 +37,7 @@ QHash<QString, QString> assignments(const QList<vb::Variant>& formulas)
         QString value = text.mid(eq + 1).trimmed();
         if (value.size() >= 2 && (value.front() == QLatin1Char('\'') || value.front() == QLatin1Char('"'))
             && value.back() == value.front())
-            value = value.mid(1, value.size() - 2);
+            value = value.mid(1, value.size() - 2).replace(QString(2, value.front()), QString(value.front()));
         out.insert(name, value);
     }
     return out;
