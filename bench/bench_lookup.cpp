@@ -1,0 +1,153 @@
+// The list lookup on 100,000 accounts: opening it (statement, query, fill, first paint
+// offscreen) and the incremental search of 1 to 6 typed characters, keystroke by
+// keystroke. Goals: open at most 1.5 s, each keystroke at most 30 ms. Run by hand.
+#include "data/DB_Dll.h"
+#include "frame/ModGlobal.h"
+#include "lookup/Lib_ClsCons3.h"
+#include "lookup/LookupListModel.h"
+#include "platform/ado/Connection.h"
+#include "platform/vb/App.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QHeaderView>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+constexpr int kAccounts = 100000;
+
+double ms(const QElapsedTimer& t) { return t.nsecsElapsed() / 1e6; }
+
+// The accounts: codes 000001..100000, descriptions of three pseudo-random syllables and
+// a number, so that prefixes of one to six letters narrow the list step by step.
+QString fillStatement()
+{
+    return QStringLiteral(
+        "INSERT INTO MA_CUENTAS (Codigo, Descripcion, Titulo) "
+        "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < %1) "
+        "SELECT printf('%06d', i), "
+        "char(65 + (i * 7) % 26) || char(97 + (i * 13) % 23) || char(97 + (i * 17) % 19) || "
+        "char(97 + (i * 29) % 17) || char(97 + (i * 31) % 13) || ' ' || char(97 + (i * 37) % 26) || "
+        "' cuenta ' || i, 0 FROM n").arg(kAccounts);
+}
+
+void pump()
+{
+    QCoreApplication::processEvents();
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+
+    QTemporaryDir dir;
+    vb::App::SetPath(dir.path());
+    QFile(dir.filePath(QStringLiteral("bench.sqlite"))).open(QIODevice::WriteOnly);
+    {
+        QFile schema(QStringLiteral(BENCH_SOURCE_DIR "/db/schema.sql"));
+        if (!schema.open(QIODevice::ReadOnly)) {
+            std::fprintf(stderr, "cannot read db/schema.sql\n");
+            return 1;
+        }
+        ado::Connection cnn;
+        cnn.Open(QStringLiteral("Provider=SQLOLEDB;Server=SQLITE;Database=bench.sqlite"));
+        cnn.Execute(QString::fromUtf8(schema.readAll()));
+        cnn.Execute(fillStatement());
+        cnn.Execute(QStringLiteral("INSERT INTO TA_CONFIGURACION (CLAVE, VALOR) VALUES ('TopConsArt', '%1')").arg(kAccounts));
+        cnn.Close();
+    }
+    DB_Dll& db = *gDBPrincipal;
+    db.gServidor = QStringLiteral("SQLITE");
+    db.gDBName = QStringLiteral("bench.sqlite");
+    db.gUsuario = QStringLiteral("bench");
+    db.OpenServerADODB(false, 3, QString(), false, false);
+    if (!db.gOpenFlag) {
+        std::fprintf(stderr, "the database did not open\n");
+        return 1;
+    }
+    InstalaConsultas();
+    LookupDriverSetup setup;
+    setup.gUsarMascarasConsultas = true;
+    setup.gRutaMascaraConsultas = dir.filePath(QStringLiteral("consultas.qkx"));
+    ConfigureLookupDriver(setup);
+    CreaMascarasConsultas();
+
+    std::printf("list lookup on %d accounts\n", kAccounts);
+    std::vector<double> opens;
+    for (int round = 0; round < 3; ++round) {
+        QElapsedTimer t;
+        t.start();
+        QString busqueda, where;
+        bool configured = true;
+        const QString sql = gConsultas->ArmaSentencia(QStringLiteral("MA_CUENTAS"), busqueda, where, QString(), configured);
+        const double statement = ms(t);
+        Lib_FrmCons3 frm;
+        frm.SQL = sql;
+        frm.CampoDevuelto = QStringLiteral("CODIGO");
+        frm.Form_Load();
+        const double loaded = ms(t);
+        frm.show();
+        frm.ListView1->viewport()->repaint();
+        pump();
+        const double painted = ms(t);
+        opens.push_back(painted);
+        std::printf("open %d: statement %6.1f ms, query and fill %7.1f ms, first paint %6.1f ms, total %7.1f ms (%d rows)\n",
+                    round + 1, statement, loaded - statement, painted - loaded, painted, frm.model()->rowCount());
+
+        if (round != 2) {
+            frm.Form_Unload();
+            continue;
+        }
+        // Keystrokes into the description box: words that exist and words that do not
+        // (the whole list is read for those).
+        const QStringList words{QStringLiteral("Mhexq"), QStringLiteral("Zzzzzz"), QStringLiteral("Kc"),
+                                QStringLiteral("qwerty")};
+        QComboBox* box = frm.CmbSearch.at(0);
+        std::vector<double> keys;
+        for (const QString& word : words) {
+            box->setEditText(QString());
+            pump();
+            QString typed;
+            for (const QChar c : word) {
+                typed += c;
+                QElapsedTimer k;
+                k.start();
+                box->setEditText(typed);
+                frm.ListView1->viewport()->repaint();
+                pump();
+                keys.push_back(ms(k));
+                std::printf("  typed %-7s -> row %6d  %6.2f ms\n", qPrintable(typed), frm.selectedRow() + 1, keys.back());
+            }
+        }
+        std::sort(keys.begin(), keys.end());
+        double sum = 0;
+        for (double v : keys)
+            sum += v;
+        std::printf("keystrokes: %zu, mean %.2f ms, median %.2f ms, worst %.2f ms (goal 30 ms)\n", keys.size(),
+                    sum / keys.size(), keys[keys.size() / 2], keys.back());
+
+        QElapsedTimer s;
+        s.start();
+        frm.ListView1_ColumnClick(2);
+        frm.ListView1->viewport()->repaint();
+        pump();
+        std::printf("sort by the second column: %.1f ms\n", ms(s));
+        frm.Form_Unload();
+    }
+    std::sort(opens.begin(), opens.end());
+    std::printf("open: best %.1f ms, worst %.1f ms (goal 1500 ms)\n", opens.front(), opens.back());
+    gConsultas.reset();
+    gDBPrincipal.reset();
+    return 0;
+}
