@@ -179,7 +179,7 @@ private slots:
             QCOMPARE(l[18].toString(), QStringLiteral("Vandrel"));
             QCOMPARE(l[19].toString(), QStringLiteral("1"));
             QCOMPARE(l[20].toDateTime(), midnight(QDate(2026, 12, 15)));
-            QVERIFY(!l[21].isNull());
+            QCOMPARE(l[21].toDateTime(), QDateTime(QDate(2026, 12, 15), QTime(10, 30), Qt::UTC));
             QCOMPARE(l[22].toString(), QStringLiteral("1"));
         }
         QCOMPARE(count(QStringLiteral("SELECT X_ULTIMO_NRO FROM V_TA_CPTE WHERE CODIGO = 'MUT '")), 6);
@@ -203,6 +203,39 @@ private slots:
                      .toDouble(),
                  0.0);
         QCOMPARE(op.shown().size(), 0);
+    }
+
+    // On a workstation that writes decimals with a comma the amount still reaches the
+    // database as a number.
+    void amountOnCommaWorkstation()
+    {
+        testsupport::RegionalPin coma(QLatin1Char(','), QLatin1Char('.'), 2);
+        ScriptedOperator op;
+        bool error = false;
+        const ResultadoGrabacion r = reception::GrabaMutual(
+            fila(QStringLiteral("110303"), QStringLiteral("RD-2026-20010"), QStringLiteral("1.234,56")), demoConfig(), error);
+        QCOMPARE(r.estado, ResultadoGrabacion::Grabada);
+        QCOMPARE(scalar(QStringLiteral("SELECT IMPORTE FROM V_MV_MUTUALES WHERE ID = ") + r.ID).toDouble(), 1234.56);
+        QCOMPARE(scalar(QStringLiteral("SELECT SUM(Importe) + SUM(CabImporte) FROM MV_ASIENTOS "
+                                       "WHERE Cpte_Origen = 'RD-2026-20010'"))
+                     .toDouble(),
+                 4 * 1234.56);
+    }
+
+    // A month with more entries than a 16-bit number holds goes on counting.
+    void entryNumberBeyond16Bits()
+    {
+        frametest::Exec(kDb, QStringLiteral(
+            "INSERT INTO MV_ASIENTOS (Fecha, Mes_Operativo, [NUMERO ASIENTO], Cuenta, Secuencia, Importe, [Debe-Haber], "
+            "Periodo, TC, Sucursal, Numero, Letra, Tipo_Reg) VALUES ('2026-12-10 00:00:00', 12, 40000, '1104', 1, 1, 'D', "
+            "2026, 'MUT', '0009', '00000001', 'X', 'MUT ')"));
+        ScriptedOperator op;
+        bool error = false;
+        reception::GrabaMutual(fila(QStringLiteral("110303"), QStringLiteral("RD-2026-20011")), demoConfig(), error);
+        QCOMPARE(scalar(QStringLiteral("SELECT MIN([NUMERO ASIENTO]) FROM MV_ASIENTOS WHERE Cpte_Origen = 'RD-2026-20011'"))
+                     .toInt(),
+                 40001);
+        QCOMPARE(count(QStringLiteral("SELECT COUNT(*) FROM MV_ASIENTOS WHERE Cpte_Origen = 'RD-2026-20011'")), 2);
     }
 
     // Apostrophes typed by the operator are stored as typed in the row; the entry keeps
