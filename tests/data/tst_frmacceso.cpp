@@ -390,8 +390,17 @@ private slots:
     {
         TempProgramFolder folder;
         TempProgramFolder home;
-        const QByteArray oldHome = qgetenv("HOME");
-        const QByteArray oldConfig = qgetenv("XDG_CONFIG_HOME");
+        // The desktop folder follows HOME while this test runs.
+        struct HomeVariables {
+            QByteArray home = qgetenv("HOME");
+            QByteArray config = qgetenv("XDG_CONFIG_HOME");
+            bool hadConfig = qEnvironmentVariableIsSet("XDG_CONFIG_HOME");
+            ~HomeVariables()
+            {
+                qputenv("HOME", home);
+                if (hadConfig) qputenv("XDG_CONFIG_HOME", config); else qunsetenv("XDG_CONFIG_HOME");
+            }
+        } restore;
         qputenv("HOME", home.path().toUtf8());
         qunsetenv("XDG_CONFIG_HOME");
         vb::App::SetPath(folder.path());
@@ -413,9 +422,6 @@ private slots:
         home.write("Desktop", "a file where the folder should be");
         op.expectMsgBox("No se pudo crear el acceso directo", ui::vbOK);
         f.CmdLineaComando_Click();
-        qputenv("HOME", oldHome);
-        if (!oldConfig.isEmpty())
-            qputenv("XDG_CONFIG_HOME", oldConfig);
     }
 
     void runningACommand()
