@@ -15,6 +15,7 @@
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTableView>
 #include <QTest>
@@ -138,6 +139,21 @@ private slots:
         QHeaderView* header = frm->ListView1->horizontalHeader();
         QCOMPARE(frm->CmbSearch.at(1)->x() - frm->CmbSearch.at(0)->x(), header->sectionPosition(1));
         QCOMPARE(frm->CmbSearch.at(0)->width(), sectionWidth(*frm, 0) - ui::TwipsToPixels(50));
+    }
+
+    void formWidthFollowsTheColumns()
+    {
+        LookupFixture fx({QStringLiteral("CREATE TABLE ANGOSTA (A VARCHAR(60), B VARCHAR(20))"),
+                          QStringLiteral("INSERT INTO ANGOSTA VALUES ('x', 'y')")});
+        auto narrow = openForm(QStringLiteral("SELECT A, B FROM ANGOSTA"));
+        const int columns = sectionWidth(*narrow, 0) + sectionWidth(*narrow, 1);
+        // The list's width plus its margins.
+        QVERIFY(narrow->minimumSizeHint().width() < ui::TwipsToPixels(ui::PixelsToTwips(columns) + 360 + 280));
+        QCOMPARE(narrow->width(), ui::TwipsToPixels(ui::PixelsToTwips(columns) + 360 + 280));
+        // Wider than the screen: the screen's width less 480 twips.
+        auto wide = openForm(QStringLiteral("SELECT Descripcion, Codigo, CodigoOpcional, Contacto, Domicilio FROM MA_CUENTAS"));
+        const int screenWidth = wide->screen()->availableGeometry().width();
+        QCOMPARE(wide->width(), ui::TwipsToPixels(ui::PixelsToTwips(screenWidth) - 480));
     }
 
     void searchBoxesScrollWithTheList()
