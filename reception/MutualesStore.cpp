@@ -168,7 +168,7 @@ void EscribeAsiento(const QString& Fecha, const QString& Cuenta, const QString& 
         return;
     if (!paso([&] { Periodo = vb::Variant(ObtienePeriodo(Fecha)).toString(); }))
         return;
-    if (!paso([&] { Mes = vb::CDate(Fecha).date().month(); }))
+    if (!paso([&] { Mes = vb::CDate(vb::Trim(Fecha)).date().month(); }))
         return;
     if (!paso([&] { NroAsiento = ObtieneNroAsiento(vb::Variant(Mes), vb::Variant(Periodo), vb::Variant(TipoReg)); }))
         return;
