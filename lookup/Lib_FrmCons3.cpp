@@ -196,6 +196,8 @@ Lib_FrmCons3::Lib_FrmCons3(QWidget* parent) : QDialog(parent)
     buttons->addStretch(1);
     buttons->addWidget(CmdAceptar);
     buttons->addWidget(CmdCancelar);
+    for (QPushButton* b : {CmdNueva, CmdNuevo, CmdTodos, CmdAceptar, CmdCancelar})
+        b->installEventFilter(this);
     connect(CmdAceptar, &QPushButton::clicked, this, [this] { CmdAceptar_Click(); });
     connect(CmdCancelar, &QPushButton::clicked, this, [this] { CmdCancelar_Click(); });
     connect(CmdNueva, &QPushButton::clicked, this, [this] { CmdNueva_Click(); });
@@ -223,6 +225,8 @@ Lib_FrmCons3::~Lib_FrmCons3()
     HScroll1->disconnect(this);
     ListView1->removeEventFilter(this);
     ListView1->viewport()->removeEventFilter(this);
+    for (QPushButton* b : {CmdNueva, CmdNuevo, CmdTodos, CmdAceptar, CmdCancelar})
+        b->removeEventFilter(this);
     for (QComboBox* box : std::as_const(CmbSearch)) {
         box->removeEventFilter(this);
         box->lineEdit()->removeEventFilter(this);
@@ -898,6 +902,11 @@ bool Lib_FrmCons3::eventFilter(QObject* watched, QEvent* event)
             return true;
         }
         return false;
+    }
+    if (event->type() == QEvent::KeyPress && qobject_cast<QPushButton*>(watched)) {
+        int code = ui::VbKeyCode(*static_cast<QKeyEvent*>(event));
+        Form_KeyDown(code, ui::VbShift(static_cast<QKeyEvent*>(event)->modifiers()));
+        return code == 0;
     }
     if (boxIndex >= 0) {
         if (event->type() == QEvent::FocusIn)

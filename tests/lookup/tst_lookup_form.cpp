@@ -12,6 +12,7 @@
 #include "tests/support/ScriptedOperator.h"
 #include "tests/support/TestMain.h"
 #include <QComboBox>
+#include <QFile>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
@@ -154,6 +155,37 @@ private slots:
         auto wide = openForm(QStringLiteral("SELECT Descripcion, Codigo, CodigoOpcional, Contacto, Domicilio FROM MA_CUENTAS"));
         const int screenWidth = wide->screen()->availableGeometry().width();
         QCOMPARE(wide->width(), ui::TwipsToPixels(ui::PixelsToTwips(screenWidth) - 480));
+    }
+
+    void widthsAreWrittenBackOnlyWhenAsked()
+    {
+        LookupFixture fx;
+        const QByteArray other("\"OTRA\",\"300|300|\"\r\n");
+        fx.folder.write(QStringLiteral("CONSULTASLEN.QKX"), other + "\"MA_CUENTAS\",\"1500|3000|\"\r\n");
+        {
+            auto frm = openForm(QStringLiteral("SELECT Descripcion, Codigo FROM MA_CUENTAS"));
+            frm->ListView1->horizontalHeader()->resizeSection(0, 60);
+            frm->Form_Unload();
+        }
+        QCOMPARE(fx.folder.read(QStringLiteral("CONSULTASLEN.QKX")), other + "\"MA_CUENTAS\",\"1500|3000|\"\r\n");
+        {
+            auto frm = openForm(QStringLiteral("SELECT Descripcion, Codigo FROM MA_CUENTAS"));
+            frm->GrabarCfg = true;
+            frm->ListView1->horizontalHeader()->resizeSection(0, 60);
+            frm->Form_Unload();
+        }
+        QCOMPARE(fx.folder.read(QStringLiteral("CONSULTASLEN.QKX")), other + "\"MA_CUENTAS\",\"900|3000|\"\r\n");
+        QVERIFY(!QFile::exists(fx.folder.filePath(QStringLiteral("CONSULTASLEN.AUX"))));
+    }
+
+    void missingStockFromAButton()
+    {
+        LookupFixture fx(kArticles);
+        auto frm = openForm(QStringLiteral("SELECT IdArticulo, Descripcion FROM PRUEBA_ARTICULOS ORDER BY IdArticulo"));
+        ScriptedOperator op;
+        op.expectMsgBox(QStringLiteral("A1"), ui::vbNo);
+        press(frm->CmdAceptar, Qt::Key_F12);
+        QVERIFY(frm->isVisible());
     }
 
     void searchBoxesScrollWithTheList()
