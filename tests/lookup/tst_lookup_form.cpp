@@ -452,6 +452,22 @@ private slots:
         QCOMPARE(*frm->Valores, (QStringList{"1102", "1103", "2102"}));
     }
 
+    void rowWithoutAValueStartsUnticked()
+    {
+        LookupFixture fx({QStringLiteral("INSERT INTO MA_CUENTAS (Codigo, Descripcion) VALUES ('9', NULL)")});
+        auto frm = openForm(QStringLiteral("SELECT Codigo, Descripcion FROM MA_CUENTAS ORDER BY Codigo"),
+                            [](Lib_FrmCons3& f) {
+                                f.CheckBoxes = true;
+                                f.CampoDevuelto = QStringLiteral("Descripcion");
+                                f.ValoresDefault = QStringLiteral("Caja");
+                            });
+        QStringList ticked;
+        for (int r = 0; r < frm->model()->rowCount(); ++r)
+            if (frm->model()->ticked(r))
+                ticked << frm->model()->text(r, 0);
+        QCOMPARE(ticked, QStringList{"1101"});
+    }
+
     void multipleChoiceWithNothingTicked()
     {
         LookupFixture fx;
