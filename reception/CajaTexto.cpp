@@ -95,8 +95,12 @@ void CajaTexto::keyPressEvent(QKeyEvent* event)
 void CajaTexto::focusInEvent(QFocusEvent* event)
 {
     QLineEdit::focusInEvent(event);
-    if (programFocusChange(event->reason()))
-        emit GotFocus();
+    // Coming back from a message box is no new focus; the first activation of the
+    // window, which puts the focus here, is.
+    if (m_focused && !programFocusChange(event->reason()))
+        return;
+    m_focused = true;
+    emit GotFocus();
 }
 
 void CajaTexto::focusOutEvent(QFocusEvent* event)
@@ -104,6 +108,7 @@ void CajaTexto::focusOutEvent(QFocusEvent* event)
     QLineEdit::focusOutEvent(event);
     if (!programFocusChange(event->reason()))
         return;
+    m_focused = false;
     bool cancel = false;
     emit Validate(cancel);
     emit LostFocus();

@@ -44,6 +44,7 @@ protected:
 
 private:
     int m_index = -1;
+    bool m_focused = false;   // has the focus as VB counts it (a message box does not take it)
     bool m_dataChanged = false;
     long m_backColor = 0xFFFFFF;
 };

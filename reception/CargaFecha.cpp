@@ -8,7 +8,9 @@
 #include "platform/zeltrix/Services.h"
 #include "widgets/Dll_Display.h"
 
+#include <QApplication>
 #include <QLabel>
+#include <QPointer>
 
 namespace {
 
@@ -22,16 +24,24 @@ QString sqlTexto(QString s)
     return s.replace(QLatin1Char('\''), QStringLiteral("''"));
 }
 
-// Closes the progress notice and lets the grid paint again however the load ends.
+// Closes the progress notice and lets the grid paint again however the load ends. A
+// platform that activated the notice leaves no window active once it is gone: the
+// window that was active gets the activation back at once, so that the focus moves the
+// form makes next are real ones.
 struct NoticeCloser {
     ui::FlexGrid* grid = nullptr;
     bool open = false;
+    QPointer<QWidget> active = QApplication::activeWindow();
     ~NoticeCloser()
     {
         if (!open)
             return;
         grid->SetRedraw(true);
         gDisplay->CartelCerrar();
+        if (active && active->isVisible() && !QApplication::activeWindow()) {
+            active->activateWindow();
+            QApplication::setActiveWindow(active);
+        }
     }
 };
 
@@ -88,6 +98,7 @@ void frmRecepcionMutuales::CargaMutualesFecha()
             rs.MoveNext();
         }
     }
+    m_fechaCargada = vb::Trim(fecha);
 }
 
 vb::Currency frmRecepcionMutuales::SumaImportes()

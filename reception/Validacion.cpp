@@ -135,7 +135,7 @@ bool frmRecepcionMutuales::DatosValidos(bool xNumero)
     ErrorEnCampo = false;
     // What is still in the open editor belongs to its cell: it is checked with the row
     // instead of being replaced by the cell's older text.
-    if (txtEdit->isVisible() || !txtEdit->isHidden()) {
+    if (!txtEdit->isHidden()) {
         MSFlexGrid1->SetTextMatrix(MSFlexGrid1->Row(), MSFlexGrid1->Col(), txtEdit->text());
         txtEdit->SetDataChanged(false);
         hideEditor();
@@ -171,6 +171,11 @@ void frmRecepcionMutuales::txtFields_Validate(int Index, bool& Cancel)
 {
     Q_UNUSED(Cancel);
     if (!txtFields[Index]->DataChanged())
+        return;
+    // Passing through the date box without changing it must not reload the grid, which
+    // would drop the rows being typed.
+    if (Index == AyudaEdicion->IndiceCampo(QStringLiteral("FechaRecepcion"), txtFields) && !m_fechaCargada.isEmpty()
+        && vb::Trim(txtFields[Index]->text()) == m_fechaCargada)
         return;
     m_inValidate = true;
     CampoValida(txtFields[Index], true);

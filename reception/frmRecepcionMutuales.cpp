@@ -337,6 +337,7 @@ void frmRecepcionMutuales::Inicializa()
         txtEdit->SetDataChanged(false);
         hideEditor();
     });
+    m_fechaCargada.clear();
     Ignora([this] { Detalleon(false); });
     Ignora([this] { UtilKor1->SetCerrarEnabled(true); });
     Ignora([this] {

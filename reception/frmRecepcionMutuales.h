@@ -144,5 +144,6 @@ private:
     bool m_loaded = false;
     bool m_hidingEditor = false;   // the grid's GotFocus must not copy the editor's text
     bool m_inValidate = false;     // a Validate handler runs inside a focus change
+    QString m_fechaCargada;        // the reception date whose rows the grid shows
     vb::AutoHolder<ado::Recordset> m_rsTrabajo;
 };

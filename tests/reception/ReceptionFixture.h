@@ -17,7 +17,8 @@ public:
     explicit ReceptionFixture(const QStringList& statements = {});
     ~ReceptionFixture();
 
-    // Loads the form (its start-up runs); shown, it is the active window.
+    // Loads the form (its start-up runs); shown, it is the active window and the focus
+    // has gone from the date box to the grid.
     frmRecepcionMutuales& open(bool show = true);
     frmRecepcionMutuales& form() { return *form_; }
 

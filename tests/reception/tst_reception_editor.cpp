@@ -1,0 +1,310 @@
+// The grid's cell editor: typing a whole row, the moves of Enter, Up and Down, Insert,
+// Esc, read-only rows, the lookup command per column and the floating Grabar button.
+#include "ReceptionFixture.h"
+#include "platform/ui/Metrics.h"
+#include "platform/ui/Operator.h"
+#include "tests/support/EndTrap.h"
+#include "tests/support/ScriptedOperator.h"
+#include "tests/support/TestMain.h"
+#include "widgets/UtilKor.h"
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+using receptiontest::ReceptionFixture;
+using testsupport::ScriptedOperator;
+
+namespace {
+
+// Rows 1..n with a valid account and a voucher naming the row.
+void fillRows(ui::FlexGrid* g, int n)
+{
+    g->SetRows(n + 1);
+    for (int r = 1; r <= n; ++r) {
+        g->SetTextMatrix(r, 1, QStringLiteral("110301"));
+        g->SetTextMatrix(r, 3, QStringLiteral("V%1").arg(r));
+    }
+}
+
+} // namespace
+
+class TstReceptionEditor : public QObject {
+    Q_OBJECT
+
+private slots:
+    void typesAWholeRowWithEnter()
+    {
+        ReceptionFixture fx;
+        frmRecepcionMutuales& f = fx.open();
+        ui::FlexGrid* g = f.MSFlexGrid1;
+        ScriptedOperator op;   // every value is valid
+        fx.goTo(1, 1);
+        fx.typeCell(QStringLiteral("110301"));
+        QCOMPARE(g->Col(), 3);
+        fx.typeCell(QStringLiteral("0001-00045999"));
+        QCOMPARE(g->Col(), 4);
+        fx.typeCell(QStringLiteral("2500.5"));
+        QCOMPARE(g->Col(), 5);
+        fx.typeCell(QString());   // the unit the account brought is confirmed as it is
+        QCOMPARE(g->Col(), 6);
+        fx.typeCell(QStringLiteral("recetas de la semana"));
+        // past the last column of the last row: a new row, back to the account
+        QCOMPARE(g->Rows(), 3);
+        QCOMPARE(g->Row(), 1);
+        QCOMPARE(g->Col(), 1);
+        const QStringList expected = {"", "110301", "Mutual Policial de Córdoba", "0001-00045999", "2500.50", "   1",
+                                      "recetas de la semana", ""};
+        for (int c = 0; c < 8; ++c)
+            QCOMPARE(g->TextMatrix(1, c), expected[c]);
+        for (int c = 0; c < 8; ++c)
+            QVERIFY(g->TextMatrix(2, c).isEmpty());
+        QCOMPARE(f.lblTotal->text(), QStringLiteral("Total Recepcion: 0"));
+        QVERIFY(f.txtEdit->isHidden());
+        QVERIFY(g->hasFocus());
+    }
+
+    void enterOnObservationsOfAnEarlierRowAddsNoRow()
+    {
+        ReceptionFixture fx;
+        frmRecepcionMutuales& f = fx.open();
+        fillRows(f.MSFlexGrid1, 2);
+        ScriptedOperator op;
+        fx.goTo(1, 6);
+        fx.typeCell(QStringLiteral("x"));
+        QCOMPARE(f.MSFlexGrid1->Rows(), 3);
+        QCOMPARE(f.MSFlexGrid1->Row(), 1);
+        QCOMPARE(f.MSFlexGrid1->Col(), 1);
+    }
+
+    void keyOpensTheEditor_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("caret");
+        QTest::newRow("a digit replaces") << int(Qt::Key_7) << "7" << 1;
+        QTest::newRow("Enter keeps the text") << int(Qt::Key_Return) << "12.00" << 5;
+        QTest::newRow("space keeps the text") << int(Qt::Key_Space) << "12.00" << 5;
+    }
+    void keyOpensTheEditor()
+    {
+        QFETCH(int, key);
+        QFETCH(QString, text);
+        QFETCH(int, caret);
+        ReceptionFixture fx;
+        frmRecepcionMutuales& f = fx.open();
+        fillRows(f.MSFlexGrid1, 1);
+        f.MSFlexGrid1->SetTextMatrix(1, 4, QStringLiteral("12.00"));
+        fx.goTo(1, 4);
+        QTest::keyClick(f.MSFlexGrid1, Qt::Key(key));
+        QVERIFY(f.txtEdit->isVisible());
+        QVERIFY(f.txtEdit->hasFocus());
+        QCOMPARE(f.txtEdit->text(), text);
+        QCOMPARE(f.txtEdit->cursorPosition(), caret);
+        // laid over the current cell
+        const int cellTop = ui::TwipsToPixels(f.MSFlexGrid1->Top() + f.MSFlexGrid1->CellTop());
+        QCOMPARE(f.txtEdit->y(), cellTop);
+        QCOMPARE(f.txtEdit->x(), ui::TwipsToPixels(f.MSFlexGrid1->Left() + f.MSFlexGrid1->CellLeft()));
+        QCOMPARE(f.txtEdit->DataField(), QStringLiteral("Importe"));
+        QCOMPARE(f.txtEdit->maxLength(), 12);
+    }
+
+    void doubleClickOpensTheEditor()
+    {
+        ReceptionFixture fx;
+        frmRecepcionMutuales& f = fx.open();
+        fillRows(f.MSFlexGrid1, 1);
+        fx.goTo(1, 3);
+        f.MSFlexGrid1_DblClick();
+        QVERIFY(f.txtEdit->isVisible());
+        QCOMPARE(f.txtEdit->text(), QStringLiteral("V1"));
+    }
+
+    void arrowsConfirmAndMove_data()
+    {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("toRow");
+        QTest::addColumn<int>("toCol");
+        QTest::newRow("Up on the first row stays") << 1 << int(Qt::Key_Up) << 1 << 3;
+        QTest::newRow("Up") << 2 << int(Qt::Key_Up) << 1 << 3;
+        QTest::newRow("Down lands on the mark column") << 2 << int(Qt::Key_Down) << 3 << 0;
+        QTest::newRow("Down on the last row stays") << 3 << int(Qt::Key_Down) << 3 << 3;
+    }
+    void arrowsConfirmAndMove()
+    {
+        QFETCH(int, row);
+        QFETCH(int, key);
+        QFETCH(int, toRow);
+        QFETCH(int, toCol);
+        ReceptionFixture fx;
+        frmRecepcionMutuales& f = fx.open();
+        fillRows(f.MSFlexGrid1, 3);
+        ScriptedOperator op;
+        fx.goTo(row, 3);
+        fx.typeCell(QStringLiteral("NEW"), Qt::Key(key));
+        QCOMPARE(f.MSFlexGrid1->TextMatrix(row, 3), QStringLiteral("NEW"));   // confirmed into its own cell
+        QCOMPARE(f.MSFlexGrid1->Row(), toRow);
+        QCOMPARE(f.MSFlexGrid1->Col(), toCol);
+        QVERIFY(f.txtEdit->isHidden());
+        QCOMPARE(f.MSFlexGrid1->Rows(), 4);
+    }
+
+    void insertAddsAnEmptyRowBelow_data()
+    {
+        QTest::addColumn<int>("row");
+        QTest::newRow("last row") << 3;
+        QTest::newRow("middle row") << 1;
+    }
+    void insertAddsAnEmptyRowBelow()
+    {
+        QFETCH(int, row);
+        ReceptionFixture fx;
+        frmRecepcionMutuales& f = fx.open();
+        ui::FlexGrid* g = f.MSFlexGrid1;
+        fillRows(g, 3);
+        fx.goTo(row, 3);
+        QTest::keyClick(g, Qt::Key_Insert);
+        QCOMPARE(g->Rows(), 5);
+        QCOMPARE(g->Row(), row);
+        QCOMPARE(g->TextMatrix(row, 3), QStringLiteral("V%1").arg(row));
+        QVERIFY(g->TextMatrix(row + 1, 1).isEmpty());
+        QVERIFY(g->TextMatrix(row + 1, 3).isEmpty());
+        QVERIFY(f.txtEdit->isHidden());
+    }
+
+    void escapeGivesUpTheEdit()
+    {
+        ReceptionFixture fx;
+        frmRecepcionMutuales& f = fx.open();
+        fillRows(f.MSFlexGrid1, 1);
+        testsupport::EndTrap trap;
+        ScriptedOperator op;   // no question, no check
+        fx.goTo(1, 3);
+        fx.typeCell(QStringLiteral("XYZ"), Qt::Key_Escape);
+        QCOMPARE(trap.calls(), 0);   // the program goes on
+        QVERIFY(f.txtEdit->isHidden());
+        QCOMPARE(f.MSFlexGrid1->TextMatrix(1, 3), QStringLiteral("V1"));
+        QCOMPARE(f.MSFlexGrid1->Row(), 1);
+        QCOMPARE(f.MSFlexGrid1->Col(), 3);
+        QVERIFY(f.MSFlexGrid1->hasFocus());
+        // an emptied account given up keeps its description
+        f.MSFlexGrid1->SetTextMatrix(1, 2, QStringLiteral("Mutual Policial de Córdoba"));
+        fx.goTo(1, 1);
+        QTest::keyClick(f.MSFlexGrid1, Qt::Key_Return);
+        f.txtEdit->clear();
+        QTest::keyClick(f.txtEdit, Qt::Key_Escape);
+        QCOMPARE(f.MSFlexGrid1->TextMatrix(1, 1), QStringLiteral("110301"));
+        QCOMPARE(f.MSFlexGrid1->TextMatrix(1, 2), QStringLiteral("Mutual Policial de Córdoba"));
+    }
+
+    void keyOnACellThatCannotBeEdited_data()
+    {
+        QTest::addColumn<bool>("saved");
+        QTest::addColumn<bool>("withAccount");
+        QTest::addColumn<int>("col");
+        QTest::addColumn<int>("toCol");
+        QTest::addColumn<int>("rows");
+        QTest::newRow("saved row, account") << true << true << 1 << 2 << 3;
+        QTest::newRow("saved row, amount") << true << true << 4 << 5 << 3;
+        QTest::newRow("saved row, observations of the last row") << true << true << 6 << 1 << 4;
+        QTest::newRow("description") << false << true << 2 << 3 << 3;
+        QTest::newRow("voucher without account") << false << false << 3 << 4 << 3;
+        QTest::newRow("observations without account") << false << false << 6 << 1 << 4;
+    }
+    void keyOnACellThatCannotBeEdited()
+    {
+        QFETCH(bool, saved);
+        QFETCH(bool, withAccount);
+        QFETCH(int, col);
+        QFETCH(int, toCol);
+        QFETCH(int, rows);
+        ReceptionFixture fx;
+        frmRecepcionMutuales& f = fx.open();
+        ui::FlexGrid* g = f.MSFlexGrid1;
+        if (saved) {
+            f.txtFields[0]->setText(QStringLiteral("01/12/2026"));
+            f.CargaMutualesFecha();
+        } else {
+            fillRows(g, 2);
+            if (!withAccount)
+                g->SetTextMatrix(2, 1, QString());
+        }
+        QCOMPARE(g->Rows(), 3);
+        const QString before = g->TextMatrix(2, col);
+        fx.goTo(2, col);
+        QTest::keyClick(g, Qt::Key_5);
+        QVERIFY(f.txtEdit->isHidden());
+        QCOMPARE(g->TextMatrix(2, col), before);
+        QCOMPARE(g->Row(), 2);
+        QCOMPARE(g->Col(), toCol);
+        QCOMPARE(g->Rows(), rows);
+    }
+
+    void lookupFollowsTheColumn_data()
+    {
+        QTest::addColumn<int>("col");
+        QTest::addColumn<bool>("enabled");
+        QTest::addColumn<QString>("tag");
+        QTest::newRow("account") << 1 << true << "MA_CUENTAS";
+        QTest::newRow("description") << 2 << false << "";
+        QTest::newRow("voucher") << 3 << false << "";
+        QTest::newRow("amount") << 4 << false << "";
+        QTest::newRow("business unit") << 5 << true << "V_TA_UNIDADNEGOCIO";
+        QTest::newRow("observations") << 6 << false << "";
+    }
+    void lookupFollowsTheColumn()
+    {
+        QFETCH(int, col);
+        QFETCH(bool, enabled);
+        QFETCH(QString, tag);
+        ReceptionFixture fx;
+        frmRecepcionMutuales& f = fx.open();
+        fillRows(f.MSFlexGrid1, 1);
+        fx.goTo(1, col == 2 ? 3 : 2);
+        f.MSFlexGrid1->SetCol(col);
+        QCOMPARE(f.UtilKor1->ConsultaEnabled(), enabled);
+        QCOMPARE(f.txtEdit->Tag(), tag);
+        QCOMPARE(f.ControlActivo, f.txtEdit);
+    }
+
+    void grabarButtonSitsOnTheCurrentRow()
+    {
+        ReceptionFixture fx;
+        frmRecepcionMutuales& f = fx.open();
+        ui::FlexGrid* g = f.MSFlexGrid1;
+        f.txtFields[0]->setText(QStringLiteral("01/12/2026"));
+        f.CargaMutualesFecha();
+        g->AddItem(QString());   // an entry row below the saved ones
+        fx.goTo(3, 1);
+        QVERIFY(!f.cmdGrabar->isHidden());
+        QCOMPARE(f.cmdGrabar->y(), ui::TwipsToPixels(g->Top() + g->CellTop()));
+        QCOMPARE(f.cmdGrabar->x(), ui::TwipsToPixels(g->Left() + 50));
+        QCOMPARE(f.cmdGrabar->width(), ui::TwipsToPixels(g->ColWidth(0)));
+        g->SetRow(1);   // a saved row
+        QVERIFY(f.cmdGrabar->isHidden());
+        QCOMPARE(f.StatusBar1Panels[0]->text(), QStringLiteral("Registros: 3"));
+    }
+
+    void existeEnGrid()
+    {
+        ReceptionFixture fx;
+        frmRecepcionMutuales& f = fx.open(false);
+        ui::FlexGrid* g = f.MSFlexGrid1;
+        g->SetRows(6);
+        g->SetTextMatrix(3, 1, QStringLiteral(" mpol "));
+        g->SetTextMatrix(5, 1, QStringLiteral("MPOL"));
+        int found = -1;
+        QVERIFY(f.ExisteEnGrid(QStringLiteral("Mpol"), 3, found));
+        QCOMPARE(found, 5);
+        found = -1;
+        QVERIFY(f.ExisteEnGrid(QStringLiteral("mpol"), 0, found));
+        QCOMPARE(found, 3);
+        g->SetTextMatrix(5, 1, QString());
+        found = -1;
+        QVERIFY(!f.ExisteEnGrid(QStringLiteral("mpol"), 3, found));
+        QCOMPARE(found, -1);
+    }
+};
+
+TESTSUPPORT_MAIN(TstReceptionEditor)
+#include "tst_reception_editor.moc"

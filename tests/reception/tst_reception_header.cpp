@@ -1,0 +1,134 @@
+// The header boxes: the reception date loads its rows and hands over to the grid; the
+// report filters move on; focus colours and selection; Enter never types.
+#include "ReceptionFixture.h"
+#include "platform/ui/Operator.h"
+#include "tests/support/ScriptedOperator.h"
+#include "tests/support/TestMain.h"
+#include "widgets/UtilKor.h"
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QTest>
+
+using receptiontest::ReceptionFixture;
+using testsupport::ScriptedOperator;
+
+class TstReceptionHeader : public QObject {
+    Q_OBJECT
+
+private slots:
+    void validDateLoadsAndGivesTheGridTheFocus_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("whole date") << "01/12/2026" << "01/12/2026";
+        QTest::newRow("two-digit year") << "1/12/26" << "01/12/2026";
+        QTest::newRow("day and month: this year") << "1/12" << "01/12/2026";
+    }
+    void validDateLoadsAndGivesTheGridTheFocus()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, shown);
+        ReceptionFixture fx;
+        frmRecepcionMutuales& f = fx.open();
+        ScriptedOperator op;
+        fx.typeHeader(0, typed);
+        QCOMPARE(f.txtFields[0]->text(), shown);
+        QCOMPARE(f.MSFlexGrid1->Rows(), 3);
+        QCOMPARE(f.MSFlexGrid1->TextMatrix(1, 0), QStringLiteral("F"));
+        QCOMPARE(f.MSFlexGrid1->TextMatrix(2, 0), QStringLiteral("*"));
+        QVERIFY(f.MSFlexGrid1->hasFocus());
+        QCOMPARE(f.StatusBar1Panels[0]->text(), QStringLiteral("Registros: 2"));
+        QCOMPARE(f.StatusBar1Panels[1]->text(), QStringLiteral("Importe Total: 25865.5"));
+        QCOMPARE(f.txtFields[0]->BackColor(), 0xFFFFFFL);
+    }
+
+    void reportFilterMovesOn_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("next");
+        QTest::newRow("account, then the first date") << 3 << "zz" << 1;
+        QTest::newRow("first date, then the last") << 1 << "01/12/2026" << 2;
+        QTest::newRow("last date, then the business unit") << 2 << "anything" << 4;
+    }
+    void reportFilterMovesOn()
+    {
+        QFETCH(int, index);
+        QFETCH(QString, typed);
+        QFETCH(int, next);
+        ReceptionFixture fx;
+        frmRecepcionMutuales& f = fx.open();
+        f.MSFlexGrid1->SetTextMatrix(1, 3, QStringLiteral("typed before"));
+        ScriptedOperator op;   // the filters are not checked
+        fx.typeHeader(index, typed);
+        QCOMPARE(f.txtFields[index]->text(), typed);   // Enter typed nothing
+        QVERIFY(f.txtFields[next]->hasFocus());
+        QCOMPARE(f.MSFlexGrid1->TextMatrix(1, 3), QStringLiteral("typed before"));
+    }
+
+    void lastFilterMovesToTheCheckBox()
+    {
+        ReceptionFixture fx;
+        frmRecepcionMutuales& f = fx.open();
+        fx.typeHeader(4, QStringLiteral("1"));
+        QVERIFY(f.ChkPendiente->hasFocus());
+    }
+
+    void focusColoursAndSelection()
+    {
+        ReceptionFixture fx;
+        frmRecepcionMutuales& f = fx.open();
+        f.txtFields[3]->setText(QStringLiteral("110301"));
+        f.txtFields[0]->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(f.txtFields[0], Qt::Key_Tab);
+        CajaTexto* box = f.txtFields[3];
+        QVERIFY(box->hasFocus());
+        QCOMPARE(box->BackColor(), 0xFFFF00L);   // cyan
+        QCOMPARE(box->selectedText(), QStringLiteral("110301"));
+        QCOMPARE(f.ControlActivo, box);
+        QVERIFY(f.UtilKor1->ConsultaEnabled());
+        QCOMPARE(f.txtFields[0]->BackColor(), 0xFFFFFFL);
+        QTest::keyClick(box, Qt::Key_Tab);
+        QCOMPARE(box->BackColor(), 0xFFFFFFL);
+        QVERIFY(f.txtFields[1]->hasFocus());
+    }
+
+    void passingThroughTheDateBoxKeepsTheTypedRows()
+    {
+        ReceptionFixture fx;
+        frmRecepcionMutuales& f = fx.open();
+        ScriptedOperator op;
+        fx.goTo(1, 1);
+        fx.typeCell(QStringLiteral("110301"));
+        f.txtFields[0]->setFocus(Qt::MouseFocusReason);
+        f.MSFlexGrid1->setFocus(Qt::MouseFocusReason);
+        QCOMPARE(f.MSFlexGrid1->TextMatrix(1, 1), QStringLiteral("110301"));
+        // another date is loaded when the box is left
+        f.txtFields[0]->setFocus(Qt::MouseFocusReason);
+        f.txtFields[0]->setText(QStringLiteral("01/12/2026"));
+        f.MSFlexGrid1->setFocus(Qt::MouseFocusReason);
+        QCOMPARE(f.MSFlexGrid1->Rows(), 3);
+        QCOMPARE(f.MSFlexGrid1->TextMatrix(1, 0), QStringLiteral("F"));
+    }
+
+    void leavingTheDateBoxChecksIt()
+    {
+        ReceptionFixture fx;
+        frmRecepcionMutuales& f = fx.open();
+        ScriptedOperator op;
+        op.expectMsgBox(QStringLiteral("Debe ingresar un formato de fecha válido"), ui::vbOK,
+                        QStringLiteral("Aviso al operador..."), ui::vbCritical);
+        CajaTexto* box = f.txtFields[0];
+        box->setFocus(Qt::TabFocusReason);
+        box->selectAll();
+        QTest::keyClicks(box, QStringLiteral("32/12/2026"));
+        QTest::keyClick(box, Qt::Key_Tab);
+        op.verifyAllUsed();
+        // the focus leaves all the same
+        QVERIFY(f.txtFields[3]->hasFocus());
+    }
+};
+
+TESTSUPPORT_MAIN(TstReceptionHeader)
+#include "tst_reception_header.moc"
