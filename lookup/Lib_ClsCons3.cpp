@@ -4,6 +4,7 @@
 #include "frame/ModGlobal.h"
 #include "lookup/ConsultaSql.h"
 #include "lookup/LookupListModel.h"
+#include "lookup/Lib_FrmCons3Tree.h"
 #include "platform/ui/Operator.h"
 #include "platform/vb/Strings.h"
 #include "platform/vb/TextFile.h"
@@ -16,7 +17,7 @@ namespace {
 
 std::function<void(ConsultaArbol&)>& treeLookup()
 {
-    static std::function<void(ConsultaArbol&)> show;
+    static std::function<void(ConsultaArbol&)> show = MuestraConsultaArbol;
     return show;
 }
 
