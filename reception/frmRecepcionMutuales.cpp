@@ -3,6 +3,7 @@
 
 #include "data/DB_Dll.h"
 #include "frame/ModGlobal.h"
+#include "frame/Skin.h"
 #include "platform/ui/Keys.h"
 #include "platform/ui/Metrics.h"
 #include "platform/ui/Operator.h"
@@ -266,9 +267,9 @@ void frmRecepcionMutuales::Form_Load()
             InicializaSistema(false, QString(), conexion, 3);
         })))
         return;
-    if (vb::shouldLeave(Paso(rutina, [this] { AsignaIconoYEstiloForm(); })))
+    if (vb::shouldLeave(Paso(rutina, [this] { AsignaIconoYEstilo(this); })))
         return;
-    if (vb::shouldLeave(Paso(rutina, [this] { AplicaSkinForm(); })))
+    if (vb::shouldLeave(Paso(rutina, [this] { AplicaSkin(this); })))
         return;
     TablaActiva = QStringLiteral("V_MV_MUTUALES");
     if (vb::shouldLeave(Paso(rutina, [this] { AbrirRecordset(TablaActiva); })))

@@ -126,9 +126,6 @@ protected:
 
 private:
     void buildControls();
-    // The workstation's icon, toolbar style and skin.
-    void AsignaIconoYEstiloForm();
-    void AplicaSkinForm();
     void connectEvents();
     // Gives the grid the focus; when no focus event reaches it (it had the focus, or the
     // window is not active) its GotFocus runs all the same, so the editor's text lands.
