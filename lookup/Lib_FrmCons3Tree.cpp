@@ -214,7 +214,11 @@ void Lib_FrmCons3Tree::ArmarTreeVFamilias()
     SQL = QStringLiteral("SELECT     TOP 100 PERCENT IdFamilia, Descripcion, ")
         + QStringLiteral("(SELECT     TOP 1 idfamilia FROM @Admin_v_ta_familias a  ")
         + QStringLiteral(" Where a.IdFamilia < b.IdFamilia And (Len(LTrim(RTrim(a.IdFamilia))) < Len(LTrim(RTrim(b.IdFamilia)))) ")
-        + QStringLiteral(" ORDER BY idfamilia DESC) AS [relative] FROM dbo.V_TA_FAMILIAS b Where IdFamilia<>'' ORDER BY IdFamilia");
+        + QStringLiteral(" ORDER BY idfamilia DESC) AS [relative] FROM dbo.V_TA_FAMILIAS b Where IdFamilia<>''");
+    // The operator's F5 words narrow the families listed (this statement replaces any other).
+    for (const QString& words : std::as_const(familyFilters_))
+        SQL += QStringLiteral(" and Descripcion like '%") + lookup::Quoted(words) + QStringLiteral("%'");
+    SQL += QStringLiteral(" ORDER BY IdFamilia");
     QVector<QVector<vb::Variant>> rows;
     if (startTree(rows, routine)) {
         const int count = int(rows.first().size());
@@ -222,12 +226,13 @@ void Lib_FrmCons3Tree::ArmarTreeVFamilias()
             const vb::Step step = vb::guarded(frameHandler, routine, [&] {
                 const QString code = text(rows[0][r]);
                 const vb::Variant relative = rows.size() > 2 ? rows[2][r] : vb::Variant();
-                QTreeWidgetItem* parent = nodes_.first();
-                if (!relative.isNull() && !relative.isEmpty()) {
+                // A parent that is not listed (filtered out, or hidden from this user) leaves
+                // its family under the root.
+                QTreeWidgetItem* parent = nullptr;
+                if (!relative.isNull() && !relative.isEmpty())
                     parent = Node(kRootKey + text(relative));
-                    if (!parent)
-                        throw vb::VbError{35601, QStringLiteral("Element not found"), QStringLiteral("TreeView")};
-                }
+                if (!parent)
+                    parent = nodes_.first();
                 addNode(parent, kRootKey + code, code + QStringLiteral(" - ") + text(rows[1][r]));
             });
             if (step == vb::Step::Leave)
@@ -408,7 +413,11 @@ void Lib_FrmCons3Tree::CmbSearch_KeyDown(int Index, int& KeyCode, int Shift)
     if (!box)
         return;
     try {
-        if (KeyCode == ui::vbKeyF5) {
+        if (KeyCode == ui::vbKeyF5 && SQL.contains(kFamilias, Qt::CaseInsensitive)) {
+            familyFilters_ << box->currentText();
+            box->setEditText(QString());
+            Form_Load();
+        } else if (KeyCode == ui::vbKeyF5) {
             // The operator's words narrow the query on the server; each F5 adds one more.
             filterTail_.clear();
             const int orderBy = vb::InStr(SQL, QStringLiteral("order by"), vb::vbTextCompare);

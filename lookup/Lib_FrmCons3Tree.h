@@ -8,6 +8,7 @@
 #include <QDialog>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 class QComboBox;
 class QFrame;
@@ -84,6 +85,7 @@ private:
     QList<QTreeWidgetItem*> nodes_;
     QString filterBase_;
     QString filterTail_;
+    QStringList familyFilters_;   // words of each F5 on the family tree
     bool building_ = false;
 };
 

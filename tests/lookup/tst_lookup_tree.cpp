@@ -5,6 +5,7 @@
 #include "data/DB_Dll.h"
 #include "lookup/Lib_ClsCons3.h"
 #include "lookup/Lib_FrmCons3Tree.h"
+#include "platform/ui/Keys.h"
 #include "platform/ui/Operator.h"
 #include "tests/support/ScriptedOperator.h"
 #include "tests/support/TestMain.h"
@@ -317,6 +318,50 @@ private slots:
         for (QTreeWidgetItem* node : frm.Nodes().mid(1))
             listed << Lib_FrmCons3Tree::Key(node).mid(1);
         QCOMPARE(listed, codes);
+    }
+
+    void quickFilterOnFamilies()
+    {
+        // The family tree runs its own statement, so the words narrow that one; a family
+        // whose parent is not listed hangs from the root.
+        LookupFixture fx({"INSERT INTO V_TA_FAMILIAS (IdFamilia, Descripcion) VALUES ('01', 'Bebidas')",
+                          "INSERT INTO V_TA_FAMILIAS (IdFamilia, Descripcion) VALUES ('0101', 'Gaseosas')",
+                          "INSERT INTO V_TA_FAMILIAS (IdFamilia, Descripcion) VALUES ('0102', 'Aguas con gas')",
+                          "INSERT INTO V_TA_FAMILIAS (IdFamilia, Descripcion) VALUES ('02', 'Gas d''garrafa')"});
+        ScriptedOperator op;
+        Lib_FrmCons3Tree frm;
+        frm.SQL = kFamilies;
+        frm.Form_Load();
+        int f5 = ui::vbKeyF5;
+        frm.CmbSearch.first()->setEditText(QStringLiteral("gas"));
+        frm.CmbSearch_KeyDown(0, f5, 0);
+        QCOMPARE(shape(frm), (QStringList{"0101:A", "0102:A", "02:A"}));
+        frm.CmbSearch.first()->setEditText(QStringLiteral("d'g"));
+        frm.CmbSearch_KeyDown(0, f5, 0);
+        QCOMPARE(shape(frm), QStringList{"02:A"});
+        QVERIFY(frm.SQL.endsWith(
+            QLatin1String("Where IdFamilia<>'' and Descripcion like '%gas%' and Descripcion like '%d''g%' ORDER BY IdFamilia")));
+    }
+
+    void duplicateCode_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("go on") << int(ui::vbIgnore) << QStringList{"1:A", "12:A1"};
+        QTest::newRow("leave") << int(ui::vbAbort) << QStringList{"1:A"};
+    }
+    void duplicateCode()
+    {
+        QFETCH(int, answer);
+        QFETCH(QStringList, expected);
+        LookupFixture fx;
+        ScriptedOperator op;
+        op.expectMsgBox(QStringLiteral("(35602)"), answer);
+        Lib_FrmCons3Tree frm;
+        frm.SQL = QStringLiteral("SELECT '1' AS C, 'uno' AS D UNION ALL SELECT '1', 'otro' UNION ALL SELECT '12', 'doce'");
+        frm.Form_Load();
+        QCOMPARE(shape(frm), expected);
+        QVERIFY(op.shown().first().title.contains(QLatin1String("ArmarTreeVAutomatico")));
     }
 
     void findAsTyped_data()
