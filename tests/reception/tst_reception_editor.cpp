@@ -285,6 +285,23 @@ private slots:
         QCOMPARE(f.StatusBar1Panels[0]->text(), QStringLiteral("Registros: 3"));
     }
 
+    void editorOpensOnACellOutOfView()
+    {
+        ReceptionFixture fx;
+        frmRecepcionMutuales& f = fx.open();
+        ui::FlexGrid* g = f.MSFlexGrid1;
+        fillRows(g, 60);
+        fx.goTo(55, 6);   // moved by code: not scrolled into view
+        QVERIFY(!g->RowIsVisible(55));
+        QVERIFY(f.cmdGrabar->isHidden());
+        QTest::keyClick(g, Qt::Key_X);
+        QVERIFY(g->RowIsVisible(55));
+        QVERIFY(f.txtEdit->isVisible());
+        QCOMPARE(f.txtEdit->y(), ui::TwipsToPixels(g->Top() + g->CellTop()));
+        QVERIFY(f.txtEdit->geometry().bottom() <= g->geometry().bottom());
+        QVERIFY(f.txtEdit->geometry().right() <= g->geometry().right());
+    }
+
     void existeEnGrid()
     {
         ReceptionFixture fx;

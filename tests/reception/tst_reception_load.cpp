@@ -2,6 +2,8 @@
 #include "ReceptionFixture.h"
 #include "tests/support/ScriptedOperator.h"
 #include "tests/support/TestMain.h"
+#include "frame/Config.h"
+#include "platform/vb/VbError.h"
 #include "widgets/Dll_Display.h"
 #include <QLabel>
 #include <QTest>
@@ -52,6 +54,24 @@ private slots:
                                               "D'Angelo", "9"}));
         QVERIFY(noticeClosed());
         QCOMPARE(f.SumaImportes(), vb::Currency::fromRaw(258660000));
+    }
+
+    void noticeClosedWhenTheLoadFails()
+    {
+        ReceptionFixture fx;
+        frmRecepcionMutuales& f = fx.open();
+        // a number of decimals the amounts cannot be written with: the first row raises
+        gCantidadDecimales = QStringLiteral("-5");
+        f.txtFields[0]->setText(QStringLiteral("01/12/2026"));
+        bool raised = false;
+        try {
+            f.CargaMutualesFecha();
+        } catch (const vb::VbError&) {
+            raised = true;
+        }
+        QVERIFY(raised);
+        QVERIFY(noticeClosed());
+        QVERIFY(f.MSFlexGrid1->Redraw());
     }
 
     void dateWithoutRows()
