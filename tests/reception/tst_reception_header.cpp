@@ -112,6 +112,32 @@ private slots:
         QCOMPARE(f.MSFlexGrid1->TextMatrix(1, 0), QStringLiteral("F"));
     }
 
+    void rightClickOnTheDateBoxPicksADate()
+    {
+        ReceptionFixture fx;
+        frmRecepcionMutuales& f = fx.open();
+        ScriptedOperator op;
+        op.expectDate(QDate(2026, 12, 1));
+        QTest::mouseClick(f.txtFields[0], Qt::RightButton);
+        op.verifyAllUsed();
+        // the picked date is confirmed as if typed
+        QCOMPARE(f.txtFields[0]->text(), QStringLiteral("01/12/2026"));
+        QCOMPARE(f.MSFlexGrid1->Rows(), 3);
+        QVERIFY(f.MSFlexGrid1->hasFocus());
+    }
+
+    void rightClickOnAReportDateMovesOn()
+    {
+        ReceptionFixture fx;
+        frmRecepcionMutuales& f = fx.open();
+        ScriptedOperator op;
+        op.expectDate(QDate(2026, 11, 30));
+        QTest::mouseClick(f.txtFields[1], Qt::RightButton);
+        QCOMPARE(f.txtFields[1]->text(), QStringLiteral("30/11/2026"));
+        QVERIFY(f.txtFields[2]->hasFocus());
+        QCOMPARE(f.MSFlexGrid1->Rows(), 2);
+    }
+
     void leavingTheDateBoxChecksIt()
     {
         ReceptionFixture fx;
