@@ -6,7 +6,6 @@
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QPalette>
 
 namespace {
 
@@ -55,10 +54,9 @@ void CajaTexto::SetTag(const QString& tag) { setProperty("Tag", tag); }
 
 void CajaTexto::SetBackColor(long bbggrr)
 {
+    // A style sheet of the box's own: the form's skin would override a palette colour.
     m_backColor = bbggrr;
-    QPalette p = palette();
-    p.setColor(QPalette::Base, ui::FromVbColor(bbggrr));
-    setPalette(p);
+    setStyleSheet(QStringLiteral("QLineEdit { background-color: %1; }").arg(ui::FromVbColor(bbggrr).name()));
 }
 
 void CajaTexto::keyPressEvent(QKeyEvent* event)

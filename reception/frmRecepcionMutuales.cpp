@@ -73,6 +73,8 @@ void frmRecepcionMutuales::buildControls()
     frmEncabezado = new QGroupBox(this);
     frmEncabezado->setObjectName(QStringLiteral("frmEncabezado"));
     place(frmEncabezado, kMargin, toolbarHeight + 60, 15000, kHeaderHeight);
+    // The frame has no caption: no room is kept above it for one.
+    frmEncabezado->setStyleSheet(QStringLiteral("QGroupBox { margin-top: 0px; }"));
 
     // Reception date.
     Label1 << label(frmEncabezado, QStringLiteral("Fecha de Recepcion:"), 120, 240, 1900);
@@ -170,6 +172,8 @@ void frmRecepcionMutuales::buildControls()
     cmdGrabar = new QPushButton(QStringLiteral("Grabar"), this);
     cmdGrabar->setObjectName(QStringLiteral("cmdGrabar"));
     cmdGrabar->setFocusPolicy(Qt::NoFocus);
+    // It must fit the row it sits on whatever padding the skin gives buttons.
+    cmdGrabar->setStyleSheet(QStringLiteral("QPushButton { padding: 0px; margin: 0px; min-height: 0px; }"));
     cmdGrabar->hide();
 
     // Tab order: the reception date first, then the report filters 3, 1, 2, 4 and the check.
