@@ -110,6 +110,8 @@ private slots:
         f.MSFlexGrid1->setFocus(Qt::MouseFocusReason);
         QCOMPARE(f.MSFlexGrid1->Rows(), 3);
         QCOMPARE(f.MSFlexGrid1->TextMatrix(1, 0), QStringLiteral("F"));
+        // the load does not pull the focus back into the box being left
+        QVERIFY(f.MSFlexGrid1->hasFocus());
     }
 
     void rightClickOnTheDateBoxPicksADate()
