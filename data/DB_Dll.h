@@ -123,6 +123,10 @@ private:
     QString FiltraSentenciaOracle(QString& Sentencia);
     void EjecutaScriptOracle(QString& Script, long& RecordsAffected);
 
+    // The write of EjecutaConsultaSQL and EjecutaConsultaRSQL; raises what the engine raises.
+    void RunWrite(QString& SentenciaSQL, long* RecordsAffected, ado::Recordset* Lrcs);
+    // Opens the existence query into Lrcs (or a private recordset) and tells whether it found a row.
+    bool OpenExists(const QString& sql, ado::Recordset* Lrcs, bool SoloLectura);
     // Builds gConnString from the members.
     void BuildConnectionString();
     // Shows the connection dialog; false when it was cancelled (gOpenFlag is then False).

@@ -91,22 +91,27 @@ void DB_Dll::EjecutaConsultaSQL(const QString& SentenciaSQL, long* RecordsAffect
     EjecutaConsultaSQL(text, RecordsAffected, Lrcs);
 }
 
+void DB_Dll::RunWrite(QString& SentenciaSQL, long* RecordsAffected, ado::Recordset* Lrcs)
+{
+    const sqltext::WriteRewrite rw = sqltext::RewriteForWrite(SentenciaSQL);
+    SentenciaSQL = rw.needsViews ? SS_TSinonimos(rw.text) : rw.text;
+    if (IsOracleConnection()) {
+        long affected = RecordsAffected ? *RecordsAffected : 0;
+        EjecutaScriptOracle(SentenciaSQL, affected);
+        if (RecordsAffected)
+            *RecordsAffected = affected;
+        return;
+    }
+    ado::Recordset result = gCnn->Execute(SentenciaSQL, RecordsAffected, -1);
+    if (Lrcs)
+        *Lrcs = std::move(result);
+}
+
 void DB_Dll::EjecutaConsultaSQL(QString& SentenciaSQL, long* RecordsAffected, ado::Recordset* Lrcs)
 {
     // A write never raises and shows nothing: callers that must know read gCnn's errors.
     try {
-        const sqltext::WriteRewrite rw = sqltext::RewriteForWrite(SentenciaSQL);
-        SentenciaSQL = rw.needsViews ? SS_TSinonimos(rw.text) : rw.text;
-        if (IsOracleConnection()) {
-            long affected = RecordsAffected ? *RecordsAffected : 0;
-            EjecutaScriptOracle(SentenciaSQL, affected);
-            if (RecordsAffected)
-                *RecordsAffected = affected;
-            return;
-        }
-        ado::Recordset result = gCnn->Execute(SentenciaSQL, RecordsAffected, -1);
-        if (Lrcs)
-            *Lrcs = std::move(result);
+        RunWrite(SentenciaSQL, RecordsAffected, Lrcs);
     } catch (const vb::VbError&) {
     }
 }
@@ -114,18 +119,7 @@ void DB_Dll::EjecutaConsultaSQL(QString& SentenciaSQL, long* RecordsAffected, ad
 void DB_Dll::EjecutaConsultaRSQL(QString& SentenciaSQL, long* RecordsAffected, ado::Recordset* Lrcs)
 {
     try {
-        const sqltext::WriteRewrite rw = sqltext::RewriteForWrite(SentenciaSQL);
-        SentenciaSQL = rw.needsViews ? SS_TSinonimos(rw.text) : rw.text;
-        if (IsOracleConnection()) {
-            long affected = RecordsAffected ? *RecordsAffected : 0;
-            EjecutaScriptOracle(SentenciaSQL, affected);
-            if (RecordsAffected)
-                *RecordsAffected = affected;
-            return;
-        }
-        ado::Recordset result = gCnn->Execute(SentenciaSQL, RecordsAffected, -1);
-        if (Lrcs)
-            *Lrcs = std::move(result);
+        RunWrite(SentenciaSQL, RecordsAffected, Lrcs);
     } catch (const vb::VbError& e) {
         const bool expected = e.Number == ado::hrUnspecified || e.Number == ado::hrIntegrityViolation
                            || e.Number == ado::hrNoTable || e.Number == ado::hrErrorsInCommand;

@@ -114,6 +114,24 @@ QString lookupsql::Data(const QString& Tabla, const vb::Variant& ValorBuscado, c
     return sql;
 }
 
+bool DB_Dll::OpenExists(const QString& sql, ado::Recordset* Lrcs, bool SoloLectura)
+{
+    if (!Lrcs) {
+        ado::Recordset rs;
+        rs.Open(sql, *gCnn, ado::adOpenForwardOnly, ado::adLockReadOnly, -1);
+        const bool found = !rs.BOF();
+        rs.Close();
+        return found;
+    }
+    if (Lrcs->State() != ado::adStateClosed)
+        Lrcs->Close();
+    if (SoloLectura)
+        Lrcs->Open(sql, *gCnn, ado::adOpenForwardOnly, ado::adLockReadOnly);
+    else
+        Lrcs->Open(sql, *gCnn, Lrcs->CursorType(), Lrcs->LockType());
+    return !Lrcs->BOF();
+}
+
 bool DB_Dll::ExisteEnTabla(const QString& Tabla, const vb::Variant& ValorBuscado, const QString& Campo,
                            ado::Recordset* Lrcs, const vb::Variant& Tipodato, const QString& Condicion, bool SoloLectura)
 {
@@ -125,20 +143,8 @@ bool DB_Dll::ExisteEnTabla(const QString& Tabla, const vb::Variant& ValorBuscado
         [&] { sql = lookupsql::Exists(Tabla, ValorBuscado, Campo, Tipodato, Condicion, false); },
         [&] { sql = SS_TSinonimos(sql); },
         [&] {
-            if (!Lrcs) {
-                ado::Recordset rs;
-                rs.Open(ORACLE_Dicc(sql), *gCnn, ado::adOpenForwardOnly, ado::adLockReadOnly, -1);
-                found = !rs.BOF();
-                rs.Close();
-                return;
-            }
-            if (Lrcs->State() != ado::adStateClosed)
-                Lrcs->Close();
-            if (SoloLectura)
-                Lrcs->Open(sql, *gCnn, ado::adOpenForwardOnly, ado::adLockReadOnly);
-            else
-                Lrcs->Open(sql, *gCnn, Lrcs->CursorType(), Lrcs->LockType());
-            found = !Lrcs->BOF();
+            // Only the private read goes through the Oracle rewriting.
+            found = OpenExists(Lrcs ? sql : ORACLE_Dicc(sql), Lrcs, SoloLectura);
         },
     };
     for (const auto& st : statements)
@@ -154,20 +160,7 @@ bool DB_Dll::ExisteEnTablaST(const QString& Tabla, const vb::Variant& ValorBusca
     auto handler = [](const vb::VbError& e, const QString&) { return lookupErrorBox(e); };
     const QString sql = lookupsql::Exists(Tabla, ValorBuscado, Campo, Tipodato, Condicion, true);
     const vb::Step step = vb::guarded(handler, QStringLiteral("ExisteEnTablaST"), [&] {
-        if (!Lrcs) {
-            ado::Recordset rs;
-            rs.Open(sql, *gCnn, ado::adOpenForwardOnly, ado::adLockReadOnly, -1);
-            found = !rs.BOF();
-            rs.Close();
-            return;
-        }
-        if (Lrcs->State() != ado::adStateClosed)
-            Lrcs->Close();
-        if (SoloLectura)
-            Lrcs->Open(sql, *gCnn, ado::adOpenForwardOnly, ado::adLockReadOnly);
-        else
-            Lrcs->Open(sql, *gCnn, Lrcs->CursorType(), Lrcs->LockType());
-        found = !Lrcs->BOF();
+        found = OpenExists(sql, Lrcs, SoloLectura);
     });
     return step == vb::Step::Leave ? false : found;
 }

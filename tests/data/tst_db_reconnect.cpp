@@ -1,7 +1,7 @@
 // A read that loses its connection: reconnection, the retry rule and the operator's box.
 #include "DbFixture.h"
 #include "platform/ado/ConnectionString.h"
-#include "platform/ado/Provider.h"
+#include "platform/ado/DelegatingProvider.h"
 #include "tests/support/EndTrap.h"
 #include "tests/support/ScriptedOperator.h"
 #include "tests/support/TestMain.h"
@@ -23,9 +23,9 @@ Faults faults;
     throw vb::VbError(ado::hrUnspecified, text, QStringLiteral("Provider"));
 }
 
-class FlakyProvider : public ado::Provider {
+class FlakyProvider : public ado::DelegatingProvider {
 public:
-    explicit FlakyProvider(const ado::ConnectionSpec& target) : inner_(ado::MakeBuiltInProvider(target, 15)) {}
+    explicit FlakyProvider(const ado::ConnectionSpec& target) : DelegatingProvider(ado::MakeBuiltInProvider(target, 15)) {}
     void open(const ado::ConnectionSpec& target, ado::Errors& errs) override
     {
         ++faults.opens;
@@ -33,29 +33,16 @@ public:
             --faults.failingOpens;
             lost(errs, QStringLiteral("Server not reachable"));
         }
-        inner_->open(target, errs);
+        inner().open(target, errs);
     }
-    void close() override { inner_->close(); }
     ado::ExecResult execute(const QString& text, ado::Errors& errs) override
     {
         if (faults.failingReads > 0 && text.startsWith(QLatin1String("SELECT"))) {
             --faults.failingReads;
             lost(errs, QStringLiteral("Communication link failure"));
         }
-        return inner_->execute(text, errs);
+        return inner().execute(text, errs);
     }
-    int beginTrans(ado::Errors& e) override { return inner_->beginTrans(e); }
-    void commitTrans(ado::Errors& e) override { inner_->commitTrans(e); }
-    void rollbackTrans(ado::Errors& e) override { inner_->rollbackTrans(e); }
-    void setCommandTimeout(int s) override { inner_->setCommandTimeout(s); }
-    void setDefaultDatabase(const QString& n, ado::Errors& e) override { inner_->setDefaultDatabase(n, e); }
-    ado::ResultSet schemaTables(ado::Errors& e) override { return inner_->schemaTables(e); }
-    ado::ResultSet schemaColumns(const QString& t, ado::Errors& e) override { return inner_->schemaColumns(t, e); }
-    QStringList primaryKey(const QString& t) override { return inner_->primaryKey(t); }
-    ado::RowChangeResult applyRowChange(const ado::RowChange& c, ado::Errors& e) override { return inner_->applyRowChange(c, e); }
-
-private:
-    std::unique_ptr<ado::Provider> inner_;
 };
 
 const QStringList kSchema = {"CREATE TABLE T (A INTEGER)", "INSERT INTO T VALUES (7)"};

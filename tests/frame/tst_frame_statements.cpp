@@ -3,7 +3,7 @@
 #include "data/DB_Dll.h"
 #include "frame/ModGlobal.h"
 #include "platform/ado/ConnectionString.h"
-#include "platform/ado/Provider.h"
+#include "platform/ado/DelegatingProvider.h"
 #include "platform/vb/App.h"
 #include "tests/support/FixedClock.h"
 #include "tests/support/RegionalPin.h"
@@ -47,16 +47,14 @@ RunResult run(const QStringList& script, bool duplicado = false, bool restriccio
 
 // An engine that answers a batch holding "FALLA_n" with n server errors, as SQL Server
 // reports a constraint conflict followed by its notices; everything else runs on SQLite.
-class SeveralErrorsProvider : public ado::Provider {
+class SeveralErrorsProvider : public ado::DelegatingProvider {
 public:
-    explicit SeveralErrorsProvider(const ado::ConnectionSpec& target) : inner_(ado::MakeBuiltInProvider(target, 15)) {}
-    void open(const ado::ConnectionSpec& target, ado::Errors& errs) override { inner_->open(target, errs); }
-    void close() override { inner_->close(); }
+    explicit SeveralErrorsProvider(const ado::ConnectionSpec& target) : DelegatingProvider(ado::MakeBuiltInProvider(target, 15)) {}
     ado::ExecResult execute(const QString& text, ado::Errors& errs) override
     {
         const int at = int(text.indexOf(QLatin1String("FALLA_")));
         if (at < 0)
-            return inner_->execute(text, errs);
+            return inner().execute(text, errs);
         const int n = text.mid(at + 6, 1).toInt();
         const ado::Error all[] = {
             {ado::hrIntegrityViolation, QStringLiteral("The INSERT statement conflicted with the FOREIGN KEY constraint."), QString(), QStringLiteral("23000"), 547},
@@ -67,18 +65,6 @@ public:
             errs.Add(all[i]);
         throw vb::VbError(all[0].Number, all[0].Description);
     }
-    int beginTrans(ado::Errors& e) override { return inner_->beginTrans(e); }
-    void commitTrans(ado::Errors& e) override { inner_->commitTrans(e); }
-    void rollbackTrans(ado::Errors& e) override { inner_->rollbackTrans(e); }
-    void setCommandTimeout(int s) override { inner_->setCommandTimeout(s); }
-    void setDefaultDatabase(const QString& n, ado::Errors& e) override { inner_->setDefaultDatabase(n, e); }
-    ado::ResultSet schemaTables(ado::Errors& e) override { return inner_->schemaTables(e); }
-    ado::ResultSet schemaColumns(const QString& t, ado::Errors& e) override { return inner_->schemaColumns(t, e); }
-    QStringList primaryKey(const QString& t) override { return inner_->primaryKey(t); }
-    ado::RowChangeResult applyRowChange(const ado::RowChange& c, ado::Errors& e) override { return inner_->applyRowChange(c, e); }
-
-private:
-    std::unique_ptr<ado::Provider> inner_;
 };
 
 } // namespace
