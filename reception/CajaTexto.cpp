@@ -7,39 +7,6 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 
-namespace {
-
-// The character VB's KeyPress receives for a key; 0 when it raises none.
-int keyAscii(const QKeyEvent& event)
-{
-    switch (ui::VbKeyCode(event)) {
-    case ui::vbKeyReturn: return 13;
-    case ui::vbKeyEscape: return 27;
-    case ui::vbKeyBack: return 8;
-    default: break;
-    }
-    const Qt::KeyboardModifiers mods = event.modifiers();
-    if (mods & Qt::AltModifier)
-        return 0;
-    if ((mods & Qt::ControlModifier) && event.key() >= Qt::Key_A && event.key() <= Qt::Key_Z)
-        return 1 + (event.key() - Qt::Key_A);
-    const QString text = event.text();
-    if (text.size() != 1)
-        return 0;
-    const ushort ch = text.at(0).unicode();
-    if (ch < 32 || ch == 127)
-        return 0;
-    return ch;
-}
-
-// Another window taking the focus for a while (a message box) is no focus change for VB.
-bool programFocusChange(Qt::FocusReason reason)
-{
-    return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
-}
-
-} // namespace
-
 CajaTexto::CajaTexto(QWidget* parent, int index) : QLineEdit(parent), m_index(index)
 {
     // The right button opens the box's lookup, not an edit menu.
@@ -71,7 +38,7 @@ void CajaTexto::keyPressEvent(QKeyEvent* event)
             return;
         }
     }
-    int ascii = keyAscii(*event);
+    int ascii = ui::VbKeyAscii(*event);
     if (ascii == 0) {
         QLineEdit::keyPressEvent(event);
         return;
@@ -95,7 +62,7 @@ void CajaTexto::focusInEvent(QFocusEvent* event)
     QLineEdit::focusInEvent(event);
     // Coming back from a message box is no new focus; the first activation of the
     // window, which puts the focus here, is.
-    if (m_focused && !programFocusChange(event->reason()))
+    if (m_focused && !ui::IsVbFocusChange(event->reason()))
         return;
     m_focused = true;
     emit GotFocus();
@@ -104,7 +71,7 @@ void CajaTexto::focusInEvent(QFocusEvent* event)
 void CajaTexto::focusOutEvent(QFocusEvent* event)
 {
     QLineEdit::focusOutEvent(event);
-    if (!programFocusChange(event->reason()))
+    if (!ui::IsVbFocusChange(event->reason()))
         return;
     m_focused = false;
     bool cancel = false;

@@ -13,29 +13,6 @@ namespace ui {
 
 namespace {
 
-// The character KeyPress receives for a key, 0 when VB raises no KeyPress for it.
-int keyAscii(const QKeyEvent& event)
-{
-    switch (VbKeyCode(event)) {
-    case vbKeyReturn: return 13;
-    case vbKeyEscape: return 27;
-    case vbKeyBack: return 8;
-    default: break;
-    }
-    const Qt::KeyboardModifiers mods = event.modifiers();
-    if (mods & Qt::AltModifier)
-        return 0;
-    if ((mods & Qt::ControlModifier) && event.key() >= Qt::Key_A && event.key() <= Qt::Key_Z)
-        return 1 + (event.key() - Qt::Key_A);
-    const QString text = event.text();
-    if (text.size() != 1)
-        return 0;
-    const ushort ch = text.at(0).unicode();
-    if (ch < 32 || ch == 127)
-        return 0;
-    return vb::Asc(text);
-}
-
 int vbButton(Qt::MouseButton button)
 {
     switch (button) {
@@ -44,13 +21,6 @@ int vbButton(Qt::MouseButton button)
     case Qt::MiddleButton: return 4;
     default: return 0;
     }
-}
-
-bool vbFocusReason(Qt::FocusReason reason)
-{
-    // VB raises no GotFocus or LostFocus when another window (a message box, a menu)
-    // takes the focus for a while: the form's editor must not be closed by one.
-    return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
 }
 
 } // namespace
@@ -67,7 +37,7 @@ void FlexGrid::keyPressEvent(QKeyEvent* event)
         if (keyCode != 0)
             navigate(keyCode, shift);
     }
-    int ascii = keyAscii(*event);
+    int ascii = VbKeyAscii(*event);
     if (ascii != 0)
         emit KeyPress(ascii);
 }
@@ -198,7 +168,7 @@ void FlexGrid::focusInEvent(QFocusEvent* event)
     // QAbstractItemView would pick a current index of its own here.
     QWidget::focusInEvent(event);
     viewport()->update();
-    if (vbFocusReason(event->reason()))
+    if (IsVbFocusChange(event->reason()))
         emit GotFocus();
 }
 
@@ -206,7 +176,7 @@ void FlexGrid::focusOutEvent(QFocusEvent* event)
 {
     QWidget::focusOutEvent(event);
     viewport()->update();
-    if (vbFocusReason(event->reason()))
+    if (IsVbFocusChange(event->reason()))
         emit LostFocus();
 }
 

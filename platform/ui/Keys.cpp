@@ -1,5 +1,6 @@
 // VB key codes (Windows virtual-key codes) from Qt keys and back.
 #include "platform/ui/Keys.h"
+#include "platform/vb/Strings.h"
 
 #include <QKeyEvent>
 
@@ -102,6 +103,33 @@ Qt::KeyboardModifiers QtModifiers(int vbShift)
     if (vbShift & vbAltMask)
         m |= Qt::AltModifier;
     return m;
+}
+
+int VbKeyAscii(const QKeyEvent& event)
+{
+    switch (VbKeyCode(event)) {
+    case vbKeyReturn: return 13;
+    case vbKeyEscape: return 27;
+    case vbKeyBack: return 8;
+    default: break;
+    }
+    const Qt::KeyboardModifiers mods = event.modifiers();
+    if (mods & Qt::AltModifier)
+        return 0;
+    if ((mods & Qt::ControlModifier) && event.key() >= Qt::Key_A && event.key() <= Qt::Key_Z)
+        return 1 + (event.key() - Qt::Key_A);
+    const QString text = event.text();
+    if (text.size() != 1)
+        return 0;
+    const ushort ch = text.at(0).unicode();
+    if (ch < 32 || ch == 127)
+        return 0;
+    return vb::Asc(text);
+}
+
+bool IsVbFocusChange(Qt::FocusReason reason)
+{
+    return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
 }
 
 } // namespace ui

@@ -28,6 +28,11 @@ int VbKeyCode(const QKeyEvent& event);
 // The Qt key of a VB key code (Qt::Key_unknown when none).
 int QtKey(int vbKeyCode);
 int VbShift(Qt::KeyboardModifiers modifiers);
+// The character VB's KeyPress receives for a key (Windows-1252 code), 0 when it raises none.
+int VbKeyAscii(const QKeyEvent& event);
+// Whether a focus change is one VB reports: another window taking the focus for a while
+// (a message box, a popup) is none.
+bool IsVbFocusChange(Qt::FocusReason reason);
 Qt::KeyboardModifiers QtModifiers(int vbShift);
 
 } // namespace ui
