@@ -159,10 +159,14 @@ QString Lib_FrmCons3Tree::Key(const QTreeWidgetItem* node)
 
 QTreeWidgetItem* Lib_FrmCons3Tree::Node(const QString& key) const
 {
-    for (QTreeWidgetItem* node : nodes_)
-        if (Key(node) == key)
-            return node;
-    return nullptr;
+    return byKey_.value(key, nullptr);
+}
+
+void Lib_FrmCons3Tree::clearNodes()
+{
+    TreeV->clear();
+    nodes_.clear();
+    byKey_.clear();
 }
 
 QTreeWidgetItem* Lib_FrmCons3Tree::addNode(QTreeWidgetItem* parent, const QString& key, const QString& text)
@@ -175,6 +179,7 @@ QTreeWidgetItem* Lib_FrmCons3Tree::addNode(QTreeWidgetItem* parent, const QStrin
     if (CheckBoxes)
         node->setCheckState(0, Qt::Unchecked);
     nodes_ << node;
+    byKey_.insert(key, node);
     return node;
 }
 
@@ -184,8 +189,7 @@ bool Lib_FrmCons3Tree::startTree(QVector<QVector<vb::Variant>>& rows, const QStr
     ado::Recordset rs;
     const bool ran = runSteps(routine, {
         [&] {
-            TreeV->clear();
-            nodes_.clear();
+            clearNodes();
         },
         [&] {
             QTreeWidgetItem* root = addNode(nullptr, kRootKey, kRootText);
@@ -281,8 +285,7 @@ void Lib_FrmCons3Tree::Form_Load()
         [&] { Valores = std::make_shared<QStringList>(); },
         [&] {
             building_ = true;
-            TreeV->clear();
-            nodes_.clear();
+            clearNodes();
             building_ = false;
         },
         [&] {
@@ -298,8 +301,7 @@ void Lib_FrmCons3Tree::Form_Unload()
 {
     try {
         building_ = true;
-        TreeV->clear();
-        nodes_.clear();
+        clearNodes();
         building_ = false;
     } catch (const vb::VbError& e) {
         ui::MsgBox(e.Description, ui::vbCritical, QStringLiteral("Aviso al Operador"));

@@ -6,6 +6,7 @@
 #include "lookup/Lib_FrmCons3.h"
 #include "platform/vb/Variant.h"
 #include <QDialog>
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -78,11 +79,13 @@ private:
     void ArmarTreeVAutomatico();
     // Clears the tree and adds the root; false when the query gave no rows to add.
     bool startTree(QVector<QVector<vb::Variant>>& rows, const QString& routine);
+    void clearNodes();
     QTreeWidgetItem* addNode(QTreeWidgetItem* parent, const QString& key, const QString& text);
     void setDescendants(QTreeWidgetItem* node, Qt::CheckState state, int depth);
     QString selectedCode() const;
 
     QList<QTreeWidgetItem*> nodes_;
+    QHash<QString, QTreeWidgetItem*> byKey_;
     QString filterBase_;
     QString filterTail_;
     QStringList familyFilters_;   // words of each F5 on the family tree
