@@ -1,6 +1,6 @@
 #pragma once
 // VB's Variant with the conversions the system relies on.
-// Dates are naive local date-times: a QDateTime whose time spec is Qt::UTC only so that
+// Dates are naive local date-times: a QDateTime whose timeSpec() is Qt::UTC only so that
 // no time-zone or daylight-saving rule ever shifts them; use MakeDate/NaiveDate.
 #include "platform/vb/Currency.h"
 #include <QDateTime>
