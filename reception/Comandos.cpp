@@ -1,14 +1,17 @@
 // The toolbar's commands, the form's keys, the lookups and the floating Grabar button.
 #include "reception/frmRecepcionMutuales.h"
 
+#include "lookup/Lib_ClsCons3.h"
 #include "platform/ui/Keys.h"
 #include "platform/ui/Metrics.h"
 #include "platform/ui/Operator.h"
 #include "platform/vb/Strings.h"
 #include "platform/zeltrix/Services.h"
 #include "reception/ErrorTraps.h"
+#include "reception/MutualesStore.h"
 #include "widgets/UtilKor.h"
 
+#include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
 
@@ -79,9 +82,7 @@ void frmRecepcionMutuales::CmdConsultar()
         const QString condicion = cuentas ? QStringLiteral(" TITULO=0 AND (TIPOVISTA='CL' OR TIPOVISTA='PR' OR TIPOVISTA='PE' "
                                                            "OR TIPOVISTA='CB' OR TIPOVISTA='CM')")
                                           : QString();
-        if (!BuscaEnLista(cuentas ? QStringLiteral("MA_CUENTAS") : QStringLiteral("V_TA_UNIDADNEGOCIO"), condicion, R))
-            return;
-        R = vb::Trim(R);
+        R = BuscaEnLista(cuentas ? QStringLiteral("MA_CUENTAS") : QStringLiteral("V_TA_UNIDADNEGOCIO"), condicion);
         if (esEditor && txtEdit->isHidden())
             MSFlexGrid1_DblClick();
     } else {
@@ -95,14 +96,12 @@ void frmRecepcionMutuales::CmdConsultar()
         txtEdit_KeyDown(enter, 0);
 }
 
-bool frmRecepcionMutuales::BuscaEnLista(const QString& Tabla, const QString& Condicion, QString& Valor)
+QString frmRecepcionMutuales::BuscaEnLista(const QString& Tabla, const QString& Condicion)
 {
-    // The list lookup through the program-wide lookup driver is not wired in yet: the
-    // active box is left as it is.
-    Q_UNUSED(Tabla);
-    Q_UNUSED(Condicion);
-    Q_UNUSED(Valor);
-    return false;
+    gConsultas->CampoDevuelto = QStringLiteral("CODIGO");
+    gConsultas->ConsultaSearch(Tabla, Coleccion(), QString(), QString(), Condicion, QString(), false, QString());
+    // Empty when the operator cancelled: the box is emptied and its check says so.
+    return vb::Trim(Utilidades->ValorATexto(gConsultas->ValorDevuelto));
 }
 
 void frmRecepcionMutuales::MSFlexGrid1_RowColChange()
@@ -133,27 +132,67 @@ void frmRecepcionMutuales::cmdGrabar_Click()
         MSFlexGrid1->setFocus(Qt::OtherFocusReason);
         return;
     }
-    GrabaFila();
+    // A row refused for its date or not taken by the database stays under the cursor to
+    // be corrected.
+    if (!GrabaFila())
+        return;
     if (MSFlexGrid1->Row() == MSFlexGrid1->Rows() - 1)
         MSFlexGrid1->SetRows(MSFlexGrid1->Rows() + 1);
     MSFlexGrid1->SetRow(MSFlexGrid1->Row() + 1);
     MSFlexGrid1->SetCol(1);
 }
 
-// ---- not written yet ----
-
-void frmRecepcionMutuales::GrabaFila()
+bool frmRecepcionMutuales::GrabaFila()
 {
-    // Storing the row in V_MV_MUTUALES and its accounting entry is not written yet: the
-    // row stays in the grid without mark.
+    const int fila = MSFlexGrid1->Row();
+    reception::FilaRecepcion datos;
+    const int indice = AyudaEdicion->IndiceCampo(QStringLiteral("FechaRecepcion"), txtFields);
+    datos.FechaRecepcion = txtFields[indice < 0 ? 0 : indice]->text();
+    datos.Cuenta = MSFlexGrid1->TextMatrix(fila, 1);
+    datos.Comprobante = MSFlexGrid1->TextMatrix(fila, 3);
+    datos.Importe = MSFlexGrid1->TextMatrix(fila, 4);
+    datos.UNegocio = MSFlexGrid1->TextMatrix(fila, 5);
+    datos.Observaciones = MSFlexGrid1->TextMatrix(fila, 6);
+    const reception::ConfiguracionAsiento config{TCMutuales, CuentaMutualesAFacturar, CuentaMutualesAImputar};
+
+    const reception::ResultadoGrabacion r = reception::GrabaMutual(datos, config, ErrorEnCampo);
+    if (r.estado == reception::ResultadoGrabacion::Grabada) {
+        MSFlexGrid1->SetTextMatrix(fila, 7, r.ID);
+        MSFlexGrid1->SetTextMatrix(fila, 0, QStringLiteral("*"));
+    }
+    return r.MueveCursor();
 }
 
 void frmRecepcionMutuales::EliminaFila()
 {
-    // Deleting a stored row and its entry lines is not written yet.
+    const int fila = MSFlexGrid1->Row();
+    if (fila < MSFlexGrid1->FixedRows())
+        return;
+    if (!reception::EliminaMutual(MSFlexGrid1->TextMatrix(fila, 0), MSFlexGrid1->TextMatrix(fila, 7),
+                                  MSFlexGrid1->TextMatrix(fila, 1), MSFlexGrid1->TextMatrix(fila, 3)))
+        return;
+    // The grid keeps one row under its header: the only row left is emptied instead,
+    // so that a row gone from the database never stays on screen as saved.
+    if (MSFlexGrid1->Rows() - MSFlexGrid1->FixedRows() == 1)
+        BlanqueaFila(MSFlexGrid1, fila, 0);
+    else
+        MSFlexGrid1->RemoveItem(fila);
+    MSFlexGrid1->Refresh();
+    MSFlexGrid1_RowColChange();
 }
 
 void frmRecepcionMutuales::ImprimeReporte()
 {
-    // The reception report is not written yet.
+    const auto caja = [this](const QString& campo) {
+        const int i = AyudaEdicion->IndiceCampo(campo, txtFields);
+        return i < 0 ? QString() : txtFields[i]->text();
+    };
+    reception::FiltroReporte filtro;
+    filtro.FechaRecepcion = txtFields[0]->text();
+    filtro.FHD = caja(QStringLiteral("FHD"));
+    filtro.FHH = caja(QStringLiteral("FHH"));
+    filtro.CUENTAD = caja(QStringLiteral("CUENTAD"));
+    filtro.UNEG_RPT = caja(QStringLiteral("UNEG_RPT"));
+    filtro.Pendientes = ChkPendiente->checkState() != Qt::Unchecked;
+    reception::ImprimeReporteMutuales(filtro);
 }

@@ -476,7 +476,10 @@ bool ImprimeReporteMutuales(const FiltroReporte& Filtro)
 
 void InstalaImpresorReportes()
 {
+    // Start-up may already have told the printer in place where the reports are.
+    const QString carpeta = ImpresorReportes.exists() ? ImpresorReportes->CarpetaReportes : QString();
     ImpresorReportes.set(std::make_unique<report::ReportEngine>([] { return gDBPrincipal->gCnn.get(); }));
+    ImpresorReportes->CarpetaReportes = carpeta;
 }
 
 } // namespace reception

@@ -4,6 +4,7 @@
 #include "data/DB_Dll.h"
 #include "frame/ModGlobal.h"
 #include "frame/Skin.h"
+#include "lookup/Lib_ClsCons3.h"
 #include "platform/ui/Keys.h"
 #include "platform/ui/Metrics.h"
 #include "platform/ui/Operator.h"
@@ -11,6 +12,7 @@
 #include "platform/vb/Strings.h"
 #include "platform/zeltrix/Services.h"
 #include "reception/ErrorTraps.h"
+#include "reception/MutualesStore.h"
 #include "widgets/Dll_Display.h"
 #include "widgets/UtilKor.h"
 
@@ -265,11 +267,15 @@ void frmRecepcionMutuales::Form_Load()
     const QString rutina = QStringLiteral("Form_Load");
     // The frame releases the progress notice at shutdown through this hook.
     SetProgressNoticeRelease([] { gDisplay.reset(); });
+    // Start-up hands the lookup driver its connection and query-mask settings.
+    InstalaConsultas();
 
     if (vb::shouldLeave(Paso(rutina, [] {
             QString conexion;
             InicializaSistema(false, QString(), conexion, 3);
         })))
+        return;
+    if (vb::shouldLeave(Paso(rutina, [] { reception::InstalaImpresorReportes(); })))
         return;
     if (vb::shouldLeave(Paso(rutina, [this] { AsignaIconoYEstilo(this); })))
         return;

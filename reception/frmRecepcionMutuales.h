@@ -112,7 +112,8 @@ public:
     void txtFields_Validate(int Index, bool& Cancel);
 
     // ---- the form's own procedures, reached from its events ----
-    void GrabaFila();
+    // Saves the current row; false when the row stays under the cursor to be corrected.
+    bool GrabaFila();
     void CargaMutualesFecha();
     vb::Currency SumaImportes();
     void LimpiaTotal();
@@ -135,8 +136,8 @@ private:
     void hideEditor();
     // Scrolls the grid so that the current cell is in view.
     void keepCellInView();
-    // The list lookup of a table; false when there is none to open or nothing was chosen.
-    bool BuscaEnLista(const QString& Tabla, const QString& Condicion, QString& Valor);
+    // The list lookup of a table: the code the operator chose, trimmed; empty when cancelled.
+    QString BuscaEnLista(const QString& Tabla, const QString& Condicion);
 
     bool m_loaded = false;
     bool m_hidingEditor = false;   // the grid's GotFocus must not copy the editor's text
