@@ -1,6 +1,7 @@
-// The toolbar commands this form answers so far: Nuevo, Cancelar, Cerrar, and Esc
-// outside the cell editor.
+// The toolbar commands: Nuevo, Cancelar, Cerrar, and Esc outside the cell editor; the
+// lookups of Consultar; Delete on a row.
 #include "ReceptionFixture.h"
+#include "lookup/Lib_FrmCons3.h"
 #include "platform/ui/Keys.h"
 #include "platform/ui/Operator.h"
 #include "tests/frame/FrameFixture.h"
@@ -8,6 +9,9 @@
 #include "tests/support/ScriptedOperator.h"
 #include "tests/support/TestMain.h"
 #include "widgets/UtilKor.h"
+#include <QDialog>
+#include <QLabel>
+#include <QPushButton>
 #include <QTest>
 
 using receptiontest::ReceptionFixture;
@@ -109,6 +113,81 @@ private slots:
         ScriptedOperator op;
         f.UtilKor1_click(key);
         QCOMPARE(f.MSFlexGrid1->TextMatrix(1, 1), QStringLiteral("110301"));
+    }
+
+    // Consultar fills the active box with the chosen code and confirms it as Enter
+    // would; a cancelled lookup empties the box, whose check then speaks.
+    void lookupFillsTheActiveBox_data()
+    {
+        QTest::addColumn<bool>("header");
+        QTest::addColumn<bool>("chosen");
+        QTest::newRow("grid account chosen") << false << true;
+        QTest::newRow("grid account cancelled") << false << false;
+        QTest::newRow("report account chosen") << true << true;
+        QTest::newRow("report account cancelled") << true << false;
+    }
+    void lookupFillsTheActiveBox()
+    {
+        QFETCH(bool, header);
+        QFETCH(bool, chosen);
+        ReceptionFixture fx;
+        frmRecepcionMutuales& f = fx.open();
+        ScriptedOperator op;
+        QWidget* target = f.MSFlexGrid1;
+        if (header) {
+            f.txtFields[3]->setText(QStringLiteral("9999"));
+            f.txtFields[3]->setFocus(Qt::TabFocusReason);
+            target = f.txtFields[3];
+        } else {
+            fx.goTo(1, 1);
+        }
+        op.expectForm(QStringLiteral("Lib_FrmCons3"), [chosen](QDialog& d) {
+            if (!chosen)
+                return int(QDialog::Rejected);
+            auto& frm = static_cast<Lib_FrmCons3&>(d);
+            frm.ListView1->setFocus();
+            QTest::keyClicks(frm.ListView1, QStringLiteral("mutual doc"));
+            frm.ListView1->setFocus();
+            QTest::keyClick(frm.ListView1, Qt::Key_Return);
+            return int(QDialog::Accepted);
+        });
+        if (!header && !chosen)
+            op.expectMsgBox(QStringLiteral("Debe ingresar una cuenta"), ui::vbOK, QStringLiteral("Aviso al operador..."));
+        QTest::keyClick(target, Qt::Key_F5);
+        op.verifyAllUsed();
+        const QString expected = chosen ? QStringLiteral("110303") : QString();
+        if (header) {
+            QCOMPARE(f.txtFields[3]->text(), expected);
+        } else if (chosen) {
+            QCOMPARE(f.MSFlexGrid1->TextMatrix(1, 1), expected);
+            QCOMPARE(f.MSFlexGrid1->TextMatrix(1, 2), QStringLiteral("Mutual Docente Provincial"));
+            QCOMPARE(f.MSFlexGrid1->Col(), 3);
+        } else {
+            QVERIFY(f.MSFlexGrid1->TextMatrix(1, 1).isEmpty());
+        }
+    }
+
+    // The only row of a date taken back leaves an empty entry row, not the deleted row
+    // still marked as saved.
+    void deletingTheOnlyRowLeavesAnEmptyRow()
+    {
+        ReceptionFixture fx;
+        frmRecepcionMutuales& f = fx.open();
+        ScriptedOperator op;
+        fx.typeHeader(0, QStringLiteral("04/12/2026"));
+        QCOMPARE(f.MSFlexGrid1->TextMatrix(1, 7), QStringLiteral("3"));
+        fx.goTo(1, 1);
+        op.expectMsgBox(QStringLiteral("¿Está seguro de eliminar el registro seleccionado?"), ui::vbYes);
+        QTest::keyClick(f.MSFlexGrid1, Qt::Key_Delete);
+        op.verifyAllUsed();
+        QCOMPARE(frametest::Scalar(QStringLiteral("demo.sqlite"), QStringLiteral("SELECT COUNT(*) FROM V_MV_MUTUALES WHERE ID = 3"))
+                     .toInt(),
+                 0);
+        QCOMPARE(f.MSFlexGrid1->Rows(), 2);
+        for (int c = 0; c < 8; ++c)
+            QVERIFY(f.MSFlexGrid1->TextMatrix(1, c).isEmpty());
+        QVERIFY(!f.cmdGrabar->isHidden());
+        QCOMPARE(f.StatusBar1Panels[0]->text(), QStringLiteral("Registros: 1"));
     }
 };
 
