@@ -9,6 +9,8 @@
 #include "widgets/Dll_Display.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
+#include <QHash>
 #include <QLabel>
 #include <QPointer>
 
@@ -45,6 +47,26 @@ struct NoticeCloser {
     }
 };
 
+// Long loops let the window's events run often enough to stay responsive (about fifty
+// times a second), not on every row: a pass through the event loop costs more than a row.
+class Latido {
+public:
+    Latido() { reloj_.start(); }
+    bool toca()
+    {
+        if (primero_ || reloj_.elapsed() >= 20) {
+            primero_ = false;
+            reloj_.restart();
+            return true;
+        }
+        return false;
+    }
+
+private:
+    QElapsedTimer reloj_;
+    bool primero_ = true;
+};
+
 } // namespace
 
 void frmRecepcionMutuales::CargaMutualesFecha()
@@ -72,24 +94,31 @@ void frmRecepcionMutuales::CargaMutualesFecha()
         gDisplay->CartelInicio(QStringLiteral("Cargando Datos"), false);
         notice.open = true;
         MSFlexGrid1->SetRedraw(false);
+        // A date's rows come from a handful of mutuals: each description is read once.
+        QHash<QString, QString> descripciones;
+        Latido latido;
         while (!rs.EOF()) {
             bool cancelado = false;
             const QString cuenta = texto(rs, QStringLiteral("Cuenta"));
-            gDisplay->CartelMostrar(cancelado, vb::Variant(QStringLiteral("Cargando Datos")),
-                                    vb::Variant(QStringLiteral("Espere por favor")), vb::Variant(cuenta));
+            if (latido.toca())
+                gDisplay->CartelMostrar(cancelado, vb::Variant(QStringLiteral("Cargando Datos")),
+                                        vb::Variant(QStringLiteral("Espere por favor")), vb::Variant(cuenta));
             const int ultima = MSFlexGrid1->Rows() - 1;
             if (!vb::Trim(MSFlexGrid1->TextMatrix(ultima, 1)).isEmpty())
                 MSFlexGrid1->SetRows(MSFlexGrid1->Rows() + 1);
             const int fila = MSFlexGrid1->Rows() - 1;
-            const QString importe = Utilidades->ValorATexto(
-                vb::Variant(Utilidades->TextoAMoneda(texto(rs, QStringLiteral("Importe")))));
+            // FmtMoneda reads the amount through TextoAMoneda itself.
+            const QString importe = texto(rs, QStringLiteral("Importe"));
             MSFlexGrid1->SetTextMatrix(fila, 0, texto(rs, QStringLiteral("FACTURA")).isEmpty() ? QStringLiteral("*")
                                                                                             : QStringLiteral("F"));
             MSFlexGrid1->SetTextMatrix(fila, 1, cuenta);
-            MSFlexGrid1->SetTextMatrix(fila, 2,
-                                       Utilidades->ValorATexto(gDBPrincipal->DatosTabla(
-                                           QStringLiteral("ma_cuentas"), vb::Variant(cuenta), QStringLiteral("Descripcion"),
-                                           QStringLiteral("codigo"))));
+            auto descripcion = descripciones.constFind(cuenta);
+            if (descripcion == descripciones.constEnd())
+                descripcion = descripciones.insert(
+                    cuenta, Utilidades->ValorATexto(gDBPrincipal->DatosTabla(QStringLiteral("ma_cuentas"), vb::Variant(cuenta),
+                                                                              QStringLiteral("Descripcion"),
+                                                                              QStringLiteral("codigo"))));
+            MSFlexGrid1->SetTextMatrix(fila, 2, *descripcion);
             MSFlexGrid1->SetTextMatrix(fila, 3, texto(rs, QStringLiteral("idmutual")));
             MSFlexGrid1->SetTextMatrix(fila, 4, FmtMoneda(importe, -1, false));
             MSFlexGrid1->SetTextMatrix(fila, 5, texto(rs, QStringLiteral("UNegocio")));
@@ -104,9 +133,10 @@ void frmRecepcionMutuales::CargaMutualesFecha()
 vb::Currency frmRecepcionMutuales::SumaImportes()
 {
     vb::Currency suma;
+    Latido latido;
+    latido.toca();   // the event that asked for the sum has just been handled
     for (int fila = 1; fila < MSFlexGrid1->Rows(); ++fila) {
-        // Keeps the window responsive over a long grid without pumping on every row.
-        if (fila % 100 == 0)
+        if (latido.toca())
             ui::DoEvents();
         suma += Utilidades->TextoAMoneda(MSFlexGrid1->TextMatrix(fila, 4));
     }

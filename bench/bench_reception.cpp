@@ -1,0 +1,163 @@
+// The reception form on a SQLite file: loading a date of 10,000 rows into the grid,
+// against the bare query of the same rows in the same run (goals: at most 400 ms and
+// at most 5 times the query), and saving 200 rows one after another through F2's path,
+// each with its accounting entry (goal: median at most 15 ms a row). Run by hand.
+#include "data/DB_Dll.h"
+#include "frame/ModGlobal.h"
+#include "platform/ado/Connection.h"
+#include "platform/ado/Recordset.h"
+#include "platform/vb/App.h"
+#include "reception/frmRecepcionMutuales.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+constexpr int kRows = 10000;
+constexpr int kSaves = 200;
+
+double ms(const QElapsedTimer& t) { return t.nsecsElapsed() / 1e6; }
+
+double median(std::vector<double> v)
+{
+    std::sort(v.begin(), v.end());
+    return v[v.size() / 2];
+}
+
+bool createDatabase(const QString& file, const QStringList& sqlFiles, const QStringList& statements = {})
+{
+    ado::Connection cnn;
+    cnn.Open(QStringLiteral("Provider=SQLOLEDB;Server=SQLITE;Database=") + file);
+    for (const QString& name : sqlFiles) {
+        QFile f(QStringLiteral(BENCH_SOURCE_DIR "/") + name);
+        if (!f.open(QIODevice::ReadOnly)) {
+            std::fprintf(stderr, "cannot read %s\n", qPrintable(name));
+            return false;
+        }
+        cnn.Execute(QString::fromUtf8(f.readAll()));
+    }
+    for (const QString& s : statements)
+        cnn.Execute(s);
+    cnn.Close();
+    return true;
+}
+
+// 10,000 rows received on the 15th of December, from the demo company's customers,
+// one in twenty invoiced.
+QString fillStatement()
+{
+    return QStringLiteral(
+        "INSERT INTO V_MV_MUTUALES (CUENTA, IDMUTUAL, IMPORTE, OBSERVACIONES, FECHACOMPROBANTE, FECHARECEPCION, USUARIO, "
+        "UNEGOCIO, FACTURA) "
+        "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < %1) "
+        "SELECT CASE i % 3 WHEN 0 THEN '110301' WHEN 1 THEN '110302' ELSE '110303' END, "
+        "printf('B-%06d', i), (i % 5000) + 0.25, 'Recetas lote ' || i, '2026-12-15 00:00:00', '2026-12-15 00:00:00', "
+        "'Vandrel', '   1', CASE WHEN i % 20 = 0 THEN '000100000200A' ELSE NULL END FROM n")
+        .arg(kRows);
+}
+
+void pump() { QCoreApplication::processEvents(); }
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+
+    QTemporaryDir dir;
+    vb::App::SetPath(dir.path());
+    QFile(dir.filePath(QStringLiteral("demo.sqlite"))).open(QIODevice::WriteOnly);
+    QFile(dir.filePath(QStringLiteral("DE_RIVAVIVUZEDI.sqlite"))).open(QIODevice::WriteOnly);
+    if (!createDatabase(QStringLiteral("demo.sqlite"), {QStringLiteral("db/schema.sql"), QStringLiteral("db/demo.sql")},
+                        {fillStatement()})
+        || !createDatabase(QStringLiteral("DE_RIVAVIVUZEDI.sqlite"), {QStringLiteral("db/stats.sql")}))
+        return 1;
+    vb::App::SetCommand(QStringLiteral("@Server=SQLITE;@DbName=demo.sqlite;@Usuario=Vandrel;@Password=;@Caja=1"));
+
+    frmRecepcionMutuales form;
+    form.show();
+    pump();
+    if (!gDBPrincipal->gOpenFlag) {
+        std::fprintf(stderr, "the program did not start on the database\n");
+        return 1;
+    }
+
+    std::printf("loading a reception date of %d rows\n", kRows);
+    const QString fecha = QStringLiteral("15/12/2026");
+    std::vector<double> queries;
+    std::vector<double> loads;
+    for (int round = 0; round < 3; ++round) {
+        QElapsedTimer q;
+        q.start();
+        {
+            ado::Recordset rs;
+            gDBPrincipal->AbrirRecordset(
+                QStringLiteral("SELECT * FROM V_MV_MUTUALES WHERE FECHARECEPCION='") + fecha + QStringLiteral("' ORDER BY ID"), rs);
+            int n = 0;
+            while (!rs.EOF()) {
+                for (int c = 0; c < rs.Fields().Count(); ++c)
+                    rs.Fields(c).Value();
+                ++n;
+                rs.MoveNext();
+            }
+            gDBPrincipal->CierraRecordset(rs);
+            if (n != kRows)
+                std::fprintf(stderr, "the query read %d rows\n", n);
+        }
+        queries.push_back(ms(q));
+
+        form.txtFields[0]->setText(fecha);
+        QElapsedTimer t;
+        t.start();
+        form.CargaMutualesFecha();
+        form.MSFlexGrid1_RowColChange();
+        form.MSFlexGrid1->viewport()->repaint();
+        pump();
+        loads.push_back(ms(t));
+        std::printf("round %d: query %7.1f ms, load into the form %7.1f ms (%d grid rows)\n", round + 1, queries.back(),
+                    loads.back(), form.MSFlexGrid1->Rows() - 1);
+    }
+    const double query = median(queries);
+    const double load = median(loads);
+    std::printf("load: median %.1f ms (goal 400 ms), %.2f times the query's %.1f ms (goal 5)\n", load, load / query, query);
+
+    // Rows saved one after another on a new date, as F2 saves them: the whole row
+    // checked, stored, its entry numbered and written in its own transaction.
+    form.txtFields[0]->setText(QStringLiteral("16/12/2026"));
+    form.CargaMutualesFecha();
+    ui::FlexGrid* g = form.MSFlexGrid1;
+    std::vector<double> saves;
+    for (int i = 0; i < kSaves; ++i) {
+        const int row = g->Row();
+        g->SetTextMatrix(row, 1, QStringLiteral("110303"));
+        g->SetTextMatrix(row, 3, QStringLiteral("S-%1").arg(i, 6, 10, QLatin1Char('0')));
+        g->SetTextMatrix(row, 4, QStringLiteral("%1.50").arg(100 + i));
+        g->SetTextMatrix(row, 5, QStringLiteral("   1"));
+        g->SetTextMatrix(row, 6, QStringLiteral("Recetas de la semana"));
+        QElapsedTimer t;
+        t.start();
+        form.cmdGrabar_Click();
+        saves.push_back(ms(t));
+        if (g->TextMatrix(row, 7).isEmpty()) {
+            std::fprintf(stderr, "row %d was not saved\n", i + 1);
+            return 1;
+        }
+    }
+    const int lines = gDBPrincipal->gCnn->Execute(QStringLiteral("SELECT COUNT(*) FROM MV_ASIENTOS WHERE Cpte_Origen LIKE 'S-%'"))
+                          .Fields(0)
+                          .Value()
+                          .toInt();
+    std::printf("saving %d rows with their entries (%d entry lines): median %.2f ms a row, worst %.2f ms (goal 15 ms)\n",
+                kSaves, lines, median(saves), *std::max_element(saves.begin(), saves.end()));
+    std::fflush(stdout);
+    // The form's unload would end the process before the figures are read.
+    std::_Exit(0);
+}
