@@ -86,14 +86,15 @@ void frmRecepcionMutuales::CampoValida(CajaTexto* Texto, bool xNumero)
                     falla(QStringLiteral("La cuenta ingresada no es válida en este contexto"));
                 } else {
                     Texto->setText(codigo);
-                    if (!ValidandoFila) {
-                        if (vb::shouldLeave(Paso(rutina, [&] {
-                                MSFlexGrid1->SetTextMatrix(fila, 2, descripcion);
+                    // The row check before a save gives the description back (a saved row
+                    // must not lose it on screen) but leaves the business unit as typed.
+                    if (vb::shouldLeave(Paso(rutina, [&] {
+                            MSFlexGrid1->SetTextMatrix(fila, 2, descripcion);
+                            if (!ValidandoFila)
                                 MSFlexGrid1->SetTextMatrix(fila, 5, fila == 1 ? gUNegocio
                                                                               : MSFlexGrid1->TextMatrix(fila - 1, 5));
-                            })))
-                            return;
-                    }
+                        })))
+                        return;
                 }
             }
             gDBPrincipal->CierraRecordset(rs);

@@ -128,6 +128,8 @@ private slots:
         press(f, Qt::Key_F2);
         QCOMPARE(g->TextMatrix(2, 0), QStringLiteral("*"));
         QCOMPARE(g->TextMatrix(2, 7), QStringLiteral("5"));
+        QCOMPARE(g->TextMatrix(2, 2), QStringLiteral("Mutual Docente Provincial"));   // still shown once saved
+        QCOMPARE(g->TextMatrix(2, 5), QStringLiteral("1"));                           // as typed
         QCOMPARE(g->Row(), 3);
         QCOMPARE(g->Col(), 1);
 

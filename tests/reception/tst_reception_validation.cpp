@@ -183,8 +183,8 @@ private slots:
         QCOMPARE(g->Row(), 1);
         QCOMPARE(g->Col(), 3);
         QVERIFY(!f.ValidandoFila);
-        // while the row is checked a valid account does not refill its description
-        QCOMPARE(g->TextMatrix(1, 2), QString());
+        // the row check keeps the description of a valid account on screen
+        QCOMPARE(g->TextMatrix(1, 2), QStringLiteral("Mutual Policial de Córdoba"));
         QCOMPARE(g->TextMatrix(1, 1), QStringLiteral("110301"));
     }
 
