@@ -318,6 +318,54 @@ private slots:
                  2);
         QCOMPARE(count(QStringLiteral("SELECT COUNT(*) FROM AUX_ERR")), 1);
     }
+
+    // A row the database does not take, or typed under a date box that holds no date,
+    // is told to the operator and stays unmarked under the cursor to be corrected.
+    void refusedRowStaysUnderTheCursor_data()
+    {
+        QTest::addColumn<QString>("trigger");
+        QTest::addColumn<QString>("fecha");
+        QTest::addColumn<QString>("mensaje");
+        QTest::addColumn<QString>("titulo");
+        QTest::newRow("the database refuses")
+            << QStringLiteral("CREATE TRIGGER RechazaMutual BEFORE INSERT ON V_MV_MUTUALES "
+                              "BEGIN SELECT RAISE(ABORT, 'recepcion cerrada'); END")
+            << QString() << QStringLiteral("recepcion cerrada") << QStringLiteral("Aviso al operador");
+        QTest::newRow("no date in the box") << QString() << QStringLiteral("31/13/2026")
+                                            << QStringLiteral("Debe ingresar un formato de fecha válido")
+                                            << QStringLiteral("Aviso al operador...");
+    }
+    void refusedRowStaysUnderTheCursor()
+    {
+        QFETCH(QString, trigger);
+        QFETCH(QString, fecha);
+        QFETCH(QString, mensaje);
+        QFETCH(QString, titulo);
+        ReceptionFixture fx;
+        if (!trigger.isEmpty())
+            ddl(fx.folder, trigger);
+        ScriptedOperator op;
+        frmRecepcionMutuales& f = fx.open();
+        ui::FlexGrid* g = f.MSFlexGrid1;
+        fx.goTo(1, 1);
+        fx.typeCell(QStringLiteral("110303"));
+        fx.typeCell(QStringLiteral("RD-2026-60001"));
+        fx.typeCell(QStringLiteral("75"));
+        fx.typeCell(QString());
+        fx.typeCell(QStringLiteral("x"));
+        if (!fecha.isEmpty())
+            f.txtFields[0]->setText(fecha);
+        op.expectMsgBox(mensaje, ui::vbOK, titulo, ui::vbCritical);
+        press(f, Qt::Key_F2);
+        op.verifyAllUsed();
+        QCOMPARE(g->Row(), 1);
+        QVERIFY(g->TextMatrix(1, 0).isEmpty());
+        QVERIFY(g->TextMatrix(1, 7).isEmpty());
+        QVERIFY(!f.cmdGrabar->isHidden());
+        QCOMPARE(count(QStringLiteral("SELECT COUNT(*) FROM V_MV_MUTUALES")), 4);
+        QCOMPARE(count(QStringLiteral("SELECT COUNT(*) FROM MV_ASIENTOS")), 8);
+        QCOMPARE(count(QStringLiteral("SELECT X_ULTIMO_NRO FROM V_TA_CPTE WHERE CODIGO = 'MUT '")), 5);
+    }
 };
 
 TESTSUPPORT_MAIN(TstReceptionE2e)
