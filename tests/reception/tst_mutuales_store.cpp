@@ -1,6 +1,7 @@
 // Saving, taking back and printing received vouchers, on the demo company database.
 #include "reception/MutualesStore.h"
 
+#include "ReceptionTestSupport.h"
 #include "data/DB_Dll.h"
 #include "frame/ModGlobal.h"
 #include "numbering/ast.h"
@@ -15,10 +16,6 @@
 #include "tests/support/TempProgramFolder.h"
 #include "tests/support/TestMain.h"
 
-#include <QProcess>
-#include <QSqlDatabase>
-#include <QSqlError>
-#include <QSqlQuery>
 #include <QStandardPaths>
 #include <QTest>
 #include <memory>
@@ -27,6 +24,12 @@ using reception::ConfiguracionAsiento;
 using reception::FilaRecepcion;
 using reception::FiltroReporte;
 using reception::ResultadoGrabacion;
+using receptiontest::count;
+using receptiontest::ddl;
+using receptiontest::kDb;
+using receptiontest::pdfText;
+using receptiontest::rows;
+using receptiontest::scalar;
 using testsupport::ScriptedOperator;
 
 Q_DECLARE_METATYPE(ConfiguracionAsiento)
@@ -34,7 +37,6 @@ Q_DECLARE_METATYPE(FiltroReporte)
 
 namespace {
 
-const QString kDb = QStringLiteral("demo.sqlite");
 const QString kCRLF = QStringLiteral("\r\n");
 
 // The demo company's entry configuration once the form has resolved the optional code
@@ -51,39 +53,10 @@ FilaRecepcion fila(const QString& cuenta, const QString& comprobante, const QStr
     return {fecha, cuenta, comprobante, importe, QStringLiteral("1"), observaciones};
 }
 
-QList<QVariantList> rows(const QString& sql) { return frametest::Query(kDb, sql); }
-QVariant scalar(const QString& sql) { return frametest::Scalar(kDb, sql); }
-int count(const QString& sql) { return scalar(sql).toInt(); }
-
-// DDL the statement splitter of the program's provider is not meant for (trigger
-// bodies), run straight on the file.
-void ddl(const testsupport::TempProgramFolder& folder, const QString& sql)
-{
-    const QString name = QStringLiteral("ddl");
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
-        db.setDatabaseName(folder.filePath(kDb));
-        QVERIFY(db.open());
-        QSqlQuery q(db);
-        if (!q.exec(sql))
-            QFAIL(qPrintable(q.lastError().text()));
-    }
-    QSqlDatabase::removeDatabase(name);
-}
-
 // A date column read back, as the test connection hands it over.
 QDateTime midnight(const QDate& d)
 {
     return QDateTime(d, QTime(0, 0), Qt::UTC);
-}
-
-QString pdfText(const QString& path)
-{
-    QProcess p;
-    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
-    if (!p.waitForFinished(60000))
-        return QString();
-    return QString::fromUtf8(p.readAllStandardOutput());
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 // saving each with its accounting entry, a duplicate refused, a row taken back, the
 // report with and without "Pendientes", and Cerrar; then the database is read.
 #include "ReceptionFixture.h"
+#include "ReceptionTestSupport.h"
 
 #include "lookup/Lib_FrmCons3.h"
 #include "platform/report/ReportEngine.h"
@@ -19,49 +20,21 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
-#include <QProcess>
 #include <QPushButton>
-#include <QSqlDatabase>
-#include <QSqlError>
-#include <QSqlQuery>
 #include <QStandardPaths>
 #include <QTest>
 
+using receptiontest::count;
+using receptiontest::ddl;
+using receptiontest::kDb;
+using receptiontest::pdfText;
 using receptiontest::ReceptionFixture;
+using receptiontest::rows;
 using testsupport::EndTrap;
 using testsupport::ProgramEnded;
 using testsupport::ScriptedOperator;
 
 namespace {
-
-const QString kDb = QStringLiteral("demo.sqlite");
-
-QList<QVariantList> rows(const QString& sql) { return frametest::Query(kDb, sql); }
-int count(const QString& sql) { return frametest::Scalar(kDb, sql).toInt(); }
-
-// Trigger bodies go straight to the file, past the program's statement splitter.
-void ddl(const testsupport::TempProgramFolder& folder, const QString& sql)
-{
-    const QString name = QStringLiteral("ddl");
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
-        db.setDatabaseName(folder.filePath(kDb));
-        QVERIFY(db.open());
-        QSqlQuery q(db);
-        if (!q.exec(sql))
-            QFAIL(qPrintable(q.lastError().text()));
-    }
-    QSqlDatabase::removeDatabase(name);
-}
-
-QString pdfText(const QString& path)
-{
-    QProcess p;
-    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
-    if (!p.waitForFinished(60000))
-        return QString();
-    return QString::fromUtf8(p.readAllStandardOutput());
-}
 
 // The operator's pick in the list lookup: types the start of a description and takes
 // the line the search lands on.
