@@ -4,6 +4,7 @@
 #include "data/DB_Dll.h"
 #include "frame/ModGlobal.h"
 #include "lookup/ConsultaSql.h"
+#include "lookup/FormButtons.h"
 #include "lookup/LookupListModel.h"
 #include "platform/ui/Keys.h"
 #include "platform/ui/Metrics.h"
@@ -18,7 +19,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QFrame>
-#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
@@ -174,28 +174,13 @@ Lib_FrmCons3::Lib_FrmCons3(QWidget* parent) : QDialog(parent)
     connect(ListView1->horizontalHeader(), &QHeaderView::geometriesChanged, this, [this] { placeSearchBoxes(); });
     connect(HScroll1, &QScrollBar::valueChanged, this, [this] { HScroll1_Change(); });
 
-    Frame1 = new QFrame(this);
-    Frame1->setObjectName(QStringLiteral("Frame1"));
-    Frame1->setFrameShape(QFrame::StyledPanel);
-    auto makeButton = [this](const char* name, const char* caption) {
-        auto* b = new QPushButton(QString::fromUtf8(caption), Frame1);
-        b->setObjectName(QString::fromLatin1(name));
-        b->setAutoDefault(false);
-        return b;
-    };
-    CmdNueva = makeButton("CmdNueva", "&Nueva Busqueda");
-    CmdNuevo = makeButton("CmdNuevo", "N&uevo");
-    CmdTodos = makeButton("CmdTodos", "&Marcar");
-    CmdAceptar = makeButton("CmdAceptar", "&Aceptar");
-    CmdCancelar = makeButton("CmdCancelar", "&Cancelar");
-    auto* buttons = new QHBoxLayout(Frame1);
-    buttons->setContentsMargins(ui::TwipsToPixels(100), 6, ui::TwipsToPixels(150), 6);
-    buttons->addWidget(CmdNueva);
-    buttons->addWidget(CmdNuevo);
-    buttons->addWidget(CmdTodos);
-    buttons->addStretch(1);
-    buttons->addWidget(CmdAceptar);
-    buttons->addWidget(CmdCancelar);
+    Frame1 = lookup::NewButtonFrame(this);
+    CmdNueva = lookup::NewButton(Frame1, "CmdNueva", "&Nueva Busqueda");
+    CmdNuevo = lookup::NewButton(Frame1, "CmdNuevo", "N&uevo");
+    CmdTodos = lookup::NewButton(Frame1, "CmdTodos", "&Marcar");
+    CmdAceptar = lookup::NewButton(Frame1, "CmdAceptar", "&Aceptar");
+    CmdCancelar = lookup::NewButton(Frame1, "CmdCancelar", "&Cancelar");
+    lookup::LayOutButtons(Frame1, {CmdNueva, CmdNuevo, CmdTodos}, {CmdAceptar, CmdCancelar});
     for (QPushButton* b : {CmdNueva, CmdNuevo, CmdTodos, CmdAceptar, CmdCancelar})
         b->installEventFilter(this);
     connect(CmdAceptar, &QPushButton::clicked, this, [this] { CmdAceptar_Click(); });

@@ -4,6 +4,7 @@
 #include "data/DB_Dll.h"
 #include "frame/ModGlobal.h"
 #include "lookup/ConsultaSql.h"
+#include "lookup/FormButtons.h"
 #include "platform/ui/Keys.h"
 #include "platform/ui/Metrics.h"
 #include "platform/ui/Operator.h"
@@ -108,24 +109,11 @@ Lib_FrmCons3Tree::Lib_FrmCons3Tree(QWidget* parent) : QDialog(parent)
     });
     connect(TreeV, &QTreeWidget::itemDoubleClicked, this, [this] { TreeV_DblClick(); });
 
-    Frame1 = new QFrame(this);
-    Frame1->setObjectName(QStringLiteral("Frame1"));
-    Frame1->setFrameShape(QFrame::StyledPanel);
-    auto makeButton = [this](const char* name, const char* caption) {
-        auto* b = new QPushButton(QString::fromUtf8(caption), Frame1);
-        b->setObjectName(QString::fromLatin1(name));
-        b->setAutoDefault(false);
-        return b;
-    };
-    CmdNueva = makeButton("CmdNueva", "&Nueva Busqueda");
-    CmdAceptar = makeButton("CmdAceptar", "&Aceptar");
-    CmdCancelar = makeButton("CmdCancelar", "&Cancelar");
-    auto* buttons = new QHBoxLayout(Frame1);
-    buttons->setContentsMargins(ui::TwipsToPixels(100), 6, ui::TwipsToPixels(150), 6);
-    buttons->addWidget(CmdNueva);
-    buttons->addStretch(1);
-    buttons->addWidget(CmdAceptar);
-    buttons->addWidget(CmdCancelar);
+    Frame1 = lookup::NewButtonFrame(this);
+    CmdNueva = lookup::NewButton(Frame1, "CmdNueva", "&Nueva Busqueda");
+    CmdAceptar = lookup::NewButton(Frame1, "CmdAceptar", "&Aceptar");
+    CmdCancelar = lookup::NewButton(Frame1, "CmdCancelar", "&Cancelar");
+    lookup::LayOutButtons(Frame1, {CmdNueva}, {CmdAceptar, CmdCancelar});
     connect(CmdAceptar, &QPushButton::clicked, this, [this] { CmdAceptar_Click(); });
     connect(CmdCancelar, &QPushButton::clicked, this, [this] { CmdCancelar_Click(); });
     connect(CmdNueva, &QPushButton::clicked, this, [this] { CmdNueva_Click(); });
