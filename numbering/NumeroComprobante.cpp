@@ -24,6 +24,15 @@ vb::Currency numberPart(const vb::Variant& idComprobante)
     return Utilidades->TextoAMoneda(vb::Mid(idComprobante.toString(), 5, 8));
 }
 
+// Runs the steps in turn under the procedure's trap; false when the procedure must be left.
+bool runSteps(const Trap& trap, std::initializer_list<std::function<void()>> steps)
+{
+    for (const auto& step : steps)
+        if (!trap(step))
+            return false;
+    return true;
+}
+
 } // namespace
 
 void Obtener_Nro_Comprobante(const QString& TC, QString& Sucursal, QString& Numero, QString& Letra,
@@ -47,7 +56,7 @@ void Obtener_Nro_Comprobante(const QString& TC, QString& Sucursal, QString& Nume
     QString tcNumeracion;
     bool conAsiento = false;
 
-    const std::function<void()> first[] = {
+    const bool seguir = runSteps(trap, {
         // 2.
         [&] { tcNumeracion = ObtieneTcNumeracion(TC); },
         // 3. No date, so no expiry test; the upper bound is not used.
@@ -56,10 +65,9 @@ void Obtener_Nro_Comprobante(const QString& TC, QString& Sucursal, QString& Nume
             Obtener_Nro_Comprobante_Contable(tcNumeracion, Sucursal, Numero, Letra, ModificaNumeracion, QString(), UNegocio,
                                              numeroHasta);
         },
-    };
-    for (const auto& step : first)
-        if (!trap(step))
-            return;
+    });
+    if (!seguir)
+        return;
     // 4.
     if (!ValidaNumero)
         return;
@@ -74,7 +82,7 @@ void Obtener_Nro_Comprobante(const QString& TC, QString& Sucursal, QString& Nume
     auto storedCheck = [&](const QString& table) {
         bool taken = false;
         vb::Variant ultimo;
-        const std::function<void()> steps[] = {
+        return runSteps(trap, {
             [&] {
                 db.AbrirRecordset(QStringLiteral("SELECT * From ") + table + QStringLiteral("  with(nolock)  WHERE TC = '") + tc
                                       + QStringLiteral("' AND IDCOMPROBANTE = '") + suc + num + let + QStringLiteral("'"),
@@ -100,17 +108,13 @@ void Obtener_Nro_Comprobante(const QString& TC, QString& Sucursal, QString& Nume
                     Numero = eightDigits(h + vb::Currency::fromInt(1));
             },
             [&] { db.CierraRecordset(rs); },
-        };
-        for (const auto& step : steps)
-            if (!trap(step))
-                return false;
-        return true;
+        });
     };
 
     // 7. Entry rule: one above the highest entry number of type, branch and letter.
     auto entryRule = [&] {
         bool maximo = false;
-        const std::function<void()> steps[] = {
+        return runSteps(trap, {
             [&] {
                 db.AbrirRecordset(QStringLiteral("SELECT MAX(NUMERO) AS ULTIMO From MV_ASIENTOS with(nolock) WHERE TC = '") + tc
                                       + QStringLiteral("' AND SUCURSAL= '") + suc + QStringLiteral("' AND LETRA = '") + let + QStringLiteral("'"),
@@ -143,17 +147,13 @@ void Obtener_Nro_Comprobante(const QString& TC, QString& Sucursal, QString& Nume
                     Numero = eightDigits(h + vb::Currency::fromInt(1));
             },
             [&] { db.CierraRecordset(rs); },
-        };
-        for (const auto& step : steps)
-            if (!trap(step))
-                return false;
-        return true;
+        });
     };
 
     // 8. Purchase orders.
     auto purchaseOrderCheck = [&] {
         bool taken = false;
-        const std::function<void()> steps[] = {
+        return runSteps(trap, {
             [&] {
                 db.AbrirRecordset(QStringLiteral("SELECT * From C_MV_CPTE  with(nolock)  WHERE TC = '") + tc
                                       + QStringLiteral("' AND IDCOMPROBANTE = '") + suc + num + let + QStringLiteral("'"),
@@ -178,11 +178,7 @@ void Obtener_Nro_Comprobante(const QString& TC, QString& Sucursal, QString& Nume
                                          + vb::Currency::fromInt(1));
             },
             [&] { db.CierraRecordset(rs); },
-        };
-        for (const auto& step : steps)
-            if (!trap(step))
-                return false;
-        return true;
+        });
     };
 
     if (IsCode(TC, {QStringLiteral("VJ")})) {

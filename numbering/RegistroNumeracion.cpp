@@ -173,6 +173,15 @@ void ActualizaNumeracionComprobante(const QString& TC, const QString& Sistema, c
         return Utilidades->TextoADoble(Sucursal)
             != Utilidades->TextoADoble(FieldText(rs, vb::Trim(Letra) + QStringLiteral("_SUC_DEFAULT")));
     };
+    // A book row without a letter numbers under "X".
+    auto defaultLetter = [&] {
+        if (vb::Trim(Letra).isEmpty())
+            Letra = QStringLiteral("X");
+    };
+    // Rows of the accounting system also want the control row.
+    auto isContable = [&] {
+        return vb::Trim(FieldText(rs, QStringLiteral("Sistema"))).compare(QLatin1String("Contable"), Qt::CaseInsensitive) == 0;
+    };
     // Direct mode: the row's next number and its change time.
     auto storeInRow = [&] {
         const QString L = vb::Trim(Letra);
@@ -203,15 +212,12 @@ void ActualizaNumeracionComprobante(const QString& TC, const QString& Sistema, c
     if (encontrado) {
         // 4.
         const std::function<void()> found[] = {
-            [&] {
-                if (vb::Trim(Letra).isEmpty())
-                    Letra = QStringLiteral("X");
-            },
+            defaultLetter,
             [&] { otraSucursal = branchDiffers(); },
             [&] {
                 if (otraSucursal)
                     return;
-                controlar = vb::Trim(FieldText(rs, QStringLiteral("Sistema"))).compare(QLatin1String("Contable"), Qt::CaseInsensitive) == 0;
+                controlar = isContable();
                 // 4.1 The next number never goes back.
                 const QString L = vb::Trim(Letra);
                 if (!rs.Fields(L + QStringLiteral("_ULTIMO_NRO")).Value().isNull()
@@ -254,15 +260,12 @@ void ActualizaNumeracionComprobante(const QString& TC, const QString& Sistema, c
         if (encontrado) {
             // 5.1
             const std::function<void()> found[] = {
-                [&] {
-                    if (vb::Trim(Letra).isEmpty())
-                        Letra = QStringLiteral("X");
-                },
+                defaultLetter,
                 [&] { otraSucursal = branchDiffers(); },
                 [&] {
                     if (otraSucursal)
                         return;
-                    controlar = vb::Trim(FieldText(rs, QStringLiteral("Sistema"))).compare(QLatin1String("Contable"), Qt::CaseInsensitive) == 0;
+                    controlar = isContable();
                     if (ComoScript) {
                         Script = QStringLiteral(" UPDATE TA_Comprobantes SET ") + vb::Trim(Letra) + QStringLiteral("_ULTIMO_NRO = ")
                                + NumeroSiguiente + QStringLiteral(" WHERE CODIGO = '") + SqlText(Utilidades->AjustaLargo(tc, 4))
