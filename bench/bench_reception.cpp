@@ -2,50 +2,29 @@
 // against the bare query of the same rows in the same run (goals: at most 400 ms and
 // at most 5 times the query), and saving 200 rows one after another through F2's path,
 // each with its accounting entry (goal: median at most 15 ms a row). Run by hand.
+#include "BenchProgram.h"
+
 #include "data/DB_Dll.h"
 #include "frame/ModGlobal.h"
-#include "platform/ado/Connection.h"
 #include "platform/ado/Recordset.h"
-#include "platform/vb/App.h"
 #include "reception/frmRecepcionMutuales.h"
 
-#include <QApplication>
-#include <QElapsedTimer>
-#include <QFile>
-#include <QTemporaryDir>
 #include <algorithm>
 #include <cstdio>
 #include <vector>
+
+using bench::ms;
+using bench::pump;
 
 namespace {
 
 constexpr int kRows = 10000;
 constexpr int kSaves = 200;
 
-double ms(const QElapsedTimer& t) { return t.nsecsElapsed() / 1e6; }
-
 double median(std::vector<double> v)
 {
     std::sort(v.begin(), v.end());
     return v[v.size() / 2];
-}
-
-bool createDatabase(const QString& file, const QStringList& sqlFiles, const QStringList& statements = {})
-{
-    ado::Connection cnn;
-    cnn.Open(QStringLiteral("Provider=SQLOLEDB;Server=SQLITE;Database=") + file);
-    for (const QString& name : sqlFiles) {
-        QFile f(QStringLiteral(BENCH_SOURCE_DIR "/") + name);
-        if (!f.open(QIODevice::ReadOnly)) {
-            std::fprintf(stderr, "cannot read %s\n", qPrintable(name));
-            return false;
-        }
-        cnn.Execute(QString::fromUtf8(f.readAll()));
-    }
-    for (const QString& s : statements)
-        cnn.Execute(s);
-    cnn.Close();
-    return true;
 }
 
 // 10,000 rows received on the 15th of December, from the demo company's customers,
@@ -62,23 +41,14 @@ QString fillStatement()
         .arg(kRows);
 }
 
-void pump() { QCoreApplication::processEvents(); }
-
 } // namespace
 
 int main(int argc, char* argv[])
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-
-    QTemporaryDir dir;
-    vb::App::SetPath(dir.path());
-    QFile(dir.filePath(QStringLiteral("demo.sqlite"))).open(QIODevice::WriteOnly);
-    QFile(dir.filePath(QStringLiteral("DE_RIVAVIVUZEDI.sqlite"))).open(QIODevice::WriteOnly);
-    if (!createDatabase(QStringLiteral("demo.sqlite"), {QStringLiteral("db/schema.sql"), QStringLiteral("db/demo.sql")},
-                        {fillStatement()})
-        || !createDatabase(QStringLiteral("DE_RIVAVIVUZEDI.sqlite"), {QStringLiteral("db/stats.sql")}))
+    bench::Program program(argc, argv);
+    if (!program.createDatabase(QStringLiteral("demo.sqlite"),
+                                {QStringLiteral("db/schema.sql"), QStringLiteral("db/demo.sql")}, {fillStatement()})
+        || !program.createDatabase(QStringLiteral("DE_RIVAVIVUZEDI.sqlite"), {QStringLiteral("db/stats.sql")}))
         return 1;
     vb::App::SetCommand(QStringLiteral("@Server=SQLITE;@DbName=demo.sqlite;@Usuario=Vandrel;@Password=;@Caja=1"));
 
