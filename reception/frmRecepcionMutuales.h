@@ -6,7 +6,7 @@
 #include "platform/ui/FlexGrid.h"
 #include "platform/vb/Currency.h"
 #include "platform/vb/Holder.h"
-#include "reception/CajaTexto.h"
+#include "platform/ui/CajaTexto.h"
 
 #include <QList>
 #include <QString>

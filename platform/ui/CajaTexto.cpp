@@ -1,4 +1,4 @@
-#include "reception/CajaTexto.h"
+#include "platform/ui/CajaTexto.h"
 
 #include "platform/ui/Keys.h"
 #include "platform/ui/Metrics.h"
