@@ -7,14 +7,6 @@
 
 namespace numbering_detail {
 
-bool Trap::operator()(const std::function<void()>& statement) const
-{
-    auto handler = [](const vb::VbError& e, const QString& routine) -> int {
-        return gDBPrincipal->TratamientoErrores(e, std::nullopt, routine);
-    };
-    return vb::guarded(handler, routine_, statement) != vb::Step::Leave;
-}
-
 bool IsCode(const QString& code, const QStringList& codes)
 {
     const QString c = vb::Trim(code);

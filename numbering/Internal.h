@@ -1,5 +1,6 @@
 #pragma once
 // Helpers shared by the numbering module's sources; not part of its interface.
+#include "data/DbTrap.h"
 #include "platform/ado/Recordset.h"
 #include "platform/vb/Currency.h"
 #include "platform/vb/Variant.h"
@@ -9,17 +10,8 @@
 
 namespace numbering_detail {
 
-// The error trap of one procedure: each statement runs under it, errors go to the data
-// layer's TratamientoErrores with the routine name and the default buttons; Retry runs
-// the statement again. Returns false when the procedure must be left.
-class Trap {
-public:
-    explicit Trap(QString routine) : routine_(std::move(routine)) {}
-    bool operator()(const std::function<void()>& statement) const;
-
-private:
-    QString routine_;
-};
+// The error trap of one procedure: errors go to the data layer's TratamientoErrores.
+using Trap = DbTrap;
 
 // Whether the trimmed code is one of the codes given, without regard to case.
 bool IsCode(const QString& code, const QStringList& codes);
