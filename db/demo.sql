@@ -168,6 +168,20 @@ VALUES
     ('RM  ', 1, 'Remito',           'RX', 58, 1, 99999999, 1, 1, 1, 99999999, 1, 0, 0, NULL, 'VENTAS', 'S', NULL, NULL),
     ('SI  ', 1, 'Stock Inicial',    'X',   0, 0, 0,        0, 2, 1, 99999999, 1, 0, 0, NULL, 'STOCK',  'E', NULL, NULL);
 
+-- Tipos que cambian la disposición de las grillas de los comprobantes: una compra, una
+-- orden de trabajo, una orden de producción, un presupuesto, una devolución a proveedor
+-- (con lotes y series a la vista) y una transferencia entre depósitos.
+INSERT INTO V_TA_CPTE (CODIGO, TALONARIO, DESCRIPCION, LETRAS,
+                       X_ULTIMO_NRO, X_NRO_DESDE, X_NRO_HASTA, X_SUC_DEFAULT,
+                       Modificanumeracion, Externo, UNEGOCIO, SISTEMA, ES, Signo, DebeHaber)
+VALUES
+    ('FCC ', 1, 'Factura de Compra',          'X', 0, 1, 99999999, 1, 1, 0, NULL, 'COMPRAS', 'E', 1,    'H'),
+    ('OT  ', 1, 'Orden de Trabajo',           'X', 0, 1, 99999999, 1, 0, 0, NULL, 'VENTAS',  NULL, NULL, NULL),
+    ('OP  ', 1, 'Orden de Producción',        'X', 0, 1, 99999999, 1, 0, 0, NULL, 'VENTAS',  'E', NULL, NULL),
+    ('PR  ', 1, 'Presupuesto',                'X', 0, 1, 99999999, 1, 0, 0, NULL, 'VENTAS',  NULL, NULL, NULL),
+    ('DVPE', 1, 'Devolución a Proveedor',     'X', 0, 1, 99999999, 1, 0, 0, NULL, 'COMPRAS', 'S', NULL, NULL),
+    ('TR  ', 1, 'Transferencia de Depósitos', 'X', 0, 1, 99999999, 1, 0, 0, NULL, 'STOCK',   NULL, NULL, NULL);
+
 -- Números ya emitidos de los asientos de recepción de mutuales.
 INSERT INTO V_MV_CTROL_CPTE (TC, SUCURSAL, NUMERO, LETRA) VALUES
     ('MUT ', '0001', '00000001', 'X'),

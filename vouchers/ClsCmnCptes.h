@@ -1,0 +1,154 @@
+#pragma once
+// The suite's shared voucher class. A voucher form creates one object and calls its
+// operations on its own grids and controls; the lot dialogs create one for the pipe-list
+// operations. The constructor reads three settings from configuration once; a change of
+// configuration reaches only objects created afterwards.
+//
+// Each folder of vouchers/ implements the members of its own section below, in its own
+// library: grids/, lots/, stock/, loader/, lookup/. A section lists its members in the
+// order of the class's public interface:
+//    1 GeneraAsientoStock (stock)          24 PideSerieLote (lots)
+//    2 TextPropiedades (grids)             25 PideSerieLote_Salidas (lots)
+//    3 InicializaGrids (grids)             26 CuentaLotesEnGrilla (lots)
+//    4 ActualizaBuchon (loader)            27 PidePosicionLote (lots)
+//    5 ConsultaComprobante (lookup)        28 ObtieneStockxEquiv (stock)
+//    6 ImporteCargosReales (loader)        29 ObtieneStockLOTE (stock)
+//    7 ControlDeCargosReales (loader)      30 ObtieneStock (stock)
+//    8 EstaRelacionadoAOtroComprobante     31 Busca_Lotes_Series (lots)
+//      (loader)                            32 ValidaCantidadLineasCpte (grids)
+//    9 ObtieneImporteCptesAsociados        33 CuentaItems (grids)
+//      (loader)                            34 MuestraDetalleTareas (grids)
+//   10 ObtieneLoteAutomatico (stock)       35 MuestraDetalleArticulos (grids)
+//   11 ActualizaStock (stock)              36 MuestraDetalleOtrosConceptos (grids)
+//   12 TieneSPNL (stock)                   37 MuestraDetalle (grids)
+//   13 ObtieneSignoComprobante (stock)     38 TotalizadorControl (grids)
+//   14 CantRepartoPend (loader)            39 PintarFila (grids)
+//   15 AsignarDatosComprobante (loader)    40 ExisteEnGrid (grids)
+//   16 StrSerieLote (lots)                 41 PintarColuma (grids)
+//   17 DescomponeSerieLote (lots)          42 TareaRepetida (grids)
+//   18 DescomponePosicionCantidadLote      43 ArticuloRepetido (grids)
+//      (lots)                              44 OtrosConceptosRepetidos (grids)
+//   19 Cuenta_Series_Lotes (lots)          45 NumeroEsFraccion (grids)
+//   20 ExtraeSerieLoteConValor (lots)
+//   21 ExtraeSerieLote (lots)
+//   22 Cantidad_Series_Lotes (lots)
+//   23 InsertaCHR255 (lots)
+//
+// Grids are passed as pointers: a null grid is an absent one. Grid columns are named in
+// vouchers/GridColumns.h. Colours are &HBBGGRR values, as the grid takes them.
+#include "platform/vb/Variant.h"
+#include "vouchers/GridColumns.h"
+#include <QString>
+
+class CajaTexto;
+class QWidget;
+
+namespace ui {
+class FlexGrid;
+class SSTab;
+class StatusBar;
+} // namespace ui
+
+class ClsCmnCptes {
+public:
+    // Reads PIVA, PIVARec, AsientosXStock and LenDescripcion. Errors of the reads reach
+    // the creator.
+    ClsCmnCptes();
+
+    // --- Public fields, in their declared order ---
+    // Set by the host form; the VAT-book sign of ObtieneSignoComprobante reads it.
+    bool DebitoProveedor = false;
+    // Longest description of a line; LenDescripcion, 100 when that gives 0 or does not fit.
+    qint16 gLenDesc = 100;
+    // Customer account and voucher id of an order loaded by AsignarDatosComprobante.
+    QString NPP_Cliente;
+    QString NPP_IDCpte;
+    // An electronic voucher has no page-line limit.
+    bool esElectronica = false;
+    bool esCreditoElectronica = false;
+
+    // =====================================================================
+    // grids: layout, cell editors, counts, status bar, control totals,
+    // colouring and duplicate checks (vouchers/grids)
+    // =====================================================================
+
+    // Binds a floating cell editor to a column: DataField, MaxLength (0 none) and Tag
+    // (lookup source) by the editor's name ("TxtEdit" tasks, "TxtEdit2" and "TXTAUX1"-
+    // "TXTAUX3" articles, "TxtEdit3" other concepts); any other column leaves it reset.
+    void TextPropiedades(CajaTexto& Texto, qint32 Columna);
+    // Clears and lays out the task, article, other-concept and control-total grids for
+    // the voucher type TC, measuring widths with obj's font. A null grid is skipped; a
+    // null editor is left alone.
+    void InicializaGrids(ui::FlexGrid* MSFlexGrid1, ui::FlexGrid* MSFlexGrid2, ui::FlexGrid* MSFlexGrid3,
+                         CajaTexto* txtEdit, CajaTexto* txtEdit2, CajaTexto* txtEdit3, QWidget& obj, const QString& TC,
+                         ui::FlexGrid* MSFlexGrid4);
+
+    // Whether the filled rows plus Agragarle fit the page-line limit of TC and Letra
+    // (TA_CONFIG_IMP_CPTE). CantLineas returns the limit (0 none); with LineasAnteriores
+    // the limit passed in is used without a query. CantLineasUsadas returns the rows
+    // counted when a limit applies.
+    bool ValidaCantidadLineasCpte(const QString& TC, const QString& Letra, ui::FlexGrid* MSFlexGrid1,
+                                  ui::FlexGrid* MSFlexGrid2, ui::FlexGrid* MSFlexGrid3, qint16& CantLineas,
+                                  qint16& CantLineasUsadas, qint32 Agragarle, bool LineasAnteriores);
+    // Filled rows of each grid and the total quantity of the articles; returns the sum.
+    qint32 CuentaItems(ui::FlexGrid* MSFlexGrid1, ui::FlexGrid* MSFlexGrid2, ui::FlexGrid* MSFlexGrid3,
+                       qint32& CantTareas, qint32& CantArticulos, qint32& CantOtrosConceptos, double& TotUnidades);
+    // The current row of a grid in the status bar.
+    void MuestraDetalleTareas(ui::FlexGrid* MSFlexGrid1, ui::StatusBar* StatB);
+    void MuestraDetalleArticulos(ui::FlexGrid* MSFlexGrid2, ui::StatusBar* StatB, qint32 Columna);
+    void MuestraDetalleOtrosConceptos(ui::FlexGrid* MSFlexGrid3, ui::StatusBar* StatB);
+    void MuestraDetalle(const QString& Detalle, ui::StatusBar* StatB, qint32 Columna);
+    // Rebuilds the control-totals grid from the visible tabs' grids; article subtotals
+    // by rubro, by article type or by article.
+    void TotalizadorControl(ui::FlexGrid* MSFlexGrid1, ui::FlexGrid* MSFlexGrid2, ui::FlexGrid* MSFlexGrid3,
+                            ui::FlexGrid* MSFlexGrid4, ui::SSTab* SSTab1, bool AbiertoPorRubro, bool AbiertoPorTipo);
+    // Paints every cell of a row; the grid's Col is kept, its Row is left on Fila.
+    void PintarFila(qint32 Fila, ui::FlexGrid* MsFlexGrid, long Color);
+    // Whether some row, the header included, has idArt in column 0.
+    bool ExisteEnGrid(ui::FlexGrid* MsFlexGrid, const QString& idArt);
+    // Paints a column from FilaDesde to FilaHasta (-1: first row, last row); the grid's
+    // Row is kept, its Col is left on Columna.
+    void PintarColuma(qint32 Columna, ui::FlexGrid* MsFlexGrid, qint32 FilaDesde, qint32 FilaHasta, long Color);
+    // Another data row than FilaIgnorar with the same code: its row in FilaEncontrada.
+    bool TareaRepetida(ui::FlexGrid* MSFlexGrid1, const QString& Tarea, qint32 FilaIgnorar, qint32& FilaEncontrada);
+    bool ArticuloRepetido(ui::FlexGrid* MSFlexGrid2, const QString& Articulo, qint32 FilaIgnorar,
+                          qint32& FilaEncontrada);
+    bool OtrosConceptosRepetidos(ui::FlexGrid* MSFlexGrid3, const QString& OtroConcepto, qint32 FilaIgnorar,
+                                 qint32& FilaEncontrada);
+    // Whether the number (or its text) has a fractional part.
+    bool NumeroEsFraccion(const vb::Variant& Numero);
+
+    // =====================================================================
+    // units/articles (vouchers/grids): article units and BuscaArticulo are
+    // program-wide procedures, not members; members of the class that
+    // they need go here
+    // =====================================================================
+
+    // =====================================================================
+    // lots: pipe lists and the lot, serial and position prompts
+    // (vouchers/lots)
+    // =====================================================================
+
+    // =====================================================================
+    // stock: stock posting, its accounting entry, signs and balances
+    // (vouchers/stock)
+    // =====================================================================
+
+    // =====================================================================
+    // loader: loading a stored voucher, relations and real charges
+    // (vouchers/loader)
+    // =====================================================================
+
+    // =====================================================================
+    // voucher lookup: ConsultaComprobante (vouchers/lookup)
+    // =====================================================================
+
+private:
+    friend class TstClsCmnCptes;   // reads the settings
+
+    // Settings read once by the constructor. Each section's private helpers go below
+    // them, under the section's name.
+    double PIVA = 0;               // general VAT rate, percent
+    double PIVARec = 0;            // reduced VAT rate, percent
+    bool AsientosXStock = false;   // stock movements get an accounting entry
+};
