@@ -44,9 +44,10 @@ inline QString Str(int v) { return Str(qint64(v)); }
 inline QString Str(long v) { return Str(qint64(v)); }
 QString Str(const Variant& v);   // by the variant's type; Null raises 94
 
-// IsNumeric: optional blanks, an optional sign, digits with at most one regional
-// decimal separator (grouping separators between digits allowed); nothing else
-// (no exponent, no hex). Non-text variants: numbers are numeric, Empty is numeric.
+// IsNumeric: a number as the operator types it (ReadTypedNumber): optional blanks, an
+// optional sign, digits with at most one regional decimal separator, grouping
+// separators only between groups of three digits; nothing else (no exponent, no hex).
+// Non-text variants: numbers are numeric, Empty is numeric.
 bool IsNumeric(const QString& s);
 bool IsNumeric(const Variant& v);
 inline bool IsNumeric(const char* s) { return IsNumeric(QString::fromUtf8(s)); }

@@ -1,7 +1,7 @@
 // Val, Str and IsNumeric.
 #include "platform/vb/Internal.h"
-#include "platform/vb/Regional.h"
 #include "platform/vb/Strings.h"
+#include "platform/vb/TypedNumber.h"
 #include "platform/vb/VbError.h"
 
 namespace vb {
@@ -135,9 +135,8 @@ QString Str(Currency v)
 
 bool IsNumeric(const QString& s)
 {
-    const RegionalSettings& r = Regional();
-    std::string normalized;
-    return detail::scanNumber(s, r.decimalSeparator, r.thousandsSeparator, false, normalized);
+    TypedNumber number;
+    return ReadTypedNumber(s, number);
 }
 
 bool IsNumeric(const Variant& v)

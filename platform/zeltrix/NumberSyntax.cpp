@@ -1,5 +1,4 @@
 #include "platform/zeltrix/NumberSyntax.h"
-#include "platform/vb/Regional.h"
 
 namespace zeltrix {
 
@@ -27,115 +26,53 @@ QString stripOuter(const QString& text)
     return text.mid(from, to - from);
 }
 
-} // namespace
-
-QString NumberText::canonical() const
+// The exponent CStr writes after a double's mantissa: "E", a sign, digits, at the end.
+// Its position, or -1 when the text has none.
+int exponentAt(const QString& s, qint64& exponent)
 {
-    QString s;
-    if (negative)
-        s += QLatin1Char('-');
-    s += integerDigits;
-    if (!fractionDigits.isEmpty())
-        s += QLatin1Char('.') + fractionDigits;
-    return s;
+    const int e = int(s.lastIndexOf(QLatin1Char('E')));
+    if (e < 1 || e + 2 >= s.size() || s.at(e - 1) == QLatin1Char(' '))
+        return -1;
+    const QChar sign = s.at(e + 1);
+    if (sign != QLatin1Char('+') && sign != QLatin1Char('-'))
+        return -1;
+    qint64 value = 0;
+    for (int j = e + 2; j < s.size(); ++j) {
+        if (!isAsciiDigit(s.at(j)))
+            return -1;
+        if (value < MaxExponent)
+            value = value * 10 + s.at(j).digitValue();
+    }
+    exponent = sign == QLatin1Char('-') ? -value : value;
+    return e;
 }
 
-bool ReadNumberText(const QString& text, NumberText& out)
+// The exponent moves the decimal point over the digits.
+void applyExponent(NumberText& n, qint64 exponent)
 {
-    const QString s = stripOuter(text);
-    if (s.isEmpty())
-        return false;
-
-    const vb::RegionalSettings& regional = vb::Regional();
-    QChar decimal = regional.decimalSeparator;
-    QChar grouping = regional.thousandsSeparator;
-    // Texts written by code ("12.5" from a configuration value or from Str) carry "."
-    // whatever the workstation says: a single "." with no other separator is a decimal
-    // point. On a "," workstation this reads "1.234" as 1.234, not 1234.
-    if (decimal != QLatin1Char('.') && s.count(QLatin1Char('.')) == 1 && !s.contains(decimal)
-        && (grouping == QLatin1Char('.') || grouping.isNull() || !s.contains(grouping))) {
-        decimal = QLatin1Char('.');
-        grouping = QChar();
-    }
-
-    NumberText n;
-    int i = 0;
-    const int size = s.size();
-    if (s.at(i) == QLatin1Char('+') || s.at(i) == QLatin1Char('-')) {
-        n.negative = s.at(i) == QLatin1Char('-');
-        ++i;
-        while (i < size && s.at(i) == QLatin1Char(' '))
-            ++i;
-    }
-    QString integer;
-    while (i < size) {
-        const QChar c = s.at(i);
-        if (isAsciiDigit(c)) {
-            integer += c;
-            ++i;
-        } else if (!grouping.isNull() && c == grouping && !integer.isEmpty() && i + 1 < size
-                   && isAsciiDigit(s.at(i + 1))) {
-            ++i;   // a grouping separator stands between two digits
-        } else {
-            break;
-        }
-    }
+    if (exponent == 0)
+        return;
+    QString integer = n.integerDigits == QLatin1String("0") ? QString() : n.integerDigits;
+    const QString digits = integer + n.fractionDigits;
+    const bool zero = digits.count(QLatin1Char('0')) == digits.size();
     QString fraction;
-    if (i < size && s.at(i) == decimal) {
-        ++i;
-        while (i < size && isAsciiDigit(s.at(i)))
-            fraction += s.at(i++);
-    }
-    if (integer.isEmpty() && fraction.isEmpty())
-        return false;
-    qint64 exponent = 0;
-    if (i < size && (s.at(i) == QLatin1Char('E') || s.at(i) == QLatin1Char('e'))) {
-        int j = i + 1;
-        bool negativeExponent = false;
-        if (j < size && (s.at(j) == QLatin1Char('+') || s.at(j) == QLatin1Char('-')))
-            negativeExponent = s.at(j++) == QLatin1Char('-');
-        if (j >= size || !isAsciiDigit(s.at(j)))
-            return false;
-        while (j < size && isAsciiDigit(s.at(j))) {
-            if (exponent < MaxExponent)
-                exponent = exponent * 10 + s.at(j).digitValue();
-            ++j;
-        }
-        if (negativeExponent)
-            exponent = -exponent;
-        i = j;
-    }
-    if (i != size)
-        return false;
-
-    // The exponent moves the decimal point over the digits.
-    if (exponent != 0) {
-        const QString digits = integer + fraction;
-        const bool zero = digits.count(QLatin1Char('0')) == digits.size();
-        if (exponent >= MaxExponent) {
-            n.tooLarge = !zero;
-            exponent = 0;
-            integer = QStringLiteral("0");
-            fraction.clear();
-        } else if (exponent <= -MaxExponent) {
-            exponent = 0;
-            integer = QStringLiteral("0");
-            fraction.clear();
+    if (exponent >= MaxExponent) {
+        n.tooLarge = !zero;
+        integer.clear();
+    } else if (exponent <= -MaxExponent) {
+        integer.clear();
+    } else {
+        const qint64 point = integer.size() + exponent;
+        if (point <= 0) {
+            integer.clear();
+            fraction = QString(int(-point), QLatin1Char('0')) + digits;
+        } else if (point >= digits.size()) {
+            integer = digits + QString(int(point - digits.size()), QLatin1Char('0'));
         } else {
-            const qint64 point = integer.size() + exponent;
-            if (point <= 0) {
-                integer = QStringLiteral("0");
-                fraction = QString(int(-point), QLatin1Char('0')) + digits;
-            } else if (point >= digits.size()) {
-                integer = digits + QString(int(point - digits.size()), QLatin1Char('0'));
-                fraction.clear();
-            } else {
-                integer = digits.left(int(point));
-                fraction = digits.mid(int(point));
-            }
+            integer = digits.left(int(point));
+            fraction = digits.mid(int(point));
         }
     }
-
     int lead = 0;
     while (lead < integer.size() - 1 && integer.at(lead) == QLatin1Char('0'))
         ++lead;
@@ -146,6 +83,20 @@ bool ReadNumberText(const QString& text, NumberText& out)
     n.fractionDigits = fraction.left(trail);
     if (n.integerDigits == QLatin1String("0") && n.fractionDigits.isEmpty() && !n.tooLarge)
         n.negative = false;   // "-0" is plain zero
+}
+
+} // namespace
+
+bool ReadNumberText(const QString& text, NumberText& out)
+{
+    const QString s = stripOuter(text);
+    qint64 exponent = 0;
+    const int e = exponentAt(s, exponent);
+    NumberText n;
+    if (!vb::ReadTypedNumber(e < 0 ? s : s.left(e), n))
+        return false;
+    if (e >= 0)
+        applyExponent(n, exponent);
     out = n;
     return true;
 }

@@ -19,10 +19,10 @@ namespace zeltrix {
 class Utilidades {
 public:
     // --- Numbers from text (any text is accepted; what is not a number reads 0) ---
-    // Money: reads the regional format with or without grouping separators, "." as the
-    // decimal separator when it is the only separator in the text, and an exponent as
-    // CStr writes large and small doubles ("1E-05"). More than four decimals are
-    // rounded half to even; beyond the money range raises error 6.
+    // Money: reads a number as the operator types it, in the workstation's separators
+    // with grouping only in threes (exactly the texts IsNumeric accepts), and a double
+    // as CStr writes it with an exponent ("1E-05"). More than four decimals are rounded
+    // half to even; beyond the money range raises error 6.
     vb::Currency TextoAMoneda(const QString& Texto) const;
     // The same reading, as a double; a number beyond the double range raises error 6.
     double TextoADoble(const QString& Texto) const;

@@ -4,10 +4,12 @@
 #include "data/DB_Dll.h"
 #include "frame/ModGlobal.h"
 #include "platform/vb/Strings.h"
+#include "platform/zeltrix/Services.h"
 #include "tests/support/RegionalPin.h"
 #include "tests/support/ScriptedOperator.h"
 #include "tests/support/TestMain.h"
 #include <QTest>
+#include <tuple>
 
 using testsupport::RegionalPin;
 using testsupport::TempProgramFolder;
@@ -68,7 +70,7 @@ private slots:
         QTest::newRow("-2 rounds up") << "1234.6" << -2 << false << ".," << "2" << "1235";
         QTest::newRow("-2 half to even") << "1234.5" << -2 << false << ".," << "2" << "1234";
         QTest::newRow("-2 half to even, up") << "1235.5" << -2 << true << ".," << "2" << "1,236";
-        QTest::newRow("2 with thousands, comma decimals") << "1234.5" << 2 << true << ",." << "2" << "1.234,50";
+        QTest::newRow("2 with thousands, comma decimals") << "1234,5" << 2 << true << ",." << "2" << "1.234,50";
         QTest::newRow("2, half to even down") << "0.125" << 2 << false << ".," << "2" << "0.12";
         QTest::newRow("2, half to even up") << "0.135" << 2 << false << ".," << "2" << "0.14";
         QTest::newRow("2, negative half to even") << "-1234.565" << 2 << false << ".," << "2" << "-1234.56";
@@ -92,6 +94,63 @@ private slots:
         RegionalPin pin(separadores[0], separadores[1], 2);
         gCantidadDecimales = configurados;
         QCOMPARE(FmtMoneda(valor, decimales, miles), expected);
+    }
+
+    // What an operator types into an amount is a number for IsNumeric exactly when the
+    // money readers take it, and they take it at the same value, on both workstations.
+    void typedAmountsAgree_data()
+    {
+        QTest::addColumn<bool>("comma");          // "," decimals and "." grouping
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("numeric");
+        QTest::addColumn<qint64>("raw");          // ten-thousandths
+        QTest::addColumn<QString>("formatted");   // FmtMoneda with 2 decimals, no thousands
+        const auto no = [](bool comma, const char* text) {
+            return std::make_tuple(comma, QString::fromUtf8(text), false, qint64(0), QString(comma ? "0,00" : "0.00"));
+        };
+        const struct { bool comma; const char* text; qint64 raw; const char* formatted; } numbers[] = {
+            {false, "25.000", 250000, "25.00"},
+            {false, "1.234", 12340, "1.23"},
+            {false, "1,234", 12340000, "1234.00"},
+            {false, "1,234.56", 12345600, "1234.56"},
+            {false, "987,654,321.12", Q_INT64_C(9876543211200), "987654321.12"},
+            {false, "-1,000.5", -10005000, "-1000.50"},
+            {false, ".5", 5000, "0.50"},
+            {false, "5.", 50000, "5.00"},
+            {false, " 42 ", 420000, "42.00"},
+            {true, "25.000", 250000000, "25000,00"},
+            {true, "1.234", 12340000, "1234,00"},
+            {true, "1,234", 12340, "1,23"},
+            {true, "1.234,56", 12345600, "1234,56"},
+            {true, "987.654.321,12", Q_INT64_C(9876543211200), "987654321,12"},
+            {true, "12,50", 125000, "12,50"},
+            {true, "0,5", 5000, "0,50"},
+            {true, "-1.000,5", -10005000, "-1000,50"},
+        };
+        for (const auto& n : numbers)
+            QTest::addRow("%s %s", n.comma ? "comma" : "point", n.text)
+                << n.comma << QString::fromUtf8(n.text) << true << n.raw << QString::fromUtf8(n.formatted);
+        const std::tuple<bool, QString, bool, qint64, QString> refused[] = {
+            no(false, "12,50"), no(false, "0,5"),    no(false, "1.2.3"), no(false, "1,23,456"), no(false, "1234,567"),
+            no(false, ",5"),    no(false, "1e5"),    no(false, "12a"),   no(false, ""),         no(false, "- 5"),
+            no(true, "1.2.3"),  no(true, "12.5"),    no(true, "1,2,3"),  no(true, "1.234.5"),   no(true, "0.0001"),
+            no(true, "1E+03x"), no(true, "1.234,5.6"),
+        };
+        for (const auto& [comma, text, numeric, raw, formatted] : refused)
+            QTest::addRow("%s %s is no number", comma ? "comma" : "point", qPrintable(text))
+                << comma << text << numeric << raw << formatted;
+    }
+    void typedAmountsAgree()
+    {
+        QFETCH(bool, comma);
+        QFETCH(QString, typed);
+        QFETCH(bool, numeric);
+        QFETCH(qint64, raw);
+        QFETCH(QString, formatted);
+        RegionalPin pin(comma ? QLatin1Char(',') : QLatin1Char('.'), comma ? QLatin1Char('.') : QLatin1Char(','), 2);
+        QCOMPARE(vb::IsNumeric(typed), numeric);
+        QCOMPARE(Utilidades->TextoAMoneda(typed).raw(), raw);
+        QCOMPARE(FmtMoneda(typed, 2, false), formatted);
     }
 
     void convierteAMinutos_data()

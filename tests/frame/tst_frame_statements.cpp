@@ -141,7 +141,7 @@ private slots:
         QTest::newRow("text") << "Pérez" << "'" << "'Pérez'" << "Pérez";
         QTest::newRow("apostrophes removed, also from the caller's variable") << "O'Bri'en" << "'" << "'OBrien'" << "OBrien";
         QTest::newRow("null any case") << "nUlL" << "'" << "Null" << "nUlL";
-        QTest::newRow("amount with point") << "1234.5" << "@" << "1234.5" << "1234.5";
+        QTest::newRow("amount in the workstation's format") << "1234,5" << "@" << "1234.5" << "1234,5";
         QTest::newRow("amount typed with regional comma") << "1.234,5" << "@" << "1234.5" << "1.234,5";
     }
     void agregaCampo()

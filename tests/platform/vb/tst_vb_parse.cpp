@@ -1,4 +1,4 @@
-// IsNumeric (strict), IsDate / ParseDate / CDate (day first, ISO, missing year = this
+// IsNumeric (a number as the operator types it), IsDate / ParseDate / CDate (day first, ISO, missing year = this
 // year by the program clock).
 #include "platform/vb/App.h"
 #include "platform/vb/Regional.h"
@@ -31,8 +31,15 @@ private slots:
         QTest::newRow("blanks around") << " 12 " << true << true;
         QTest::newRow("minus") << "-12" << true << true;
         QTest::newRow("plus") << "+3" << true << true;
-        QTest::newRow("point decimals") << "-12.5" << true << true;   // "." groups under ","
-        QTest::newRow("comma decimals") << "12,5" << true << true;    // "," groups under "."
+        QTest::newRow("point decimals") << "-12.5" << true << false;   // "." groups threes under ","
+        QTest::newRow("comma decimals") << "12,5" << false << true;    // "," groups threes under "."
+        QTest::newRow("one group of three") << "1.234" << true << true;
+        QTest::newRow("groups of three") << "25.000.000" << false << true;
+        QTest::newRow("groups of three, point") << "1,234,567.89" << true << false;
+        QTest::newRow("group of two") << "12,50" << false << true;
+        QTest::newRow("uneven groups") << "1,23,456" << false << false;
+        QTest::newRow("first group too long") << "1234,567" << false << true;   // "," is the decimal one
+        QTest::newRow("grouping after the decimals") << "1.234,567.8" << false << false;
         QTest::newRow("grouped") << "1,234.5" << true << false;
         QTest::newRow("grouped comma region") << "1.234,5" << false << true;
         QTest::newRow("leading decimal") << ".5" << true << false;
@@ -42,7 +49,7 @@ private slots:
         QTest::newRow("empty") << "" << false << false;
         QTest::newRow("blank") << " " << false << false;
         QTest::newRow("point alone") << "." << false << false;
-        QTest::newRow("two decimals") << "1.2.3" << false << true;
+        QTest::newRow("two decimals") << "1.2.3" << false << false;
         QTest::newRow("trailing letters") << "12abc" << false << false;
         QTest::newRow("group first") << ",5" << false << true;
         QTest::newRow("sign then blank") << "- 5" << false << false;

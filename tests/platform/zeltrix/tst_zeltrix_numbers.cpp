@@ -61,9 +61,12 @@ void tst_zeltrix_numbers::money_data()
     QTest::newRow("12,5 comma") << true << "12,5" << cy(125000);
     QTest::newRow("-0,5 comma") << true << "-0,5" << cy(-5000);
     QTest::newRow("-0.5 point") << false << "-0.5" << cy(-5000);
-    QTest::newRow("lone point is decimal on comma workstation") << true << "12.5" << cy(125000);
-    QTest::newRow("lone point, four decimals") << true << "0.0001" << cy(1);
-    QTest::newRow("lone point before three digits is still decimal") << true << "1.234" << cy(12340);
+    QTest::newRow("point grouping no three digits is no number, comma") << true << "12.5" << cy(0);
+    QTest::newRow("point before four decimals is no number, comma") << true << "0.0001" << cy(0);
+    QTest::newRow("point before three digits groups, comma") << true << "1.234" << cy(12340000);
+    QTest::newRow("25.000 comma") << true << "25.000" << cy(250000000);
+    QTest::newRow("1.2.3 comma") << true << "1.2.3" << cy(0);
+    QTest::newRow("comma decimals four places") << true << "0,0001" << cy(1);
     QTest::newRow("points as grouping, comma") << true << "1.234.567" << cy(12345670000);
     QTest::newRow("grouping and decimals, comma") << true << "-1.234.567,8" << cy(-12345678000);
     QTest::newRow("blanks around, sign") << true << "  +7,25  " << cy(72500);
@@ -75,14 +78,19 @@ void tst_zeltrix_numbers::money_data()
     QTest::newRow("largest amount") << false << "922337203685477.5807" << cy(Q_INT64_C(9223372036854775807));
     QTest::newRow("smallest amount") << false << "-922337203685477.5808" << cy(-Q_INT64_C(9223372036854775807) - 1);
     QTest::newRow("long zeros before digits") << false << QString(200, QLatin1Char('0')) + "5" << cy(50000);
-    QTest::newRow("comma text on point workstation is grouping") << false << "12,5" << cy(1250000);
+    QTest::newRow("comma grouping no three digits is no number, point") << false << "12,5" << cy(0);
+    QTest::newRow("0,5 point") << false << "0,5" << cy(0);
+    QTest::newRow("uneven groups") << false << "1,23,456" << cy(0);
+    QTest::newRow("grouped, point") << false << "987,654,321.12" << cy(Q_INT64_C(9876543211200));
     QTest::newRow("1.2.3 point") << false << "1.2.3" << cy(0);
     QTest::newRow("two decimal separators") << true << "1,2,3" << cy(0);
     QTest::newRow("grouping at the end") << false << "12," << cy(0);
     QTest::newRow("double grouping") << true << "1..234" << cy(0);
     QTest::newRow("sign alone") << false << "-" << cy(0);
     QTest::newRow("separator alone") << true << "," << cy(0);
-    QTest::newRow("exponent, as CStr writes large doubles") << false << "1E3" << cy(10000000);
+    QTest::newRow("exponent, as CStr writes doubles") << false << "1E+03" << cy(10000000);
+    QTest::newRow("typed exponent is no number") << false << "1e5" << cy(0);
+    QTest::newRow("exponent without sign is no number") << false << "1E5" << cy(0);
     QTest::newRow("negative exponent") << true << "2,5E-3" << cy(25);
     QTest::newRow("exponent below the money decimals") << false << "1E-05" << cy(0);
     QTest::newRow("huge exponent of zero") << false << "0E+99999" << cy(0);
@@ -173,14 +181,16 @@ void tst_zeltrix_numbers::doubles_data()
     QTest::newRow("quantity point") << false << "1,234.5678912" << 1234.5678912;
     QTest::newRow("12,5 comma") << true << "12,5" << 12.5;
     QTest::newRow("-0,5 comma") << true << "-0,5" << -0.5;
-    QTest::newRow("lone point on comma workstation") << true << "0.125" << 0.125;
+    QTest::newRow("comma decimals") << true << "0,125" << 0.125;
+    QTest::newRow("point on comma workstation groups threes only") << true << "0.125" << 125.0;
     QTest::newRow("1.2.3 point") << false << "1.2.3" << 0.0;
     QTest::newRow("beyond money range is fine") << false << "123456789012345678901234567890" << 1.2345678901234568e29;
     QTest::newRow("tiny fraction") << false << "0." + QString(400, QLatin1Char('0')) + "1" << 0.0;
     QTest::newRow("CHR(255)") << false << QString(QChar(0xFF)) << 0.0;
     QTest::newRow("small double as CStr writes it") << false << "1E-05" << 1e-05;
     QTest::newRow("large double as CStr writes it, comma") << true << "1,5E+20" << 1.5e20;
-    QTest::newRow("lower-case exponent") << false << "-2.5e-3" << -0.0025;
+    QTest::newRow("negative mantissa and exponent") << false << "-2.5E-03" << -0.0025;
+    QTest::newRow("lower-case exponent is no number") << false << "-2.5e-3" << 0.0;
     QTest::newRow("huge negative exponent") << false << "7E-99999999" << 0.0;
 }
 
