@@ -109,8 +109,11 @@ void frmRecepcionMutuales::CargaMutualesFecha()
             const int fila = MSFlexGrid1->Rows() - 1;
             // FmtMoneda reads the amount through TextoAMoneda itself.
             const QString importe = texto(rs, QStringLiteral("Importe"));
-            MSFlexGrid1->SetTextMatrix(fila, 0, texto(rs, QStringLiteral("FACTURA")).isEmpty() ? QStringLiteral("*")
-                                                                                            : QStringLiteral("F"));
+            // An invoice mark of blanks names no invoice: the row is pending, as the report
+            // and the delete take it.
+            MSFlexGrid1->SetTextMatrix(fila, 0, vb::Trim(texto(rs, QStringLiteral("FACTURA"))).isEmpty()
+                                                    ? QStringLiteral("*")
+                                                    : QStringLiteral("F"));
             MSFlexGrid1->SetTextMatrix(fila, 1, cuenta);
             auto descripcion = descripciones.constFind(cuenta);
             if (descripcion == descripciones.constEnd())
@@ -128,6 +131,7 @@ void frmRecepcionMutuales::CargaMutualesFecha()
         }
     }
     m_fechaCargada = vb::Trim(fecha);
+    m_fechaFilas = m_fechaCargada;
 }
 
 vb::Currency frmRecepcionMutuales::SumaImportes()
@@ -140,7 +144,12 @@ vb::Currency frmRecepcionMutuales::SumaImportes()
             ui::DoEvents();
         suma += Utilidades->TextoAMoneda(MSFlexGrid1->TextMatrix(fila, 4));
     }
-    return Utilidades->TextoAMoneda(FmtMoneda(Utilidades->ValorATexto(vb::Variant(suma)), -1, false));
+    return Utilidades->TextoAMoneda(TextoImporte(suma));
+}
+
+QString frmRecepcionMutuales::TextoImporte(vb::Currency importe)
+{
+    return FmtMoneda(Utilidades->ValorATexto(vb::Variant(importe)), -1, false);
 }
 
 void frmRecepcionMutuales::LimpiaTotal()

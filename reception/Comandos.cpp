@@ -30,14 +30,10 @@ void frmRecepcionMutuales::UtilKor1_click(const QString& BTag)
         qint16 cancel = 0;
         Form_Unload(cancel);
     } else if (K == QLatin1String("CANCELAR")) {
-        int respuesta = 0;
-        if (vb::shouldLeave(PasoSalvo5(rutina, [&] {
-                respuesta = ui::MsgBox(QStringLiteral("¿Realmente desea abandonar la carga de datos?"),
-                                       ui::vbYesNo + ui::vbQuestion + ui::vbDefaultButton2,
-                                       QStringLiteral("Aviso al Operador"));
-            })))
+        bool abandona = false;
+        if (vb::shouldLeave(PasoSalvo5(rutina, [&] { abandona = AbandonaCarga(); })))
             return;
-        if (respuesta != ui::vbYes)
+        if (!abandona)
             return;
         if (vb::shouldLeave(PasoSalvo5(rutina, [this] { Inicializa(); })))
             return;
@@ -51,6 +47,25 @@ void frmRecepcionMutuales::UtilKor1_click(const QString& BTag)
     }
     // BORRAR, PLANILLA and GRABAR do nothing here: rows are deleted with the Delete key
     // and saved with F2 or the Grabar button.
+}
+
+bool frmRecepcionMutuales::AbandonaCarga()
+{
+    return ui::MsgBox(QStringLiteral("¿Realmente desea abandonar la carga de datos?"),
+                      ui::vbYesNo + ui::vbQuestion + ui::vbDefaultButton2, QStringLiteral("Aviso al Operador"))
+        == ui::vbYes;
+}
+
+bool frmRecepcionMutuales::HayFilasEnCarga() const
+{
+    for (int fila = MSFlexGrid1->FixedRows(); fila < MSFlexGrid1->Rows(); ++fila) {
+        if (!vb::Trim(MSFlexGrid1->TextMatrix(fila, 7)).isEmpty())
+            continue;
+        for (int col = 1; col <= 6; ++col)
+            if (!vb::Trim(MSFlexGrid1->TextMatrix(fila, col)).isEmpty())
+                return true;
+    }
+    return !txtEdit->isHidden() && !vb::Trim(txtEdit->text()).isEmpty();
 }
 
 void frmRecepcionMutuales::Form_KeyDown(int& KeyCode, int Shift)
@@ -108,8 +123,7 @@ void frmRecepcionMutuales::MSFlexGrid1_RowColChange()
 {
     Ignora([this] { StatusBar1Panels[0]->setText(QStringLiteral("Registros: ") + QString::number(MSFlexGrid1->Rows() - 1)); });
     Ignora([this] {
-        StatusBar1Panels[1]->setText(QStringLiteral("Importe Total: ")
-                                     + Utilidades->ValorATexto(vb::Variant(SumaImportes())));
+        StatusBar1Panels[1]->setText(QStringLiteral("Importe Total: ") + TextoImporte(SumaImportes()));
     });
     const int fila = MSFlexGrid1->Row();
     if (!vb::Trim(MSFlexGrid1->TextMatrix(fila, 7)).isEmpty()) {
@@ -128,6 +142,15 @@ void frmRecepcionMutuales::MSFlexGrid1_RowColChange()
 
 void frmRecepcionMutuales::cmdGrabar_Click()
 {
+    // The row is saved under the date it was typed for, and the box shows it: another
+    // text typed there and not loaded gives way, and is not loaded (which would drop
+    // the row) when the row check moves the focus on.
+    const int indice = AyudaEdicion->IndiceCampo(QStringLiteral("FechaRecepcion"), txtFields);
+    CajaTexto* fecha = txtFields[indice < 0 ? 0 : indice];
+    if (vb::Trim(fecha->text()) != m_fechaFilas) {
+        fecha->setText(m_fechaFilas);
+        fecha->SetDataChanged(false);
+    }
     if (!DatosValidos(true)) {
         MSFlexGrid1->setFocus(Qt::OtherFocusReason);
         return;
@@ -146,8 +169,7 @@ bool frmRecepcionMutuales::GrabaFila()
 {
     const int fila = MSFlexGrid1->Row();
     reception::FilaRecepcion datos;
-    const int indice = AyudaEdicion->IndiceCampo(QStringLiteral("FechaRecepcion"), txtFields);
-    datos.FechaRecepcion = txtFields[indice < 0 ? 0 : indice]->text();
+    datos.FechaRecepcion = m_fechaFilas;
     datos.Cuenta = MSFlexGrid1->TextMatrix(fila, 1);
     datos.Comprobante = MSFlexGrid1->TextMatrix(fila, 3);
     datos.Importe = MSFlexGrid1->TextMatrix(fila, 4);

@@ -89,7 +89,9 @@ void frmRecepcionMutuales::TextPropiedades(CajaTexto* Edt, int Col)
     case 1: set(15, QStringLiteral("Cuenta"), &cuentas); break;
     case 2: set(50, QStringLiteral("Descripcion"), &vacio); break;
     case 3: set(13, QStringLiteral("Comprobante"), &vacio); break;
-    case 4: set(12, QStringLiteral("Importe"), &vacio); break;
+    // Room for the largest amount typed with its grouping and a sign, -999.999.999,99:
+    // a shorter limit would cut it and store another number.
+    case 4: set(15, QStringLiteral("Importe"), &vacio); break;
     case 5: set(4, QStringLiteral("UNegocio"), &unidades); break;
     case 6: set(250, QStringLiteral("Obs"), &vacio); break;
     case 7: set(25, QString(), nullptr); break;

@@ -348,7 +348,8 @@ bool EliminaMutual(const QString& Marca, const QString& ID, const QString& Cuent
 
     Trampa paso(&ErrorDeEliminacion);
 
-    // The invoice mark is read again: the grid's copy may be older than the database.
+    // The invoice mark is read again: the grid's copy may be older than the database,
+    // which decides. A mark of blanks names no invoice.
     QString factura;
     if (!paso([&] {
             factura = vb::Trim(Utilidades->ValorATexto(gDBPrincipal->DatosTabla(
@@ -356,7 +357,7 @@ bool EliminaMutual(const QString& Marca, const QString& ID, const QString& Cuent
                 true, false)));
         }))
         return false;
-    if (Marca.compare(QLatin1String("F"), Qt::CaseInsensitive) == 0 || !factura.isEmpty()) {
+    if (!factura.isEmpty()) {
         paso([&] {
             ui::MsgBox(QStringLiteral("El registros que intenta eliminar se encuentra facturado FC: ") + factura + CRLF
                            + QStringLiteral("Acción Cancelada"),

@@ -49,8 +49,9 @@ ResultadoGrabacion GrabaMutual(const FilaRecepcion& Fila, const ConfiguracionAsi
 
 // Takes back a stored row with every reception entry line of its account and voucher,
 // in one transaction. Marca, ID, Cuenta and Comprobante are columns 0, 7, 1 and 3 of the
-// grid row. A row without mark is left alone; an invoiced row (in the grid or, by now,
-// in the database) is refused naming its invoice; otherwise the operator confirms first.
+// grid row. A row without mark is left alone; a row the database holds as invoiced (an
+// invoice mark that is not blank, whatever the grid shows) is refused naming its
+// invoice; otherwise the operator confirms first.
 // True when the row left the database: the form then removes it from the grid.
 bool EliminaMutual(const QString& Marca, const QString& ID, const QString& Cuenta, const QString& Comprobante);
 

@@ -11,6 +11,21 @@
 
 using reception::Paso;
 
+namespace {
+
+// Whether a typed number lies within the range of an amount.
+bool cabeEnImporte(const QString& V)
+{
+    try {
+        Utilidades->TextoAMoneda(V);
+        return true;
+    } catch (const vb::VbError&) {
+        return false;
+    }
+}
+
+} // namespace
+
 void frmRecepcionMutuales::Detalleon(bool A)
 {
     for (CajaTexto* box : txtFields)
@@ -44,13 +59,22 @@ void frmRecepcionMutuales::CampoValida(CajaTexto* Texto, bool xNumero)
         } else if (!vb::IsDate(V)) {
             falla(QStringLiteral("Debe ingresar un formato de fecha válido"));
         } else {
-            // The whole date goes back into the box: a day and month typed without a
-            // year are this year's, and the rows are read and stored under that date.
-            QDateTime fecha;
-            vb::ParseDate(V, fecha);
-            Texto->setText(fecha.date().toString(QStringLiteral("dd/MM/yyyy")));
-            if (vb::shouldLeave(Paso(rutina, [this] { CargaMutualesFecha(); })))
+            // Loading a date empties the grid: rows being typed are given up only when
+            // the operator says so; otherwise they stay, with the date they are for.
+            bool carga = true;
+            if (vb::shouldLeave(Paso(rutina, [&] { carga = !HayFilasEnCarga() || AbandonaCarga(); })))
                 return;
+            if (!carga) {
+                Texto->setText(m_fechaFilas);
+            } else {
+                // The whole date goes back into the box: a day and month typed without a
+                // year are this year's, and the rows are read and stored under that date.
+                QDateTime fecha;
+                vb::ParseDate(V, fecha);
+                Texto->setText(fecha.date().toString(QStringLiteral("dd/MM/yyyy")));
+                if (vb::shouldLeave(Paso(rutina, [this] { CargaMutualesFecha(); })))
+                    return;
+            }
         }
     } else if (es("Cuenta")) {
         const int fila = MSFlexGrid1->Row();
@@ -103,8 +127,10 @@ void frmRecepcionMutuales::CampoValida(CajaTexto* Texto, bool xNumero)
         if (V.isEmpty())
             falla(QStringLiteral("Debe ingresar un Comprobante"));
     } else if (es("Importe")) {
+        // A number in the workstation's format that an amount can hold; the box then
+        // shows exactly the amount that will be stored.
         if (!V.isEmpty()) {
-            if (!vb::IsNumeric(V))
+            if (!vb::IsNumeric(V) || !cabeEnImporte(V))
                 falla(QStringLiteral("Debe ingresar un valor numérico"));
             else if (vb::shouldLeave(Paso(rutina, [&] { Texto->setText(FmtMoneda(V, -1, false)); })))
                 return;

@@ -329,7 +329,10 @@ void frmRecepcionMutuales::Form_Load()
         if (vb::shouldLeave(compruebaCuenta(CuentaMutualesAImputar, QStringLiteral("No existe la cuenta mutuales a Imputar "))))
             return;
     }
-    Paso(rutina, [this] { txtFields[0]->setText(vb::Format(vb::Variant(vb::App::Now().date()), QStringLiteral("Short Date"))); });
+    Paso(rutina, [this] {
+        txtFields[0]->setText(vb::Format(vb::Variant(vb::App::Now().date()), QStringLiteral("Short Date")));
+        m_fechaFilas = vb::Trim(txtFields[0]->text());
+    });
 }
 
 void frmRecepcionMutuales::AbrirRecordset(const QString& lTablaActiva)
@@ -367,6 +370,12 @@ void frmRecepcionMutuales::Inicializa()
         if (columns[c].widthX >= 0)
             Ignora([&] { MSFlexGrid1->SetColWidth(c, columns[c].widthX == 0 ? 0 : ui::TextWidthX(*this, columns[c].widthX)); });
     }
+    // The amount column shows the largest amount, -999999999.99, whole: a narrower one
+    // would cut its leading digits.
+    Ignora([this] {
+        const QString mayor = TextoImporte(vb::Currency::fromRaw(Q_INT64_C(-9999999999900)));
+        MSFlexGrid1->SetColWidth(4, qMax(MSFlexGrid1->ColWidth(4), ui::CellTextWidth(*MSFlexGrid1, mayor)));
+    });
     Ignora([this] { MSFlexGrid1->SetRows(2); });
     Ignora([this] { MSFlexGrid1->SetRow(1); });
     Ignora([this] { MSFlexGrid1->SetCol(1); });

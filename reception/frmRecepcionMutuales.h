@@ -136,12 +136,21 @@ private:
     void hideEditor();
     // Scrolls the grid so that the current cell is in view.
     void keepCellInView();
+    // An amount as the grid shows it: the configured decimals, no thousands separators.
+    static QString TextoImporte(vb::Currency importe);
     // The list lookup of a table: the code the operator chose, trimmed; empty when cancelled.
     QString BuscaEnLista(const QString& Tabla, const QString& Condicion);
+    // Whether the grid holds typed rows not saved yet (or an edit in progress).
+    bool HayFilasEnCarga() const;
+    // The Cancelar question; true when the operator gives up the rows being typed.
+    bool AbandonaCarga();
 
     bool m_loaded = false;
     bool m_hidingEditor = false;   // the grid's GotFocus must not copy the editor's text
     bool m_inValidate = false;     // a Validate handler runs inside a focus change
     QString m_fechaCargada;        // the reception date whose rows the grid shows
+    // The reception date the rows on screen are typed for and saved under: the date put
+    // in the box at start-up, then the last one loaded.
+    QString m_fechaFilas;
     vb::AutoHolder<ado::Recordset> m_rsTrabajo;
 };

@@ -42,16 +42,13 @@ public:
     {
         const qreal dpi = device->logicalDpiY();
         mm_ = dpi / 25.4;
-        double widthSum = 0;
-        for (const DocumentColumn& c : r.columns)
-            widthSum += c.width;
-        qreal x = 0;
-        for (const DocumentColumn& c : r.columns) {
-            x_ << x;
-            w_ << width * c.width / widthSum;
-            x += w_.back();
-        }
         cols_ = int(r.columns.size());
+        w_ = columnWidths();
+        qreal x = 0;
+        for (int c = 0; c < cols_; ++c) {
+            x_ << x;
+            x += w_.at(c);
+        }
         labelSpan_ = cols_;
         for (const DocumentRow& row : r.rows)
             if (row.kind == DocumentRow::GroupTotal || row.kind == DocumentRow::GrandTotal)
@@ -94,8 +91,8 @@ public:
                 p.setFont(detailFont());
                 p.setPen(Ink);
                 for (int c = 0; c < cols_; ++c)
-                    text(p, cellRect(c, 1, y, h), r_.columns.at(c).align | Qt::AlignTop,
-                               row.cells.value(c));
+                    text(p, cellRect(c, 1, y, h), r_.columns.at(c).align | Qt::AlignTop, row.cells.value(c),
+                         !numeric(c));
                 rule(p, y + h, mm(0.12), LineColor);
                 break;
             case DocumentRow::GroupHeading:
@@ -121,8 +118,8 @@ public:
                 text(p, cellRect(0, labelSpan_, y + gap, h - gap), Qt::AlignLeft | Qt::AlignTop,
                            row.label);
                 for (int c = labelSpan_; c < cols_; ++c)
-                    text(p, cellRect(c, 1, y + gap, h - gap),
-                               r_.columns.at(c).align | Qt::AlignTop, row.cells.value(c));
+                    text(p, cellRect(c, 1, y + gap, h - gap), r_.columns.at(c).align | Qt::AlignTop, row.cells.value(c),
+                         !numeric(c));
                 if (grand)
                     rule(p, y + h, mm(0.35), RuleColor);
                 break;
@@ -140,14 +137,68 @@ private:
     qreal padH() const { return mm(1); }
     qreal padV() const { return mm(0.7); }
 
+    qreal advance(const QFont& f, const QString& text) const
+    {
+        return QFontMetricsF(f, device_).horizontalAdvance(text);
+    }
+
+    // The width a numeric column needs for its widest text, margins included; 0 for
+    // other columns.
+    qreal neededWidth(int c) const
+    {
+        const DocumentColumn& column = r_.columns.at(c);
+        if (!column.numeric)
+            return 0;
+        qreal need = qMax(advance(detailFont(), column.widest), advance(boldFont(), column.widest));
+        for (const DocumentRow& row : r_.rows) {
+            const bool total = row.kind == DocumentRow::GroupTotal || row.kind == DocumentRow::GrandTotal;
+            if (total || row.kind == DocumentRow::Detail)
+                need = qMax(need, advance(total ? boldFont() : detailFont(), row.cells.value(c)));
+        }
+        // A little room, so that rounding in the layout never breaks the line.
+        return need + 2 * padH() + mm(0.5);
+    }
+
+    // The columns share the width by their relative widths, except that a numeric column
+    // gets at least the width it needs; the others share what is left.
+    QList<qreal> columnWidths() const
+    {
+        QList<qreal> need, widths;
+        QList<bool> held(cols_, false);
+        for (int c = 0; c < cols_; ++c)
+            need << neededWidth(c);
+        for (bool changed = true; changed;) {
+            changed = false;
+            qreal room = width_, weight = 0;
+            for (int c = 0; c < cols_; ++c) {
+                if (held.at(c))
+                    room -= need.at(c);
+                else
+                    weight += r_.columns.at(c).width;
+            }
+            widths.clear();
+            for (int c = 0; c < cols_; ++c) {
+                const qreal w = held.at(c) ? need.at(c) : (weight > 0 ? room * r_.columns.at(c).width / weight : 0);
+                if (!held.at(c) && w < need.at(c)) {
+                    held[c] = true;
+                    changed = true;
+                }
+                widths << w;
+            }
+        }
+        return widths;
+    }
+
+    bool numeric(int c) const { return c >= 0 && c < cols_ && r_.columns.at(c).numeric; }
+
     // Text wrapped at word boundaries, and inside a word too long for its column (codes
-    // such as vouchers and invoices have no blanks).
+    // such as vouchers and invoices have no blanks); a number stays on one line.
     std::unique_ptr<QTextLayout> wrapped(const QFont& f, const QString& text, qreal width, Qt::Alignment align,
-                                         qreal* height) const
+                                         qreal* height, bool wrap = true) const
     {
         auto layout = std::make_unique<QTextLayout>(text, f, device_);
         QTextOption option(align & Qt::AlignHorizontal_Mask);
-        option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+        option.setWrapMode(wrap ? QTextOption::WrapAtWordBoundaryOrAnywhere : QTextOption::NoWrap);
         layout->setTextOption(option);
         layout->beginLayout();
         qreal h = 0;
@@ -161,17 +212,17 @@ private:
         return layout;
     }
 
-    qreal textHeight(const QFont& f, const QString& text, qreal width) const
+    qreal textHeight(const QFont& f, const QString& text, qreal width, bool wrap = true) const
     {
         qreal h = 0;
-        wrapped(f, text, width - 2 * padH(), Qt::AlignLeft, &h);
+        wrapped(f, text, width - 2 * padH(), Qt::AlignLeft, &h, wrap);
         return h;
     }
 
-    void text(QPainter& p, const QRectF& rect, Qt::Alignment align, const QString& t) const
+    void text(QPainter& p, const QRectF& rect, Qt::Alignment align, const QString& t, bool wrap = true) const
     {
         qreal h = 0;
-        const auto layout = wrapped(p.font(), t, rect.width(), align, &h);
+        const auto layout = wrapped(p.font(), t, rect.width(), align, &h, wrap);
         const qreal top = (align & Qt::AlignBottom) ? rect.bottom() - h
                           : (align & Qt::AlignVCenter) ? rect.top() + (rect.height() - h) / 2
                                                        : rect.top();
@@ -196,7 +247,7 @@ private:
         switch (row.kind) {
         case DocumentRow::Detail:
             for (int c = 0; c < cols_; ++c)
-                h = qMax(h, textHeight(detailFont(), row.cells.value(c), w_.at(c)));
+                h = qMax(h, textHeight(detailFont(), row.cells.value(c), w_.at(c), !numeric(c)));
             return h + 2 * padV();
         case DocumentRow::GroupHeading:
             return textHeight(boldFont(), row.label, width_) + 2 * padV() + mm(1.2);
@@ -206,7 +257,7 @@ private:
         case DocumentRow::GrandTotal: {
             h = textHeight(boldFont(), row.label, x_.at(labelSpan_ - 1) + w_.at(labelSpan_ - 1));
             for (int c = labelSpan_; c < cols_; ++c)
-                h = qMax(h, textHeight(boldFont(), row.cells.value(c), w_.at(c)));
+                h = qMax(h, textHeight(boldFont(), row.cells.value(c), w_.at(c), !numeric(c)));
             return h + 2 * padV() + (row.kind == DocumentRow::GrandTotal ? mm(1.5) : 0);
         }
         }

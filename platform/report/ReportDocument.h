@@ -16,6 +16,10 @@ struct DocumentColumn {
     QString caption;
     double width = 10;   // relative
     Qt::Alignment align = Qt::AlignLeft;
+    // Numbers are never cut or wrapped: the column is at least as wide as its widest
+    // text, details and totals, and as `widest`, the largest number it is meant for.
+    bool numeric = false;
+    QString widest;
 };
 
 struct DocumentRow {

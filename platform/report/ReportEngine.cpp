@@ -114,8 +114,15 @@ ReportDocument compose(const ReportDefinition& d, const QList<Row>& rows, const 
     for (const HeaderLine& l : d.subtitles)
         if (formulas.contains(l.formula.toUpper()))
             doc.subtitles << l.caption + formulas.value(l.formula.toUpper());
-    for (const ColumnDefinition& c : d.columns)
-        doc.columns << DocumentColumn{c.caption, c.width, c.align};
+    // Amounts and totals are numbers: their columns fit the largest amount of the suite's
+    // screens, -999,999,999.99, and whatever larger number the rows bring.
+    const vb::Variant largest(vb::Currency::fromRaw(Q_INT64_C(-9999999999900)));
+    for (const ColumnDefinition& c : d.columns) {
+        const bool numeric = c.total || c.format == QLatin1String("money");
+        doc.columns << DocumentColumn{c.caption, c.width, c.align, numeric,
+                                      numeric ? shown(largest, c.format.isEmpty() ? QStringLiteral("money") : c.format)
+                                              : QString()};
+    }
 
     const int cols = int(d.columns.size());
     auto totalsRow = [&](DocumentRow::Kind kind, const QString& label, const QVector<vb::Currency>& sums) {

@@ -20,5 +20,8 @@ int PixelsToTwips(int pixels);
 // grid columns with it; a width of "n X" is TextWidthX(form, n).
 int TextWidth(const QWidget& widget, const QString& text);
 int TextWidthX(const QWidget& widget, int n);
+// The width, in twips, that a cell of an item view (a grid, a list) needs to show `text`
+// whole on one line in the view's font: the text and the style's margins around it.
+int CellTextWidth(const QWidget& view, const QString& text);
 
 } // namespace ui

@@ -73,4 +73,10 @@ void ReceptionFixture::typeHeader(int index, const QString& text, Qt::Key confir
     QTest::keyClick(box, confirm);
 }
 
+void ReceptionFixture::press(Qt::Key key)
+{
+    form_->MSFlexGrid1->setFocus(Qt::OtherFocusReason);
+    QTest::keyClick(form_->MSFlexGrid1, key);
+}
+
 } // namespace receptiontest

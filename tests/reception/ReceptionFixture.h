@@ -30,6 +30,8 @@ public:
     void typeCell(const QString& text, Qt::Key confirm = Qt::Key_Return);
     // The same on a header box: focus, select all, type, confirm.
     void typeHeader(int index, const QString& text, Qt::Key confirm = Qt::Key_Return);
+    // Presses a key on the grid as the operator does, the form seeing it first.
+    void press(Qt::Key key);
 
     testsupport::TempProgramFolder folder;
 

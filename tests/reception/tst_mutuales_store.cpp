@@ -468,6 +468,18 @@ private slots:
         QCOMPARE(count(QStringLiteral("SELECT COUNT(*) FROM MV_ASIENTOS")), 8);
     }
 
+    // The database decides, and a mark of blanks names no invoice: even a grid that
+    // still shows "F" gets the question, and the row goes.
+    void blankInvoiceMarkIsNoInvoice()
+    {
+        frametest::Exec(kDb, QStringLiteral("UPDATE V_MV_MUTUALES SET FACTURA = '   ' WHERE ID = 1"));
+        ScriptedOperator op;
+        op.expectMsgBox(QStringLiteral("¿Está seguro de eliminar el registro seleccionado?"), ui::vbYes);
+        QVERIFY(reception::EliminaMutual(QStringLiteral("F"), QStringLiteral("1"), QStringLiteral("110301"),
+                                         QStringLiteral("0001-00045872")));
+        QCOMPARE(count(QStringLiteral("SELECT COUNT(*) FROM V_MV_MUTUALES WHERE ID = 1")), 0);
+    }
+
     // The empty entry row is no stored row: nothing is asked or deleted.
     void unsavedRowIsLeftAlone()
     {

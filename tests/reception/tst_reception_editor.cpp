@@ -105,7 +105,8 @@ private slots:
         QCOMPARE(f.txtEdit->y(), cellTop);
         QCOMPARE(f.txtEdit->x(), ui::TwipsToPixels(f.MSFlexGrid1->Left() + f.MSFlexGrid1->CellLeft()));
         QCOMPARE(f.txtEdit->DataField(), QStringLiteral("Importe"));
-        QCOMPARE(f.txtEdit->maxLength(), 12);
+        // room for the largest amount typed with grouping and a sign
+        QCOMPARE(f.txtEdit->maxLength(), 15);
     }
 
     void doubleClickOpensTheEditor()

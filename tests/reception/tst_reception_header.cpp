@@ -1,6 +1,7 @@
 // The header boxes: the reception date loads its rows and hands over to the grid; the
 // report filters move on; focus colours and selection; Enter never types.
 #include "ReceptionFixture.h"
+#include "ReceptionTestSupport.h"
 #include "platform/ui/Operator.h"
 #include "tests/support/ScriptedOperator.h"
 #include "tests/support/TestMain.h"
@@ -39,7 +40,7 @@ private slots:
         QCOMPARE(f.MSFlexGrid1->TextMatrix(2, 0), QStringLiteral("*"));
         QVERIFY(f.MSFlexGrid1->hasFocus());
         QCOMPARE(f.StatusBar1Panels[0]->text(), QStringLiteral("Registros: 2"));
-        QCOMPARE(f.StatusBar1Panels[1]->text(), QStringLiteral("Importe Total: 25865.5"));
+        QCOMPARE(f.StatusBar1Panels[1]->text(), QStringLiteral("Importe Total: 25865.50"));
         QCOMPARE(f.txtFields[0]->BackColor(), 0xFFFFFFL);
     }
 
@@ -104,14 +105,103 @@ private slots:
         f.txtFields[0]->setFocus(Qt::MouseFocusReason);
         f.MSFlexGrid1->setFocus(Qt::MouseFocusReason);
         QCOMPARE(f.MSFlexGrid1->TextMatrix(1, 1), QStringLiteral("110301"));
-        // another date is loaded when the box is left
+        // another date is loaded when the box is left, once the operator gives up the row
         f.txtFields[0]->setFocus(Qt::MouseFocusReason);
         f.txtFields[0]->setText(QStringLiteral("01/12/2026"));
+        op.expectMsgBox(QStringLiteral("¿Realmente desea abandonar la carga de datos?"), ui::vbYes,
+                        QStringLiteral("Aviso al Operador"), ui::vbYesNo + ui::vbQuestion + ui::vbDefaultButton2);
         f.MSFlexGrid1->setFocus(Qt::MouseFocusReason);
+        op.verifyAllUsed();
         QCOMPARE(f.MSFlexGrid1->Rows(), 3);
         QCOMPARE(f.MSFlexGrid1->TextMatrix(1, 0), QStringLiteral("F"));
         // the load does not pull the focus back into the box being left
         QVERIFY(f.MSFlexGrid1->hasFocus());
+    }
+
+    // Loading another date while a row is being typed asks first. No keeps the row and
+    // puts the date it was typed for back in the box; Yes loads the date. Both ways of
+    // confirming the box: Enter on it, and leaving it.
+    void dateChangeWhileTypingAsksFirst_data()
+    {
+        QTest::addColumn<bool>("enter");
+        QTest::addColumn<bool>("abandon");
+        QTest::newRow("Enter, No") << true << false;
+        QTest::newRow("Enter, Yes") << true << true;
+        QTest::newRow("leaving the box, No") << false << false;
+        QTest::newRow("leaving the box, Yes") << false << true;
+    }
+    void dateChangeWhileTypingAsksFirst()
+    {
+        QFETCH(bool, enter);
+        QFETCH(bool, abandon);
+        ReceptionFixture fx;
+        frmRecepcionMutuales& f = fx.open();
+        ui::FlexGrid* g = f.MSFlexGrid1;
+        ScriptedOperator op;
+        fx.goTo(1, 1);
+        fx.typeCell(QStringLiteral("110301"));
+        fx.typeCell(QStringLiteral("RD-2026-90001"));
+        fx.typeCell(QStringLiteral("150"));
+        op.expectMsgBox(QStringLiteral("¿Realmente desea abandonar la carga de datos?"), abandon ? ui::vbYes : ui::vbNo,
+                        QStringLiteral("Aviso al Operador"), ui::vbYesNo + ui::vbQuestion + ui::vbDefaultButton2);
+        if (enter) {
+            fx.typeHeader(0, QStringLiteral("01/12/2026"));
+        } else {
+            f.txtFields[0]->setFocus(Qt::MouseFocusReason);
+            f.txtFields[0]->selectAll();
+            QTest::keyClicks(f.txtFields[0], QStringLiteral("01/12/2026"));
+            g->setFocus(Qt::MouseFocusReason);
+        }
+        op.verifyAllUsed();
+        if (abandon) {
+            QCOMPARE(f.txtFields[0]->text(), QStringLiteral("01/12/2026"));
+            QCOMPARE(g->Rows(), 3);
+            QCOMPARE(g->TextMatrix(1, 3), QStringLiteral("0001-00045872"));
+            return;
+        }
+        QCOMPARE(f.txtFields[0]->text(), QStringLiteral("09/12/2026"));
+        QCOMPARE(g->Rows(), 2);
+        QCOMPARE(g->TextMatrix(1, 1), QStringLiteral("110301"));
+        QCOMPARE(g->TextMatrix(1, 3), QStringLiteral("RD-2026-90001"));
+        QCOMPARE(g->TextMatrix(1, 4), QStringLiteral("150.00"));
+        // the row is saved under the date it was typed for
+        fx.press(Qt::Key_F2);
+        QCOMPARE(g->TextMatrix(1, 0), QStringLiteral("*"));
+        QVERIFY(receptiontest::scalar(QStringLiteral("SELECT FECHARECEPCION FROM V_MV_MUTUALES WHERE IDMUTUAL = 'RD-2026-90001'"))
+                    .toString()
+                    .startsWith(QStringLiteral("2026-12-09")));
+    }
+
+    // F2 on a row while the date box holds another text, not loaded: the row is saved
+    // under the date it was typed for, which comes back into the box; nothing is loaded.
+    void saveWithAnotherTextInTheDateBox_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::newRow("another date") << "01/12/2026";
+        QTest::newRow("no date") << "31/13/2026";
+    }
+    void saveWithAnotherTextInTheDateBox()
+    {
+        QFETCH(QString, typed);
+        ReceptionFixture fx;
+        frmRecepcionMutuales& f = fx.open();
+        ui::FlexGrid* g = f.MSFlexGrid1;
+        ScriptedOperator op;
+        fx.goTo(1, 1);
+        fx.typeCell(QStringLiteral("110301"));
+        fx.typeCell(QStringLiteral("RD-2026-90002"));
+        fx.typeCell(QStringLiteral("150"));
+        f.txtFields[0]->setFocus(Qt::MouseFocusReason);
+        f.txtFields[0]->selectAll();
+        QTest::keyClicks(f.txtFields[0], typed);
+        QTest::keyClick(f.txtFields[0], Qt::Key_F2);
+        op.verifyAllUsed();
+        QCOMPARE(f.txtFields[0]->text(), QStringLiteral("09/12/2026"));
+        QCOMPARE(g->TextMatrix(1, 0), QStringLiteral("*"));
+        QCOMPARE(g->TextMatrix(1, 3), QStringLiteral("RD-2026-90002"));
+        QVERIFY(receptiontest::scalar(QStringLiteral("SELECT FECHARECEPCION FROM V_MV_MUTUALES WHERE IDMUTUAL = 'RD-2026-90002'"))
+                    .toString()
+                    .startsWith(QStringLiteral("2026-12-09")));
     }
 
     void rightClickOnTheDateBoxPicksADate()

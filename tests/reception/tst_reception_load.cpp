@@ -107,7 +107,7 @@ private slots:
         f.CargaMutualesFecha();
         f.MSFlexGrid1->SetRow(2);
         QCOMPARE(f.StatusBar1Panels[0]->text(), QStringLiteral("Registros: 2"));
-        QCOMPARE(f.StatusBar1Panels[1]->text(), QStringLiteral("Importe Total: 25865.5"));
+        QCOMPARE(f.StatusBar1Panels[1]->text(), QStringLiteral("Importe Total: 25865.50"));
         f.LimpiaTotal();
         QCOMPARE(f.lblTotal->text(), QStringLiteral("Total Recepcion: 0"));
     }
