@@ -1,13 +1,13 @@
 // FlexGrid: structure, texts, layout, the current cell and its geometry.
 #include "platform/ui/FlexGrid.h"
 
+#include "platform/ui/FlexGridCells.h"
 #include "platform/ui/FlexGridPainting.h"
 #include "platform/ui/Metrics.h"
 #include "platform/vb/VbError.h"
 
 #include <QEvent>
 #include <QScrollBar>
-#include <QSignalBlocker>
 
 namespace ui {
 
@@ -24,12 +24,14 @@ constexpr int defaultColPixels = 64;
 } // namespace
 
 FlexGrid::FlexGrid(QWidget* parent)
-    : QTableWidget(parent)
+    : QTableView(parent)
 {
+    m_cells = new FlexGridCells(this);
     m_topHeader = new FlexGridHeader(Qt::Horizontal, this);
     m_leftHeader = new FlexGridHeader(Qt::Vertical, this);
     setHorizontalHeader(m_topHeader);
     setVerticalHeader(m_leftHeader);
+    setModel(m_cells);
     m_topHeader->setDefaultSectionSize(defaultColPixels);
     m_leftHeader->setDefaultSectionSize(defaultRowPixels());
     m_corner = new FlexGridCorner(this);
@@ -54,15 +56,13 @@ FlexGrid::FlexGrid(QWidget* parent)
     connect(verticalScrollBar(), &QScrollBar::valueChanged, this, [this] { emit Scroll(); });
     connect(horizontalScrollBar(), &QScrollBar::valueChanged, this, [this] { emit Scroll(); });
 
-    m_fixedRows = 0;
-    m_fixedCols = 0;
     restructure(1, 1, 2, 2);
     m_row = m_col = m_rowSel = m_colSel = 1;
 }
 
 FlexGrid::~FlexGrid() = default;
 
-// ---- errors and cell access ----
+// ---- errors and repainting ----
 
 void FlexGrid::checkRow(int row) const
 {
@@ -82,41 +82,18 @@ void FlexGrid::checkCell(int row, int col) const
     checkCol(col);
 }
 
-FlexGrid::Cell* FlexGrid::fixedCell(int row, int col)
-{
-    if (row < m_fixedRows)
-        return &m_top[row][col];
-    return &m_left[(row - m_fixedRows) * m_fixedCols + col];
-}
-
-const FlexGrid::Cell* FlexGrid::fixedCell(int row, int col) const
-{
-    return const_cast<FlexGrid*>(this)->fixedCell(row, col);
-}
-
-FlexGrid::Cell FlexGrid::cellAt(int row, int col) const
-{
-    if (isFixed(row, col))
-        return *fixedCell(row, col);
-    Cell cell;
-    if (const QTableWidgetItem* it = item(row - m_fixedRows, col - m_fixedCols)) {
-        cell.text = it->text();
-        const QVariant back = it->data(Qt::BackgroundRole);
-        if (back.isValid())
-            cell.back = back.value<QBrush>().color();
-        const QVariant fore = it->data(Qt::ForegroundRole);
-        if (fore.isValid())
-            cell.fore = fore.value<QBrush>().color();
-    }
-    return cell;
-}
-
 void FlexGrid::updateCell(int row, int col)
 {
     if (isFixed(row, col))
         updateFixed();
     else
         viewport()->update();
+}
+
+void FlexGrid::updateCells()
+{
+    viewport()->update();
+    updateFixed();
 }
 
 void FlexGrid::updateFixed()
@@ -130,46 +107,47 @@ void FlexGrid::updateFixed()
 
 int FlexGrid::Rows() const
 {
-    return m_fixedRows + rowCount();
+    return m_cells->rows();
 }
 
 int FlexGrid::Cols() const
 {
-    return m_fixedCols + columnCount();
+    return m_cells->cols();
+}
+
+int FlexGrid::FixedRows() const
+{
+    return m_cells->fixedRows();
+}
+
+int FlexGrid::FixedCols() const
+{
+    return m_cells->fixedCols();
 }
 
 void FlexGrid::restructure(int fixedRows, int fixedCols, int rows, int cols)
 {
-    // Moving the border between fixed and scrolling cells moves cells between the
-    // headers and the items: copy everything out and back. Forms do this once, at layout.
+    // Moving the border between fixed and scrolling cells moves lines between the
+    // headers and the view: the view starts over and gets every size back. Forms do this
+    // once, at layout.
     const int oldRows = Rows();
     const int oldCols = Cols();
-    QList<Cell> cells;
-    cells.reserve(oldRows * oldCols);
     QList<int> heights, widths;
-    for (int r = 0; r < oldRows; ++r) {
+    for (int r = 0; r < oldRows; ++r)
         heights.append(rowPixels(r));
-        for (int c = 0; c < oldCols; ++c)
-            cells.append(cellAt(r, c));
-    }
     for (int c = 0; c < oldCols; ++c)
         widths.append(colPixels(c));
 
-    clearContents();
-    m_fixedRows = fixedRows;
-    m_fixedCols = fixedCols;
-    setRowCount(rows - fixedRows);
-    setColumnCount(cols - fixedCols);
-    m_top = QList<QList<Cell>>(fixedRows, QList<Cell>(cols));
-    m_left = QList<Cell>((rows - fixedRows) * fixedCols);
+    m_cells->reshape(fixedRows, fixedCols, rows, cols);
     m_fixedRowHeights = QList<int>(fixedRows, defaultRowPixels());
     m_fixedColWidths = QList<int>(fixedCols, defaultColPixels);
     m_alignment.resize(cols, flexAlignGeneral);
 
+    const int defaultHeight = m_leftHeader->defaultSectionSize();
     for (int r = 0; r < qMin(rows, oldRows); ++r) {
         if (r < fixedRows)
             m_fixedRowHeights[r] = heights[r];
-        else
+        else if (heights[r] != defaultHeight)
             setRowHeight(r - fixedRows, heights[r]);
     }
     for (int c = 0; c < qMin(cols, oldCols); ++c) {
@@ -178,28 +156,10 @@ void FlexGrid::restructure(int fixedRows, int fixedCols, int rows, int cols)
         else
             setColumnWidth(c - fixedCols, widths[c]);
     }
-    {
-        const QSignalBlocker block(model());
-        for (int r = 0; r < qMin(rows, oldRows); ++r)
-            for (int c = 0; c < qMin(cols, oldCols); ++c) {
-                const Cell& cell = cells[r * oldCols + c];
-                if (isFixed(r, c)) {
-                    *fixedCell(r, c) = cell;
-                } else if (!cell.text.isEmpty() || cell.back.isValid() || cell.fore.isValid()) {
-                    auto* it = new QTableWidgetItem(cell.text);
-                    if (cell.back.isValid())
-                        it->setBackground(cell.back);
-                    if (cell.fore.isValid())
-                        it->setForeground(cell.fore);
-                    setItem(r - fixedRows, c - fixedCols, it);
-                }
-            }
-    }
     m_topHeader->setVisible(fixedRows > 0);
     m_leftHeader->setVisible(fixedCols > 0);
     updateGeometries();
-    viewport()->update();
-    updateFixed();
+    updateCells();
 }
 
 namespace {
@@ -215,15 +175,14 @@ void FlexGrid::SetRows(int rows)
         fail(380);
     if (rows == Rows())
         return;
-    if (rows < m_fixedRows) {
-        restructure(rows, m_fixedCols, rows, Cols());
-    } else {
-        setRowCount(rows - m_fixedRows);
-        m_left.resize((rows - m_fixedRows) * m_fixedCols);
-    }
+    if (rows < FixedRows())
+        restructure(rows, FixedCols(), rows, Cols());
+    else
+        m_cells->resize(rows, Cols());
     // The cursor keeps its row number while it exists; structure changes raise no events.
     m_row = clampIndex(m_row, rows);
     m_rowSel = clampIndex(m_rowSel, rows);
+    updateFixed();
 }
 
 void FlexGrid::SetCols(int cols)
@@ -232,12 +191,10 @@ void FlexGrid::SetCols(int cols)
         fail(380);
     if (cols == Cols())
         return;
-    if (cols < m_fixedCols) {
-        restructure(m_fixedRows, cols, Rows(), cols);
+    if (cols < FixedCols()) {
+        restructure(FixedRows(), cols, Rows(), cols);
     } else {
-        setColumnCount(cols - m_fixedCols);
-        for (QList<Cell>& line : m_top)
-            line.resize(cols);
+        m_cells->resize(Rows(), cols);
         m_alignment.resize(cols, flexAlignGeneral);
         updateFixed();
     }
@@ -249,18 +206,18 @@ void FlexGrid::SetFixedRows(int fixedRows)
 {
     if (fixedRows < 0 || fixedRows > Rows())
         fail(380);
-    if (fixedRows == m_fixedRows)
+    if (fixedRows == FixedRows())
         return;
-    restructure(fixedRows, m_fixedCols, Rows(), Cols());
+    restructure(fixedRows, FixedCols(), Rows(), Cols());
 }
 
 void FlexGrid::SetFixedCols(int fixedCols)
 {
     if (fixedCols < 0 || fixedCols > Cols())
         fail(380);
-    if (fixedCols == m_fixedCols)
+    if (fixedCols == FixedCols())
         return;
-    restructure(m_fixedRows, fixedCols, Rows(), Cols());
+    restructure(FixedRows(), fixedCols, Rows(), Cols());
 }
 
 // ---- texts ----
@@ -268,30 +225,15 @@ void FlexGrid::SetFixedCols(int fixedCols)
 QString FlexGrid::TextMatrix(int row, int col) const
 {
     checkCell(row, col);
-    if (isFixed(row, col))
-        return fixedCell(row, col)->text;
-    const QTableWidgetItem* it = item(row - m_fixedRows, col - m_fixedCols);
-    return it ? it->text() : QString();
+    return m_cells->text(row, col);
 }
 
 void FlexGrid::SetTextMatrix(int row, int col, const QString& text)
 {
     checkCell(row, col);
-    if (isFixed(row, col)) {
-        fixedCell(row, col)->text = text;
-        updateFixed();
-        return;
-    }
-    {
-        // The view would lay itself out again for every changed item; one repaint of
-        // the viewport serves any number of writes.
-        const QSignalBlocker block(model());
-        if (QTableWidgetItem* it = item(row - m_fixedRows, col - m_fixedCols))
-            it->setText(text);
-        else if (!text.isEmpty())
-            setItem(row - m_fixedRows, col - m_fixedCols, new QTableWidgetItem(text));
-    }
-    viewport()->update();
+    m_cells->setText(row, col, text);
+    // One repaint serves any number of writes.
+    updateCell(row, col);
 }
 
 QString FlexGrid::TextArray(int index) const
@@ -315,50 +257,28 @@ void FlexGrid::AddItem(const QString& item)
 
 void FlexGrid::AddItem(const QString& item, int index)
 {
-    if (index < m_fixedRows || index > Rows())
+    if (index < FixedRows() || index > Rows())
         fail(30009, "Invalid Row value");
-    const int r = index - m_fixedRows;
-    insertRow(r);
-    m_left.insert(r * m_fixedCols, m_fixedCols, Cell{});
-    const QStringList texts = item.split(QLatin1Char('\t'));
-    const int count = qMin(int(texts.size()), Cols());
-    {
-        const QSignalBlocker block(model());
-        for (int c = 0; c < count; ++c) {
-            if (texts[c].isEmpty())
-                continue;
-            if (c < m_fixedCols)
-                m_left[r * m_fixedCols + c].text = texts[c];
-            else
-                setItem(r, c - m_fixedCols, new QTableWidgetItem(texts[c]));
-        }
-    }
-    viewport()->update();
-    updateFixed();
+    m_cells->insertLine(index, item.split(QLatin1Char('\t')));
+    updateCells();
 }
 
 void FlexGrid::RemoveItem(int index)
 {
-    if (index < m_fixedRows || index >= Rows())
+    if (index < FixedRows() || index >= Rows())
         fail(30009, "Invalid Row value");
-    if (Rows() - m_fixedRows == 1)
+    if (Rows() - FixedRows() == 1)
         fail(30015, "Cannot remove last non-fixed row");
-    const int r = index - m_fixedRows;
-    removeRow(r);
-    m_left.remove(r * m_fixedCols, m_fixedCols);
+    m_cells->removeLine(index);
     m_row = clampIndex(m_row, Rows());
     m_rowSel = clampIndex(m_rowSel, Rows());
-    updateFixed();
+    updateCells();
 }
 
 void FlexGrid::Clear()
 {
-    clearContents();
-    for (QList<Cell>& line : m_top)
-        line.fill(Cell{});
-    m_left.fill(Cell{});
-    viewport()->update();
-    updateFixed();
+    m_cells->clearCells();
+    updateCells();
 }
 
 void FlexGrid::Refresh()
@@ -378,12 +298,12 @@ int FlexGrid::defaultRowPixels() const
 
 int FlexGrid::rowPixels(int row) const
 {
-    return row < m_fixedRows ? m_fixedRowHeights[row] : rowHeight(row - m_fixedRows);
+    return row < FixedRows() ? m_fixedRowHeights[row] : rowHeight(row - FixedRows());
 }
 
 int FlexGrid::colPixels(int col) const
 {
-    return col < m_fixedCols ? m_fixedColWidths[col] : columnWidth(col - m_fixedCols);
+    return col < FixedCols() ? m_fixedColWidths[col] : columnWidth(col - FixedCols());
 }
 
 int FlexGrid::fixedRowsHeight() const
@@ -414,12 +334,12 @@ void FlexGrid::SetColWidth(int col, int twips)
     if (twips < -1)
         fail(380);
     const int pixels = twips == -1 ? defaultColPixels : TwipsToPixels(twips);
-    if (col < m_fixedCols) {
+    if (col < FixedCols()) {
         m_fixedColWidths[col] = pixels;
         updateGeometries();
         updateFixed();
     } else {
-        setColumnWidth(col - m_fixedCols, pixels);
+        setColumnWidth(col - FixedCols(), pixels);
     }
 }
 
@@ -435,12 +355,12 @@ void FlexGrid::SetRowHeight(int row, int twips)
     if (twips < -1)
         fail(380);
     const int pixels = twips == -1 ? defaultRowPixels() : TwipsToPixels(twips);
-    if (row < m_fixedRows) {
+    if (row < FixedRows()) {
         m_fixedRowHeights[row] = pixels;
         updateGeometries();
         updateFixed();
     } else {
-        setRowHeight(row - m_fixedRows, pixels);
+        setRowHeight(row - FixedRows(), pixels);
     }
 }
 
@@ -461,13 +381,13 @@ void FlexGrid::SetColAlignment(int col, int alignment)
 
 void FlexGrid::updateGeometries()
 {
-    QTableWidget::updateGeometries();
+    QTableView::updateGeometries();
     if (!m_corner)
         return;
     // Where the fixed rows and columns meet, over QTableView's own corner button.
     const QRect port = viewport()->geometry();
-    const int w = m_fixedCols > 0 ? fixedColsWidth() : 0;
-    const int h = m_fixedRows > 0 ? fixedRowsHeight() : 0;
+    const int w = FixedCols() > 0 ? fixedColsWidth() : 0;
+    const int h = FixedRows() > 0 ? fixedRowsHeight() : 0;
     m_corner->setGeometry(port.left() - w, port.top() - h, w, h);
     m_corner->setVisible(w > 0 && h > 0);
     m_corner->raise();
@@ -475,7 +395,7 @@ void FlexGrid::updateGeometries()
 
 void FlexGrid::changeEvent(QEvent* event)
 {
-    QTableWidget::changeEvent(event);
+    QTableView::changeEvent(event);
     if (event->type() != QEvent::FontChange)
         return;
     // Rows are as tall as the grid's font needs, as VB sizes them.
@@ -544,13 +464,13 @@ void FlexGrid::moveByOperator(int row, int col)
     moveTo(row, col);
     // The operator's moves bring the cell into view; moves made by code leave the
     // scrolling to the form (TopRow).
-    if (m_row < m_fixedRows || m_row >= Rows())
+    if (m_row < FixedRows() || m_row >= Rows())
         return;
-    int viewCol = m_col - m_fixedCols;
+    int viewCol = m_col - FixedCols();
     if (viewCol < 0)
         viewCol = qMax(0, columnAt(0));
     if (viewCol < columnCount())
-        scrollTo(model()->index(m_row - m_fixedRows, viewCol));
+        scrollTo(model()->index(m_row - FixedRows(), viewCol));
 }
 
 void FlexGrid::setSelection(int rowSel, int colSel)
@@ -572,7 +492,7 @@ bool FlexGrid::inSelection(int row, int col) const
 
 int FlexGrid::TopRow() const
 {
-    return m_fixedRows + verticalScrollBar()->value();
+    return FixedRows() + verticalScrollBar()->value();
 }
 
 void FlexGrid::SetTopRow(int row)
@@ -580,26 +500,26 @@ void FlexGrid::SetTopRow(int row)
     if (row < 0 || row >= Rows())
         fail(30009, "Invalid Row value");
     executeDelayedItemsLayout();   // the scroll range must know the rows just added
-    verticalScrollBar()->setValue(qMax(0, row - m_fixedRows));
+    verticalScrollBar()->setValue(qMax(0, row - FixedRows()));
 }
 
 bool FlexGrid::RowIsVisible(int row) const
 {
     checkRow(row);
-    if (row < m_fixedRows)
+    if (row < FixedRows())
         return m_fixedRowHeights[row] > 0;
-    const int top = rowViewportPosition(row - m_fixedRows);
-    const int height = rowHeight(row - m_fixedRows);
+    const int top = rowViewportPosition(row - FixedRows());
+    const int height = rowHeight(row - FixedRows());
     return height > 0 && top + height > 0 && top < viewport()->height();
 }
 
 bool FlexGrid::ColIsVisible(int col) const
 {
     checkCol(col);
-    if (col < m_fixedCols)
+    if (col < FixedCols())
         return m_fixedColWidths[col] > 0;
-    const int left = columnViewportPosition(col - m_fixedCols);
-    const int width = columnWidth(col - m_fixedCols);
+    const int left = columnViewportPosition(col - FixedCols());
+    const int width = columnWidth(col - FixedCols());
     return width > 0 && left + width > 0 && left < viewport()->width();
 }
 
@@ -610,20 +530,20 @@ QRect FlexGrid::cellRect(int row, int col) const
     const_cast<FlexGrid*>(this)->executeDelayedItemsLayout();
     const QRect port = viewport()->geometry();
     int x = port.left();
-    if (col < m_fixedCols) {
+    if (col < FixedCols()) {
         x -= fixedColsWidth();
         for (int c = 0; c < col; ++c)
             x += m_fixedColWidths[c];
     } else {
-        x += columnViewportPosition(col - m_fixedCols);
+        x += columnViewportPosition(col - FixedCols());
     }
     int y = port.top();
-    if (row < m_fixedRows) {
+    if (row < FixedRows()) {
         y -= fixedRowsHeight();
         for (int r = 0; r < row; ++r)
             y += m_fixedRowHeights[r];
     } else {
-        y += rowViewportPosition(row - m_fixedRows);
+        y += rowViewportPosition(row - FixedRows());
     }
     // Like QTableView::visualRect: the grid line on the right and at the bottom belongs
     // to the cell's neighbours.
@@ -655,21 +575,25 @@ int FlexGrid::CellHeight() const
 
 void FlexGrid::setCellColor(int row, int col, const QColor& color, bool back)
 {
-    if (isFixed(row, col)) {
-        Cell* cell = fixedCell(row, col);
-        (back ? cell->back : cell->fore) = color;
-        return;
+    if (row >= Rows() || col >= Cols())
+        return;   // a grid without cells
+    if (back)
+        m_cells->setBack(row, col, color);
+    else
+        m_cells->setFore(row, col, color);
+}
+
+// The current cell, or with FillStyle 1 every cell of the selection.
+void FlexGrid::paintCells(const QColor& color, bool back)
+{
+    if (m_fillStyle == flexFillRepeat) {
+        for (int r = qMin(m_row, m_rowSel); r <= qMax(m_row, m_rowSel); ++r)
+            for (int k = qMin(m_col, m_colSel); k <= qMax(m_col, m_colSel); ++k)
+                setCellColor(r, k, color, back);
+    } else {
+        setCellColor(m_row, m_col, color, back);
     }
-    const QSignalBlocker block(model());
-    QTableWidgetItem* it = item(row - m_fixedRows, col - m_fixedCols);
-    if (!it) {
-        if (!color.isValid())
-            return;
-        it = new QTableWidgetItem;
-        setItem(row - m_fixedRows, col - m_fixedCols, it);
-    }
-    it->setData(back ? Qt::BackgroundRole : Qt::ForegroundRole,
-                color.isValid() ? QVariant(QBrush(color)) : QVariant());
+    updateCells();
 }
 
 namespace {
@@ -678,46 +602,31 @@ QColor cellColor(long vbColor)
 {
     return vbColor == 0 ? QColor() : FromVbColor(vbColor);
 }
+
+long vbCellColor(const QColor& color)
+{
+    return color.isValid() ? ToVbColor(color) : 0;
+}
 } // namespace
 
 long FlexGrid::CellBackColor() const
 {
-    const QColor c = cellAt(m_row, m_col).back;
-    return c.isValid() ? ToVbColor(c) : 0;
+    return m_row < Rows() && m_col < Cols() ? vbCellColor(m_cells->back(m_row, m_col)) : 0;
 }
 
 long FlexGrid::CellForeColor() const
 {
-    const QColor c = cellAt(m_row, m_col).fore;
-    return c.isValid() ? ToVbColor(c) : 0;
+    return m_row < Rows() && m_col < Cols() ? vbCellColor(m_cells->fore(m_row, m_col)) : 0;
 }
 
 void FlexGrid::SetCellBackColor(long color)
 {
-    const QColor c = cellColor(color);
-    if (m_fillStyle == flexFillRepeat) {
-        for (int r = qMin(m_row, m_rowSel); r <= qMax(m_row, m_rowSel); ++r)
-            for (int k = qMin(m_col, m_colSel); k <= qMax(m_col, m_colSel); ++k)
-                setCellColor(r, k, c, true);
-    } else {
-        setCellColor(m_row, m_col, c, true);
-    }
-    viewport()->update();
-    updateFixed();
+    paintCells(cellColor(color), true);
 }
 
 void FlexGrid::SetCellForeColor(long color)
 {
-    const QColor c = cellColor(color);
-    if (m_fillStyle == flexFillRepeat) {
-        for (int r = qMin(m_row, m_rowSel); r <= qMax(m_row, m_rowSel); ++r)
-            for (int k = qMin(m_col, m_colSel); k <= qMax(m_col, m_colSel); ++k)
-                setCellColor(r, k, c, false);
-    } else {
-        setCellColor(m_row, m_col, c, false);
-    }
-    viewport()->update();
-    updateFixed();
+    paintCells(cellColor(color), false);
 }
 
 void FlexGrid::SetFillStyle(int fillStyle)

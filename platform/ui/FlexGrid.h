@@ -1,19 +1,22 @@
 #pragma once
-// MSFlexGrid's members over QTableWidget. Rows and columns are numbered as VB numbers
+// MSFlexGrid's members over a QTableView. Rows and columns are numbered as VB numbers
 // them, fixed rows and columns included; widths, heights and positions are twips;
 // colours are &HBBGGRR; the grid's events are signals with VB's names, raised for moves
 // made by code as well as by the operator.
 //
-// Fixed rows are painted by the horizontal header, fixed columns by the vertical header
-// and the cells where both meet by a corner widget, so they never scroll and are never
-// the target of a click or an arrow key. The scrolling cells are the QTableWidget's items:
-// cell (Row, Col) is item (Row - FixedRows, Col - FixedCols).
+// The cells live in the grid's own lists (FlexGridCells), not in an object per cell, so
+// a voucher grid of 101 columns and thousands of lines fills and scrolls as fast as a
+// small one. Fixed rows are painted by the horizontal header, fixed columns by the
+// vertical header and the cells where both meet by a corner widget, so they never scroll
+// and are never the target of a click or an arrow key. The view's own rows and columns
+// are the scrolling ones: cell (Row, Col) is the view's (Row - FixedRows, Col - FixedCols).
 #include <QColor>
 #include <QList>
-#include <QTableWidget>
+#include <QTableView>
 
 namespace ui {
 
+class FlexGridCells;
 class FlexGridCorner;
 class FlexGridHeader;
 
@@ -27,7 +30,7 @@ enum FlexAlign : int {
 
 enum FlexFillStyle : int { flexFillSingle = 0, flexFillRepeat = 1 };
 
-class FlexGrid : public QTableWidget {
+class FlexGrid : public QTableView {
     Q_OBJECT
 public:
     // A new grid is VB's default one: 2 rows, 2 columns, one fixed row and one fixed
@@ -42,10 +45,13 @@ public:
     void SetRows(int rows);
     int Cols() const;
     void SetCols(int cols);
-    int FixedRows() const { return m_fixedRows; }
+    int FixedRows() const;
     void SetFixedRows(int fixedRows);
-    int FixedCols() const { return m_fixedCols; }
+    int FixedCols() const;
     void SetFixedCols(int fixedCols);
+    // The view's own lines: the scrolling rows and columns.
+    int rowCount() const { return Rows() - FixedRows(); }
+    int columnCount() const { return Cols() - FixedCols(); }
 
     // The current cell. Setting Row or Col to another cell raises LeaveCell (while Row
     // and Col still name the old cell), then EnterCell, RowColChange and SelChange.
@@ -152,28 +158,22 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void updateGeometries() override;
     void changeEvent(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     friend class FlexGridCorner;
     friend class FlexGridDelegate;
     friend class FlexGridHeader;
 
-    struct Cell {
-        QString text;
-        QColor back;   // invalid: the grid's colours
-        QColor fore;
-    };
-
     void checkRow(int row) const;
     void checkCol(int col) const;
     void checkCell(int row, int col) const;
-    bool isFixed(int row, int col) const { return row < m_fixedRows || col < m_fixedCols; }
-    Cell* fixedCell(int row, int col);
-    const Cell* fixedCell(int row, int col) const;
-    Cell cellAt(int row, int col) const;
+    bool isFixed(int row, int col) const { return row < FixedRows() || col < FixedCols(); }
     void setCellColor(int row, int col, const QColor& color, bool back);
+    void paintCells(const QColor& color, bool back);
     void restructure(int fixedRows, int fixedCols, int rows, int cols);
     void updateCell(int row, int col);
+    void updateCells();
     void updateFixed();
 
     void moveTo(int row, int col);
@@ -193,8 +193,7 @@ private:
     void mouseDown(QMouseEvent* event, QPoint gridPos, bool onCells);
     void mouseUp(QMouseEvent* event, QPoint gridPos);
 
-    int m_fixedRows = 1;
-    int m_fixedCols = 1;
+    FlexGridCells* m_cells = nullptr;
     int m_row = 1;
     int m_col = 1;
     int m_rowSel = 1;
@@ -202,8 +201,6 @@ private:
     int m_fillStyle = flexFillSingle;
     bool m_redraw = true;
     bool m_leftPressed = false;
-    QList<QList<Cell>> m_top;   // fixed rows: [row][col], every column
-    QList<Cell> m_left;         // fixed columns of the scrolling rows, FixedCols per row
     QList<int> m_fixedRowHeights;   // pixels
     QList<int> m_fixedColWidths;    // pixels
     QList<int> m_alignment;         // per column

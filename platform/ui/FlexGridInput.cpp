@@ -63,13 +63,13 @@ bool FlexGrid::navigate(int keyCode, int shift)
     int r = m_row;
     int c = m_col;
     switch (keyCode) {
-    case vbKeyLeft: if (c > m_fixedCols) --c; break;
+    case vbKeyLeft: if (c > FixedCols()) --c; break;
     case vbKeyRight: if (c < Cols() - 1) ++c; break;
-    case vbKeyUp: if (r > m_fixedRows) --r; break;
+    case vbKeyUp: if (r > FixedRows()) --r; break;
     case vbKeyDown: if (r < Rows() - 1) ++r; break;
-    case vbKeyHome: c = m_fixedCols; if (ctrl) r = m_fixedRows; break;
+    case vbKeyHome: c = FixedCols(); if (ctrl) r = FixedRows(); break;
     case vbKeyEnd: c = Cols() - 1; if (ctrl) r = Rows() - 1; break;
-    case vbKeyPageUp: r = qMax(m_fixedRows, r - rowsPerPage()); break;
+    case vbKeyPageUp: r = qMax(FixedRows(), r - rowsPerPage()); break;
     case vbKeyPageDown: r = qMin(Rows() - 1, r + rowsPerPage()); break;
     default: return false;
     }
@@ -92,7 +92,7 @@ void FlexGrid::mouseDown(QMouseEvent* event, QPoint gridPos, bool onCells)
         return;
     const QModelIndex index = indexAt(viewport()->mapFrom(this, gridPos));
     if (index.isValid())
-        moveByOperator(index.row() + m_fixedRows, index.column() + m_fixedCols);
+        moveByOperator(index.row() + FixedRows(), index.column() + FixedCols());
 }
 
 void FlexGrid::mouseUp(QMouseEvent* event, QPoint gridPos)
@@ -138,7 +138,7 @@ bool FlexGrid::eventFilter(QObject* watched, QEvent* event)
     const bool fixedArea = area && (area == m_topHeader->viewport()
                                     || area == m_leftHeader->viewport() || area == m_corner);
     if (!fixedArea)
-        return QTableWidget::eventFilter(watched, event);
+        return QTableView::eventFilter(watched, event);
     switch (event->type()) {
     case QEvent::MouseButtonPress: {
         auto* mouse = static_cast<QMouseEvent*>(event);
@@ -157,7 +157,7 @@ bool FlexGrid::eventFilter(QObject* watched, QEvent* event)
     case QEvent::MouseMove:
         return true;
     default:
-        return QTableWidget::eventFilter(watched, event);
+        return QTableView::eventFilter(watched, event);
     }
 }
 

@@ -2,9 +2,10 @@
 #include "platform/ui/FlexGridPainting.h"
 
 #include "platform/ui/FlexGrid.h"
+#include "platform/ui/FlexGridCells.h"
 #include "platform/vb/Strings.h"
 
-#include <QApplication>
+#include <QPaintEvent>
 #include <QPainter>
 #include <qdrawutil.h>
 
@@ -53,30 +54,147 @@ FlexGridDelegate::FlexGridDelegate(FlexGrid* grid)
 {
 }
 
+const QStaticText& FlexGridDelegate::laidOut(const QString& text) const
+{
+    auto found = m_laidOut.constFind(text);
+    if (found != m_laidOut.constEnd())
+        return *found;
+    // What is on screen and a little more; the lot is dropped when it grows past that.
+    if (m_laidOut.size() >= 4096)
+        m_laidOut.clear();
+    QString line = text;
+    line.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
+    QStaticText laid(line);
+    laid.setTextFormat(Qt::PlainText);
+    return *m_laidOut.insert(text, laid);
+}
+
 void FlexGridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
                              const QModelIndex& index) const
 {
-    if (option.rect.width() <= 0 || option.rect.height() <= 0)
-        return;
-    QStyleOptionViewItem opt = option;
-    initStyleOption(&opt, index);
-    const int row = index.row() + m_grid->m_fixedRows;
-    const int col = index.column() + m_grid->m_fixedCols;
-    // The grid draws its own cursor and selection, whatever Qt thinks is current.
-    opt.state &= ~(QStyle::State_Selected | QStyle::State_HasFocus | QStyle::State_MouseOver);
-    opt.displayAlignment = QtAlignment(m_grid->m_alignment.value(col, flexAlignGeneral), opt.text);
-    opt.textElideMode = Qt::ElideNone;
-    const bool current = row == m_grid->m_row && col == m_grid->m_col;
-    if (!current && m_grid->inSelection(row, col)) {
-        opt.backgroundBrush = opt.palette.brush(QPalette::Highlight);
-        opt.palette.setColor(QPalette::Text, opt.palette.color(QPalette::HighlightedText));
-    }
-    const QWidget* widget = opt.widget;
-    QStyle* style = widget ? widget->style() : QApplication::style();
-    style->drawControl(QStyle::CE_ItemViewItem, &opt, painter, widget);
+    const QWidget* widget = option.widget ? option.widget : m_grid;
+    paintCell(*painter, option, index.row() + m_grid->FixedRows(), index.column() + m_grid->FixedCols(),
+              widget->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, widget) + 1);
+}
 
+void FlexGridDelegate::paintCell(QPainter& painter, const QStyleOptionViewItem& option, int row, int col,
+                                 int textMargin) const
+{
+    // Straight from the grid's lists: a repaint asks the model nothing, and a cell costs
+    // a fill and a text.
+    const QRect& rect = option.rect;
+    if (rect.width() <= 0 || rect.height() <= 0)
+        return;
+    const FlexGrid& grid = *m_grid;
+    const FlexGridCells& cells = *grid.m_cells;
+    const QPalette::ColorGroup group = !(option.state & QStyle::State_Enabled) ? QPalette::Disabled
+                                       : (option.state & QStyle::State_Active) ? QPalette::Normal
+                                                                                : QPalette::Inactive;
+    // The grid draws its own cursor and selection, whatever Qt thinks is current.
+    const bool current = row == grid.m_row && col == grid.m_col;
+    QColor back, fore;
+    if (!current && grid.inSelection(row, col)) {
+        back = option.palette.color(group, QPalette::Highlight);
+        fore = option.palette.color(group, QPalette::HighlightedText);
+    } else {
+        back = cells.back(row, col);
+        fore = cells.fore(row, col);
+        if (!fore.isValid())
+            fore = option.palette.color(group, QPalette::Text);
+    }
+    if (back.isValid())
+        painter.fillRect(rect, back);
+
+    const QString& text = cells.text(row, col);
+    if (!text.isEmpty()) {
+        // As the item views place a text: inside a margin, aligned as the column says,
+        // cut at the cell's edge.
+        const QStaticText& laid = laidOut(text);
+        const QSizeF size = laid.size();
+        const QRect textRect = rect.adjusted(textMargin, 0, -textMargin, 0);
+        const Qt::Alignment align = QtAlignment(grid.m_alignment.value(col, flexAlignGeneral), text);
+        const qreal x = align & Qt::AlignRight     ? textRect.left() + textRect.width() - size.width()
+                        : align & Qt::AlignHCenter ? textRect.left() + (textRect.width() - size.width()) / 2
+                                                   : textRect.left();
+        // Across at the text's own width, down in whole pixels, as the item views do.
+        const int height = int(size.height());
+        const int y = align & Qt::AlignTop      ? rect.top()
+                      : align & Qt::AlignBottom ? rect.top() + rect.height() - height
+                                                : rect.top() + (rect.height() - height) / 2;
+        const bool fits = size.width() <= textRect.width() && size.height() <= rect.height();
+        if (!fits) {
+            painter.save();
+            painter.setClipRect(rect, Qt::IntersectClip);
+        }
+        painter.setPen(fore);
+        painter.drawStaticText(QPointF(x, y), laid);
+        if (!fits)
+            painter.restore();
+    }
     if (current)
-        paintCursorFrame(*m_grid, *painter, opt.rect);
+        paintCursorFrame(grid, painter, rect);
+}
+
+void FlexGrid::paintEvent(QPaintEvent* event)
+{
+    // QTableView's own painting copies an option and asks the style for every cell, the
+    // hidden (zero-width) columns of a voucher grid included: this paints what shows, in
+    // the same places, with the grid lines drawn in one go.
+    QStyleOptionViewItem option;
+    initViewItemOption(&option);
+    const int margin = style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1;
+    const int gridSize = showGrid() ? 1 : 0;
+    const int lastX = m_topHeader->length() - m_topHeader->offset() - 1;
+    const int lastY = m_leftHeader->length() - m_leftHeader->offset() - 1;
+    const auto* cells = static_cast<const FlexGridDelegate*>(itemDelegate());
+    const int fixedRows = FixedRows();
+    const int fixedCols = FixedCols();
+    QPainter painter(viewport());
+    QList<QLine> lines;
+    struct Column { int col, x, width; };
+    QList<Column> columns;
+    for (QRect dirty : event->region()) {
+        dirty.setBottom(qMin(dirty.bottom(), lastY));
+        dirty.setRight(qMin(dirty.right(), lastX));
+        if (!dirty.isValid())
+            continue;
+        const int count = m_topHeader->count();
+        const int rowCount = m_leftHeader->count();
+        int left = m_topHeader->visualIndexAt(dirty.left());
+        int right = m_topHeader->visualIndexAt(dirty.right());
+        int top = m_leftHeader->visualIndexAt(dirty.top());
+        int bottom = m_leftHeader->visualIndexAt(dirty.bottom());
+        if (left < 0) left = 0;
+        if (right < 0) right = count - 1;
+        if (top < 0) top = 0;
+        if (bottom < 0) bottom = rowCount - 1;
+        columns.clear();
+        for (int c = left; c <= right; ++c) {
+            const int width = m_topHeader->sectionSize(c);
+            if (width > 0)
+                columns.append({c + fixedCols, m_topHeader->sectionViewportPosition(c), width});
+        }
+        for (int r = top; r <= bottom; ++r) {
+            const int height = m_leftHeader->sectionSize(r);
+            if (height <= 0)
+                continue;
+            const int y = m_leftHeader->sectionViewportPosition(r);
+            for (const Column& c : columns) {
+                option.rect = QRect(c.x, y, c.width - gridSize, height - gridSize);
+                cells->paintCell(painter, option, r + fixedRows, c.col, margin);
+            }
+            if (gridSize)
+                lines.append(QLine(dirty.left(), y + height - 1, dirty.right(), y + height - 1));
+        }
+        if (gridSize)
+            for (const Column& c : columns)
+                lines.append(QLine(c.x + c.width - 1, dirty.top(), c.x + c.width - 1, dirty.bottom()));
+    }
+    if (!lines.isEmpty()) {
+        const QColor color = QColor::fromRgba(QRgb(style()->styleHint(QStyle::SH_Table_GridLineColor, &option, this)));
+        painter.setPen(QPen(color, 1, gridStyle()));
+        painter.drawLines(lines);
+    }
 }
 
 // ---- fixed cells ----
@@ -103,17 +221,17 @@ QSize FlexGridHeader::sizeHint() const
 void FlexGridHeader::paintSection(QPainter* painter, const QRect& rect, int logicalIndex) const
 {
     if (orientation() == Qt::Horizontal) {
-        const int col = logicalIndex + m_grid->m_fixedCols;
+        const int col = logicalIndex + m_grid->FixedCols();
         int y = rect.top();
-        for (int r = 0; r < m_grid->m_fixedRows; ++r) {
+        for (int r = 0; r < m_grid->FixedRows(); ++r) {
             const int h = m_grid->m_fixedRowHeights[r];
             paintFixedCell(*m_grid, *painter, QRect(rect.left(), y, rect.width(), h), r, col);
             y += h;
         }
     } else {
-        const int row = logicalIndex + m_grid->m_fixedRows;
+        const int row = logicalIndex + m_grid->FixedRows();
         int x = rect.left();
-        for (int c = 0; c < m_grid->m_fixedCols; ++c) {
+        for (int c = 0; c < m_grid->FixedCols(); ++c) {
             const int w = m_grid->m_fixedColWidths[c];
             paintFixedCell(*m_grid, *painter, QRect(x, rect.top(), w, rect.height()), row, c);
             x += w;
@@ -126,17 +244,19 @@ void FlexGridHeader::paintFixedCell(const FlexGrid& grid, QPainter& painter, con
 {
     if (rect.width() <= 0 || rect.height() <= 0)
         return;
-    const FlexGrid::Cell* cell = grid.fixedCell(row, col);
+    const FlexGridCells& cells = *grid.m_cells;
     const QPalette& pal = grid.palette();
-    const QBrush fill = cell->back.isValid() ? QBrush(cell->back) : pal.brush(QPalette::Button);
+    const QColor back = cells.back(row, col);
+    const QColor fore = cells.fore(row, col);
+    const QBrush fill = back.isValid() ? QBrush(back) : pal.brush(QPalette::Button);
     qDrawShadePanel(&painter, rect, pal, false, 1, &fill);
-    if (!cell->text.isEmpty()) {
+    const QString& text = cells.text(row, col);
+    if (!text.isEmpty()) {
         painter.save();
         painter.setClipRect(rect.adjusted(1, 1, -1, -1));
         painter.setFont(grid.font());
-        painter.setPen(cell->fore.isValid() ? cell->fore : pal.color(QPalette::ButtonText));
-        painter.drawText(rect.adjusted(4, 0, -3, 0),
-                         Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, cell->text);
+        painter.setPen(fore.isValid() ? fore : pal.color(QPalette::ButtonText));
+        painter.drawText(rect.adjusted(4, 0, -3, 0), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, text);
         painter.restore();
     }
     // Code may leave the cursor on a fixed cell (a row's mark column); it stays visible.
@@ -153,10 +273,10 @@ void FlexGridCorner::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     int y = 0;
-    for (int r = 0; r < m_grid->m_fixedRows; ++r) {
+    for (int r = 0; r < m_grid->FixedRows(); ++r) {
         const int h = m_grid->m_fixedRowHeights[r];
         int x = 0;
-        for (int c = 0; c < m_grid->m_fixedCols; ++c) {
+        for (int c = 0; c < m_grid->FixedCols(); ++c) {
             const int w = m_grid->m_fixedColWidths[c];
             FlexGridHeader::paintFixedCell(*m_grid, painter, QRect(x, y, w, h), r, c);
             x += w;

@@ -1,7 +1,9 @@
 #pragma once
 // How a FlexGrid looks: scrolling cells with their colours and alignment, the current
 // cell framed, the selection highlighted, fixed cells grey and raised.
+#include <QHash>
 #include <QHeaderView>
+#include <QStaticText>
 #include <QStyledItemDelegate>
 #include <QWidget>
 
@@ -17,9 +19,17 @@ public:
     explicit FlexGridDelegate(FlexGrid* grid);
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override;
+    // Cell (row, col) of the grid in option.rect; the text keeps `textMargin` pixels from
+    // the cell's sides.
+    void paintCell(QPainter& painter, const QStyleOptionViewItem& option, int row, int col, int textMargin) const;
 
 private:
+    // A cell's text laid out once, drawn at every repaint that shows it: a scroll step
+    // repaints mostly texts that were on screen a moment ago.
+    const QStaticText& laidOut(const QString& text) const;
+
     FlexGrid* m_grid;
+    mutable QHash<QString, QStaticText> m_laidOut;
 };
 
 // The fixed rows (horizontal) or fixed columns (vertical) of the scrolling columns or rows:

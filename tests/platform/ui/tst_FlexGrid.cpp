@@ -169,6 +169,8 @@ private slots:
     void clearKeepsStructure();
     void rowsAndCols_data();
     void rowsAndCols();
+    void droppedCellsComeBackEmpty_data();
+    void droppedCellsComeBackEmpty();
     void fixedLines_data();
     void fixedLines();
 
@@ -190,6 +192,8 @@ private slots:
     void colours_data();
     void colours();
     void coloursReachTheScreen();
+    void textsReachTheScreen_data();
+    void textsReachTheScreen();
     void cursorIsFramed_data();
     void cursorIsFramed();
     void redraw();
@@ -216,7 +220,7 @@ void tst_FlexGrid::defaults()
     QCOMPARE(grid.Col(), 1);
     QCOMPARE(grid.ColAlignment(1), int(flexAlignGeneral));
     QCOMPARE(grid.TextMatrix(1, 1), QString());
-    // Only the scrolling cell is an item of the table.
+    // Only the scrolling cell is the view's own.
     QCOMPARE(grid.rowCount(), 1);
     QCOMPARE(grid.columnCount(), 1);
 }
@@ -768,6 +772,46 @@ void tst_FlexGrid::rowsAndCols()
     QCOMPARE(grid.TextMatrix(3, 0), QString());
 }
 
+void tst_FlexGrid::droppedCellsComeBackEmpty_data()
+{
+    QTest::addColumn<bool>("rows");   // false: columns
+    QTest::newRow("rows") << true;
+    QTest::newRow("columns") << false;
+}
+
+void tst_FlexGrid::droppedCellsComeBackEmpty()
+{
+    // Lines dropped from the end and added back hold nothing of what they held.
+    QFETCH(bool, rows);
+    FlexGrid grid;
+    grid.SetCols(4);
+    grid.SetRows(4);
+    for (int r = 0; r < 4; ++r)
+        for (int c = 0; c < 4; ++c) {
+            grid.SetTextMatrix(r, c, QStringLiteral("x"));
+            grid.SetRow(r);
+            grid.SetCol(c);
+            grid.SetCellBackColor(0x00FF00);
+            grid.SetCellForeColor(0x0000FF);
+        }
+    if (rows) {
+        grid.SetRows(2);
+        grid.SetRows(4);
+    } else {
+        grid.SetCols(2);
+        grid.SetCols(4);
+    }
+    for (int r = 0; r < 4; ++r)
+        for (int c = 0; c < 4; ++c) {
+            const bool kept = rows ? r < 2 : c < 2;
+            QCOMPARE(grid.TextMatrix(r, c), kept ? QStringLiteral("x") : QString());
+            grid.SetRow(r);
+            grid.SetCol(c);
+            QCOMPARE(grid.CellBackColor(), kept ? 0x00FF00L : 0L);
+            QCOMPARE(grid.CellForeColor(), kept ? 0x0000FFL : 0L);
+        }
+}
+
 void tst_FlexGrid::fixedLines_data()
 {
     QTest::addColumn<int>("fixedRows");
@@ -1129,6 +1173,57 @@ void tst_FlexGrid::coloursReachTheScreen()
     QCOMPARE(pixelOf(2, 0), QColor(255, 255, 128).rgb() & 0xFFFFFF);   // the fixed column too
     QCOMPARE(pixelOf(0, 2), QColor(0, 0, 255).rgb() & 0xFFFFFF);
     QVERIFY(pixelOf(1, 1) != (QColor(255, 255, 128).rgb() & 0xFFFFFF));
+}
+
+void tst_FlexGrid::textsReachTheScreen_data()
+{
+    // Where a text's ink lands in its cell: "left" or "right" half, and whether the cell to
+    // its right stays clean.
+    QTest::addColumn<int>("alignment");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("half");
+    QTest::newRow("left") << int(flexAlignLeftCenter) << "ab" << "left";
+    QTest::newRow("right") << int(flexAlignRightCenter) << "ab" << "right";
+    QTest::newRow("general, a number") << int(flexAlignGeneral) << "12" << "right";
+    QTest::newRow("general, a text") << int(flexAlignGeneral) << "ab" << "left";
+    QTest::newRow("too long for its cell, left") << int(flexAlignLeftCenter) << QString(60, QLatin1Char('W')) << "both";
+    QTest::newRow("too long for its cell, right") << int(flexAlignRightCenter) << QString(60, QLatin1Char('W')) << "both";
+}
+
+void tst_FlexGrid::textsReachTheScreen()
+{
+    QFETCH(int, alignment);
+    QFETCH(QString, text);
+    QFETCH(QString, half);
+    Shown shown(3, 4);
+    FlexGrid* grid = shown.grid;
+    grid->clearFocus();
+    grid->SetColWidth(1, 1200);
+    grid->SetColWidth(2, 1200);
+    grid->SetColAlignment(1, alignment);
+    grid->SetTextMatrix(1, 1, text);
+    grid->SetRow(2);
+    grid->SetCol(3);
+    QApplication::processEvents();
+    const QImage shot = grid->grab().toImage();
+    const QRgb base = grid->palette().color(QPalette::Base).rgb();
+    const auto inked = [&](int col, bool left) {
+        grid->SetRow(1);
+        grid->SetCol(col);
+        const QRect cell(grid->CellLeft() / 15, grid->CellTop() / 15, grid->CellWidth() / 15, grid->CellHeight() / 15);
+        const int from = left ? cell.left() : cell.center().x();
+        const int to = left ? cell.center().x() : cell.right();
+        for (int x = from; x <= to; ++x)
+            for (int y = cell.top(); y <= cell.bottom(); ++y)
+                if (shot.pixel(x, y) != base)
+                    return true;
+        return false;
+    };
+    QCOMPARE(inked(1, true), half != QLatin1String("right"));
+    QCOMPARE(inked(1, false), half != QLatin1String("left"));
+    // Nothing spills into the neighbours.
+    QVERIFY(!inked(2, true));
+    QVERIFY(!inked(2, false));
 }
 
 void tst_FlexGrid::cursorIsFramed_data()
