@@ -3,9 +3,16 @@
 #include "platform/ui/Keys.h"
 #include "platform/ui/Metrics.h"
 
+#include "platform/vb/VbError.h"
+
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+
+namespace {
+// QLineEdit's own largest length, which stands for no limit.
+constexpr int kNoLimit = 32767;
+} // namespace
 
 CajaTexto::CajaTexto(QWidget* parent, int index) : QLineEdit(parent), m_index(index)
 {
@@ -18,6 +25,18 @@ QString CajaTexto::DataField() const { return property("DataField").toString(); 
 void CajaTexto::SetDataField(const QString& field) { setProperty("DataField", field); }
 QString CajaTexto::Tag() const { return property("Tag").toString(); }
 void CajaTexto::SetTag(const QString& tag) { setProperty("Tag", tag); }
+
+int CajaTexto::MaxLength() const
+{
+    return maxLength() == kNoLimit ? 0 : maxLength();
+}
+
+void CajaTexto::SetMaxLength(int length)
+{
+    if (length < 0)
+        vb::Raise(380);
+    setMaxLength(length == 0 ? kNoLimit : length);
+}
 
 void CajaTexto::SetBackColor(long bbggrr)
 {

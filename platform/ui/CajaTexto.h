@@ -1,7 +1,8 @@
 #pragma once
 // The suite's edit box: a line edit that carries its bound field (DataField), the lookup
-// it opens (Tag), its index in its control group and its validation mark (DataChanged),
-// and raises VB's focus, key, mouse and Validate events with VB key codes.
+// it opens (Tag), its longest text (MaxLength), its index in its control group and its
+// validation mark (DataChanged), and raises VB's focus, key, mouse and Validate events
+// with VB key codes.
 #include <QLineEdit>
 #include <QString>
 
@@ -16,6 +17,9 @@ public:
     QString Tag() const;
     void SetTag(const QString& tag);
     int Index() const { return m_index; }
+    // The most characters the box takes; 0 is no limit.
+    int MaxLength() const;
+    void SetMaxLength(int length);
 
     // True while the text still has to be validated when the box is left.
     bool DataChanged() const { return m_dataChanged; }
