@@ -12,6 +12,7 @@
 #include "vouchers/grids/GridHelpers.h"
 
 #include <initializer_list>
+#include <utility>
 
 using vouchergrids::SwitchOn;
 
@@ -101,6 +102,12 @@ public:
         for (int col : cols)
             Width(col, 0);
     }
+    // Hidden columns that carry a header, in the order given.
+    void HideNamed(std::initializer_list<std::pair<int, const char*>> columns)
+    {
+        for (const auto& [col, header] : columns)
+            Set(col, QString::fromUtf8(header), 0);
+    }
     // Hidden with an empty header, from `first` to `last`.
     void Blank(int first, int last)
     {
@@ -137,23 +144,25 @@ void layoutTasks(ui::FlexGrid& grid, const QWidget& form, const Settings& s)
         c.Fold({Importe, Total}, Descripcion);
     if (tcIs(vb::Trim(s.tc), "OT") && s.ocultaImportes)
         c.Fold({Cantidad}, Descripcion);
-    c.Set(ImporteSinIVA, QStringLiteral("ImporteSinIVA"), 0);
-    c.Set(ObservAdic, QStringLiteral("AuxObservAdic"), 0);
-    c.Set(EsExento, QStringLiteral("AuxEsExento"), 0);
-    c.Set(FechaInicio, QStringLiteral("AuxFechaInicio"), 0);
-    c.Set(FechaFin, QStringLiteral("AuxFechaFin"), 0);
-    c.Set(IdTecnico, QStringLiteral("AuxIdTecnico"), 0);
-    c.Set(CodigoOriginal, QStringLiteral("CodigoOriginal"), 0);
-    c.Set(FechaRealInicio, QStringLiteral("AuxFechaREALInicio"), 0);
-    c.Set(FechaRealFin, QStringLiteral("AuxFechaREALFin"), 0);
-    c.Set(CuentaContable, QStringLiteral("AuxCuentaContable"), 0);
-    c.Set(Prioridad, QStringLiteral("Prioridad"), 0);
-    c.Set(Usuario, QStringLiteral("Usuario"), 0);
-    c.Set(TasaIVA, QStringLiteral("AuxTasaIVA"), 0);
-    c.Set(FhPresentacion, QStringLiteral("AuxFhPresentacion"), 0);
-    c.Set(FhEmision, QStringLiteral("AuxFhEmision"), 0);
-    c.Set(NroExp, QStringLiteral("AuxNroExp"), 0);
-    c.Set(FhEntrega, QStringLiteral("AuxFhEntrega"), 0);
+    c.HideNamed({
+        {ImporteSinIVA, "ImporteSinIVA"},
+        {ObservAdic, "AuxObservAdic"},
+        {EsExento, "AuxEsExento"},
+        {FechaInicio, "AuxFechaInicio"},
+        {FechaFin, "AuxFechaFin"},
+        {IdTecnico, "AuxIdTecnico"},
+        {CodigoOriginal, "CodigoOriginal"},
+        {FechaRealInicio, "AuxFechaREALInicio"},
+        {FechaRealFin, "AuxFechaREALFin"},
+        {CuentaContable, "AuxCuentaContable"},
+        {Prioridad, "Prioridad"},
+        {Usuario, "Usuario"},
+        {TasaIVA, "AuxTasaIVA"},
+        {FhPresentacion, "AuxFhPresentacion"},
+        {FhEmision, "AuxFhEmision"},
+        {NroExp, "AuxNroExp"},
+        {FhEntrega, "AuxFhEntrega"},
+    });
     grid.Refresh();
 }
 
@@ -239,22 +248,26 @@ void layoutArticles(ui::FlexGrid& grid, const QWidget& form, const Settings& s)
         c.Widen(Unidad, c.X(4));
         c.Widen(Cantidad, c.X(7));
     }
-    c.Set(RubroArticulo, QStringLiteral("AuxRubroArticulo"), 0);
-    c.Set(TipoArticulo, QStringLiteral("AuxTipoArticulo"), 0);
-    c.Set(ListaConIVA, QStringLiteral("AuxListaConIVA"), 0);
-    c.Set(PrecioConIVA, QStringLiteral("AuxPrecioConIVA"), 0);
-    c.Set(CantidadInsumo, QStringLiteral("AuxCantidadInsumo"), 0);
-    c.Set(ImporteDescuento, QStringLiteral("AuxImporteDescuentoArticulo"), 0);
-    c.Set(TipoCoeficiente, QStringLiteral("AuxTipoCoeficiente"), 0);
-    c.Set(Coeficiente, QStringLiteral("AuxCoeficiente"), 0);
-    c.Set(StockDisponible, QStringLiteral("AuxStockDisponible"), 0);
-    c.Set(StockMinimo, QStringLiteral("AuxStockMinimo"), 0);
+    c.HideNamed({
+        {RubroArticulo, "AuxRubroArticulo"},
+        {TipoArticulo, "AuxTipoArticulo"},
+        {ListaConIVA, "AuxListaConIVA"},
+        {PrecioConIVA, "AuxPrecioConIVA"},
+        {CantidadInsumo, "AuxCantidadInsumo"},
+        {ImporteDescuento, "AuxImporteDescuentoArticulo"},
+        {TipoCoeficiente, "AuxTipoCoeficiente"},
+        {Coeficiente, "AuxCoeficiente"},
+        {StockDisponible, "AuxStockDisponible"},
+        {StockMinimo, "AuxStockMinimo"},
+    });
     c.Set(IVA, QStringLiteral("IVA"), c.X(10));
-    c.Set(CpteOrigen, QStringLiteral("AuxCpteOrigen"), 0);
-    c.Set(IdCpteOrigen, QStringLiteral("AuxIdCpteOrigen"), 0);
-    c.Set(CodigoPercepcion, QStringLiteral("AuxCodigoPercepcion"), 0);
-    c.Set(LoteOrigen, QStringLiteral("Lote_Origen"), 0);
-    c.Set(LoteAduana, QStringLiteral("Lote_Aduana"), 0);
+    c.HideNamed({
+        {CpteOrigen, "AuxCpteOrigen"},
+        {IdCpteOrigen, "AuxIdCpteOrigen"},
+        {CodigoPercepcion, "AuxCodigoPercepcion"},
+        {LoteOrigen, "Lote_Origen"},
+        {LoteAduana, "Lote_Aduana"},
+    });
     c.Blank(Costo, CuentaContable);
     c.Blank(UnidadBase, PideTalle);
     c.Blank(InsumosPorPorcentaje, InsumosPorPorcentaje);
@@ -277,18 +290,20 @@ void layoutArticles(ui::FlexGrid& grid, const QWidget& form, const Settings& s)
     } else {
         c.Hide({Espesor, Ancho, UnidadPrecio, ImporteUnidad});
     }
-    c.Set(PideMedidas, QStringLiteral("PideMedidas"), 0);
-    c.Set(LargoAnt, QStringLiteral("LargoAnt"), 0);
-    c.Set(Oferta, QString(), 0);
-    c.Set(EnComodato, QStringLiteral("EnComodato"), 0);
-    c.Set(MKBaseFamilia, QStringLiteral("MKBaseFamilia"), 0);
-    c.Set(CodError, QStringLiteral("CodError"), 0);
-    c.Set(Moneda, QStringLiteral("Moneda"), 0);
-    c.Set(Cotizacion, QStringLiteral("Cotizacion"), 0);
-    c.Set(SecuenciaOrigen, QStringLiteral("AuxSecuenciaOrigen"), 0);
-    c.Set(RedondeoLinea, QStringLiteral("AuxRedondeoLinea"), 0);
-    c.Set(ColorDefault, QStringLiteral("ColorDefault"), 0);
-    c.Set(SexoDefault, QStringLiteral("SexoDefault"), 0);
+    c.HideNamed({
+        {PideMedidas, "PideMedidas"},
+        {LargoAnt, "LargoAnt"},
+        {Oferta, ""},
+        {EnComodato, "EnComodato"},
+        {MKBaseFamilia, "MKBaseFamilia"},
+        {CodError, "CodError"},
+        {Moneda, "Moneda"},
+        {Cotizacion, "Cotizacion"},
+        {SecuenciaOrigen, "AuxSecuenciaOrigen"},
+        {RedondeoLinea, "AuxRedondeoLinea"},
+        {ColorDefault, "ColorDefault"},
+        {SexoDefault, "SexoDefault"},
+    });
     grid.Refresh();
 }
 
