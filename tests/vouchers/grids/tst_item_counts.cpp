@@ -186,7 +186,7 @@ private slots:
         VoucherHostForm f;
         f.InicializaGrids(QStringLiteral("FC"));
         addRows(*f.MSFlexGrid2, {QStringLiteral("A1"), QStringLiteral("A2"), QStringLiteral("A3")}, ColArticulo::Cantidad,
-                {QStringLiteral("1"), QStringLiteral("1E300"), QStringLiteral("2")});
+                {QStringLiteral("1"), QStringLiteral("9999999999999999"), QStringLiteral("2")});
         addRows(*f.MSFlexGrid3, {QStringLiteral("O1")});
         ScriptedOperator op;
         op.expectMsgBox(QStringLiteral("Ha ocurrido el Siguiente Error (6)"), answer);
@@ -197,6 +197,7 @@ private slots:
         QCOMPARE(articulos, articles);
         QCOMPARE(otros, others);
         QCOMPARE(unidades, units);
+        QCOMPARE(op.shown().size(), 1);
         QVERIFY(op.shown().first().title.contains(QStringLiteral("- CuentaItems&")));
     }
 
