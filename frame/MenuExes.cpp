@@ -55,7 +55,20 @@ QString resolveProgram(const QString& name)
     return QDir::cleanPath(vb::App::Path() + QLatin1Char('/') + name);
 }
 
+// The program file MenuExes starts for Programa.
+QString programFile(const QString& Programa)
+{
+    const QString name = withoutShellPrefix(Programa);
+    const bool fullPath = name.contains(QLatin1Char('\\')) || name.contains(QLatin1Char('/'));
+    return fullPath ? name : resolveProgram(name);
+}
+
 } // namespace
+
+bool ExisteProgramaHermano(const QString& Programa)
+{
+    return QFileInfo(programFile(Programa)).isFile();
+}
 
 void SetSiblingStarter(SiblingStarter s)
 {
@@ -79,9 +92,7 @@ void MenuExes(const QString& Programa, QString& Parametros, qint32& IdTarea)
                           + QStringLiteral("; @ParametroAdicional=") + Parametros + QStringLiteral("; zelt@ ; @UsuarioLogeado = ")
                           + gUsuarioLogeado + QStringLiteral("; @Caja=") + gCaja + QStringLiteral(";");
 
-    const QString name = withoutShellPrefix(Programa);
-    const bool fullPath = name.contains(QLatin1Char('\\')) || name.contains(QLatin1Char('/'));
-    const QString program = fullPath ? name : resolveProgram(name);
+    const QString program = programFile(Programa);
     // One argument: the sibling reads its arguments joined by blanks, so it gets the text exactly.
     const QStringList arguments{context.mid(1)};
 

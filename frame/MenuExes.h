@@ -9,6 +9,9 @@
 // path. Parametros loses everything up to its first blank (the caller's text too).
 // IdTarea: the started process's id, 0 when nothing was started.
 void MenuExes(const QString& Programa, QString& Parametros, qint32& IdTarea);
+// Whether MenuExes finds a program file to start for Programa (in the program folder,
+// at the full path given, or where the system finds programs).
+bool ExisteProgramaHermano(const QString& Programa);
 
 // How a program is started: true and its process id, or false. Tests stand in their own;
 // empty puts back the real start (detached, never through a shell).

@@ -2,6 +2,7 @@
 // the search boxes and the keyboard.
 #include "lookup/Lib_FrmCons3.h"
 #include "data/DB_Dll.h"
+#include "frame/MenuExes.h"
 #include "frame/ModGlobal.h"
 #include "lookup/ConsultaSql.h"
 #include "lookup/FormButtons.h"
@@ -19,6 +20,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QFrame>
+#include <QHash>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
@@ -28,8 +30,10 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <QStyleOptionHeader>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <functional>
 
 namespace {
@@ -86,10 +90,43 @@ QColor configuredColour(const vb::Variant& colour)
     return ui::FromVbColor(long(vb::Val(text)));
 }
 
-// Quantities are shown and read with "." as the decimal separator whatever the workstation uses.
+// Quantities are typed and shown in the workstation's format, as every number.
 QString quantityText(double value, int decimals)
 {
-    return QString::number(value, 'f', decimals);
+    return vb::Format(vb::Variant(value), QStringLiteral("########0.") + QString(decimals, QLatin1Char('0')));
+}
+
+double quantity(const QString& text)
+{
+    return Utilidades->TextoADoble(text);
+}
+
+// The programs that maintain the master tables a list may show, started by "N&uevo".
+// Customers and suppliers share one program, told which by its mode.
+struct Maestro {
+    const char* tabla;
+    const char* programa;
+    const char* modo;
+};
+constexpr Maestro kMaestros[] = {
+    {"V_TA_RUBROS", "SHELL:ABMRubros", ""},
+    {"V_TA_UNIDAD", "SHELL:ABMUnidades", ""},
+    {"VT_CLIENTES", "SHELL:ABMClientesProveedores", "1"},
+    {"VT_PROVEEDORES", "SHELL:ABMClientesProveedores", "0"},
+    {"V_TA_TECNICOS", "SHELL:ABMTecnicos", ""},
+    {"V_TA_VENDEDORES", "SHELL:ABMVendedores", ""},
+    {"V_MA_ARTICULOS", "SHELL:ABMArticulos", ""},
+    {"VT_MA_ARTICULOS", "SHELL:ABMArticulos", ""},
+    {"STK_MA_ARTICULOS", "SHELL:ABMArticulos", ""},
+};
+
+// The master table's entry, when the table is one and its program is installed.
+const Maestro* maestroDe(const QString& tabla)
+{
+    for (const Maestro& m : kMaestros)
+        if (vb::Trim(tabla).compare(QLatin1String(m.tabla), Qt::CaseInsensitive) == 0)
+            return ExisteProgramaHermano(QLatin1String(m.programa)) ? &m : nullptr;
+    return nullptr;
 }
 
 // The two quoted fields of a line of the widths file.
@@ -181,6 +218,7 @@ Lib_FrmCons3::Lib_FrmCons3(QWidget* parent) : QDialog(parent)
     CmdAceptar = lookup::NewButton(Frame1, "CmdAceptar", "&Aceptar");
     CmdCancelar = lookup::NewButton(Frame1, "CmdCancelar", "&Cancelar");
     lookup::LayOutButtons(Frame1, {CmdNueva, CmdNuevo, CmdTodos}, {CmdAceptar, CmdCancelar});
+    CmdNuevo->setVisible(false);   // until a loaded list names a table with a program to maintain it
     for (QPushButton* b : {CmdNueva, CmdNuevo, CmdTodos, CmdAceptar, CmdCancelar})
         b->installEventFilter(this);
     connect(CmdAceptar, &QPushButton::clicked, this, [this] { CmdAceptar_Click(); });
@@ -270,6 +308,8 @@ void Lib_FrmCons3::Form_Load()
                 SQLOriginal = SQL;
             SQLBase = SQL;
         },
+        // "N&uevo" is there only when the list's table has a program to maintain it.
+        [&] { CmdNuevo->setVisible(maestroDe(tablaConsulta_) != nullptr); },
         [&] {
             DB_Dll& db = UsarUDBC ? *gDBConsultas : *gDBPrincipal;
             db.AbrirRecordset(SQL, rs_, nullptr, ado::adOpenForwardOnly, ado::adLockReadOnly, -1, true);
@@ -332,28 +372,26 @@ void Lib_FrmCons3::Encolumnar()
         ado::Fields& fields = rs_.Fields();
         const bool articles = SQL.contains(QLatin1String("V_MA_ARTICULOS"), Qt::CaseInsensitive)
                            || SQL.contains(QLatin1String("STK_MA_ARTICULOS"), Qt::CaseInsensitive);
-        const bool widened = ValoresDefault.compare(QLatin1String("@10"), Qt::CaseInsensitive) == 0;
+        // "@10" widens every column of a list that is not of articles by ten letters.
+        widening_ = !articles && ValoresDefault.compare(QLatin1String("@10"), Qt::CaseInsensitive) == 0
+                        ? ui::TextWidthX(*this, 10)
+                        : 0;
         for (int i = 0; i < fields.Count(); ++i) {
             ado::Field& field = fields.Item(i);
-            int n = field.DefinedSize();
-            if (field.Type() == ado::adCurrency || field.Type() == ado::adNumeric)
-                n = 12;
             QComboBox* box = searchBox(i);
             box->setProperty("Field", field.Name());
             box->setVisible(true);
             fieldNames_ << field.Name();
-            n = qMin(n, 60);
             QString header = field.Name();
             if (articles) {
                 for (int k = 1; k <= 8; ++k)
                     if (header.compare(QStringLiteral("PRECIO%1").arg(k), Qt::CaseInsensitive) == 0)
                         header = Cfg(QStringLiteral("NOM_PCLASE%1").arg(k));
-            } else if (widened) {
-                n += 10;
             }
             headers_ << header;
-            widths_ << ui::TextWidthX(*this, n);
+            widths_ << 0;
         }
+        fitColumns();
         for (int i = int(fields.Count()); i < CmbSearch.size(); ++i)
             CmbSearch.at(i)->setVisible(false);
         model_->reset(headers_, {}, {}, {});
@@ -419,10 +457,58 @@ void Lib_FrmCons3::Leer(qint32 Cdesde, qint32 Cuantas)
             }
         }
         model_->reset(headers_, std::move(cells), std::move(ticks), std::move(colours));
-        applyWidths();
+        fitColumns();
     } catch (const vb::VbError& e) {
         ManejaError(e, std::nullopt, QStringLiteral("FORM_LOAD"));
     }
+}
+
+void Lib_FrmCons3::fitColumns()
+{
+    const QScreen* s = screen();
+    const int screenWidth = s ? ui::PixelsToTwips(s->availableGeometry().width()) : 19200;
+    // The list's margins and the form's frame around a column as wide as the screen.
+    const int widest = qMax(ui::TextWidthX(*this, 10), screenWidth - 1120);
+    QHeaderView* header = ListView1->horizontalHeader();
+    // A list may hold a hundred thousand rows: texts are sized by the sum of their
+    // characters' advances (kept per character), and only the widest is measured whole.
+    const QFontMetrics metrics(ListView1->font());
+    const int margins = ui::TwipsToPixels(ui::CellTextWidth(*ListView1, QString()));
+    QHash<QChar, int> advances;
+    const auto advanceSum = [&](const QString& text) {
+        int sum = 0;
+        for (const QChar c : text) {
+            auto at = advances.constFind(c);
+            if (at == advances.constEnd())
+                at = advances.insert(c, metrics.horizontalAdvance(c));
+            sum += *at;
+        }
+        return sum;
+    };
+    for (int j = 0; j < widths_.size(); ++j) {
+        QStyleOptionHeader opt;
+        opt.initFrom(header);
+        opt.text = headers_.value(j);
+        // Room for the sort arrow: the operator sorts by any column.
+        opt.sortIndicator = QStyleOptionHeader::SortDown;
+        int width = ui::PixelsToTwips(header->style()->sizeFromContents(QStyle::CT_HeaderSection, &opt, QSize(), header).width());
+        int widestSum = -1;
+        QString widestText;
+        for (int row = 0; row < model_->rowCount(); ++row) {
+            const QString text = model_->text(row, j);
+            const int sum = advanceSum(text);
+            if (sum > widestSum) {
+                widestSum = sum;
+                widestText = text;
+            }
+        }
+        if (widestSum >= 0)
+            width = std::max({width, ui::CellTextWidth(*ListView1, widestText), ui::PixelsToTwips(widestSum + margins)});
+        if (j == 0 && CheckBoxes)
+            width += ui::PixelsToTwips(ListView1->style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, ListView1) + 6);
+        widths_[j] = qMin(width + widening_, widest);
+    }
+    applyWidths();
 }
 
 void Lib_FrmCons3::applyWidths()
@@ -676,8 +762,14 @@ void Lib_FrmCons3::CmdNueva_Click()
 
 void Lib_FrmCons3::CmdNuevo_Click()
 {
-    // The maintenance programs of the master tables are started by the program that
-    // owns them; this workstation has none to start.
+    try {
+        if (const Maestro* m = maestroDe(tablaConsulta_)) {
+            QString parametros = QLatin1String(m->modo);
+            qint32 tarea = 0;
+            MenuExes(QLatin1String(m->programa), parametros, tarea);
+        }
+    } catch (const vb::VbError&) {
+    }
 }
 
 void Lib_FrmCons3::cmdTodos_Click()
@@ -762,23 +854,23 @@ void Lib_FrmCons3::ListView1_KeyDown(int& KeyCode, int Shift, const QString& Tex
                 return;
             const QString answer = ui::InputBox(QStringLiteral("Ingrese la Cantidad del Articulo..."),
                                                 QStringLiteral("Carga de Datos"), cellOfColumn(row, quantityColumn));
-            const double quantity = vb::Val(answer);
+            const double typed = quantity(answer);
             // No quantity (zero, an empty answer, a text) shows as zero and leaves the row unticked.
-            model_->setText(row, quantityColumn - 1, quantityText(quantity > 0 ? quantity : 0, 2));
-            model_->setTicked(row, quantity > 0);
+            model_->setText(row, quantityColumn - 1, quantityText(typed > 0 ? typed : 0, 2));
+            model_->setTicked(row, typed > 0);
         } else if (KeyCode == ui::vbKeyInsert && Shift == 0 && UsaCantidades) {
             if (quantityColumn == kQuantityMissing || row < 0)
                 return;
-            model_->setText(row, quantityColumn - 1, quantityText(vb::Val(cellOfColumn(row, quantityColumn)) + 1, 1));
+            model_->setText(row, quantityColumn - 1, quantityText(quantity(cellOfColumn(row, quantityColumn)) + 1, 1));
             model_->setTicked(row, true);
         } else if (KeyCode == ui::vbKeyDelete && Shift == 0 && UsaCantidades) {
             if (quantityColumn == kQuantityMissing || row < 0)
                 return;
-            const QString cell = quantityText(vb::Val(cellOfColumn(row, quantityColumn)) - 1, 1);
+            const QString cell = quantityText(quantity(cellOfColumn(row, quantityColumn)) - 1, 1);
             model_->setText(row, quantityColumn - 1, cell);
-            if (vb::Val(cell) <= 0) {
+            if (quantity(cell) <= 0) {
                 model_->setTicked(row, false);
-                model_->setText(row, quantityColumn - 1, QStringLiteral("0.00"));
+                model_->setText(row, quantityColumn - 1, quantityText(0, 2));
             }
         } else if (KeyCode == ui::vbKeyBack || !Text.isEmpty()) {
             // Typing in the list types into the search box that had the focus last.
@@ -867,10 +959,14 @@ bool Lib_FrmCons3::eventFilter(QObject* watched, QEvent* event)
         auto* key = static_cast<QKeyEvent*>(event);
         int code = ui::VbKeyCode(*key);
         const int shift = ui::VbShift(key->modifiers());
-        // The form sees its keys before its controls.
-        Form_KeyDown(code, shift);
-        if (code == 0)
-            return true;
+        // The form sees its keys before its controls; a key it takes (its code set to 0)
+        // goes no further. Characters without a key code ("ó", "'", "%", "*", "¿") are
+        // the box's or the list's to type.
+        if (code != 0) {
+            Form_KeyDown(code, shift);
+            if (code == 0)
+                return true;
+        }
         if (watched == ListView1) {
             const bool typing = !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))
                              && !key->text().isEmpty() && key->text().at(0).isPrint();
@@ -890,6 +986,8 @@ bool Lib_FrmCons3::eventFilter(QObject* watched, QEvent* event)
     }
     if (event->type() == QEvent::KeyPress && qobject_cast<QPushButton*>(watched)) {
         int code = ui::VbKeyCode(*static_cast<QKeyEvent*>(event));
+        if (code == 0)
+            return false;
         Form_KeyDown(code, ui::VbShift(static_cast<QKeyEvent*>(event)->modifiers()));
         return code == 0;
     }

@@ -124,9 +124,13 @@ private:
     QComboBox* searchBox(int index);
     void applySort();
     void applyWidths();
+    // Each column as wide as its header and its widest text in the list (and the "@10"
+    // widening), never wider than the screen.
+    void fitColumns();
 
     QStringList headers_;
     QVector<int> widths_;   // twips, by column
+    int widening_ = 0;      // twips added to every column
 
     lookup::LookupListModel* model_ = nullptr;
     ado::Recordset rs_;

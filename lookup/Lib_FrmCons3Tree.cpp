@@ -240,22 +240,28 @@ void Lib_FrmCons3Tree::ArmarTreeVAutomatico()
     building_ = true;
     QVector<QVector<vb::Variant>> rows;
     if (startTree(rows, routine)) {
+        // The nodes by their key without regard to case; of keys equal that way the
+        // earliest is kept.
+        QHash<QString, QTreeWidgetItem*> byFoldedKey;
+        byFoldedKey.insert(kRootKey.toCaseFolded(), nodes_.first());
         const int count = int(rows.first().size());
         for (int r = 0; r < count; ++r) {
             const vb::Step step = vb::guarded(frameHandler, routine, [&] {
                 const QString code = text(rows[0][r]);
                 const QString key = kRootKey + code;
-                // The parent is the earliest of the longest keys that begin the new key.
+                // The parent is the earliest of the longest keys that begin the new key:
+                // its beginnings are looked up from the longest down to the root's "A".
+                const QString folded = key.toCaseFolded();
                 QTreeWidgetItem* parent = nodes_.first();
-                qsizetype best = 0;
-                for (QTreeWidgetItem* node : std::as_const(nodes_)) {
-                    const QString k = Key(node);
-                    if (k.size() > best && startsWithNoCase(key, k)) {
+                for (qsizetype length = folded.size(); length > 0; --length) {
+                    if (QTreeWidgetItem* node = byFoldedKey.value(folded.left(length))) {
                         parent = node;
-                        best = k.size();
+                        break;
                     }
                 }
-                addNode(parent, key, code + QStringLiteral(" - ") + (rows.size() > 1 ? text(rows[1][r]) : QString()));
+                QTreeWidgetItem* node =
+                    addNode(parent, key, code + QStringLiteral(" - ") + (rows.size() > 1 ? text(rows[1][r]) : QString()));
+                byFoldedKey.insert(folded, byFoldedKey.value(folded, node));
             });
             if (step == vb::Step::Leave)
                 break;
