@@ -5,6 +5,7 @@
 #include "frame/ModGlobal.h"
 #include "platform/ui/Operator.h"
 #include "platform/vb/Strings.h"
+#include "platform/vb/VbError.h"
 #include "platform/zeltrix/Services.h"
 #include "widgets/Dll_Display.h"
 
@@ -136,15 +137,30 @@ void frmRecepcionMutuales::CargaMutualesFecha()
 
 vb::Currency frmRecepcionMutuales::SumaImportes()
 {
-    vb::Currency suma;
-    Latido latido;
-    latido.toca();   // the event that asked for the sum has just been handled
-    for (int fila = 1; fila < MSFlexGrid1->Rows(); ++fila) {
-        if (latido.toca())
-            ui::DoEvents();
-        suma += Utilidades->TextoAMoneda(MSFlexGrid1->TextMatrix(fila, 4));
+    if (!m_sumaConocida) {
+        vb::Currency suma;
+        Latido latido;
+        latido.toca();   // the event that asked for the sum has just been handled
+        for (int fila = 1; fila < MSFlexGrid1->Rows(); ++fila) {
+            if (latido.toca())
+                ui::DoEvents();
+            suma += Utilidades->TextoAMoneda(MSFlexGrid1->TextMatrix(fila, 4));
+        }
+        m_sumaImportes = suma;
+        m_sumaConocida = true;
     }
-    return Utilidades->TextoAMoneda(TextoImporte(suma));
+    return Utilidades->TextoAMoneda(TextoImporte(m_sumaImportes));
+}
+
+void frmRecepcionMutuales::SumaCambio(int fila, const QString& antes, const QString& despues)
+{
+    if (fila < 1 || !m_sumaConocida)
+        return;
+    try {
+        m_sumaImportes += Utilidades->TextoAMoneda(despues) - Utilidades->TextoAMoneda(antes);
+    } catch (const vb::VbError&) {
+        m_sumaConocida = false;
+    }
 }
 
 QString frmRecepcionMutuales::TextoImporte(vb::Currency importe)

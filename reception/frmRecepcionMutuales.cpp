@@ -201,6 +201,9 @@ void frmRecepcionMutuales::connectEvents()
     connect(MSFlexGrid1, &ui::FlexGrid::KeyPress, this, &frmRecepcionMutuales::MSFlexGrid1_KeyPress);
     connect(MSFlexGrid1, &ui::FlexGrid::DblClick, this, &frmRecepcionMutuales::MSFlexGrid1_DblClick);
     connect(MSFlexGrid1, &ui::FlexGrid::MouseDown, this, &frmRecepcionMutuales::MSFlexGrid1_MouseDown);
+    MSFlexGrid1->watchColumn(4, [this](int fila, const QString& antes, const QString& despues) {
+        SumaCambio(fila, antes, despues);
+    });
 
     connect(txtEdit, &CajaTexto::GotFocus, this, &frmRecepcionMutuales::txtEdit_GotFocus);
     connect(txtEdit, &CajaTexto::KeyPress, this, &frmRecepcionMutuales::txtEdit_KeyPress);

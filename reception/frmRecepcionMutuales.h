@@ -153,4 +153,10 @@ private:
     // in the box at start-up, then the last one loaded.
     QString m_fechaFilas;
     vb::AutoHolder<ado::Recordset> m_rsTrabajo;
+    // The sum of the amount column, kept by the difference of every change of a cell, so
+    // that the status bar costs the same on row 10 and row 10,000. A cell whose text
+    // cannot be read as an amount leaves it unknown: SumaImportes then adds the column up.
+    vb::Currency m_sumaImportes;
+    bool m_sumaConocida = true;
+    void SumaCambio(int fila, const QString& antes, const QString& despues);
 };

@@ -105,26 +105,6 @@ void FlexGrid::updateFixed()
 
 // ---- structure ----
 
-int FlexGrid::Rows() const
-{
-    return m_cells->rows();
-}
-
-int FlexGrid::Cols() const
-{
-    return m_cells->cols();
-}
-
-int FlexGrid::FixedRows() const
-{
-    return m_cells->fixedRows();
-}
-
-int FlexGrid::FixedCols() const
-{
-    return m_cells->fixedCols();
-}
-
 void FlexGrid::restructure(int fixedRows, int fixedCols, int rows, int cols)
 {
     // Moving the border between fixed and scrolling cells moves lines between the
@@ -221,6 +201,11 @@ void FlexGrid::SetFixedCols(int fixedCols)
 }
 
 // ---- texts ----
+
+void FlexGrid::watchColumn(int col, ColumnWatch watch)
+{
+    m_cells->watch(col, std::move(watch));
+}
 
 QString FlexGrid::TextMatrix(int row, int col) const
 {

@@ -10,13 +10,14 @@
 // vertical header and the cells where both meet by a corner widget, so they never scroll
 // and are never the target of a click or an arrow key. The view's own rows and columns
 // are the scrolling ones: cell (Row, Col) is the view's (Row - FixedRows, Col - FixedCols).
+#include "platform/ui/FlexGridCells.h"
+
 #include <QColor>
 #include <QList>
 #include <QTableView>
 
 namespace ui {
 
-class FlexGridCells;
 class FlexGridCorner;
 class FlexGridHeader;
 
@@ -41,14 +42,18 @@ public:
     QString Name() const { return objectName(); }
 
     // Structure. Growing or shrinking works at the end; cells keep their texts.
-    int Rows() const;
+    int Rows() const { return m_cells->rows(); }
     void SetRows(int rows);
-    int Cols() const;
+    int Cols() const { return m_cells->cols(); }
     void SetCols(int cols);
-    int FixedRows() const;
+    int FixedRows() const { return m_cells->fixedRows(); }
     void SetFixedRows(int fixedRows);
-    int FixedCols() const;
+    int FixedCols() const { return m_cells->fixedCols(); }
     void SetFixedCols(int fixedCols);
+    // Code that keeps a figure over a column (a total on a status bar) hears of every
+    // change of that column's texts, whatever made it: a write, AddItem, RemoveItem,
+    // Clear, fewer rows or columns. One watch per column; an empty function ends it.
+    void watchColumn(int col, ColumnWatch watch);
     // The view's own lines: the scrolling rows and columns.
     int rowCount() const { return Rows() - FixedRows(); }
     int columnCount() const { return Cols() - FixedCols(); }

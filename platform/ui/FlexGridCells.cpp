@@ -19,6 +19,20 @@ const QString& FlexGridCells::text(int row, int col) const
 
 void FlexGridCells::setText(int row, int col, const QString& text)
 {
+    for (const auto& [watched, watch] : m_watches)
+        if (watched == col) {
+            const QString before = this->text(row, col);
+            if (before != text) {
+                store(row, col, text);
+                watch(row, before, text);
+            }
+            return;
+        }
+    store(row, col, text);
+}
+
+void FlexGridCells::store(int row, int col, const QString& text)
+{
     QList<QString>& line = m_lines[row].text;
     if (col >= line.size()) {
         if (text.isEmpty())
@@ -41,8 +55,29 @@ void FlexGridCells::setColor(QList<QColor>& colors, int col, const QColor& color
     colors[col] = color;
 }
 
+void FlexGridCells::dropping(int first, int last, int fromCol) const
+{
+    for (const auto& [col, watch] : m_watches) {
+        if (col < fromCol)
+            continue;
+        for (int row = first; row < last; ++row) {
+            const QString& gone = text(row, col);
+            if (!gone.isEmpty())
+                watch(row, gone, QString());
+        }
+    }
+}
+
+void FlexGridCells::watch(int col, ColumnWatch watch)
+{
+    m_watches.removeIf([col](const auto& w) { return w.first == col; });
+    if (watch)
+        m_watches.append({col, std::move(watch)});
+}
+
 void FlexGridCells::truncateColumns(int cols)
 {
+    dropping(0, rows(), cols);
     for (Line& line : m_lines) {
         if (line.text.size() > cols)
             line.text.resize(cols);
@@ -61,6 +96,7 @@ void FlexGridCells::resize(int rows, int cols)
         m_lines.resize(rows);
         endInsertRows();
     } else if (rows < oldRows) {
+        dropping(rows, oldRows);
         beginRemoveRows(QModelIndex(), rows - m_fixedRows, oldRows - m_fixedRows - 1);
         m_lines.resize(rows);
         endRemoveRows();
@@ -88,10 +124,16 @@ void FlexGridCells::insertLine(int row, const QStringList& texts)
     beginInsertRows(QModelIndex(), row - m_fixedRows, row - m_fixedRows);
     m_lines.insert(row, std::move(line));
     endInsertRows();
+    for (const auto& [col, watch] : m_watches) {
+        const QString& added = text(row, col);
+        if (!added.isEmpty())
+            watch(row, QString(), added);
+    }
 }
 
 void FlexGridCells::removeLine(int row)
 {
+    dropping(row, row + 1);
     beginRemoveRows(QModelIndex(), row - m_fixedRows, row - m_fixedRows);
     m_lines.remove(row);
     endRemoveRows();
@@ -99,6 +141,7 @@ void FlexGridCells::removeLine(int row)
 
 void FlexGridCells::clearCells()
 {
+    dropping(0, rows());
     for (Line& line : m_lines)
         line = Line{};
 }
@@ -106,6 +149,8 @@ void FlexGridCells::clearCells()
 void FlexGridCells::reshape(int fixedRows, int fixedCols, int rows, int cols)
 {
     beginResetModel();
+    if (rows < this->rows())
+        dropping(rows, this->rows());
     m_fixedRows = fixedRows;
     m_fixedCols = fixedCols;
     m_lines.resize(rows);

@@ -11,8 +11,13 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 namespace ui {
+
+// Hears of a change of a cell's text: its row, the text before and after. A line that
+// comes or goes counts as a change from or to an empty text.
+using ColumnWatch = std::function<void(int row, const QString& before, const QString& after)>;
 
 class FlexGridCells : public QAbstractTableModel {
 public:
@@ -39,6 +44,8 @@ public:
     void removeLine(int row);
     // Every text and colour gone; the structure stays.
     void clearCells();
+    // One watch per column; an empty function ends it. A watch must not throw.
+    void watch(int col, ColumnWatch watch);
     // Moves the border between fixed and scrolling cells and sets the size: the view
     // starts over (its row heights and column widths are the caller's to give back).
     void reshape(int fixedRows, int fixedCols, int rows, int cols);
@@ -58,13 +65,18 @@ private:
     {
         return col < colors.size() ? colors[col] : QColor();
     }
+    void store(int row, int col, const QString& text);
     void setColor(QList<QColor>& colors, int col, const QColor& color);
     void truncateColumns(int cols);
+    // Tells the watches of the columns from `fromCol` on that the texts of lines
+    // [first, last) are going.
+    void dropping(int first, int last, int fromCol = 0) const;
 
     QList<Line> m_lines;
     int m_cols = 0;
     int m_fixedRows = 0;
     int m_fixedCols = 0;
+    QList<std::pair<int, ColumnWatch>> m_watches;
 };
 
 } // namespace ui

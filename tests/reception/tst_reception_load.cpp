@@ -111,6 +111,63 @@ private slots:
         f.LimpiaTotal();
         QCOMPARE(f.lblTotal->text(), QStringLiteral("Total Recepcion: 0"));
     }
+
+    void totalFollowsEveryChange_data()
+    {
+        // From the rows of 1 December (18540.50 and 7325.00). Steps: "set r text" writes the
+        // amount cell of row r, "add text" inserts a row with that amount below row 1,
+        // "remove r", "rows n", "nuevo" (the toolbar's Nuevo), "load date".
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QString>("total");
+        QTest::newRow("as loaded") << QStringList{} << "25865.50";
+        QTest::newRow("an amount changed") << QStringList{"set 2 100"} << "18640.50";
+        QTest::newRow("an amount emptied") << QStringList{"set 1 "} << "7325.00";
+        QTest::newRow("an amount typed into an empty row") << QStringList{"rows 4", "set 3 0.75"} << "25866.25";
+        QTest::newRow("a row inserted") << QStringList{"add 12.25"} << "25877.75";
+        QTest::newRow("a row removed") << QStringList{"remove 1"} << "7325.00";
+        QTest::newRow("rows dropped from the end") << QStringList{"rows 2"} << "18540.50";
+        QTest::newRow("the header is no amount") << QStringList{"set 0 999"} << "25865.50";
+        QTest::newRow("Nuevo") << QStringList{"nuevo"} << "0.00";
+        QTest::newRow("another date") << QStringList{"load 07/12/2026"} << "4410.00";
+        QTest::newRow("an amount that cannot be read, then corrected")
+            << QStringList{"set 2 1234567890123456789", "set 2 7325"} << "25865.50";
+        QTest::newRow("an amount that cannot be read, then its row removed")
+            << QStringList{"set 2 1234567890123456789", "remove 2"} << "18540.50";
+    }
+
+    void totalFollowsEveryChange()
+    {
+        // The status bar's total is kept by the difference of each change, and always
+        // agrees with the amounts the grid shows, whatever changed them.
+        QFETCH(QStringList, steps);
+        QFETCH(QString, total);
+        ReceptionFixture fx;
+        frmRecepcionMutuales& f = fx.open();
+        ui::FlexGrid* g = f.MSFlexGrid1;
+        f.txtFields[0]->setText(QStringLiteral("01/12/2026"));
+        f.CargaMutualesFecha();
+        for (const QString& step : steps) {
+            const QString what = step.section(QLatin1Char(' '), 0, 0);
+            const QString arg = step.section(QLatin1Char(' '), 1, 1);
+            const QString text = step.section(QLatin1Char(' '), 2);
+            if (what == QLatin1String("set"))
+                g->SetTextMatrix(arg.toInt(), 4, text);
+            else if (what == QLatin1String("add"))
+                g->AddItem(QStringLiteral("\t\t\t\t") + arg, 2);
+            else if (what == QLatin1String("remove"))
+                g->RemoveItem(arg.toInt());
+            else if (what == QLatin1String("rows"))
+                g->SetRows(arg.toInt());
+            else if (what == QLatin1String("nuevo"))
+                f.UtilKor1_click(QStringLiteral("NUEVO"));
+            else if (what == QLatin1String("load")) {
+                f.txtFields[0]->setText(arg);
+                f.CargaMutualesFecha();
+            }
+        }
+        f.MSFlexGrid1_RowColChange();
+        QCOMPARE(f.StatusBar1Panels[1]->text(), QStringLiteral("Importe Total: ") + total);
+    }
 };
 
 TESTSUPPORT_MAIN(TstReceptionLoad)

@@ -171,6 +171,8 @@ private slots:
     void rowsAndCols();
     void droppedCellsComeBackEmpty_data();
     void droppedCellsComeBackEmpty();
+    void watchedColumn_data();
+    void watchedColumn();
     void fixedLines_data();
     void fixedLines();
 
@@ -810,6 +812,71 @@ void tst_FlexGrid::droppedCellsComeBackEmpty()
             QCOMPARE(grid.CellBackColor(), kept ? 0x00FF00L : 0L);
             QCOMPARE(grid.CellForeColor(), kept ? 0x0000FFL : 0L);
         }
+}
+
+void tst_FlexGrid::watchedColumn_data()
+{
+    // Column 1 of "h0|h1|h2", "a|b|c", "d|e|f" is watched; each change is "row:before>after".
+    // Actions: "write r c text", "array i text", "add a|b|c" (at row 2), "remove r", "clear",
+    // "rows n", "cols n", "grow", "fixed", "unwatch".
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<QStringList>("heard");
+    QTest::newRow("a write") << "write 2 1 x" << QStringList{"2:e>x"};
+    QTest::newRow("the same text again") << "write 2 1 e" << QStringList{};
+    QTest::newRow("another column") << "write 2 2 x" << QStringList{};
+    QTest::newRow("emptied") << "write 1 1" << QStringList{"1:b>"};
+    QTest::newRow("TextArray") << "array 4 y" << QStringList{"1:b>y"};
+    QTest::newRow("AddItem") << "add p|q|r" << QStringList{"2:>q"};
+    QTest::newRow("AddItem without the column") << "add p" << QStringList{};
+    QTest::newRow("RemoveItem") << "remove 1" << QStringList{"1:b>"};
+    QTest::newRow("Clear") << "clear" << QStringList{"0:h1>", "1:b>", "2:e>"};
+    QTest::newRow("fewer rows") << "rows 2" << QStringList{"2:e>"};
+    QTest::newRow("fewer columns") << "cols 1" << QStringList{"0:h1>", "1:b>", "2:e>"};
+    QTest::newRow("more rows and columns") << "grow" << QStringList{};
+    QTest::newRow("the fixed border moves") << "fixed" << QStringList{};
+    QTest::newRow("the watch ended") << "unwatch" << QStringList{};
+}
+
+void tst_FlexGrid::watchedColumn()
+{
+    QFETCH(QString, action);
+    QFETCH(QStringList, heard);
+    FlexGrid grid;
+    grid.SetCols(3);
+    fill(grid, {"h0|h1|h2", "a|b|c", "d|e|f"});
+    QStringList log;
+    grid.watchColumn(1, [&log](int row, const QString& before, const QString& after) {
+        log << QStringLiteral("%1:%2>%3").arg(row).arg(before, after);
+    });
+    const QStringList w = action.split(QLatin1Char(' '));
+    const QString& what = w[0];
+    if (what == QLatin1String("write")) {
+        grid.SetTextMatrix(w[1].toInt(), w[2].toInt(), w.value(3));
+    } else if (what == QLatin1String("array")) {
+        grid.SetTextArray(w[1].toInt(), w[2]);
+    } else if (what == QLatin1String("add")) {
+        grid.AddItem(QString(w[1]).replace(QLatin1Char('|'), QLatin1Char('\t')), 2);
+    } else if (what == QLatin1String("remove")) {
+        grid.RemoveItem(w[1].toInt());
+    } else if (what == QLatin1String("clear")) {
+        grid.Clear();
+    } else if (what == QLatin1String("rows")) {
+        grid.SetRows(w[1].toInt());
+    } else if (what == QLatin1String("cols")) {
+        grid.SetCols(w[1].toInt());
+    } else if (what == QLatin1String("grow")) {
+        grid.SetRows(6);
+        grid.SetCols(5);
+    } else if (what == QLatin1String("fixed")) {
+        grid.SetFixedRows(2);
+        grid.SetFixedCols(2);
+        grid.SetFixedRows(0);
+    } else if (what == QLatin1String("unwatch")) {
+        grid.watchColumn(1, {});
+        grid.SetTextMatrix(1, 1, QStringLiteral("z"));
+        grid.Clear();
+    }
+    QCOMPARE(log, heard);
 }
 
 void tst_FlexGrid::fixedLines_data()
