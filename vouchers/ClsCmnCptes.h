@@ -39,6 +39,7 @@
 #include "platform/vb/Variant.h"
 #include "vouchers/GridColumns.h"
 #include <QString>
+#include <QStringList>
 
 class CajaTexto;
 class QWidget;
@@ -123,11 +124,47 @@ public:
     // program-wide procedures, not members; members of the class that
     // they need go here
     // =====================================================================
+    // Article units and their conversions are the stock module's procedures
+    // (vouchers/Stock.h); resolving a typed or scanned code is BuscaArticulo
+    // (vouchers/grids/BuscaArticulo.h). The class needs no member for them.
 
     // =====================================================================
     // lots: pipe lists and the lot, serial and position prompts
     // (vouchers/lots)
     // =====================================================================
+
+    // Pipe lists: "|", then every value followed by "|" (|L1|L2|); the empty text and "|"
+    // alone hold no value. Parallel lists pair their values by position. Inside a value
+    // the separator (character 255, U+00FF) divides a lot from a serial. Readers trim the
+    // whole text and take it with or without its leading "|"; values compare without
+    // regard to case. Arrays come back with the values at 0..n-1 and one empty element
+    // at n, so that their last index is the number of values.
+
+    // The distinct non-empty values, each after one blank, in order of first appearance
+    // (" A B"); a value after the last "|" is not taken.
+    QString StrSerieLote(const QString& Serie_Lote);
+    // Every value, trimmed, empty ones included; a text without "|" is one value.
+    void DescomponeSerieLote(const QString& Serie_Lote, QStringList& arreglo);
+    // A position list (|P1*5|P2*2.5|) into its positions and quantities, and the lot list
+    // into its lots. A position entry without "*" is all position, with no quantity.
+    void DescomponePosicionCantidadLote(const QString& Posicion_Lote, const QString& PIPELotes,
+                                        QStringList& ArrPosiciones, QStringList& ArrCantidades, QStringList& ArrLote);
+    // The entries of a line: with SinConsolidar the number of values of PipeSeries (of
+    // PIPELotes when PipeSeries is empty); otherwise the number of distinct non-empty
+    // serial-and-lot pairs.
+    qint32 Cuenta_Series_Lotes(const QString& PipeSeries, const QString& PIPELotes, bool SinConsolidar = false);
+    // The lot paired with the first value above 0; separators are removed from both
+    // texts (the caller's too). "" when no value is above 0 or the lot list ends first.
+    QString ExtraeSerieLoteConValor(QString& Serie, QString& Lote);
+    // The value at a position counted from 1, untrimmed; "" outside the list.
+    QString ExtraeSerieLote(const QString& Serie_Lote, qint16 QuePosicion);
+    // The number of values, empty ones included; 0 for the empty text.
+    qint32 Cantidad_Series_Lotes(const QString& Pipes);
+    // The list with the separator after every value: |L1|L2| gives |L1ÿ|L2ÿ|.
+    QString InsertaCHR255(const QString& iPipe);
+    // The position of the first value equal to QueSerieLote (both trimmed); the number of
+    // values plus 1 when none is; 0 for a text without "|".
+    qint32 Busca_Lotes_Series(const QString& PipeSeriesLotes, const QString& QueSerieLote);
 
     // =====================================================================
     // stock: stock posting, its accounting entry, signs and balances
