@@ -198,9 +198,11 @@ INSERT INTO TA_CONFIG_IMP_CPTE (TC, LETRA, CANTLINEAS, Formulario) VALUES
 ------------------------------------------------------------------------------
 
 INSERT INTO V_TA_UNIDAD (IdUnidad, Nombre, Descripcion) VALUES
-    ('UN  ', 'Unidad',     'Unidad'),
-    ('CAJA', 'Caja',       'Caja'),
-    ('KG  ', 'Kilogramo',  'Kilogramo');
+    ('UN  ', 'Unidad',       'Unidad'),
+    ('CAJA', 'Caja',         'Caja'),
+    ('KG  ', 'Kilogramo',    'Kilogramo'),
+    ('BL  ', 'Bulto',        'Bulto'),
+    ('M3  ', 'Metro cúbico', 'Metro cúbico');
 
 INSERT INTO V_TA_DEPOSITO (IdDeposito, Descripcion, UnidadNegocio, Domicilio) VALUES
     ('   1', 'Depósito Casa Central',   '   1', 'Av. General Paz 1234'),
@@ -237,12 +239,50 @@ INSERT INTO V_TA_Input_Ventas (IdMotivoVta, CUENTA_VENTAS, COSTO_MERCADERIA) VAL
 INSERT INTO V_TA_VENDEDORES (IDVENDEDOR, NOMBRE, Comision) VALUES
     ('   1', 'Mostrador Casa Central', 0);
 
+-- Codes are stored as the programs bring them to their width before they compare
+-- them: a code of digits only is aligned to the right of its width (barcodes at 25
+-- characters), any other code to the left.
 INSERT INTO V_MA_ARTICULOS (IDARTICULO, DESCRIPCION, Descripabrev, IDUNIDAD, IdFamilia, IdRubro, idTipo,
                             Presentacion, TasaIVA, Costo, PRECIO1, PRECIO2, PUNTOPEDIDO, codigobarra,
+                            CuentaContable, cuentacontableC, CodigoArtProveedor, CuentaProveedor) VALUES
+    ('IBU400',  'Ibuprofeno 400 mg x 20 comprimidos',  'IBUPROF 400', 'UN  ', '0101', 'MED', 'VL', 'Caja x 20', 21, 1850,  3290, 2960, 20, '            7790001000011', '4101', '1105', 'DS10.440', '210101'),
+    ('AMO500',  'Amoxicilina 500 mg x 16 comprimidos', 'AMOXI 500',   'UN  ', '0102', 'MED', 'BR', 'Caja x 16', 21, 2740,  4980, 4480, 10, '            7790001000028', '4101', '1105', NULL, NULL),
+    ('ALCGEL',  'Alcohol en gel 250 ml',               'ALC GEL 250', 'UN  ', '02',   'PER', 'VL', 'Frasco',    21,  920,  1650, 1650,  0, '            7790001000035', '4101', '1105', NULL, NULL);
+
+-- Articles with lots (a main barcode, the DUN barcode of a bulk and the barcode of a
+-- box), with serials, with sizes (defaults M, BLANCO, U) and with lots and serials.
+INSERT INTO V_MA_ARTICULOS (IDARTICULO, DESCRIPCION, Descripabrev, IDUNIDAD, IdFamilia, IdRubro, idTipo,
+                            Presentacion, TasaIVA, Costo, PRECIO1, PRECIO2, PUNTOPEDIDO,
+                            USALOTE, Perecedero, USASERIE, UsaTalle, TalleDefault, ColorDefault, SexoDefault,
+                            codigobarra, CODIGOBARRADUN, UD_TTE, CODIGOBARRA1, UMCB1,
                             CuentaContable, cuentacontableC) VALUES
-    ('IBU400',  'Ibuprofeno 400 mg x 20 comprimidos',  'IBUPROF 400', 'UN  ', '0101', 'MED', 'VL', 'Caja x 20', 21, 1850,  3290, 2960, 20, '7790001000011', '4101', '1105'),
-    ('AMO500',  'Amoxicilina 500 mg x 16 comprimidos', 'AMOXI 500',   'UN  ', '0102', 'MED', 'BR', 'Caja x 16', 21, 2740,  4980, 4480, 10, '7790001000028', '4101', '1105'),
-    ('ALCGEL',  'Alcohol en gel 250 ml',               'ALC GEL 250', 'UN  ', '02',   'PER', 'VL', 'Frasco',    21,  920,  1650, 1650,  0, '7790001000035', '4101', '1105');
+    ('PARA500', 'Paracetamol 500 mg x 10 comprimidos', 'PARACET 500', 'UN  ', '0101', 'MED', 'VL', 'Caja x 10', 21,  610,  1090,  980, 50,
+        1, 1, 0, 0, NULL, NULL, NULL,
+        '            7790001000040', '           17790001000047', 'BL  ', '            7790001000057', 'CAJA', '4101', '1105'),
+    ('TERMDIG', 'Termómetro digital',                  'TERMOM DIG',  'UN  ', '02',   'PER', 'VL', 'Unidad',    21, 5200,  8900, 8900,  5,
+        0, 0, 1, 0, NULL, NULL, NULL,
+        '            7790001000064', NULL, NULL, NULL, NULL, '4101', '1105'),
+    ('GUANTE',  'Guantes de látex descartables',       'GUANTE LATEX','UN  ', '02',   'PER', 'VL', 'Par',       21,  180,   350,  350, 100,
+        0, 0, 0, 1, 'M', 'BLANCO', 'U',
+        '            7790001000071', NULL, NULL, NULL, NULL, '4101', '1105'),
+    ('GLUCOM',  'Medidor de glucemia',                 'MEDIDOR GLU', 'UN  ', '02',   'PER', 'VL', 'Estuche',   21, 14500, 23900, 23900, 2,
+        1, 1, 1, 0, NULL, NULL, NULL,
+        '            7790001000088', NULL, NULL, NULL, NULL, '4101', '1105');
+
+-- Unit equivalences. A row reads: one IDUNIDAD is Coeficiente IDUNIDAD_EQUIV (a box of
+-- alcohol gel holds 12 bottles; a bulk of paracetamol holds 100 packs, a box 12). This is
+-- the sense of ConvierteCantidadxEquiv, stock posting and the stock balances;
+-- ConvierteCantidadUnidad reads the same row the other way round.
+INSERT INTO S_TA_EQUIV (IdArticulo, IDUNIDAD, IDUNIDAD_EQUIV, Coeficiente) VALUES
+    ('ALCGEL',  'CAJA', 'UN  ', 12),
+    ('PARA500', 'BL  ', 'UN  ', 100),
+    ('PARA500', 'CAJA', 'UN  ', 12);
+
+-- The purchase price list of Droguería del Sud, with its own article codes.
+INSERT INTO V_MA_PRECIOS (IDLISTA, TIPOLISTA, IDARTICULO, IDARTICULOPROVEEDOR, IDUNIDAD, PRECIO, CONIVA) VALUES
+    ('DSUD', 'C', 'IBU400', 'DS10.440', 'UN  ', 1850, 0),
+    ('DSUD', 'C', 'AMO500', 'DS20.516', 'UN  ', 2740, 0),
+    ('DSUD', 'C', 'PARA500', 'DS10.500', 'BL  ', 58000, 0);
 
 INSERT INTO V_MV_STOCK (TC, IdComprobante, IdComplemento, Secuencia, Fecha, IdCaja, IdDeposito, IdPosicion,
                         IdArticulo, Descripcion, IdUnidad, Cantidad, CantidadUD, IdUnidadBase, IdMotivoStock,
