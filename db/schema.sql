@@ -520,7 +520,14 @@ CREATE TABLE V_MA_ARTICULOS (
     CuentaContable      TEXT COLLATE NOCASE,
     cuentacontableC     TEXT COLLATE NOCASE
 );
+-- Un código leído o tipeado se busca por código, por cada código de barras y por el código del proveedor.
 CREATE INDEX IX_V_MA_ARTICULOS_Barra ON V_MA_ARTICULOS (codigobarra);
+CREATE INDEX IX_V_MA_ARTICULOS_BarraDUN ON V_MA_ARTICULOS (CODIGOBARRADUN);
+CREATE INDEX IX_V_MA_ARTICULOS_Barra1 ON V_MA_ARTICULOS (CODIGOBARRA1);
+CREATE INDEX IX_V_MA_ARTICULOS_Barra2 ON V_MA_ARTICULOS (CODIGOBARRA2);
+CREATE INDEX IX_V_MA_ARTICULOS_Barra3 ON V_MA_ARTICULOS (CODIGOBARRA3);
+CREATE INDEX IX_V_MA_ARTICULOS_Barra4 ON V_MA_ARTICULOS (CODIGOBARRA4);
+CREATE INDEX IX_V_MA_ARTICULOS_Proveedor ON V_MA_ARTICULOS (CodigoArtProveedor, CuentaProveedor);
 
 -- Componentes (insumos) de los artículos que se fabrican, con su cantidad por unidad producida.
 CREATE TABLE V_MA_INSUMOS (
@@ -551,6 +558,7 @@ CREATE TABLE V_MA_PRECIOS (
     CONIVA              INTEGER DEFAULT 0,
     PRIMARY KEY (IDLISTA, TIPOLISTA, IDARTICULO)
 );
+CREATE INDEX IX_V_MA_PRECIOS_Proveedor ON V_MA_PRECIOS (IDARTICULOPROVEEDOR, IDLISTA, TIPOLISTA);
 
 ------------------------------------------------------------------------------
 -- Stock
