@@ -266,7 +266,7 @@ private slots:
     // A value that is no amount within range is the caller's run-time error.
     void valueBeyondAmountRangeRaises()
     {
-        QString values = QStringLiteral("|1E30|");
+        QString values = QStringLiteral("|9999999999999999|");
         QString lots = QStringLiteral("|L1|");
         QVERIFY_THROWS_EXCEPTION(vb::VbError, c->ExtraeSerieLoteConValor(values, lots));
     }
