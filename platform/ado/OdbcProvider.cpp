@@ -1,6 +1,8 @@
 #include "platform/ado/OdbcProvider.h"
 #include "platform/ado/ConnectionString.h"
 #include "platform/ado/Field.h"
+#include "platform/ado/OdbcBatch.h"
+#include "platform/ado/OpenConnections.h"
 
 #include <QAtomicInt>
 #include <QSqlDatabase>
@@ -63,12 +65,12 @@ int collect(SQLSMALLINT type, SQLHANDLE h, Errors& errs)
     return found;
 }
 
-[[noreturn]] void raiseFirst(Errors& errs, const QSqlError& fallback)
+[[noreturn]] void raiseFirst(Errors& errs, const QString& fallbackText, int fallbackNative)
 {
     if (errs.Count() == 0) {
         Error e;
-        e.Description = fallback.text().isEmpty() ? QStringLiteral("The ODBC driver reported a failure.") : fallback.text();
-        e.NativeError = fallback.nativeErrorCode().toInt();
+        e.Description = fallbackText.isEmpty() ? QStringLiteral("The ODBC driver reported a failure.") : fallbackText;
+        e.NativeError = fallbackNative;
         e.SQLState = QStringLiteral("HY000");
         e.Number = hrErrorsInCommand;
         e.Source = kSource;
@@ -76,6 +78,11 @@ int collect(SQLSMALLINT type, SQLHANDLE h, Errors& errs)
     }
     const Error& first = errs.Item(0);
     throw vb::VbError(first.Number, first.Description, first.Source);
+}
+
+[[noreturn]] void raiseFirst(Errors& errs, const QSqlError& fallback)
+{
+    raiseFirst(errs, fallback.text(), fallback.nativeErrorCode().toInt());
 }
 
 vb::Variant valueOf(const QVariant& v, int adoType)
@@ -142,7 +149,71 @@ QVariant toQVariant(const vb::Variant& v)
     }
 }
 
+// The results of a batch as QODBC hands them over.
+class QueryResults : public BatchResults {
+public:
+    QueryResults(QSqlDatabase db, QSqlQuery& q) : db_(std::move(db)), q_(q) {}
+    bool start() override { return q_.exec(); }
+    bool isSelect() override { return q_.isSelect(); }
+    void readRows(ResultSet& out) override { ado::readRows(q_, out); }
+    long rowsAffected() override { return q_.numRowsAffected(); }
+    bool nextResult() override { return q_.nextResult(); }
+    bool failed() override { return q_.lastError().isValid() && q_.lastError().type() != QSqlError::NoError; }
+    int collect(Errors& errs) override { return ado::collect(SQL_HANDLE_STMT, rawHandle(q_.result()->handle()), errs); }
+    QString failureText() override { return q_.lastError().text(); }
+    int failureNative() override { return q_.lastError().nativeErrorCode().toInt(); }
+    int transactionCount() override
+    {
+        QSqlQuery count(db_);
+        if (!count.exec(QStringLiteral("SELECT @@TRANCOUNT")) || !count.next()) return -1;
+        return count.value(0).toInt();
+    }
+
+private:
+    QSqlDatabase db_;
+    QSqlQuery& q_;
+};
+
+// Whether a batch may begin or end a transaction of the server's own.
+bool mentionsTransaction(const QString& text)
+{
+    return text.contains(QLatin1String("TRAN"), Qt::CaseInsensitive);
+}
+
 } // namespace
+
+ExecResult ReadBatch(BatchResults& results, bool askTransactions, int& transactions, Errors& errs)
+{
+    auto failure = [&]() {
+        results.collect(errs);
+        const QString text = results.failureText();
+        const int native = results.failureNative();
+        if (askTransactions) transactions = results.transactionCount();
+        raiseFirst(errs, text, native);
+    };
+    ExecResult res;
+    if (!results.start()) failure();
+    // every result of a batch, so that the errors of later statements are seen
+    for (;;) {
+        if (results.isSelect()) {
+            if (!res.rows) {
+                ResultSet rows;
+                results.readRows(rows);
+                res.rows = std::move(rows);
+            }
+        } else {
+            res.wrote = true;
+            if (results.rowsAffected() > 0) res.affected += results.rowsAffected();
+        }
+        if (!results.nextResult()) {
+            if (results.failed()) failure();
+            break;
+        }
+    }
+    if (askTransactions) transactions = results.transactionCount();
+    if (!res.wrote) res.affected = -1;
+    return res;
+}
 
 int AdoTypeOfOdbc(int sqlType)
 {
@@ -177,6 +248,7 @@ void OdbcProvider::open(const ConnectionSpec& target, Errors& errs)
 {
     connectionName_ = QStringLiteral("ado-odbc-%1").arg(odbcCounter.fetchAndAddRelaxed(1));
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QODBC"), connectionName_);
+    NoteOpened(this);
     db.setDatabaseName(target.odbc);
     if (loginTimeout_ > 0) db.setConnectOptions(QStringLiteral("SQL_ATTR_LOGIN_TIMEOUT=%1").arg(loginTimeout_));
     if (!db.open()) {
@@ -201,11 +273,17 @@ void OdbcProvider::close()
     {
         QSqlDatabase db = QSqlDatabase::database(connectionName_, false);
         if (tranCount_ > 0) db.rollback();
+        if (serverTransactions_ > 0 && db.isOpen()) {
+            QSqlQuery q(db);
+            q.exec(QStringLiteral("IF @@TRANCOUNT > 0 ROLLBACK TRANSACTION"));
+        }
         db.close();
     }
     tranCount_ = 0;
+    serverTransactions_ = 0;
     QSqlDatabase::removeDatabase(connectionName_);
     connectionName_.clear();
+    NoteClosed(this);
 }
 
 ExecResult OdbcProvider::execute(const QString& text, Errors& errs)
@@ -214,39 +292,17 @@ ExecResult OdbcProvider::execute(const QString& text, Errors& errs)
     QSqlQuery q(db);
     q.setForwardOnly(true);
     q.setNumericalPrecisionPolicy(QSql::HighPrecision);   // amounts arrive as exact texts
-    ExecResult res;
     if (!q.prepare(text)) {
         collect(SQL_HANDLE_STMT, rawHandle(q.result()->handle()), errs);
         raiseFirst(errs, q.lastError());
     }
     if (SQLHANDLE h = rawHandle(q.result()->handle()))
         SQLSetStmtAttr(h, SQL_ATTR_QUERY_TIMEOUT, reinterpret_cast<SQLPOINTER>(SQLULEN(timeoutSeconds_)), 0);
-    if (!q.exec()) {
-        collect(SQL_HANDLE_STMT, rawHandle(q.result()->handle()), errs);
-        raiseFirst(errs, q.lastError());
-    }
-    // every result of a batch, so that the errors of later statements are seen
-    for (;;) {
-        if (q.isSelect()) {
-            if (!res.rows) {
-                ResultSet rows;
-                readRows(q, rows);
-                res.rows = std::move(rows);
-            }
-        } else {
-            res.wrote = true;
-            if (q.numRowsAffected() > 0) res.affected += q.numRowsAffected();
-        }
-        if (!q.nextResult()) {
-            if (q.lastError().isValid() && q.lastError().type() != QSqlError::NoError) {
-                collect(SQL_HANDLE_STMT, rawHandle(q.result()->handle()), errs);
-                raiseFirst(errs, q.lastError());
-            }
-            break;
-        }
-    }
-    if (!res.wrote) res.affected = -1;
-    return res;
+    QueryResults results(db, q);
+    // a batch that begins or ends a transaction of its own: what the server holds open
+    // afterwards is kept, so that closing never leaves a transaction behind
+    const bool asks = mentionsTransaction(text);
+    return ReadBatch(results, asks, serverTransactions_, errs);
 }
 
 int OdbcProvider::beginTrans(Errors& errs)

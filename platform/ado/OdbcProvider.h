@@ -29,6 +29,7 @@ private:
     int loginTimeout_;
     int timeoutSeconds_ = 30;
     int tranCount_ = 0;
+    int serverTransactions_ = 0;   // transactions the statements' own text left open (-1 unknown)
 };
 
 // The ADO type code of an ODBC SQL type.

@@ -228,7 +228,7 @@ private:
             if (nx == QLatin1String("TRAN") || nx == QLatin1String("TRANSACTION")) {
                 s.kind = Statement::Begin;
                 i_ = k + 1;
-                skipTransactionName();
+                s.name = transactionName();
                 return true;
             }
             s.kind = Statement::Block;
@@ -252,9 +252,23 @@ private:
             const QString nx = upperAt(k);
             if (nx == QLatin1String("TRAN") || nx == QLatin1String("TRANSACTION") || nx == QLatin1String("WORK")) {
                 i_ = k + 1;
-                skipTransactionName();
+                s.name = transactionName();
             }
             return true;
+        }
+        if (w == QLatin1String("SAVE")) {
+            const int k = nextSig(t_, i_);
+            const QString nx = upperAt(k);
+            if (nx == QLatin1String("TRAN") || nx == QLatin1String("TRANSACTION")) {
+                s.kind = Statement::Save;
+                i_ = k + 1;
+                s.name = transactionName();
+                if (s.name.isEmpty()) {
+                    s.kind = Statement::Invalid;
+                    s.error = QStringLiteral("Incorrect syntax: SAVE TRANSACTION needs a savepoint name.");
+                }
+                return true;
+            }
         }
         if (w == QLatin1String("ELSE") || w == QLatin1String("END")) {
             // a stray keyword (END alone would even commit on SQLite)
@@ -283,12 +297,18 @@ private:
         return true;
     }
 
-    void skipTransactionName()
+    // The name after BEGIN/COMMIT/ROLLBACK/SAVE TRANSACTION, consumed; "" when none.
+    QString transactionName()
     {
         const int k = nextSig(t_, i_ - 1);
-        if (k < 0) return;
+        if (k < 0) return {};
         const QString nx = upperAt(k);
-        if (t_[k].kind == Token::Word && !isStatementWord(nx) && nx != QLatin1String("GO")) i_ = k + 1;
+        const bool bracketed = t_[k].kind == Token::Bracketed;
+        if ((t_[k].kind == Token::Word && !isStatementWord(nx) && nx != QLatin1String("GO")) || bracketed) {
+            i_ = k + 1;
+            return stripBrackets(t_[k]);
+        }
+        return {};
     }
 
     static bool isStatementWord(const QString& u)
@@ -320,6 +340,10 @@ private:
             } else if (k.kind == Token::Word && depth == 0) {
                 const QString u = k.text.toUpper();
                 if (isGoLine(i_)) break;
+                if (u == QLatin1String("SAVE") && !trigger) {
+                    const QString nx = upperAt(nextSig(t_, i_));
+                    if (nx == QLatin1String("TRAN") || nx == QLatin1String("TRANSACTION")) break;
+                }
                 if (trigger) {
                     if (u == QLatin1String("END")) triggerEnded = true;
                 } else if (u == QLatin1String("CASE")) {
@@ -500,6 +524,7 @@ public:
         collectTables();
         deleteFrom();
         insertValues();
+        arithmetics();
         comparisons();
         top();
         QString out;
@@ -517,6 +542,7 @@ private:
     std::vector<int> depth_;
     QStringList tables_;
     QHash<QString, ColumnKind> kinds_;
+    QSet<int> dateStarts_, dateEnds_;   // date arithmetic rewritten: its first and last token
 
     int n() const { return int(t_.size()); }
     int next(int i) const { return nextSig(t_, i); }
@@ -861,6 +887,160 @@ private:
         return false;
     }
 
+    // Words after which a '(' opens an expression, not a function's arguments.
+    static bool isKeywordBeforeParen(const Token& k)
+    {
+        static const QSet<QString> words = {
+            QStringLiteral("SELECT"), QStringLiteral("WHERE"), QStringLiteral("AND"), QStringLiteral("OR"), QStringLiteral("NOT"),
+            QStringLiteral("ON"), QStringLiteral("WHEN"), QStringLiteral("THEN"), QStringLiteral("ELSE"), QStringLiteral("SET"),
+            QStringLiteral("IN"), QStringLiteral("BETWEEN"), QStringLiteral("HAVING"), QStringLiteral("BY"), QStringLiteral("AS"),
+            QStringLiteral("VALUES"), QStringLiteral("CASE"), QStringLiteral("RETURN"), QStringLiteral("EXISTS"), QStringLiteral("IS"),
+            QStringLiteral("LIKE"), QStringLiteral("DISTINCT"), QStringLiteral("FROM"),
+        };
+        return k.kind == Token::Word && words.contains(k.text.toUpper());
+    }
+
+    // The first token of the operand that ends at i: a literal, a column (a.b.c), a call
+    // f(...) or a parenthesised expression; -1 for anything else.
+    int operandStart(int i) const
+    {
+        if (i < 0) return -1;
+        const Token& k = t_[i];
+        if (k.kind == Token::Quoted || k.kind == Token::Number) return i;
+        if (isPunct(k, QLatin1StringView(")"))) {
+            const int open = opening(i);
+            if (open < 0) return -1;
+            const int fn = prev(open);
+            if (fn >= 0 && t_[fn].kind == Token::Word && !isKeywordBeforeParen(t_[fn])) return fn;
+            return open;
+        }
+        if (!isName(i)) return -1;
+        int first = i;
+        for (int dot = prev(first); dot >= 0 && isPunct(t_[dot], QLatin1StringView(".")); dot = prev(first)) {
+            const int q = prev(dot);
+            if (!isName(q)) return -1;
+            first = q;
+        }
+        return first;
+    }
+
+    // The last token of the operand that starts at i (as operandStart); -1 for anything else.
+    int operandEnd(int i) const
+    {
+        if (i < 0) return -1;
+        const Token& k = t_[i];
+        if (k.kind == Token::Quoted || k.kind == Token::Number) return i;
+        if (isPunct(k, QLatin1StringView("("))) return closing(i);
+        if (!isName(i)) return -1;
+        const int nx = next(i);
+        if (nx >= 0 && isPunct(t_[nx], QLatin1StringView("(")) && k.kind == Token::Word) return closing(nx);
+        int last = i;
+        for (int dot = next(last); dot >= 0 && isPunct(t_[dot], QLatin1StringView(".")); dot = next(last)) {
+            const int q = next(dot);
+            if (!isName(q)) return -1;
+            last = q;
+        }
+        return last;
+    }
+
+    // What an operand next to an arithmetic sign holds, as far as the text shows it.
+    ColumnKind operandKind(int i, bool leftSide)
+    {
+        if (i < 0) return ColumnKind::Unknown;
+        const Token& k = t_[i];
+        if (k.kind == Token::Number) return ColumnKind::Number;
+        int fn = -1;
+        if (leftSide && isPunct(k, QLatin1StringView(")"))) {
+            const int open = opening(i);
+            fn = open > 0 ? prev(open) : -1;
+        } else if (!leftSide && k.kind == Token::Word) {
+            const int nx = next(i);
+            if (nx >= 0 && isPunct(t_[nx], QLatin1StringView("("))) fn = i;
+        }
+        if (fn >= 0 && t_[fn].kind == Token::Word) {
+            const QString u = t_[fn].text.toUpper();
+            if (u == QLatin1String("GETDATE")) return ColumnKind::Date;
+            if (u == QLatin1String("CONVERT")) {
+                const int arg = next(next(fn));
+                const QString type = arg >= 0 ? (t_[arg].before.isEmpty() ? t_[arg].text : t_[arg].before).toUpper() : QString();
+                if (type.contains(QLatin1String("DATE"))) return ColumnKind::Date;
+            }
+            static const QSet<QString> numeric = {QStringLiteral("LEN"), QStringLiteral("CHARINDEX"), QStringLiteral("YEAR"),
+                                                  QStringLiteral("MONTH"), QStringLiteral("DAY"), QStringLiteral("ABS"),
+                                                  QStringLiteral("ROUND"), QStringLiteral("COUNT")};
+            if (numeric.contains(u)) return ColumnKind::Number;
+        }
+        if (textOperand(i, leftSide)) return ColumnKind::Text;
+        const QString col = leftSide ? columnEndingAt(i) : columnStartingAt(i);
+        return col.isEmpty() ? ColumnKind::Unknown : kindOfColumn(col);
+    }
+
+    [[noreturn]] static void unsupported(const QString& what)
+    {
+        throw DialectError{402, what + QStringLiteral(" cannot be run on this database.")};
+    }
+
+    // A '+' or '-' between two operands, read as SQL Server reads it: days added to a
+    // date, text joined to text, text turned into a number next to a number. What cannot
+    // be said for SQLite is refused rather than answered wrongly.
+    void arithmetic(int i)
+    {
+        Token& sign = t_[i];
+        const bool plus = sign.text == QLatin1String("+");
+        const int L = prev(i), R = next(i);
+        if (L < 0 || R < 0) return;
+        // a sign after an operator, '(' or ',' is a unary sign
+        if (t_[L].kind == Token::Punct && !isPunct(t_[L], QLatin1StringView(")"))) return;
+        if (t_[L].kind == Token::Word && operandStart(L) < 0) return;
+        const ColumnKind lk = operandKind(L, true), rk = operandKind(R, false);
+
+        if (lk == ColumnKind::Date || rk == ColumnKind::Date) {
+            const bool dateLeft = lk == ColumnKind::Date;
+            const ColumnKind other = dateLeft ? rk : lk;
+            const int ls = operandStart(L), re = operandEnd(R);
+            if (other != ColumnKind::Number || ls < 0 || re < 0 || (!plus && !dateLeft))
+                unsupported(QStringLiteral("Date arithmetic other than adding or subtracting a number of days"));
+            // SQL Server's date + n: n days on the julian day, written back as a date
+            const int ds = dateLeft ? ls : R, de = dateLeft ? L : re;
+            const int ns = dateLeft ? R : ls, ne = dateLeft ? re : L;
+            t_[ls].before += QStringLiteral("datetime(");
+            t_[ds].before += QStringLiteral("julianday(");
+            t_[de].after.prepend(QStringLiteral(")"));
+            t_[ns].before += QStringLiteral("(");
+            t_[ne].after.prepend(QStringLiteral(")"));
+            t_[re].after += QStringLiteral(")");
+            dateStarts_.insert(ls);
+            dateEnds_.insert(re);
+            return;
+        }
+        if (!plus) return;
+        const bool textLeft = lk == ColumnKind::Text, textRight = rk == ColumnKind::Text;
+        if ((textLeft && rk == ColumnKind::Number) || (textRight && lk == ColumnKind::Number)) {
+            // SQL Server turns the text into a number (and fails when it is none)
+            const int s0 = textLeft ? operandStart(L) : R, s1 = textLeft ? L : operandEnd(R);
+            if (s0 < 0 || s1 < 0) unsupported(QStringLiteral("Adding text to a number"));
+            t_[s0].before += QStringLiteral("tsql_num(");
+            t_[s1].after.prepend(QStringLiteral(")"));
+            return;
+        }
+        if (lk == ColumnKind::Number || rk == ColumnKind::Number) return;
+        if (textLeft || textRight) sign.text = QStringLiteral("||");
+    }
+
+    void arithmetics()
+    {
+        for (int i = 0; i < n(); ++i)
+            if (isPunct(t_[i], QLatin1StringView("+")) || isPunct(t_[i], QLatin1StringView("-"))) arithmetic(i);
+    }
+
+    // Whether the operand ending (left) or starting (right) at i holds a date.
+    bool dateOperand(int i, bool leftSide)
+    {
+        if (i < 0) return false;
+        if ((leftSide ? dateEnds_ : dateStarts_).contains(i)) return true;
+        return operandKind(i, leftSide) == ColumnKind::Date;
+    }
+
     void comparisons()
     {
         // the SET list of an UPDATE: assignments, not comparisons
@@ -883,22 +1063,24 @@ private:
             if (isComparison(k)) {
                 const int L = prev(i), R = next(i);
                 if (R >= 0 && t_[R].kind == Token::Quoted) {
-                    const QString col = columnEndingAt(L);
-                    if (!col.isEmpty() && kindOfColumn(col) == ColumnKind::Date) toDate(t_[R]);
+                    if (dateOperand(L, true)) toDate(t_[R]);
                     else if (!inSet(i)) collate(t_[R]);
                 } else if (L >= 0 && t_[L].kind == Token::Quoted) {
-                    const QString col = columnStartingAt(R);
-                    if (!col.isEmpty() && kindOfColumn(col) == ColumnKind::Date) toDate(t_[L]);
+                    if (dateOperand(R, false)) toDate(t_[L]);
                     else collate(t_[L]);
                 }
             } else if (isWord(k, QLatin1StringView("BETWEEN"))) {
-                const QString col = columnEndingAt(prev(i));
-                const bool date = !col.isEmpty() && kindOfColumn(col) == ColumnKind::Date;
+                const int left = prev(i);
                 const int a = next(i);
                 int andAt = -1;
                 for (int j = a; j >= 0 && j < n(); j = next(j))
                     if (depth_[j] == depth_[i] && isWord(t_[j], QLatin1StringView("AND"))) { andAt = j; break; }
                 const int b = andAt >= 0 ? next(andAt) : -1;
+                // a literal tested between two columns is a date when a bound is a date column
+                const bool literalLeft = left >= 0 && t_[left].kind == Token::Quoted;
+                const bool date = (!literalLeft && dateOperand(left, true))
+                               || (literalLeft && (dateOperand(a, false) || (b >= 0 && dateOperand(b, false))));
+                if (literalLeft && date) toDate(t_[left]);
                 for (int lit : {a, b}) {
                     if (lit < 0 || t_[lit].kind != Token::Quoted) continue;
                     if (date) toDate(t_[lit]);
@@ -911,11 +1093,6 @@ private:
                 const int close = closing(open);
                 for (int j = open + 1; j < close; ++j)
                     if (t_[j].kind == Token::Quoted && depth_[j] == depth_[open] + 1) toDate(t_[j]);
-            } else if (isPunct(k, QLatin1StringView("+"))) {
-                const int L = prev(i), R = next(i);
-                if (L < 0 || R < 0) continue;
-                if (t_[L].kind == Token::Number || t_[R].kind == Token::Number) continue;
-                if (textOperand(L, true) || textOperand(R, false)) k.text = QStringLiteral("||");
             }
         }
     }

@@ -36,15 +36,17 @@ struct DialectError {
 };
 
 struct Statement {
-    enum Kind { Sql, If, Block, Begin, Commit, Rollback, Ignored, Invalid };
+    enum Kind { Sql, If, Block, Begin, Commit, Rollback, Save, Ignored, Invalid };
     Kind kind = Sql;
+    QString name;                   // Begin, Rollback, Save: the transaction or savepoint name, when given
     std::vector<Token> tokens;      // Sql: the statement; If: the condition
     std::vector<Statement> body;    // If: then [, else]; Block: the statements
     QString error;                  // Invalid: why the batch cannot run (SQL Server's syntax error)
 };
 
 // Splits a batch into statements: ";", GO lines and statement keywords outside quotes,
-// brackets and parentheses; IF guards, BEGIN ... END blocks and transaction statements.
+// brackets and parentheses; IF guards, BEGIN ... END blocks and transaction statements
+// (SAVE TRANSACTION name and ROLLBACK TRANSACTION name keep their savepoint name).
 std::vector<Statement> SplitBatch(const QString& batch);
 
 // Rewrites one statement for SQLite (schema may be null: no date or text knowledge).

@@ -72,6 +72,38 @@ void fnGetdate(sqlite3_context* ctx, int, sqlite3_value**)
     resultText(ctx, vb::App::Now().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")));
 }
 
+// The ID this connection's last INSERT gave (a trigger's inserts do not count);
+// NULL before any, as SQL Server answers.
+void fnScopeIdentity(sqlite3_context* ctx, int, sqlite3_value**)
+{
+    const sqlite3_int64 id = sqlite3_last_insert_rowid(sqlite3_context_db_handle(ctx));
+    if (id == 0) return sqlite3_result_null(ctx);
+    sqlite3_result_int64(ctx, id);
+}
+
+// Text next to a number in an addition, turned into a number as SQL Server does (blanks
+// around it ignored, a blank text is 0); text that is no number fails the statement.
+void fnNum(sqlite3_context* ctx, int, sqlite3_value** argv)
+{
+    switch (sqlite3_value_type(argv[0])) {
+    case SQLITE_NULL: return sqlite3_result_null(ctx);
+    case SQLITE_INTEGER: return sqlite3_result_int64(ctx, sqlite3_value_int64(argv[0]));
+    case SQLITE_FLOAT: return sqlite3_result_double(ctx, sqlite3_value_double(argv[0]));
+    default: break;
+    }
+    const QString text = argText(argv[0]);
+    const QString t = text.trimmed();
+    if (t.isEmpty()) return sqlite3_result_int(ctx, 0);
+    static const QRegularExpression number(QStringLiteral("^[+-]?(\\d+(\\.\\d*)?|\\.\\d+)$"));
+    if (number.match(t).hasMatch()) {
+        bool whole = false;
+        const qint64 v = t.toLongLong(&whole);
+        if (whole) return sqlite3_result_int64(ctx, v);
+        return sqlite3_result_double(ctx, t.toDouble());
+    }
+    fail(ctx, 245, QStringLiteral("Conversion failed when converting the varchar value '%1' to a number.").arg(text));
+}
+
 void fnLen(sqlite3_context* ctx, int argc, sqlite3_value** argv)
 {
     if (anyNull(argc, argv)) return sqlite3_result_null(ctx);
@@ -328,6 +360,8 @@ bool RegisterFunctions(sqlite3* db)
     struct Fn { const char* name; int args; void (*f)(sqlite3_context*, int, sqlite3_value**); bool deterministic; };
     static const Fn fns[] = {
         {"getdate", 0, fnGetdate, false},
+        {"scope_identity", 0, fnScopeIdentity, false},
+        {"tsql_num", 1, fnNum, true},
         {"len", 1, fnLen, true},
         {"charindex", 2, fnCharindex, true},
         {"charindex", 3, fnCharindex, true},

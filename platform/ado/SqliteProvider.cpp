@@ -1,6 +1,7 @@
 #include "platform/ado/SqliteProvider.h"
 #include "platform/ado/ConnectionString.h"
 #include "platform/ado/Field.h"
+#include "platform/ado/OpenConnections.h"
 #include "platform/ado/SqliteFunctions.h"
 
 #include <QAtomicInt>
@@ -307,6 +308,7 @@ void SqliteProvider::open(const ConnectionSpec& target, Errors& errs)
 {
     connectionName_ = QStringLiteral("ado-sqlite-%1").arg(connectionCounter.fetchAndAddRelaxed(1));
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName_);
+    NoteOpened(this);
     db.setDatabaseName(target.sqliteFile);
     auto openFailure = [&](const QString& text) {
         Error e{hrUnspecified, text, kSource, QStringLiteral("08001"), 4060};
@@ -339,6 +341,7 @@ void SqliteProvider::close()
     if (connectionName_.isEmpty()) return;
     if (db_ && tranCount_ > 0) sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
     tranCount_ = 0;
+    savepoints_.clear();
     db_ = nullptr;
     {
         QSqlDatabase db = QSqlDatabase::database(connectionName_, false);
@@ -347,6 +350,7 @@ void SqliteProvider::close()
     QSqlDatabase::removeDatabase(connectionName_);
     connectionName_.clear();
     tables_.clear();
+    NoteClosed(this);
 }
 
 void SqliteProvider::setCommandTimeout(int seconds)
@@ -363,7 +367,10 @@ void SqliteProvider::setDefaultDatabase(const QString&, Errors&)
 void SqliteProvider::syncTransaction()
 {
     // SQLite ends the transaction itself on some failures
-    if (db_ && tranCount_ > 0 && sqlite3_get_autocommit(db_)) tranCount_ = 0;
+    if (db_ && tranCount_ > 0 && sqlite3_get_autocommit(db_)) {
+        tranCount_ = 0;
+        savepoints_.clear();
+    }
 }
 
 void SqliteProvider::rawExec(const char* sql, Errors& errs)
@@ -374,7 +381,11 @@ void SqliteProvider::rawExec(const char* sql, Errors& errs)
 
 int SqliteProvider::beginTrans(Errors& errs)
 {
-    if (tranCount_ == 0) rawExec("BEGIN IMMEDIATE", errs);
+    if (tranCount_ == 0) {
+        // the write lock from the start: numbers read in the transaction stay ours until it ends
+        rawExec("BEGIN IMMEDIATE", errs);
+        tranName_.clear();
+    }
     return ++tranCount_;
 }
 
@@ -382,7 +393,10 @@ void SqliteProvider::commitTrans(Errors& errs)
 {
     if (tranCount_ == 0)
         fail(3902, QStringLiteral("The COMMIT TRANSACTION request has no corresponding BEGIN TRANSACTION."), errs);
-    if (tranCount_ == 1) rawExec("COMMIT", errs);
+    if (tranCount_ == 1) {
+        rawExec("COMMIT", errs);
+        savepoints_.clear();
+    }
     --tranCount_;
 }
 
@@ -391,7 +405,33 @@ void SqliteProvider::rollbackTrans(Errors& errs)
     if (tranCount_ == 0)
         fail(3903, QStringLiteral("The ROLLBACK TRANSACTION request has no corresponding BEGIN TRANSACTION."), errs);
     tranCount_ = 0;
+    savepoints_.clear();
     rawExec("ROLLBACK", errs);
+}
+
+void SqliteProvider::saveTransaction(const QString& name, Errors& errs)
+{
+    if (tranCount_ == 0)
+        fail(628, QStringLiteral("Cannot issue SAVE TRANSACTION when there is no active transaction."), errs);
+    rawExec((QStringLiteral("SAVEPOINT ") + quoteIdent(name)).toUtf8().constData(), errs);
+    savepoints_.append(name);
+}
+
+void SqliteProvider::rollbackTransaction(const QString& name, Errors& errs)
+{
+    // A savepoint's name rolls back to it and keeps the transaction; the transaction's own
+    // name (or none) rolls back everything, as SQL Server does.
+    int at = -1;
+    for (int i = int(savepoints_.size()) - 1; i >= 0 && at < 0; --i)
+        if (savepoints_[i].compare(name, Qt::CaseInsensitive) == 0) at = i;
+    if (name.isEmpty() || (at < 0 && name.compare(tranName_, Qt::CaseInsensitive) == 0)) {
+        rollbackTrans(errs);
+        return;
+    }
+    if (tranCount_ == 0 || at < 0)
+        fail(6401, QStringLiteral("Cannot roll back %1. No transaction or savepoint of that name was found.").arg(name), errs);
+    rawExec((QStringLiteral("ROLLBACK TO SAVEPOINT ") + quoteIdent(name)).toUtf8().constData(), errs);
+    savepoints_.erase(savepoints_.begin() + at + 1, savepoints_.end());
 }
 
 const SqliteProvider::Table& SqliteProvider::table(const QString& name)
@@ -458,14 +498,20 @@ void SqliteProvider::run(const sqlite::Statement& s, ExecResult& res, Errors& er
         return;
     case sqlite::Statement::Invalid:
         fail(156, s.error, errs);
-    case sqlite::Statement::Begin:
+    case sqlite::Statement::Begin: {
+        const bool outermost = tranCount_ == 0;
         beginTrans(errs);
+        if (outermost) tranName_ = s.name;
         return;
+    }
     case sqlite::Statement::Commit:
         commitTrans(errs);
         return;
     case sqlite::Statement::Rollback:
-        rollbackTrans(errs);
+        rollbackTransaction(s.name, errs);
+        return;
+    case sqlite::Statement::Save:
+        saveTransaction(s.name, errs);
         return;
     case sqlite::Statement::Block:
         for (const sqlite::Statement& inner : s.body) run(inner, res, errs);

@@ -47,10 +47,14 @@ private:
     [[noreturn]] void failSqlite(int code, Errors& errs);
     [[noreturn]] void fail(int native, const QString& message, Errors& errs);
     void syncTransaction();
+    void saveTransaction(const QString& name, Errors& errs);
+    void rollbackTransaction(const QString& name, Errors& errs);
 
     QString connectionName_;
     sqlite3* db_ = nullptr;
     int tranCount_ = 0;
+    QString tranName_;             // the name the outermost BEGIN TRANSACTION gave, if any
+    QStringList savepoints_;       // SAVE TRANSACTION names of the open transaction, oldest first
     int timeoutSeconds_ = 30;
     QHash<QString, Table> tables_;
 };

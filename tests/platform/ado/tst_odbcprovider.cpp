@@ -2,6 +2,7 @@
 // behaviour as the embedded provider, with diagnostics read from the ODBC handle.
 #include "RecordsetChecks.h"
 #include "platform/ado/Connection.h"
+#include "platform/ado/OdbcBatch.h"
 #include "platform/vb/App.h"
 #include <QFile>
 #include <QTemporaryDir>
@@ -9,6 +10,77 @@
 
 using adochecks::raised;
 using adochecks::scalar;
+
+namespace {
+
+// One result of a batch as a SQL Server driver gives it: rows, a count of rows changed,
+// or a failed statement with its diagnostic records (native number and SQLSTATE).
+struct FakeResult {
+    int rows = -1;        // a result with columns and this many rows
+    long changed = -1;    // a count of rows changed
+    QList<std::pair<int, QString>> errors;   // a failed statement
+};
+FakeResult rowsOf(int n) { return FakeResult{n, -1, {}}; }
+FakeResult changed(long n) { return FakeResult{-1, n, {}}; }
+FakeResult failure(QList<std::pair<int, QString>> records) { return FakeResult{-1, -1, std::move(records)}; }
+
+// The results of one batch, read the way the provider reads QODBC's.
+class FakeBatch : public ado::BatchResults {
+public:
+    FakeBatch(QList<FakeResult> results, int transactions) : results_(std::move(results)), transactions_(transactions) {}
+    bool start() override { return !failedAt(0); }
+    bool isSelect() override { return results_[at_].rows >= 0; }
+    void readRows(ado::ResultSet& out) override
+    {
+        out.columns.append(ado::ColumnInfo{QStringLiteral("ID"), ado::adInteger, 4, {}, {}});
+        for (int i = 0; i < results_[at_].rows; ++i) out.cells.append(vb::Variant(i + 1));
+    }
+    long rowsAffected() override { return results_[at_].changed; }
+    bool nextResult() override
+    {
+        if (at_ + 1 >= results_.size()) return false;
+        if (failedAt(at_ + 1)) return false;
+        ++at_;
+        return true;
+    }
+    bool failed() override { return failed_; }
+    int collect(ado::Errors& errs) override
+    {
+        for (const auto& [native, state] : results_[failing_].errors)
+            errs.Add(ado::Error{native == 2627 ? ado::hrIntegrityViolation : ado::hrErrorsInCommand,
+                                QStringLiteral("error %1").arg(native), QStringLiteral("ODBC"), state, native});
+        return int(results_[failing_].errors.size());
+    }
+    QString failureText() override { return QStringLiteral("QODBC: Unable to execute statement"); }
+    int failureNative() override { return 0; }
+    int transactionCount() override
+    {
+        ++asked;
+        return transactions_;
+    }
+    int asked = 0;
+
+private:
+    bool failedAt(int i)
+    {
+        // a statement that failed without a diagnostic record of its own still fails
+        const bool bad = !results_[i].errors.isEmpty() || (results_[i].rows < 0 && results_[i].changed < 0);
+        if (bad) {
+            failed_ = true;
+            failing_ = i;
+        }
+        return bad;
+    }
+    QList<FakeResult> results_;
+    int transactions_;
+    int at_ = 0;
+    int failing_ = 0;
+    bool failed_ = false;
+};
+
+} // namespace
+
+Q_DECLARE_METATYPE(QList<FakeResult>)
 
 class TestOdbcProvider : public QObject {
     Q_OBJECT
@@ -105,6 +177,55 @@ private slots:
         QCOMPARE(scalar(*c_, QStringLiteral("SELECT COUNT(*) FROM T WHERE CODIGO = 'T1'")), 0);
         QCOMPARE(raised([&] { c_->CommitTrans(); }), int(ado::hrErrorsInCommand));
         QCOMPARE(c_->Errors().Item(0).NativeError, 3902);
+    }
+
+    // An error in any statement of a batch is seen, whatever came before it; what the
+    // server holds open afterwards is read when the batch deals with transactions.
+    void laterStatementErrors_data()
+    {
+        QTest::addColumn<QList<FakeResult>>("results");
+        QTest::addColumn<int>("firstNative");   // 0: the batch ran
+        QTest::addColumn<int>("records");
+        QTest::addColumn<int>("rows");          // of the first result with columns
+        QTest::addColumn<long>("affected");
+        QTest::newRow("all ran") << QList<FakeResult>{changed(1), rowsOf(3), changed(2)} << 0 << 0 << 3 << 3L;
+        QTest::newRow("nothing changed, rows only") << QList<FakeResult>{rowsOf(2)} << 0 << 0 << 2 << -1L;
+        QTest::newRow("the first fails") << QList<FakeResult>{failure({{208, "42S02"}}), changed(1)} << 208 << 1 << -1 << 0L;
+        QTest::newRow("the second fails, with the server's closing notice")
+            << QList<FakeResult>{changed(1), failure({{2627, "23000"}, {3621, "01000"}})} << 2627 << 2 << -1 << 0L;
+        QTest::newRow("the fourth fails after rows") << QList<FakeResult>{changed(1), rowsOf(2), changed(1), failure({{547, "23000"}})}
+                                                     << 547 << 1 << -1 << 0L;
+        QTest::newRow("a failure without a record of the driver") << QList<FakeResult>{changed(1), failure({})} << 0 << 1 << -1
+                                                                   << 0L;
+    }
+    void laterStatementErrors()
+    {
+        QFETCH(QList<FakeResult>, results);
+        QFETCH(int, firstNative);
+        QFETCH(int, records);
+        QFETCH(int, rows);
+        QFETCH(long, affected);
+        const bool fails = records > 0;
+        for (const bool asks : {false, true}) {
+            FakeBatch batch(results, 1);
+            ado::Errors errs;
+            int transactions = -7;
+            try {
+                const ado::ExecResult r = ado::ReadBatch(batch, asks, transactions, errs);
+                QVERIFY(!fails);
+                QCOMPARE(r.rows ? r.rows->rowCount() : -1, rows);
+                QCOMPARE(r.affected, affected);
+            } catch (const vb::VbError& e) {
+                QVERIFY(fails);
+                QCOMPARE(errs.Count(), records);
+                QCOMPARE(errs.Item(0).NativeError, firstNative);
+                QCOMPARE(e.Number, errs.Item(0).Number);
+                if (firstNative == 0)
+                    QCOMPARE(errs.Item(0).Description, QStringLiteral("QODBC: Unable to execute statement"));
+            }
+            QCOMPARE(batch.asked, asks ? 1 : 0);
+            QCOMPARE(transactions, asks ? 1 : -7);
+        }
     }
 
     void badDriver()

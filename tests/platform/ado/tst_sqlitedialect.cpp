@@ -40,7 +40,8 @@ QStringList kinds(const std::vector<Statement>& s)
         case Statement::Block: out << QStringLiteral("BLOCK"); break;
         case Statement::Begin: out << QStringLiteral("BEGIN"); break;
         case Statement::Commit: out << QStringLiteral("COMMIT"); break;
-        case Statement::Rollback: out << QStringLiteral("ROLLBACK"); break;
+        case Statement::Rollback: out << (QStringLiteral("ROLLBACK ") + st.name).trimmed(); break;
+        case Statement::Save: out << QStringLiteral("SAVE ") + st.name; break;
         case Statement::Ignored: out << QStringLiteral("IGNORED"); break;
         case Statement::Invalid: out << QStringLiteral("INVALID"); break;
         }
@@ -137,6 +138,23 @@ private slots:
         QTest::newRow("numbers and text columns in arithmetic stay arithmetic")
             << "UPDATE MV_ASIENTOS SET IMPORTE = IMPORTE + 12.5 WHERE TC = 'MUT ' AND [DEBE-HABER] = 'D'"
             << "UPDATE MV_ASIENTOS SET IMPORTE = IMPORTE + 12.5 WHERE TC = 'MUT ' COLLATE NOCASE AND [DEBE-HABER] = 'D' COLLATE NOCASE";
+        QTest::newRow("days added to and taken from dates")
+            << "SELECT GETDATE() + 1, FECHARECEPCION - 30, 2 + m.FECHACOMPROBANTE, FECHARECEPCION + IMPORTE FROM V_MV_MUTUALES m"
+            << "SELECT datetime(julianday(GETDATE()) + (1)), datetime(julianday(FECHARECEPCION) - (30)), "
+               "datetime((2) + julianday(m.FECHACOMPROBANTE)), datetime(julianday(FECHARECEPCION) + (IMPORTE)) FROM V_MV_MUTUALES m";
+        QTest::newRow("a date literal compared with date arithmetic")
+            << "SELECT * FROM V_MV_MUTUALES WHERE FECHARECEPCION + 1 > '15/03/2024' AND '1/3/24' <= GETDATE() - 7"
+            << "SELECT * FROM V_MV_MUTUALES WHERE datetime(julianday(FECHARECEPCION) + (1)) > '2024-03-15 00:00:00' "
+               "AND '2024-03-01 00:00:00' <= datetime(julianday(GETDATE()) - (7))";
+        QTest::newRow("a date literal on the left of BETWEEN date columns")
+            << "Select * from V_MV_MUTUALES  with(nolock)  where '15/03/2024' BETWEEN FECHACOMPROBANTE AND m.FECHARECEPCION"
+            << "Select * from V_MV_MUTUALES     where '2024-03-15 00:00:00' BETWEEN FECHACOMPROBANTE AND m.FECHARECEPCION";
+        QTest::newRow("text next to a number becomes a number")
+            << "SELECT '5' + 1, CUENTA + IMPORTE, 2.5 + LTRIM(IDMUTUAL), IMPORTE + ID FROM V_MV_MUTUALES"
+            << "SELECT tsql_num('5') + 1, tsql_num(CUENTA) + IMPORTE, 2.5 + tsql_num(LTRIM(IDMUTUAL)), IMPORTE + ID FROM V_MV_MUTUALES";
+        QTest::newRow("unary minus and plus stay")
+            << "SELECT -IMPORTE, 3 * -1, (+ID) FROM V_MV_MUTUALES WHERE ID = -1"
+            << "SELECT -IMPORTE, 3 * -1, (+ID) FROM V_MV_MUTUALES WHERE ID = -1";
         QTest::newRow("quotes and brackets kept")
             << "SELECT [NUMERO ASIENTO] AS [NRO_ASIENTO] FROM T WHERE A = 'it''s dbo.x with(nolock)'"
             << "SELECT [NUMERO ASIENTO] AS [NRO_ASIENTO] FROM T WHERE A = 'it''s dbo.x with(nolock)' COLLATE NOCASE";
@@ -156,6 +174,31 @@ private slots:
         QTest::newRow("where") << "SELECT * FROM V_MV_MUTUALES WHERE FECHARECEPCION = 'mañana'";
         QTest::newRow("hash") << "SELECT * FROM T WHERE F = #99/99/99#";
         QTest::newRow("variable") << "SELECT * FROM T WHERE F = @x";
+        QTest::newRow("date literal on the left of BETWEEN date columns")
+            << "SELECT * FROM V_MV_MUTUALES WHERE '31/02/2024' BETWEEN FECHACOMPROBANTE AND FECHARECEPCION";
+    }
+
+    // Forms SQLite cannot answer as SQL Server does are refused, never answered wrongly.
+    void unsupportedArithmetic_data()
+    {
+        QTest::addColumn<QString>("input");
+        QTest::newRow("a date plus text") << "SELECT GETDATE() + CUENTA FROM V_MV_MUTUALES";
+        QTest::newRow("a date minus a date") << "SELECT FECHARECEPCION - FECHACOMPROBANTE FROM V_MV_MUTUALES";
+        QTest::newRow("days minus a date") << "SELECT 1 - GETDATE()";
+        QTest::newRow("a date plus a column of no known kind") << "SELECT GETDATE() + X FROM T";
+        QTest::newRow("a date plus an expression") << "SELECT GETDATE() + CASE WHEN 1=1 THEN 1 END";
+    }
+    void unsupportedArithmetic()
+    {
+        QFETCH(QString, input);
+        FakeSchema schema;
+        try {
+            const QString out = TranslateText(input, &schema);
+            QFAIL(qPrintable(QStringLiteral("translated: ") + out));
+        } catch (const DialectError& e) {
+            QCOMPARE(e.native, 402);
+            QVERIFY(e.message.contains(QLatin1String("cannot be run on this database")));
+        }
     }
     void unreadableDateMeetingDateColumn()
     {
@@ -246,6 +289,11 @@ private slots:
         QTest::newRow("statements on one line")
             << QString("DELETE A WHERE X=1 DELETE B WHERE Y=2 ROLLBACK TRAN")
             << QStringList{"SQL:DELETE FROM A WHERE X=1", "SQL:DELETE FROM B WHERE Y=2", "ROLLBACK"};
+        QTest::newRow("savepoints keep their names")
+            << QString("BEGIN TRANSACTION\r\nINSERT INTO T (A) VALUES (1)\r\nSAVE TRANSACTION Asiento\r\n"
+                       "INSERT INTO U (A) VALUES (2) ROLLBACK TRANSACTION Asiento\rROLLBACK TRAN [Otro]\rSELECT Save FROM T")
+            << QStringList{"BEGIN", "SQL:INSERT INTO T (A) VALUES (1)", "SAVE Asiento", "SQL:INSERT INTO U (A) VALUES (2)",
+                           "ROLLBACK Asiento", "ROLLBACK Otro", "SQL:SELECT Save FROM T"};
         QTest::newRow("trigger body kept whole")
             << QString("CREATE TRIGGER t AFTER INSERT ON A BEGIN UPDATE B SET X=1; INSERT INTO C VALUES (1); END;\nSELECT 2")
             << QStringList{"SQL:CREATE TRIGGER t AFTER INSERT ON A BEGIN UPDATE B SET X=1; INSERT INTO C VALUES (1); END", "SQL:SELECT 2"};

@@ -199,6 +199,12 @@ private slots:
         QTest::newRow("LIKE underscore needs a character") << "CASE WHEN 'AB' LIKE 'AB_' THEN 1 ELSE 0 END" << "0";
         QTest::newRow("LIKE with escape") << "CASE WHEN '50%' LIKE '50!%' ESCAPE '!' THEN 1 ELSE 0 END" << "1";
         QTest::newRow("concatenation with NULL is NULL") << "'a' + NULL" << "NULL";
+        QTest::newRow("a day after the server date") << "GETDATE() + 1" << "2024-03-16 10:15:30";
+        QTest::newRow("a day and a half before it") << "GETDATE() - 1.5" << "2024-03-13 22:15:30";
+        QTest::newRow("days first") << "30 + GETDATE()" << "2024-04-14 10:15:30";
+        QTest::newRow("text next to a number is a number") << "'5' + 1" << "6";
+        QTest::newRow("blanks around it do not count") << "' 2.5 ' + 1" << "3.5";
+        QTest::newRow("blank text is 0") << "1 + ''" << "1";
     }
     void functions()
     {
@@ -214,6 +220,10 @@ private slots:
         QTest::newRow("CONVERT of an unreadable date") << "CONVERT(datetime, '31/02/2024', 103)" << 241;
         QTest::newRow("CONVERT of text to int") << "CONVERT(INT, 'abc')" << 245;
         QTest::newRow("SUBSTRING with a negative length") << "SUBSTRING('abc', 1, -1)" << 537;
+        QTest::newRow("text that is no number added to one") << "'abc' + 1" << 245;
+        QTest::newRow("a date plus text") << "GETDATE() + 'x'" << 402;
+        QTest::newRow("a date minus a date") << "GETDATE() - GETDATE()" << 402;
+        QTest::newRow("days minus a date") << "1 - GETDATE()" << 402;
     }
     void functionFailures()
     {
@@ -277,6 +287,67 @@ private slots:
         QVERIFY(!add(QStringLiteral("ID")).Value().isNull());
         QCOMPARE(query(QStringLiteral("SELECT FECHACOMPROBANTE, FECHARECEPCION FROM V_MV_MUTUALES WHERE IDMUTUAL = 'E'")),
                  QStringLiteral("2024-03-20 00:00:00,2024-03-20 00:00:00"));
+    }
+
+    void dateLiteralBetweenDateColumns_data()
+    {
+        QTest::addColumn<QString>("fecha");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("inside") << "16/03/2024" << "1";
+        QTest::newRow("first day") << "15/3/24" << "1";
+        QTest::newRow("after") << "21/03/2024" << "0";
+        QTest::newRow("before, later in the text order") << "14/04/2023" << "0";
+    }
+    // The period of a date: the literal is read as a date, never compared as text.
+    void dateLiteralBetweenDateColumns()
+    {
+        QFETCH(QString, fecha);
+        QFETCH(QString, expected);
+        c_->Execute(QStringLiteral("INSERT INTO V_MV_MUTUALES (CUENTA, IDMUTUAL, FECHACOMPROBANTE, FECHARECEPCION) "
+                                   "VALUES ('1', 'P', '15/03/2024', '20/03/2024')"));
+        QCOMPARE(query(QStringLiteral("SELECT COUNT(*) FROM V_MV_MUTUALES with(nolock) WHERE '") + fecha
+                       + QStringLiteral("' BETWEEN FECHACOMPROBANTE AND FECHARECEPCION")),
+                 expected);
+        QCOMPARE(query(QStringLiteral("SELECT COUNT(*) FROM V_MV_MUTUALES WHERE FECHARECEPCION - 5 <= '") + fecha
+                       + QStringLiteral("' AND FECHACOMPROBANTE + 5 >= '") + fecha + QStringLiteral("'")),
+                 expected);
+    }
+
+    // SAVE TRANSACTION and ROLLBACK TRANSACTION to it undo only what followed it.
+    void savepoints()
+    {
+        c_->Execute(QStringLiteral("BEGIN TRANSACTION\r\nINSERT INTO MA_CUENTAS VALUES ('X1', 'fila')\r\nSAVE TRANSACTION Asiento\r\n"
+                                   "INSERT INTO MA_CUENTAS VALUES ('X2', 'asiento')"));
+        c_->Execute(QStringLiteral("ROLLBACK TRANSACTION Asiento"));
+        c_->Execute(QStringLiteral("INSERT INTO MA_CUENTAS VALUES ('X3', 'registro')"));
+        // a name that is no savepoint is refused and changes nothing
+        QCOMPARE(raised([&] { c_->Execute(QStringLiteral("ROLLBACK TRANSACTION Otro")); }), int(ado::hrErrorsInCommand));
+        QCOMPARE(c_->Errors().Item(0).NativeError, 6401);
+        c_->Execute(QStringLiteral("COMMIT TRANSACTION"));
+        QCOMPARE(query(QStringLiteral("SELECT Codigo FROM MA_CUENTAS WHERE Codigo LIKE 'X%' ORDER BY Codigo")), QStringLiteral("X1|X3"));
+        QCOMPARE(raised([&] { c_->Execute(QStringLiteral("SAVE TRANSACTION Asiento")); }), int(ado::hrErrorsInCommand));
+        QCOMPARE(c_->Errors().Item(0).NativeError, 628);
+        // the transaction's own name ends all of it
+        c_->Execute(QStringLiteral("BEGIN TRAN Grabacion INSERT INTO MA_CUENTAS VALUES ('X4', 'a') SAVE TRAN Asiento"));
+        c_->Execute(QStringLiteral("ROLLBACK TRAN Grabacion"));
+        QCOMPARE(raised([&] { c_->Execute(QStringLiteral("COMMIT TRANSACTION")); }), int(ado::hrErrorsInCommand));
+        QCOMPARE(query(QStringLiteral("SELECT COUNT(*) FROM MA_CUENTAS WHERE Codigo = 'X4'")), QStringLiteral("0"));
+    }
+
+    // SCOPE_IDENTITY() is the ID this connection's last insert gave, whatever another
+    // workstation inserted after it.
+    void scopeIdentity()
+    {
+        ado::Connection other;
+        other.Open(QStringLiteral("Provider=SQLOLEDB;Data Source=sqlite;Initial Catalog=demo"));
+        QVERIFY(other.Execute(QStringLiteral("SELECT SCOPE_IDENTITY() AS ID")).Fields(0).Value().isNull());
+        ado::Recordset rs = c_->Execute(QStringLiteral("INSERT INTO V_MV_MUTUALES (CUENTA, IDMUTUAL) VALUES ('1', 'S1')\r\n"
+                                                       "SELECT SCOPE_IDENTITY() AS ID"));
+        const int mine = rs.Fields(QStringLiteral("ID")).Value().toLong();
+        QCOMPARE(scalar(*c_, QStringLiteral("SELECT ID FROM V_MV_MUTUALES WHERE IDMUTUAL = 'S1'")), mine);
+        other.Execute(QStringLiteral("INSERT INTO V_MV_MUTUALES (CUENTA, IDMUTUAL) VALUES ('1', 'S2')"));
+        QCOMPARE(scalar(*c_, QStringLiteral("SELECT SCOPE_IDENTITY()")), mine);
+        QCOMPARE(scalar(other, QStringLiteral("SELECT SCOPE_IDENTITY()")), mine + 1);
     }
 
     void transactions()
