@@ -35,7 +35,16 @@ bool LeeBasesTxt(QList<RegistroBase>& Registros)
 
 bool EsCampoValido(const QString& Texto)
 {
-    return !Texto.contains(QLatin1Char(',')) && !Texto.contains(QLatin1Char('\r')) && !Texto.contains(QLatin1Char('\n'));
+    return FieldProblem(Texto).isEmpty();
+}
+
+QString FieldProblem(const QString& Texto)
+{
+    if (Texto.contains(QLatin1Char('\r')) || Texto.contains(QLatin1Char('\n')))
+        return QStringLiteral("un salto de línea");
+    if (Texto.contains(QLatin1Char(',')))
+        return QStringLiteral("una coma");
+    return QString();
 }
 
 } // namespace data
@@ -47,9 +56,11 @@ void RegistraBaseEnArchivo(const QString& Clave, const QString& DbName, const QS
     const QStringList fields{vb::Trim(Clave), vb::Trim(DbName), vb::Trim(Usuario), vb::Trim(Utilidades->CodificaClave(Password)),
                              vb::Trim(server)};
     // The file has no quoting: a separator inside a field would shift every field after it.
-    for (const QString& f : fields)
-        if (!data::EsCampoValido(f))
-            vb::Raise(vb::ErrInvalidCall, QStringLiteral("Un dato de la conexion contiene una coma: ") + f);
+    for (const QString& f : fields) {
+        const QString problem = data::FieldProblem(f);
+        if (!problem.isEmpty())
+            vb::Raise(vb::ErrInvalidCall, QStringLiteral("Un dato de la conexion contiene ") + problem + QStringLiteral(": ") + f);
+    }
     const QString path = data::RutaBasesTxt();
     if (!vb::AppendLine(path, fields.join(QLatin1Char(','))))
         vb::Raise(75, QString(), path);

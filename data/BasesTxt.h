@@ -24,11 +24,15 @@ bool LeeBasesTxt(QList<RegistroBase>& Registros);
 
 // True when the text can be a field of the list (the file has no quoting).
 bool EsCampoValido(const QString& Texto);
+// What keeps a text from being a field, in the words told to the operator ("una coma",
+// "un salto de línea"); empty when nothing does.
+QString FieldProblem(const QString& Texto);
 
 } // namespace data
 
 // Appends one record to BASES.TXT, creating the file. EsOracle marks the server with "#".
-// Raises error 5 for a field that would break the record (a "," or a line break) and
-// error 75 when the file cannot be written; nothing is written then.
+// Raises error 5 for a field that would break the record (a "," or a line break), naming
+// which, and error 75 when the file cannot be written; nothing is written then. A last
+// line of the file left without its CR LF is ended first.
 void RegistraBaseEnArchivo(const QString& Clave, const QString& DbName, const QString& Usuario, const QString& Password,
                            const QString& Servidor, bool EsOracle);

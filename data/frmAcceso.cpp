@@ -389,13 +389,19 @@ void frmAcceso::CmdRegistrar_Click()
             TxtUserPassword->setText(vb::Trim(TxtUserPassword->text()));
             TxtDbName->setText(vb::Trim(TxtDbName->text()));
         },
-        // The list has no quoting: a comma would split the record, so nothing is written.
+        // The list has no quoting: a comma or a line break would split the record, so
+        // nothing is written.
         [&] {
-            if (!data::EsCampoValido(TxtDbName->text()) || !data::EsCampoValido(TxtServidor->text())) {
-                ui::MsgBox(QStringLiteral("El nombre de la base de datos y el del servidor no pueden contener comas (,)"),
-                           ui::vbExclamation, QStringLiteral("Atencion"));
-                stop = true;
-            }
+            QString problem = data::FieldProblem(TxtDbName->text());
+            if (problem.isEmpty())
+                problem = data::FieldProblem(TxtServidor->text());
+            if (problem.isEmpty())
+                return;
+            ui::MsgBox(problem == data::FieldProblem(QStringLiteral(","))
+                           ? QStringLiteral("El nombre de la base de datos y el del servidor no pueden contener comas (,)")
+                           : QStringLiteral("El nombre de la base de datos y el del servidor no pueden contener saltos de línea"),
+                       ui::vbExclamation, QStringLiteral("Atencion"));
+            stop = true;
         },
         [&] {
             const QString dbName = vb::UCase(TxtDbName->text());

@@ -122,9 +122,17 @@ bool ReadLines(const QString& path, QStringList& lines)
 bool AppendLine(const QString& path, const QString& line)
 {
     QFile f(path);
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Append))
+    if (!f.open(QIODevice::ReadWrite | QIODevice::Append))
         return false;
-    const QByteArray bytes = ToCp1252(line) + "\r\n";
+    QByteArray bytes = ToCp1252(line) + "\r\n";
+    // A last line someone left without its end is ended first, never joined to the new one.
+    if (f.size() > 0) {
+        char last = 0;
+        if (!f.seek(f.size() - 1) || !f.getChar(&last))
+            return false;
+        if (last != '\n' && last != '\r')
+            bytes.prepend("\r\n");
+    }
     return f.write(bytes) == bytes.size() && f.flush();
 }
 

@@ -18,7 +18,8 @@ bool FileExistsNoCase(const QString& folder, const QString& name);
 
 // Lines of a Windows-1252 file, split at CR LF, LF or CR; false when it cannot be read.
 bool ReadLines(const QString& path, QStringList& lines);
-// Appends one line and CR LF, creating the file; false on failure.
+// Appends one line and CR LF, creating the file; a last line left without its end
+// gets CR LF first. False on failure.
 bool AppendLine(const QString& path, const QString& line);
 // Writes the lines, each followed by CR LF, replacing the file; false on failure.
 bool WriteLines(const QString& path, const QStringList& lines);

@@ -73,18 +73,36 @@ private slots:
         QCOMPARE(Utilidades->DecodificaClave(records[2].Password), QStringLiteral("Cañuelas"));
     }
 
+    // A record written after an entry whose line was never ended stays a record of its own.
+    void appendingAfterAnUnendedLine()
+    {
+        testsupport::TempProgramFolder folder;
+        folder.write(QStringLiteral("BASES.TXT"), "VIEJA / SRV,Vieja,Vieja,X,SRV");
+        RegistraBaseEnArchivo(QStringLiteral("VENTAS / SRV1"), QStringLiteral("Ventas"), QStringLiteral("Ventas"),
+                              QStringLiteral("Ventas"), QStringLiteral("SRV1"), false);
+        QList<data::RegistroBase> records;
+        QVERIFY(data::LeeBasesTxt(records));
+        QCOMPARE(records.size(), 2);
+        QCOMPARE(records[0].Servidor, QStringLiteral("SRV"));
+        QCOMPARE(records[1].Clave, QStringLiteral("VENTAS / SRV1"));
+        QVERIFY(folder.read(QStringLiteral("BASES.TXT")).startsWith("VIEJA / SRV,Vieja,Vieja,X,SRV\r\nVENTAS / SRV1,Ventas,"));
+    }
+
     void aCommaIsRefusedBeforeWriting_data()
     {
         QTest::addColumn<QString>("db");
         QTest::addColumn<QString>("server");
-        QTest::newRow("database") << "Ven,tas" << "SRV1";
-        QTest::newRow("server") << "Ventas" << "SRV1,1433";
-        QTest::newRow("line break") << "Ven\ntas" << "SRV1";
+        QTest::addColumn<QString>("why");
+        QTest::newRow("database") << "Ven,tas" << "SRV1" << "una coma";
+        QTest::newRow("server") << "Ventas" << "SRV1,1433" << "una coma";
+        QTest::newRow("line break") << "Ven\ntas" << "SRV1" << "un salto de línea";
+        QTest::newRow("carriage return in the server") << "Ventas" << "SRV1\r" << "un salto de línea";
     }
     void aCommaIsRefusedBeforeWriting()
     {
         QFETCH(QString, db);
         QFETCH(QString, server);
+        QFETCH(QString, why);
         testsupport::TempProgramFolder folder;
         folder.write(QStringLiteral("BASES.TXT"), "VIEJA / SRV,Vieja,Vieja,X,SRV\r\n");
         try {
@@ -92,6 +110,7 @@ private slots:
             QFAIL("no error");
         } catch (const vb::VbError& e) {
             QCOMPARE(e.Number, 5);
+            QVERIFY2(e.Description.contains(why), qPrintable(e.Description));
         }
         QCOMPARE(folder.read(QStringLiteral("BASES.TXT")), QByteArray("VIEJA / SRV,Vieja,Vieja,X,SRV\r\n"));
     }

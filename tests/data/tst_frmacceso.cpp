@@ -327,14 +327,26 @@ private slots:
         QCOMPARE(f.TxtServidor->text(), QStringLiteral("SRV9"));
     }
 
+    void aCommaIsRefusedBeforeAnything_data()
+    {
+        QTest::addColumn<QString>("server");
+        QTest::addColumn<QString>("db");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("comma") << "SRV1" << "Ven,tas" << "no pueden contener comas (,)";
+        QTest::newRow("line break") << "SRV1" << "Ven\ntas" << "no pueden contener saltos de línea";
+        QTest::newRow("line break in the server") << "SRV1\r\nSRV2" << "Ventas" << "no pueden contener saltos de línea";
+    }
     void aCommaIsRefusedBeforeAnything()
     {
+        QFETCH(QString, server);
+        QFETCH(QString, db);
+        QFETCH(QString, message);
         TempProgramFolder folder;
         ServerLogins logins([](const ado::ConnectionSpec&) { return true; });
         ScriptedOperator op;
-        op.expectMsgBox("comas", ui::vbOK, "Atencion");
+        op.expectMsgBox(message, ui::vbOK, "Atencion");
         frmAcceso f;
-        typeInto(f, "SRV1", "Ven,tas", "pepe", "clave");
+        typeInto(f, server, db, "pepe", "clave");
         f.CmdRegistrar_Click();
         QVERIFY(!QFile::exists(folder.filePath("BASES.TXT")));
         QCOMPARE(logins.logins.attempts, 0);

@@ -86,6 +86,26 @@ private slots:
         QCOMPARE(readBytes(file), QByteArray("primera l\xednea\r\nsecond\r\n"));
     }
 
+    void appendAfterUnendedLine_data()
+    {
+        QTest::addColumn<QByteArray>("before");
+        QTest::addColumn<QByteArray>("after");
+        QTest::newRow("no end") << QByteArray("a,b") << QByteArray("a,b\r\nnew\r\n");
+        QTest::newRow("LF end") << QByteArray("a,b\n") << QByteArray("a,b\nnew\r\n");
+        QTest::newRow("CR end") << QByteArray("a,b\r") << QByteArray("a,b\rnew\r\n");
+        QTest::newRow("empty file") << QByteArray() << QByteArray("new\r\n");
+    }
+    // The line before is never joined to the new one.
+    void appendAfterUnendedLine()
+    {
+        QFETCH(QByteArray, before);
+        QFETCH(QByteArray, after);
+        const QString file = path(QStringLiteral("BASES.TXT"));
+        writeBytes(file, before);
+        QVERIFY(vb::AppendLine(file, QStringLiteral("new")));
+        QCOMPARE(readBytes(file), after);
+    }
+
     void splitting_data()
     {
         QTest::addColumn<QByteArray>("bytes");
