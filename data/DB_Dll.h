@@ -119,6 +119,12 @@ public:
     qint16 TratamientoErrores(const vb::VbError& CodErr, const std::optional<int>& Botones = std::nullopt,
                               const std::optional<QString>& Rutina = std::nullopt);
 
+    // While set, an error that would open the error dialog is raised as
+    // data::ErrorInTransaction instead, past every error trap, to the code that holds a
+    // transaction open on this connection: nothing is shown while the database's write
+    // lock is held.
+    bool raiseErrorsToHolder = false;
+
 private:
     QString FiltraSentenciaOracle(QString& Sentencia);
     void EjecutaScriptOracle(QString& Script, long& RecordsAffected);
@@ -137,6 +143,21 @@ private:
 
     vb::AutoHolder<zeltrix::Utilidades> utilidades_;
 };
+
+namespace data {
+
+// An error met while a transaction is held open (see DB_Dll::raiseErrorsToHolder).
+struct ErrorInTransaction {
+    vb::VbError error;
+    QString routine;
+};
+
+// Whether the errors of a statement say it waited for a lock in vain: a lock request
+// that timed out, a query that timed out, a deadlock (SQL Server 1222, 1205; SQLite's
+// busy database reads as 1222). Running the whole transaction again may succeed.
+bool IsLockWait(const ado::Errors& errors);
+
+} // namespace data
 
 // The program-wide data-access objects, each made on first use.
 extern vb::AutoHolder<DB_Dll> gDBPrincipal;

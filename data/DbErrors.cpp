@@ -5,7 +5,21 @@
 
 qint16 DB_Dll::TratamientoErrores(const vb::VbError& CodErr, const std::optional<int>& Botones, const std::optional<QString>& Rutina)
 {
+    if (raiseErrorsToHolder && CodErr.Number != 0)
+        throw data::ErrorInTransaction{CodErr, Rutina.value_or(QString())};
     // An empty log path means QKERR.LOG in the program folder.
     const QString logPath = gLogErr.isEmpty() ? zeltrix::DefaultErrorLog(vb::App::Path()) : gLogErr;
     return qint16(zeltrix::ReportError(CodErr, Botones.value_or(18), Rutina, logPath, QStringLiteral(" Aviso al operador!!! - 5 ")));
 }
+
+namespace data {
+
+bool IsLockWait(const ado::Errors& errors)
+{
+    for (const ado::Error& e : errors.all())
+        if (e.NativeError == 1222 || e.NativeError == 1205 || e.Number == ado::hrTimeout)
+            return true;
+    return false;
+}
+
+} // namespace data

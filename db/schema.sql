@@ -327,7 +327,8 @@ CREATE TABLE V_MV_MUTUALES (
     FECHAHORA_MODIFICACION  TEXT COLLATE NOCASE
 );
 CREATE INDEX IX_V_MV_MUTUALES_Fecha ON V_MV_MUTUALES (FECHARECEPCION);
-CREATE INDEX IX_V_MV_MUTUALES_Cuenta ON V_MV_MUTUALES (CUENTA, IDMUTUAL);
+-- Una cuenta recibe cada comprobante una sola vez (mayusculas y blancos finales no cuentan).
+CREATE UNIQUE INDEX UX_V_MV_MUTUALES_Cuenta ON V_MV_MUTUALES (CUENTA, IDMUTUAL);
 
 -- Comprobantes de mutuales recibidos con la descripción de la cuenta y de la unidad de negocio, para el listado de recepción.
 CREATE VIEW V_MV_MUTUALES_RECEPCION AS SELECT M.ID, M.CUENTA, M.IDMUTUAL, M.IMPORTE, M.OBSERVACIONES, M.FECHACOMPROBANTE,

@@ -89,33 +89,27 @@ void RegistraIngreso(const QString& Proceso)
         QString where;
         ArmaSentencia(gVecCampos, gVecScript, QStringLiteral("Control_Acceso"), false, where, false);
     });
+    // The ID this insert gave, read in the same batch: another run's row written at the
+    // same minute by the same machine and user is never taken for this one.
+    silently([&] { gVecScript.append(QStringLiteral("SELECT SCOPE_IDENTITY() AS ID")); });
 
     bool hayError = true;
+    ado::Recordset rs;
     silently([&] {
         qint32 nroError = 0;
         QString ejecutado, mensaje;
-        GActualizarDatoScript(gVecScript, hayError, nroError, false, false, ejecutado, mensaje, true);
+        GActualizarDatoScript(gVecScript, hayError, nroError, false, false, ejecutado, mensaje, true, &rs);
     });
-    if (hayError) {
-        gIdControlAcceso = 0;
+    gIdControlAcceso = 0;
+    if (hayError)
         return;
-    }
-    // The row just written is this machine's and user's newest open row with these
-    // values; the same filter on either engine finds it without an identity function.
     silently([&] {
-        ado::Recordset rs;
-        gDBPrincipal->AbrirRecordset(
-            QStringLiteral("SELECT MAX(ID) AS ID FROM Control_Acceso  with(nolock)  WHERE Maquina = '") + quoted(maquina)
-                + QStringLiteral("' AND Usuario = '") + quoted(usuario) + QStringLiteral("' AND Formulario = '") + quoted(formulario)
-                + QStringLiteral("' AND Ingreso = '") + quoted(ingreso) + QStringLiteral("' AND NombreUsuario = '")
-                + quoted(gUsuarioLogeado) + QStringLiteral("' AND EGRESO IS NULL"),
-            rs, nullptr, ado::adOpenForwardOnly, ado::adLockReadOnly);
-        if (!rs.EOF()) {
+        if (rs.State() != ado::adStateClosed && !rs.EOF()) {
             const vb::Variant id = rs.Fields(QStringLiteral("ID")).Value();
-            gIdControlAcceso = id.isNull() ? 0 : id.toLong();
+            gIdControlAcceso = id.isNull() ? 0 : vb::CLng(id);
         }
-        gDBPrincipal->CierraRecordset(rs);
     });
+    silently([&] { gDBPrincipal->CierraRecordset(rs); });
 }
 
 void RegistraEgreso()
@@ -127,6 +121,13 @@ void RegistraEgreso()
         const QString sql = QStringLiteral("UPDATE CONTROL_ACCESO ") + QStringLiteral(" SET EGRESO = '") + nowText() + QStringLiteral("'")
                           + QStringLiteral(" WHERE EGRESO IS NULL AND ") + QStringLiteral(" ID = ") + QString::number(gIdControlAcceso);
         gDBPrincipal->EjecutaConsultaSQL(sql);
+        // The write never raises: a failed update is known by the error it left.
+        ado::Errors& errores = gDBPrincipal->gCnn->Errors();
+        if (errores.Count() > 0) {
+            const QString descripcion = errores.Item(0).Description;
+            errores.Clear();
+            ui::MsgBox(descripcion, ui::vbOKOnly, vb::App::EXEName());
+        }
     } catch (const vb::VbError& e) {
         ui::MsgBox(e.Description, ui::vbOKOnly, vb::App::EXEName());
     }

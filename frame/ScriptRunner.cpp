@@ -47,24 +47,36 @@ bool readFailure(bool devolverDuplicado, bool devolverRestriccion, ServerFailure
     return true;
 }
 
-void silently(const std::function<void()>& statement)
+// The non-blank entries of a statement list, each after a CR; empty when there are none.
+QString batchBody(const QStringList& Script)
+{
+    QString body;
+    for (const QString& entry : Script)
+        if (!vb::Trim(entry).isEmpty())
+            body += CR + entry;
+    return body;
+}
+
+// False when the statement failed; the failure is not shown.
+bool silently(const std::function<void()>& statement)
 {
     try {
         statement();
+        return true;
     } catch (const vb::VbError&) {
+    } catch (const data::ErrorInTransaction&) {
     }
+    return false;
 }
 
 } // namespace
 
 void GActualizarDatoScript(const QStringList& Script, bool& HayError, qint32& NroError, bool DevolverDuplicado,
-                           bool DevolverRestriccion, QString& ScriptEjecutado, QString& MensajeError, bool MostrarMensaje)
+                           bool DevolverRestriccion, QString& ScriptEjecutado, QString& MensajeError, bool MostrarMensaje,
+                           ado::Recordset* Filas)
 {
     HayError = false;
-    QString body;
-    for (const QString& entry : Script)
-        if (!vb::Trim(entry).isEmpty())
-            body += CR + entry;
+    const QString body = batchBody(Script);
     if (body.isEmpty())
         return;
 
@@ -77,7 +89,7 @@ void GActualizarDatoScript(const QStringList& Script, bool& HayError, qint32& Nr
     silently([&] {
         ScriptEjecutado = batch;
         sent = batch;
-        gDBPrincipal->EjecutaConsultaSQL(sent);
+        gDBPrincipal->EjecutaConsultaSQL(sent, nullptr, Filas);
     });
 
     bool leave = false;
@@ -120,7 +132,26 @@ void GActualizarDatoScript(const QStringList& Script, bool& HayError, qint32& Nr
     NroError = failure.number;
 }
 
-void GrabaErrorAuxErr(const QString& SQL, qint32 Error, const QString& Descripcion)
+bool RunScriptInTransaction(const QStringList& Script, ScriptFailure& failure)
+{
+    failure = ScriptFailure();
+    const QString body = batchBody(Script);
+    if (body.isEmpty())
+        return true;
+    failure.batch = body + CR;
+    gDBPrincipal->EjecutaConsultaSQL(failure.batch);
+    failure.lockWait = data::IsLockWait(gDBPrincipal->gCnn->Errors());
+    ServerFailure read;
+    if (!readFailure(false, false, read)) {
+        failure.lockWait = false;
+        return true;
+    }
+    failure.number = read.number;
+    failure.text = read.text;
+    return false;
+}
+
+bool GrabaErrorAuxErr(const QString& SQL, qint32 Error, const QString& Descripcion)
 {
     ado::Recordset rs;
     silently([&] {
@@ -135,6 +166,7 @@ void GrabaErrorAuxErr(const QString& SQL, qint32 Error, const QString& Descripci
     silently([&] { rs.Fields(QStringLiteral("SQL")) = vb::Variant(SQL); });
     silently([&] { rs.Fields(QStringLiteral("PC")) = vb::Variant(InfoEquipo->NombreEquipo()); });
     silently([&] { rs.Fields(QStringLiteral("Usuario")) = vb::Variant(gDBPrincipal->gUsuario); });
-    silently([&] { rs.Update(); });
+    const bool stored = silently([&] { rs.Update(); });
     silently([&] { gDBPrincipal->CierraRecordset(rs); });
+    return stored;
 }

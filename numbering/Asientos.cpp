@@ -94,7 +94,8 @@ qint32 ObtieneNroAsiento(const vb::Variant& Mes, const vb::Variant& Periodo, con
         },
         // 3. The highest of every line of the company (the marker keeps the real table).
         [&] {
-            db.AbrirRecordset(QStringLiteral("SELECT MAX([NUMERO ASIENTO]) AS [NRO_ASIENTO] FROM @ADMIN_MV_ASIENTOS WITH(NOLOCK) WHERE MES_OPERATIVO = ")
+            db.AbrirRecordset(QStringLiteral("SELECT MAX([NUMERO ASIENTO]) AS [NRO_ASIENTO] FROM @ADMIN_MV_ASIENTOS") + Hint(QStringLiteral(" WITH(NOLOCK) "))
+                                  + QStringLiteral("WHERE MES_OPERATIVO = ")
                                   + M + condicion + P,
                               rs, db.gCnn.get());
         },
@@ -108,7 +109,8 @@ qint32 ObtieneNroAsiento(const vb::Variant& Mes, const vb::Variant& Periodo, con
         [&] { db.CierraRecordset(rs); },
         // 5. Is that number used by the cost-centre lines?
         [&] {
-            db.AbrirRecordset(QStringLiteral("SELECT [NUMERO ASIENTO] AS [NRO_ASIENTO] FROM @ADMIN_MV_ASIENTOSCCOSTO WITH(NOLOCK) WHERE MES_OPERATIVO = ")
+            db.AbrirRecordset(QStringLiteral("SELECT [NUMERO ASIENTO] AS [NRO_ASIENTO] FROM @ADMIN_MV_ASIENTOSCCOSTO") + Hint(QStringLiteral(" WITH(NOLOCK) "))
+                                  + QStringLiteral("WHERE MES_OPERATIVO = ")
                                   + M + condicion + P + QStringLiteral(" AND [NUMERO ASIENTO] = ") + QString::number(N),
                               ccosto, db.gCnn.get());
         },
@@ -116,7 +118,8 @@ qint32 ObtieneNroAsiento(const vb::Variant& Mes, const vb::Variant& Periodo, con
         [&] { usado = !ccosto.EOF() && !ccosto.Fields(QStringLiteral("Nro_Asiento")).Value().isNull(); },
         [&] {
             if (usado)
-                db.AbrirRecordset(QStringLiteral("SELECT MAX([NUMERO ASIENTO]) AS [NRO_ASIENTO] FROM @ADMIN_MV_ASIENTOSCCOSTO WITH(NOLOCK) WHERE MES_OPERATIVO = ")
+                db.AbrirRecordset(QStringLiteral("SELECT MAX([NUMERO ASIENTO]) AS [NRO_ASIENTO] FROM @ADMIN_MV_ASIENTOSCCOSTO")
+                                      + Hint(QStringLiteral(" WITH(NOLOCK) ")) + QStringLiteral("WHERE MES_OPERATIVO = ")
                                       + M + condicion + P,
                                   ccosto, db.gCnn.get());
         },

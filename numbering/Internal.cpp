@@ -1,4 +1,5 @@
 #include "numbering/Internal.h"
+#include "numbering/ast.h"
 #include "data/DB_Dll.h"
 #include "frame/Format.h"
 #include "platform/vb/ErrorAnswer.h"
@@ -6,6 +7,15 @@
 #include "platform/zeltrix/Services.h"
 
 namespace numbering_detail {
+
+namespace {
+int lockingReads = 0;
+} // namespace
+
+QString Hint(const QString& usual)
+{
+    return lockingReads > 0 ? QStringLiteral(" WITH (UPDLOCK, HOLDLOCK) ") : usual;
+}
 
 bool IsCode(const QString& code, const QStringList& codes)
 {
@@ -51,3 +61,13 @@ QString SqlNumber(vb::Currency value)
 }
 
 } // namespace numbering_detail
+
+NumberingInTransaction::NumberingInTransaction()
+{
+    ++numbering_detail::lockingReads;
+}
+
+NumberingInTransaction::~NumberingInTransaction()
+{
+    --numbering_detail::lockingReads;
+}

@@ -13,6 +13,11 @@ namespace numbering_detail {
 // The error trap of one procedure: errors go to the data layer's TratamientoErrores.
 using Trap = DbTrap;
 
+// The hint a read of numbers carries between its table and its condition: the
+// statement's own (`usual`, a no-lock hint or blanks) or, while a NumberingInTransaction
+// lives, lock hints that keep what was read until the caller's transaction ends.
+QString Hint(const QString& usual);
+
 // Whether the trimmed code is one of the codes given, without regard to case.
 bool IsCode(const QString& code, const QStringList& codes);
 

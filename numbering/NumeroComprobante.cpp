@@ -84,7 +84,7 @@ void Obtener_Nro_Comprobante(const QString& TC, QString& Sucursal, QString& Nume
         vb::Variant ultimo;
         return runSteps(trap, {
             [&] {
-                db.AbrirRecordset(QStringLiteral("SELECT * From ") + table + QStringLiteral("  with(nolock)  WHERE TC = '") + tc
+                db.AbrirRecordset(QStringLiteral("SELECT * From ") + table + Hint(QStringLiteral("  with(nolock)  ")) + QStringLiteral("WHERE TC = '") + tc
                                       + QStringLiteral("' AND IDCOMPROBANTE = '") + suc + num + let + QStringLiteral("'"),
                                   rs);
             },
@@ -92,7 +92,7 @@ void Obtener_Nro_Comprobante(const QString& TC, QString& Sucursal, QString& Nume
             [&] {
                 if (!taken)
                     return;
-                db.AbrirRecordset(QStringLiteral("SELECT MAX(idcomprobante) AS ULTIMO From ") + table + QStringLiteral(" WHERE TC = '") + tc
+                db.AbrirRecordset(QStringLiteral("SELECT MAX(idcomprobante) AS ULTIMO From ") + table + Hint(QStringLiteral(" ")) + QStringLiteral("WHERE TC = '") + tc
                                       + QStringLiteral("' AND SUBSTRING(IDCOMPROBANTE,1,4)= '") + suc
                                       + QStringLiteral("' AND SUBSTRING(IDCOMPROBANTE,13,1) = '") + let + QStringLiteral("'"),
                                   rs);
@@ -116,7 +116,7 @@ void Obtener_Nro_Comprobante(const QString& TC, QString& Sucursal, QString& Nume
         bool maximo = false;
         return runSteps(trap, {
             [&] {
-                db.AbrirRecordset(QStringLiteral("SELECT MAX(NUMERO) AS ULTIMO From MV_ASIENTOS with(nolock) WHERE TC = '") + tc
+                db.AbrirRecordset(QStringLiteral("SELECT MAX(NUMERO) AS ULTIMO From MV_ASIENTOS") + Hint(QStringLiteral(" with(nolock) ")) + QStringLiteral("WHERE TC = '") + tc
                                       + QStringLiteral("' AND SUCURSAL= '") + suc + QStringLiteral("' AND LETRA = '") + let + QStringLiteral("'"),
                                   rs);
             },
@@ -131,7 +131,7 @@ void Obtener_Nro_Comprobante(const QString& TC, QString& Sucursal, QString& Nume
             // "CBFP" also goes above its highest stored voucher.
             [&] {
                 if (maximo && IsCode(TC, {QStringLiteral("CBFP")}))
-                    db.AbrirRecordset(QStringLiteral("SELECT MAX(idcomprobante) AS ULTIMO From V_MV_CPTE WHERE TC = '") + tc
+                    db.AbrirRecordset(QStringLiteral("SELECT MAX(idcomprobante) AS ULTIMO From V_MV_CPTE") + Hint(QStringLiteral(" ")) + QStringLiteral("WHERE TC = '") + tc
                                           + QStringLiteral("' AND SUBSTRING(IDCOMPROBANTE,1,4)= '") + suc
                                           + QStringLiteral("' AND SUBSTRING(IDCOMPROBANTE,13,1) = '") + let + QStringLiteral("'"),
                                       rs);
@@ -155,7 +155,7 @@ void Obtener_Nro_Comprobante(const QString& TC, QString& Sucursal, QString& Nume
         bool taken = false;
         return runSteps(trap, {
             [&] {
-                db.AbrirRecordset(QStringLiteral("SELECT * From C_MV_CPTE  with(nolock)  WHERE TC = '") + tc
+                db.AbrirRecordset(QStringLiteral("SELECT * From C_MV_CPTE") + Hint(QStringLiteral("  with(nolock)  ")) + QStringLiteral("WHERE TC = '") + tc
                                       + QStringLiteral("' AND IDCOMPROBANTE = '") + suc + num + let + QStringLiteral("'"),
                                   rs);
             },
@@ -163,7 +163,7 @@ void Obtener_Nro_Comprobante(const QString& TC, QString& Sucursal, QString& Nume
             [&] {
                 if (!taken)
                     return;
-                db.AbrirRecordset(QStringLiteral("SELECT MAX(NUMERO) AS ULTIMO From C_MV_CPTE  with(nolock) WHERE TC = '") + tc
+                db.AbrirRecordset(QStringLiteral("SELECT MAX(NUMERO) AS ULTIMO From C_MV_CPTE") + Hint(QStringLiteral("  with(nolock) ")) + QStringLiteral("WHERE TC = '") + tc
                                       + QStringLiteral("' AND SUCURSAL = '") + suc + QStringLiteral("' AND NUMERO < '") + kNumeroMaximo
                                       + QStringLiteral("' AND LETRA = '") + let + QStringLiteral("' "),
                                   rs);
@@ -227,8 +227,8 @@ bool ExisteAsiento(const QString& TC, const QString& Sucursal, const QString& Nu
     // 2.
     const QString cuenta = Cuenta.isEmpty() ? QString() : QStringLiteral(" AND CUENTA = '") + SqlText(Cuenta) + QStringLiteral("'");
     // 3.
-    const QString head = SinBloqueo ? QStringLiteral("SELECT * FROM MV_ASIENTOS  with(nolock)  WHERE TC = '")
-                                    : QStringLiteral("SELECT * FROM MV_ASIENTOS WHERE TC = '");
+    const QString head = QStringLiteral("SELECT * FROM MV_ASIENTOS")
+                       + Hint(SinBloqueo ? QStringLiteral("  with(nolock)  ") : QStringLiteral(" ")) + QStringLiteral("WHERE TC = '");
     ado::Recordset rs;
     db.AbrirRecordset(head + SqlText(Utilidades->AjustaLargo(TC, 4)) + QStringLiteral("' AND SUCURSAL = '") + SqlText(Sucursal)
                           + QStringLiteral("' AND NUMERO = '") + SqlText(Numero) + QStringLiteral("' AND LETRA = '") + SqlText(Letra)

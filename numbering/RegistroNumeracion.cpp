@@ -74,7 +74,7 @@ bool ValidaNumeracionComprobante(const QString& TC, const QString& Sucursal, con
     // 5. The book by branch and number: the last qualifying row wins.
     bool externoFila = false;
     ado::Recordset rs;
-    db.AbrirRecordset(QStringLiteral("Select * from v_ta_cpte  with(nolock)  where codigo = '") + code + QStringLiteral("' and ") + L
+    db.AbrirRecordset(QStringLiteral("Select * from v_ta_cpte") + Hint(QStringLiteral("  with(nolock)  ")) + QStringLiteral("where codigo = '") + code + QStringLiteral("' and ") + L
                           + QStringLiteral("_SUC_DEFAULT = ") + SqlNumber(vb::Val(Sucursal)),
                       rs);
     while (!rs.EOF()) {
@@ -88,7 +88,7 @@ bool ValidaNumeracionComprobante(const QString& TC, const QString& Sucursal, con
     db.CierraRecordset(rs);
 
     // 6. The current book.
-    db.AbrirRecordset(QStringLiteral("SELECT * FROM V_TA_CPTE  with(nolock)  WHERE CODIGO = '") + code
+    db.AbrirRecordset(QStringLiteral("SELECT * FROM V_TA_CPTE") + Hint(QStringLiteral("  with(nolock)  ")) + QStringLiteral("WHERE CODIGO = '") + code
                           + QStringLiteral("' and Talonario = ") + QString::number(TalonarioActual),
                       rs);
     if (rs.EOF()) {
@@ -199,7 +199,7 @@ void ActualizaNumeracionComprobante(const QString& TC, const QString& Sistema, c
         },
         // 3. The book's row.
         [&] {
-            db.AbrirRecordset(QStringLiteral("SELECT * FROM V_TA_CPTE  with(nolock)  WHERE CODIGO = '") + L4
+            db.AbrirRecordset(QStringLiteral("SELECT * FROM V_TA_CPTE") + Hint(QStringLiteral("  with(nolock)  ")) + QStringLiteral("WHERE CODIGO = '") + L4
                                   + QStringLiteral("' AND TALONARIO =") + QString::number(TalonarioActual),
                               rs, nullptr, ado::adOpenDynamic, ado::adLockOptimistic);
         },
@@ -284,7 +284,7 @@ void ActualizaNumeracionComprobante(const QString& TC, const QString& Sistema, c
             // 5.2 No book in either table.
             const std::function<void()> missing[] = {
                 [&] {
-                    db.AbrirRecordset(QStringLiteral("SELECT * FROM V_TA_CPTE  with(nolock)  WHERE CODIGO = '") + L4 + QStringLiteral("'"), rs);
+                    db.AbrirRecordset(QStringLiteral("SELECT * FROM V_TA_CPTE") + Hint(QStringLiteral("  with(nolock)  ")) + QStringLiteral("WHERE CODIGO = '") + L4 + QStringLiteral("'"), rs);
                 },
                 [&] {
                     if (rs.EOF())

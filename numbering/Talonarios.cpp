@@ -88,7 +88,7 @@ void Obtener_Nro_Comprobante_Contable(const QString& TC, QString& Sucursal, QStr
         Sucursal = vb::Mid(vb::Trim(Sucursal), 2);
         filtro = QStringLiteral(" AND A_SUC_DEFAULT = '") + SqlText(Sucursal) + QStringLiteral("'");
         if (!trap([&] {
-                db.AbrirRecordset(QStringLiteral("SELECT * FROM V_TA_CPTE  WHERE CODIGO = '") + code + QStringLiteral("' ") + filtro,
+                db.AbrirRecordset(QStringLiteral("SELECT * FROM V_TA_CPTE") + Hint(QStringLiteral("  ")) + QStringLiteral("WHERE CODIGO = '") + code + QStringLiteral("' ") + filtro,
                                   rs, db.gCnn.get(), ado::adOpenForwardOnly, ado::adLockReadOnly);
             }))
             return;
@@ -102,10 +102,10 @@ void Obtener_Nro_Comprobante_Contable(const QString& TC, QString& Sucursal, QStr
     // 5. The book list.
     if (!trap([&] {
             if (vb::Trim(UNegocio).isEmpty())
-                sql = QStringLiteral("SELECT * FROM V_TA_CPTE   WHERE CODIGO = '") + code + QStringLiteral("'") + filtro
+                sql = QStringLiteral("SELECT * FROM V_TA_CPTE") + Hint(QStringLiteral("   ")) + QStringLiteral("WHERE CODIGO = '") + code + QStringLiteral("'") + filtro
                     + QStringLiteral(" ORDER BY TALONARIO");
             else
-                sql = QStringLiteral("SELECT * FROM V_TA_CPTE WHERE  CODIGO = '") + code + QStringLiteral("' AND (UNEGOCIO = '")
+                sql = QStringLiteral("SELECT * FROM V_TA_CPTE") + Hint(QStringLiteral(" ")) + QStringLiteral("WHERE  CODIGO = '") + code + QStringLiteral("' AND (UNEGOCIO = '")
                     + SqlText(Utilidades->AjustaLargo(UNegocio, 4))
                     + QStringLiteral("' OR (UNEGOCIO = '' OR UNEGOCIO is null) ) ") + filtro + QStringLiteral("  ORDER BY TALONARIO");
             db.AbrirRecordset(sql, rs, db.gCnn.get(), ado::adOpenForwardOnly, ado::adLockReadOnly);
@@ -113,7 +113,7 @@ void Obtener_Nro_Comprobante_Contable(const QString& TC, QString& Sucursal, QStr
         return;
     if (!trap([&] {
             if (rs.EOF() && !vb::Trim(UNegocio).isEmpty())
-                db.AbrirRecordset(QStringLiteral("SELECT * FROM V_TA_CPTE  WHERE CODIGO = '") + code + QStringLiteral("' ORDER BY TALONARIO"),
+                db.AbrirRecordset(QStringLiteral("SELECT * FROM V_TA_CPTE") + Hint(QStringLiteral("  ")) + QStringLiteral("WHERE CODIGO = '") + code + QStringLiteral("' ORDER BY TALONARIO"),
                                   rs, db.gCnn.get(), ado::adOpenForwardOnly, ado::adLockReadOnly);
         }))
         return;

@@ -14,6 +14,20 @@
 // whole run; nothing resets it between vouchers.
 extern int TalonarioActual;
 
+// While an object of this class lives, the numbering reads lock what they read until the
+// caller's transaction ends (on SQL Server UPDLOCK, HOLDLOCK in place of the no-lock
+// hints; SQLite holds the whole database from BEGIN TRANSACTION already), so that the
+// numbers a caller takes inside the one transaction that writes them stay its own: the
+// book's next number, the entry number of the month, the voucher family's checks. The
+// statements themselves are the usual ones; collect mode is unchanged.
+class NumberingInTransaction {
+public:
+    NumberingInTransaction();
+    ~NumberingInTransaction();
+    NumberingInTransaction(const NumberingInTransaction&) = delete;
+    NumberingInTransaction& operator=(const NumberingInTransaction&) = delete;
+};
+
 // The type whose books a voucher type draws its numbers from: the configuration value
 // "NUM_" & Trim(TC) when it is not blank, else TC itself. Traps nothing.
 QString ObtieneTcNumeracion(const QString& TC);

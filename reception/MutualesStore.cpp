@@ -4,9 +4,11 @@
 #include "data/DB_Dll.h"
 #include "frame/ArmaFiltro.h"
 #include "frame/ModGlobal.h"
+#include "frame/SaveTransaction.h"
 #include "numbering/VoucherKey.h"
 #include "numbering/ast.h"
 #include "platform/report/ReportEngine.h"
+#include "platform/ui/HeldMessages.h"
 #include "platform/ui/Operator.h"
 #include "platform/vb/App.h"
 #include "platform/vb/ErrorAnswer.h"
@@ -15,7 +17,9 @@
 #include "widgets/Dll_Display.h"
 
 #include <QStringList>
+#include <QThread>
 #include <functional>
+#include <optional>
 
 namespace reception {
 
@@ -149,91 +153,213 @@ void AgregaLinea(const LineaAsiento& l, QStringList& Script)
     ArmaSentencia(gVecCampos, Script, QStringLiteral("MV_ASIENTOS"), false, QString(), false);
 }
 
-// The stored row's two-line entry with the numbering statements, as one transaction.
-void EscribeAsiento(const QString& Fecha, const QString& Cuenta, const QString& Comprobante, vb::Currency Importe,
-                    const QString& Observaciones, const ConfiguracionAsiento& Config, bool& ErrorEnCampo, Trampa& paso)
-{
-    const QString& TC = Config.TCMutuales;
-    QString TipoReg;
-    QString Periodo;
-    qint32 NroAsiento = 0;
-    int Mes = 0;
-    QString Sucursal;
-    QString Numero;
-    QString Letra;
-    QString NumeroSiguiente;
-    QString Numeracion;
+// How many times a save is run again when it waited for a lock in vain or found a
+// number taken meanwhile, before the operator is told.
+constexpr int kIntentos = 5;
+const QString kPuntoAsiento = QStringLiteral("Asiento");
 
-    if (!paso([&] { TipoReg = ObtieneTipoRegCont(TC); }))
-        return;
-    if (!paso([&] { Periodo = vb::Variant(ObtienePeriodo(Fecha)).toString(); }))
-        return;
-    if (!paso([&] { Mes = vb::CDate(vb::Trim(Fecha)).date().month(); }))
-        return;
-    if (!paso([&] { NroAsiento = ObtieneNroAsiento(vb::Variant(Mes), vb::Variant(Periodo), vb::Variant(TipoReg)); }))
-        return;
-    if (!paso([&] { Obtener_Nro_Comprobante(TC, Sucursal, Numero, Letra, false, true, QString(), gUNegocio); }))
-        return;
-    // Every book of the type used up (the operator has been told): no number, no entry.
-    if (vb::Trim(Numero).isEmpty())
-        return;
-    if (!paso([&] {
+// A run-time error inside the transaction goes to the code that holds it, never to a
+// dialog while the database's write lock is held.
+[[noreturn]] int ErrorEnTransaccion(const vb::VbError& e, const QString& rutina)
+{
+    throw data::ErrorInTransaction{e, rutina};
+}
+
+// What the entry of a stored row came to.
+struct ResultadoAsiento {
+    bool ejecutado = false;           // its batch was sent
+    bool fallido = false;
+    bool reintentar = false;          // a lock wait or a number taken meanwhile
+    ScriptFailure script;             // the batch the server refused
+    std::optional<data::ErrorInTransaction> error;   // or the run-time error met
+};
+
+// The stored row's two-line entry with the numbering statements, inside the caller's
+// transaction: the numbers are read and written in it, under its lock.
+ResultadoAsiento EscribeAsiento(const QString& Fecha, const QString& Cuenta, const QString& Comprobante, vb::Currency Importe,
+                                const QString& Observaciones, const ConfiguracionAsiento& Config)
+{
+    ResultadoAsiento resultado;
+    const QString& TC = Config.TCMutuales;
+    Trampa paso(&ErrorEnTransaccion);
+    NumberingInTransaction numeracion;
+    try {
+        QString TipoReg;
+        QString Periodo;
+        qint32 NroAsiento = 0;
+        int Mes = 0;
+        QString Sucursal;
+        QString Numero;
+        QString Letra;
+        QString NumeroSiguiente;
+        QString Numeracion;
+
+        paso([&] { TipoReg = ObtieneTipoRegCont(TC); });
+        paso([&] { Periodo = vb::Variant(ObtienePeriodo(Fecha)).toString(); });
+        paso([&] { Mes = vb::CDate(vb::Trim(Fecha)).date().month(); });
+        paso([&] { NroAsiento = ObtieneNroAsiento(vb::Variant(Mes), vb::Variant(Periodo), vb::Variant(TipoReg)); });
+        paso([&] { Obtener_Nro_Comprobante(TC, Sucursal, Numero, Letra, false, true, QString(), gUNegocio); });
+        // Every book of the type used up (the operator is told): no number, no entry.
+        if (vb::Trim(Numero).isEmpty())
+            return resultado;
+        paso([&] {
             Sucursal = voucherkey::Branch(Sucursal);
             Numero = voucherkey::Number(Numero);
-        }))
-        return;
-    if (!paso([&] { NumeroSiguiente = vb::Str(Utilidades->TextoAMoneda(Numero) + vb::Currency::fromInt(1)); }))
-        return;
-    if (!paso([&] {
-            ActualizaNumeracionComprobante(TC, QStringLiteral("Contable"), Sucursal, NumeroSiguiente, Letra, true,
-                                           Numeracion, false, false);
-        }))
-        return;
+        });
+        paso([&] { NumeroSiguiente = vb::Str(Utilidades->TextoAMoneda(Numero) + vb::Currency::fromInt(1)); });
+        paso([&] {
+            ActualizaNumeracionComprobante(TC, QStringLiteral("Contable"), Sucursal, NumeroSiguiente, Letra, true, Numeracion,
+                                           false, false);
+        });
 
-    QStringList Script;
-    Script << QString() << Numeracion << QString();
+        QStringList Script;
+        Script << QString() << Numeracion << QString();
 
-    LineaAsiento linea;
-    linea.Fecha = Fecha;
-    linea.Mes = QString::number(Mes);
-    linea.NroAsiento = QString::number(NroAsiento);
-    linea.Importe = vb::Variant(Importe).toString();
-    linea.Periodo = Periodo;
-    linea.TC = TC;
-    linea.Sucursal = Sucursal;
-    linea.Numero = Numero;
-    linea.Letra = Letra;
-    linea.TipoReg = TipoReg;
-    linea.Detalle = Observaciones;
-    linea.Comprobante = Comprobante;
-    linea.CuentaOrigen = Cuenta;
-    if (!paso([&] { linea.FechaHora = vb::Variant(FechaServidor()).toString(); }))
-        return;
+        LineaAsiento linea;
+        linea.Fecha = Fecha;
+        linea.Mes = QString::number(Mes);
+        linea.NroAsiento = QString::number(NroAsiento);
+        linea.Importe = vb::Variant(Importe).toString();
+        linea.Periodo = Periodo;
+        linea.TC = TC;
+        linea.Sucursal = Sucursal;
+        linea.Numero = Numero;
+        linea.Letra = Letra;
+        linea.TipoReg = TipoReg;
+        linea.Detalle = Observaciones;
+        linea.Comprobante = Comprobante;
+        linea.CuentaOrigen = Cuenta;
+        paso([&] { linea.FechaHora = vb::Variant(FechaServidor()).toString(); });
 
-    int Secuencia = 0;
-    auto agrega = [&](const QString& cuenta, const QString& lado) {
-        ++Secuencia;
-        linea.Cuenta = cuenta;
-        linea.Secuencia = QString::number(Secuencia);
-        linea.DebeHaber = lado;
-        AgregaLinea(linea, Script);
+        int Secuencia = 0;
+        auto agrega = [&](const QString& cuenta, const QString& lado) {
+            ++Secuencia;
+            linea.Cuenta = cuenta;
+            linea.Secuencia = QString::number(Secuencia);
+            linea.DebeHaber = lado;
+            AgregaLinea(linea, Script);
+        };
+        paso([&] { agrega(Config.CuentaMutualesAFacturar, QStringLiteral("D")); });
+        paso([&] { agrega(Config.CuentaMutualesAImputar, QStringLiteral("H")); });
+
+        resultado.ejecutado = true;
+        if (!RunScriptInTransaction(Script, resultado.script)) {
+            resultado.fallido = true;
+            // 2627: the entry or control row of a number another save has just taken
+            resultado.reintentar = resultado.script.lockWait || resultado.script.number == 2627;
+        }
+    } catch (const data::ErrorInTransaction& e) {
+        resultado.fallido = true;
+        resultado.reintentar = data::IsLockWait(gDBPrincipal->gCnn->Errors());
+        resultado.error = e;
+    }
+    return resultado;
+}
+
+// What one run of the save's transaction left to tell the operator.
+struct Intento {
+    ResultadoGrabacion::Estado estado = ResultadoGrabacion::Abandonada;
+    QString ID;
+    bool reintentar = false;
+    QString FechaRecepcion, Usuario;       // of the earlier reception of a duplicate
+    QString mensaje;                        // the database's refusal of the row
+    ResultadoAsiento asiento;               // the entry, when it failed
+    std::optional<data::ErrorInTransaction> error;   // a run-time error that undid the row
+};
+
+// The AUX_ERR record of an entry that failed.
+bool RegistraFalloAsiento(const ResultadoAsiento& a)
+{
+    if (a.error)
+        return GrabaErrorAuxErr(a.error->routine, a.error->error.Number, a.error->error.Description);
+    return GrabaErrorAuxErr(a.script.batch, a.script.number, a.script.text);
+}
+
+// The row and its entry in one transaction: the duplicate test and the INSERT under the
+// write lock, then the entry under the savepoint "Asiento". A failed entry undoes only
+// the savepoint; the row is committed with the AUX_ERR record of the failure.
+Intento IntentaGrabar(const QString& Fecha, const QString& Cuenta, const QString& Comprobante, vb::Currency Importe,
+                      const QString& Observaciones, const QString& UNegocio, const ConfiguracionAsiento& Config,
+                      bool ultimo)
+{
+    Intento r;
+    DB_Dll& db = *gDBPrincipal;
+    SaveTransaction t;
+    auto falla = [&](const QString& mensaje, bool reintentar) {
+        r.estado = ResultadoGrabacion::NoGrabada;
+        r.mensaje = mensaje;
+        r.reintentar = reintentar;
+        t.Rollback();
+        return r;
     };
-    if (!paso([&] { agrega(Config.CuentaMutualesAFacturar, QStringLiteral("D")); }))
-        return;
-    if (!paso([&] { agrega(Config.CuentaMutualesAImputar, QStringLiteral("H")); }))
-        return;
+    if (!t.Begin())
+        return falla(t.FailureText(), t.LockWait());
+    try {
+        const QString Donde = QStringLiteral("WHERE CUENTA='") + Sql(Cuenta) + QStringLiteral("' AND IDMUTUAL='")
+                            + Sql(Comprobante) + QStringLiteral("'");
+        ado::Recordset rs;
+        // The key stays held until the end (SQL Server): nobody receives it meanwhile.
+        db.AbrirRecordset(QStringLiteral("SELECT TOP 1 FechaRecepcion,Usuario FROM V_MV_MUTUALES WITH (UPDLOCK, HOLDLOCK) ") + Donde,
+                          rs, nullptr, ado::adOpenForwardOnly, ado::adLockReadOnly);
+        if (!rs.EOF()) {
+            r.estado = ResultadoGrabacion::Duplicada;
+            r.FechaRecepcion = Utilidades->ValorATexto(Utilidades->ValorCampo(rs.Fields(QStringLiteral("FechaRecepcion"))));
+            r.Usuario = Utilidades->ValorATexto(Utilidades->ValorCampo(rs.Fields(QStringLiteral("Usuario"))));
+            db.CierraRecordset(rs);
+            t.Rollback();
+            return r;
+        }
+        db.CierraRecordset(rs);
 
-    QString todo;
-    for (const QString& s : Script)
-        todo += CR + s;
-    if (vb::Trim(QString(todo).remove(CR)).isEmpty())
-        return;
-    paso([&] {
-        qint32 NroError = 0;
-        QString ejecutado;
-        QString mensaje;
-        GActualizarDatoScript(Script, ErrorEnCampo, NroError, false, false, ejecutado, mensaje, true);
-    });
+        // The row and, in the same batch, the ID this connection gave it.
+        const QString hoy = vb::Variant(vb::App::Now().date()).toString();
+        db.EjecutaConsultaSQL(
+            QStringLiteral("INSERT INTO V_MV_MUTUALES (CUENTA,IDMUTUAL,IMPORTE,OBSERVACIONES,FECHACOMPROBANTE,FECHARECEPCION,"
+                           "USUARIO,UNEGOCIO) ")
+                + QStringLiteral("VALUES('") + Sql(Cuenta) + QStringLiteral("','") + Sql(Comprobante) + QStringLiteral("',")
+                + db.SQLValue(vb::Variant(Importe), QStringLiteral("@")).toString() + QStringLiteral(",'") + Sql(Observaciones)
+                + QStringLiteral("','") + Sql(hoy) + QStringLiteral("','") + Sql(Fecha) + QStringLiteral("','")
+                + Sql(gUsuarioLogeado) + QStringLiteral("','") + Sql(UNegocio) + QStringLiteral("')") + CRLF
+                + QStringLiteral("SELECT SCOPE_IDENTITY() AS ID"),
+            nullptr, &rs);
+        ado::Errors& errores = db.gCnn->Errors();
+        if (errores.Count() > 0) {
+            const QString mensaje = errores.Item(0).Description;
+            // A duplicate key is a reception made meanwhile: the next run names it.
+            const bool reintentar = data::IsLockWait(errores) || errores.Item(0).NativeError == 2627;
+            errores.Clear();
+            return falla(mensaje, reintentar);
+        }
+        r.ID = vb::Trim(rs.Fields(QStringLiteral("ID")).Value().toString());
+        db.CierraRecordset(rs);
+
+        if (ConfiguracionCompleta(Config)) {
+            if (!t.Save(kPuntoAsiento))
+                return falla(t.FailureText(), t.LockWait());
+            r.asiento = EscribeAsiento(Fecha, Cuenta, Comprobante, Importe, Observaciones, Config);
+            if (r.asiento.fallido) {
+                if (r.asiento.reintentar && !ultimo)
+                    return falla(QString(), true);
+                // Only the entry is undone; the row stays, with the failure recorded. Without
+                // its record the row would have neither entry nor trace: nothing is stored.
+                if (!t.RollbackTo(kPuntoAsiento) || !RegistraFalloAsiento(r.asiento))
+                    return falla(r.asiento.error ? r.asiento.error->error.Description : r.asiento.script.text, t.LockWait());
+            }
+        }
+        if (!t.Commit())
+            return falla(t.FailureText(), t.LockWait());
+        r.estado = ResultadoGrabacion::Grabada;
+    } catch (const data::ErrorInTransaction& e) {
+        r.estado = ResultadoGrabacion::Abandonada;
+        r.reintentar = data::IsLockWait(db.gCnn->Errors());
+        r.error = e;
+        t.Rollback();
+    } catch (const vb::VbError& e) {
+        r.estado = ResultadoGrabacion::Abandonada;
+        r.error = data::ErrorInTransaction{e, QString()};
+        t.Rollback();
+    }
+    return r;
 }
 
 } // namespace
@@ -263,74 +389,53 @@ ResultadoGrabacion GrabaMutual(const FilaRecepcion& Fila, const ConfiguracionAsi
     if (!paso([&] { UNegocio = Utilidades->AjustaLargo(Fila.UNegocio, 4); }))
         return resultado;
 
-    const QString Donde = QStringLiteral("WHERE CUENTA='") + Sql(Cuenta) + QStringLiteral("' AND IDMUTUAL='")
-                        + Sql(Comprobante) + QStringLiteral("'");
-    ado::Recordset rs;
-    if (!paso([&] {
-            gDBPrincipal->AbrirRecordset(QStringLiteral("SELECT TOP 1 FechaRecepcion,Usuario FROM V_MV_MUTUALES ") + Donde, rs,
-                                         nullptr, ado::adOpenForwardOnly, ado::adLockReadOnly);
-        }))
-        return resultado;
-
-    bool existe = false;
-    if (!paso([&] { existe = !rs.EOF(); }))
-        return resultado;
-    if (existe) {
-        paso([&] {
-            ui::MsgBox(QStringLiteral("El registro ingresado ya existe") + CRLF + QStringLiteral("Fecha de Recepción: ")
-                           + Utilidades->ValorATexto(Utilidades->ValorCampo(rs.Fields(QStringLiteral("FechaRecepcion"))))
-                           + QStringLiteral(" Usuario: ")
-                           + Utilidades->ValorATexto(Utilidades->ValorCampo(rs.Fields(QStringLiteral("Usuario")))),
-                       ui::vbInformation + ui::vbOKOnly, QStringLiteral("Aviso al Usuario"));
-        });
-        paso([&] { gDBPrincipal->CierraRecordset(rs); });
-        resultado.estado = ResultadoGrabacion::Duplicada;
-        return resultado;
+    // The messages the numbering gives while the transaction holds the lock wait for its end.
+    std::optional<ui::HeldMessages> retenidos;
+    Intento r;
+    for (int vez = 1;; ++vez) {
+        retenidos.emplace();
+        r = IntentaGrabar(Fecha, Cuenta, Comprobante, Importe, Observaciones, UNegocio, Config, vez == kIntentos);
+        if (!r.reintentar || vez == kIntentos)
+            break;
+        retenidos->Discard();
+        retenidos.reset();
+        // another workstation holds the lock or has just taken the number: a moment, then again
+        QThread::msleep(20 * vez);
     }
+    retenidos.reset();
 
-    // The row is stored on its own, committed before its entry is even built.
-    QString errorInsert;
-    if (!paso([&] {
-            const QString hoy = vb::Variant(vb::App::Now().date()).toString();
-            gDBPrincipal->EjecutaConsultaSQL(
-                QStringLiteral("INSERT INTO V_MV_MUTUALES (CUENTA,IDMUTUAL,IMPORTE,OBSERVACIONES,FECHACOMPROBANTE,FECHARECEPCION,"
-                               "USUARIO,UNEGOCIO) ")
-                + QStringLiteral("VALUES('") + Sql(Cuenta) + QStringLiteral("','") + Sql(Comprobante) + QStringLiteral("',")
-                + gDBPrincipal->SQLValue(vb::Variant(Importe), QStringLiteral("@")).toString() + QStringLiteral(",'")
-                + Sql(Observaciones) + QStringLiteral("','") + Sql(hoy) + QStringLiteral("','") + Sql(Fecha)
-                + QStringLiteral("','") + Sql(gUsuarioLogeado) + QStringLiteral("','") + Sql(UNegocio) + QStringLiteral("')"));
-            errorInsert = PrimerError();
-        }))
-        return resultado;
-
-    if (!paso([&] { gDBPrincipal->CierraRecordset(rs); }))
-        return resultado;
-    // The newest row of the account and voucher is the one just stored.
-    if (!paso([&] {
-            gDBPrincipal->AbrirRecordset(QStringLiteral("SELECT TOP 1 ID FROM V_MV_MUTUALES ") + Donde
-                                             + QStringLiteral(" ORDER BY ID DESC"),
-                                         rs, nullptr, ado::adOpenForwardOnly, ado::adLockReadOnly);
-        }))
-        return resultado;
-
-    bool leida = false;
-    if (!paso([&] { leida = !rs.EOF(); }))
-        return resultado;
-    if (!leida) {
-        paso([&] { gDBPrincipal->CierraRecordset(rs); });
-        if (!errorInsert.isEmpty())
-            ui::MsgBox(errorInsert, ui::vbCritical + ui::vbOKOnly, QStringLiteral("Aviso al operador"));
-        resultado.estado = ResultadoGrabacion::NoGrabada;
-        return resultado;
+    resultado.estado = r.estado;
+    resultado.ID = r.ID;
+    switch (r.estado) {
+    case ResultadoGrabacion::Duplicada:
+        ui::MsgBox(QStringLiteral("El registro ingresado ya existe") + CRLF + QStringLiteral("Fecha de Recepción: ")
+                       + r.FechaRecepcion + QStringLiteral(" Usuario: ") + r.Usuario,
+                   ui::vbInformation + ui::vbOKOnly, QStringLiteral("Aviso al Usuario"));
+        break;
+    case ResultadoGrabacion::NoGrabada:
+        if (!r.mensaje.isEmpty())
+            ui::MsgBox(r.mensaje, ui::vbCritical + ui::vbOKOnly, QStringLiteral("Aviso al operador"));
+        break;
+    case ResultadoGrabacion::Abandonada:
+        // Nothing was stored; the error is told now that the lock is let go.
+        if (r.error)
+            gDBPrincipal->TratamientoErrores(r.error->error, int(ui::vbCritical), r.error->routine);
+        CierraCartel();
+        break;
+    case ResultadoGrabacion::Grabada:
+    case ResultadoGrabacion::FechaInvalida:
+        break;
     }
-    if (!paso([&] { resultado.ID = vb::Trim(rs.Fields(QStringLiteral("ID")).Value().toString()); }))
-        return resultado;
-    resultado.estado = ResultadoGrabacion::Grabada;
-
-    if (ConfiguracionCompleta(Config))
-        EscribeAsiento(Fecha, Cuenta, Comprobante, Importe, Observaciones, Config, ErrorEnCampo, paso);
-    if (!paso.Salir())
-        paso([&] { gDBPrincipal->CierraRecordset(rs); });
+    if (r.estado == ResultadoGrabacion::Grabada && r.asiento.ejecutado && !r.asiento.fallido)
+        ErrorEnCampo = false;
+    if (r.estado == ResultadoGrabacion::Grabada && r.asiento.fallido) {
+        // The row is stored without entry: the failure is in AUX_ERR and told here.
+        ErrorEnCampo = true;
+        if (r.asiento.error)
+            gDBPrincipal->TratamientoErrores(r.asiento.error->error, int(ui::vbCritical), r.asiento.error->routine);
+        else if (!vb::Trim(r.asiento.script.text).isEmpty())
+            ui::MsgBox(r.asiento.script.text, ui::vbCritical + ui::vbOKOnly, QStringLiteral("Aviso al Operador!"));
+    }
     return resultado;
 }
 

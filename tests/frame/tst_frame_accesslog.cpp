@@ -97,6 +97,48 @@ private slots:
         QCOMPARE(r[1][5].toString(), QStringLiteral("15/03/26 12:30"));
     }
 
+    // Another workstation's row written between this run's insert and its read-back (a
+    // trigger stands in for it here) is never taken for this run's.
+    void theIdIsThisConnectionsInsert()
+    {
+        TempProgramFolder folder;
+        frametest::CreateDemoDatabases(folder, false);
+        frametest::Exec(kDemo, QStringLiteral(
+            "CREATE TRIGGER OtraEstacion AFTER INSERT ON Control_Acceso WHEN NEW.NombreUsuario = 'Vandrel' "
+            "BEGIN INSERT INTO Control_Acceso (Maquina, Usuario, Formulario, Tarea, Ingreso, NombreUsuario) "
+            "VALUES (NEW.Maquina, NEW.Usuario, NEW.Formulario, NEW.Tarea, NEW.Ingreso, 'Vandrel'); END"));
+        testsupport::FixedClock clock(2026, 3, 15, 9, 0);
+        frametest::OpenMain(kDemo);
+        ScriptedOperator op;   // nothing shown
+        RegistraIngreso(QString());
+        QCOMPARE(gIdControlAcceso, 1);
+        RegistraEgreso();
+        const QList<QVariantList> r = rows();
+        QCOMPARE(r.size(), 2);
+        QCOMPARE(r[0][5].toString(), QStringLiteral("15/03/26 09:00"));
+        QVERIFY(r[1][5].isNull());
+    }
+
+    // The exit update the database refuses is told with its description, titled with the
+    // program's name; shutdown goes on.
+    void failedExitUpdateIsTold()
+    {
+        TempProgramFolder folder;
+        frametest::CreateDemoDatabases(folder, false);
+        frametest::OpenMain(kDemo);
+        vb::App::SetEXEName(QStringLiteral("RecepcionMutuales"));
+        RegistraIngreso(QString());
+        QVERIFY(gIdControlAcceso > 0);
+        frametest::Exec(kDemo, QStringLiteral("CREATE TRIGGER SinEgreso BEFORE UPDATE ON Control_Acceso "
+                                              "BEGIN SELECT RAISE(ABORT, 'registro de accesos cerrado'); END"));
+        ScriptedOperator op;
+        op.expectMsgBox(QStringLiteral("registro de accesos cerrado"), ui::vbOK, QStringLiteral("RecepcionMutuales"), ui::vbOKOnly);
+        RegistraEgreso();
+        QCOMPARE(op.shown().size(), 1);
+        QCOMPARE(gDBPrincipal->gCnn->Errors().Count(), 0);
+        QVERIFY(rows()[0][5].isNull());
+    }
+
     void noRowNoExitUpdate()
     {
         TempProgramFolder folder;

@@ -5,6 +5,8 @@
 #include "data/DB_Dll.h"
 #include "frame/ModGlobal.h"
 #include "numbering/ast.h"
+#include "platform/ado/Connection.h"
+#include "platform/ado/DelegatingProvider.h"
 #include "platform/report/ReportEngine.h"
 #include "platform/ui/Operator.h"
 #include "platform/zeltrix/RecordingReportPrinter.h"
@@ -53,6 +55,66 @@ FilaRecepcion fila(const QString& cuenta, const QString& comprobante, const QStr
     return {fecha, cuenta, comprobante, importe, QStringLiteral("1"), observaciones};
 }
 
+// Statements of the main connection that fail as SQL Server fails them while another
+// workstation holds a lock or has just taken a key: the first `times` holding `text`.
+struct Failing {
+    QString text;
+    int native = 0;
+    int number = 0;
+    int times = 0;
+};
+Failing failing;
+
+class FailingEngine : public ado::DelegatingProvider {
+public:
+    explicit FailingEngine(const ado::ConnectionSpec& target) : DelegatingProvider(ado::MakeBuiltInProvider(target, 15)) {}
+    ado::ExecResult execute(const QString& text, ado::Errors& errs) override
+    {
+        if (failing.times > 0 && text.contains(failing.text, Qt::CaseInsensitive)) {
+            --failing.times;
+            const ado::Error e{failing.number, QStringLiteral("Lock request time out period exceeded (%1).").arg(failing.native),
+                               QStringLiteral("Microsoft SQL Server"), QStringLiteral("HY000"), failing.native};
+            errs.Add(e);
+            throw vb::VbError(e.Number, e.Description, e.Source);
+        }
+        return inner().execute(text, errs);
+    }
+};
+
+// Reopens the main connection through the failing engine.
+void reopenThroughFailingEngine()
+{
+    gDBPrincipal.reset();
+    ado::SetProviderFactory([](const ado::ConnectionSpec& t) { return std::make_unique<FailingEngine>(t); });
+    frametest::OpenMain(kDb, QStringLiteral("Vandrel"));
+}
+
+// Answers as the scripted operator and notes, for each box, whether another workstation
+// could write to the database while it was shown.
+class LockProbe : public ScriptedOperator {
+public:
+    explicit LockProbe(QString file) : file_(std::move(file)) {}
+    QList<bool> free;
+    int MsgBox(const QString& prompt, int style, const QString& title) override
+    {
+        ado::Connection other;
+        other.SetCommandTimeout(1);
+        other.Open(QStringLiteral("Provider=SQLOLEDB;Server=SQLITE;Database=") + file_);
+        bool writable = true;
+        try {
+            other.Execute(QStringLiteral("BEGIN TRANSACTION"));
+            other.Execute(QStringLiteral("ROLLBACK TRANSACTION"));
+        } catch (const vb::VbError&) {
+            writable = false;
+        }
+        free << writable;
+        return ScriptedOperator::MsgBox(prompt, style, title);
+    }
+
+private:
+    QString file_;
+};
+
 // A date column read back, as the test connection hands it over.
 QDateTime midnight(const QDate& d)
 {
@@ -87,6 +149,8 @@ private slots:
 
     void cleanup()
     {
+        ado::SetProviderFactory({});
+        failing = Failing();
         frametest::ResetProgram();
         TalonarioActual = 0;
         regional.reset();
@@ -357,6 +421,150 @@ private slots:
         QVERIFY(aux[0][0].toString().contains(QStringLiteral("INSERT INTO MV_ASIENTOS")));
         QVERIFY(aux[0][0].toString().contains(QStringLiteral("UPDATE V_TA_CPTE")));
         QVERIFY(aux[0][1].toString().contains(QStringLiteral("renglon al haber rechazado")));
+    }
+
+    void lockWaitsAndTakenNumbersAreRetried_data()
+    {
+        QTest::addColumn<QString>("statement");
+        QTest::addColumn<int>("native");
+        QTest::addColumn<int>("number");
+        QTest::addColumn<int>("times");
+        const int timeout = ado::hrTimeout, integrity = ado::hrIntegrityViolation, command = ado::hrErrorsInCommand;
+        QTest::newRow("the write lock is held elsewhere") << "BEGIN TRANSACTION" << 1222 << timeout << 4;
+        QTest::newRow("deadlock on the duplicate test") << "SELECT TOP 1 FechaRecepcion" << 1205 << command << 1;
+        QTest::newRow("the row's key taken meanwhile") << "INSERT INTO V_MV_MUTUALES" << 2627 << integrity << 1;
+        QTest::newRow("query timeout reading the book") << "FROM V_TA_CPTE" << 0 << timeout << 2;
+        QTest::newRow("the entry's number taken meanwhile") << "INSERT INTO MV_ASIENTOS" << 2627 << integrity << 1;
+        QTest::newRow("deadlock on the entry") << "INSERT INTO MV_ASIENTOS" << 1205 << command << 3;
+    }
+    // A lock waited for in vain or a number another workstation has just taken: the save
+    // runs again by itself; the operator sees nothing and the row gets the next numbers.
+    void lockWaitsAndTakenNumbersAreRetried()
+    {
+        QFETCH(QString, statement);
+        QFETCH(int, native);
+        QFETCH(int, number);
+        QFETCH(int, times);
+        failing = {statement, native, number, times};
+        reopenThroughFailingEngine();
+        ScriptedOperator op;
+        bool error = true;
+        const ResultadoGrabacion r =
+            reception::GrabaMutual(fila(QStringLiteral("110303"), QStringLiteral("RD-2026-20020")), demoConfig(), error);
+        QCOMPARE(failing.times, 0);
+        QCOMPARE(r.estado, ResultadoGrabacion::Grabada);
+        QCOMPARE(r.ID, QStringLiteral("5"));
+        QVERIFY(!error);
+        QCOMPARE(op.shown().size(), 0);
+        QCOMPARE(count(QStringLiteral("SELECT COUNT(*) FROM V_MV_MUTUALES")), 5);
+        QCOMPARE(rows(QStringLiteral("SELECT DISTINCT [NUMERO ASIENTO], Numero, COUNT(*) FROM MV_ASIENTOS WHERE Cpte_Origen = 'RD-2026-20020'")),
+                 (QList<QVariantList>{{5, QStringLiteral("00000005"), 2}}));
+        QCOMPARE(count(QStringLiteral("SELECT X_ULTIMO_NRO FROM V_TA_CPTE WHERE CODIGO = 'MUT '")), 6);
+        QCOMPARE(count(QStringLiteral("SELECT COUNT(*) FROM V_MV_CTROL_CPTE WHERE TC = 'MUT'")), 5);
+        QCOMPARE(count(QStringLiteral("SELECT COUNT(*) FROM AUX_ERR")), 0);
+    }
+
+    // A lock that stays held elsewhere is told once, after a few tries; nothing is stored.
+    void aLockHeldElsewhereIsToldOnce()
+    {
+        failing = {QStringLiteral("BEGIN TRANSACTION"), 1222, ado::hrTimeout, 99};
+        reopenThroughFailingEngine();
+        ScriptedOperator op;
+        op.expectMsgBox(QStringLiteral("Lock request time out period exceeded"), ui::vbOK, QStringLiteral("Aviso al operador"),
+                        ui::vbCritical);
+        bool error = false;
+        const ResultadoGrabacion r =
+            reception::GrabaMutual(fila(QStringLiteral("110303"), QStringLiteral("RD-2026-20021")), demoConfig(), error);
+        QCOMPARE(r.estado, ResultadoGrabacion::NoGrabada);
+        QVERIFY(!r.MueveCursor());
+        QVERIFY(failing.times < 99);
+        QCOMPARE(count(QStringLiteral("SELECT COUNT(*) FROM V_MV_MUTUALES")), 4);
+    }
+
+    // An entry number that stays taken: after the tries the entry is given up, the row is
+    // kept with the record of the failure, and the operator is told.
+    void aNumberThatStaysTakenFailsTheEntryOnly()
+    {
+        failing = {QStringLiteral("INSERT INTO MV_ASIENTOS"), 2627, ado::hrIntegrityViolation, 99};
+        reopenThroughFailingEngine();
+        ScriptedOperator op;
+        op.expectMsgBox(QStringLiteral("2627 : "), ui::vbOK, QStringLiteral("Aviso al Operador!"));
+        bool error = false;
+        const ResultadoGrabacion r =
+            reception::GrabaMutual(fila(QStringLiteral("110303"), QStringLiteral("RD-2026-20022")), demoConfig(), error);
+        QCOMPARE(r.estado, ResultadoGrabacion::Grabada);
+        QVERIFY(error);
+        QCOMPARE(count(QStringLiteral("SELECT COUNT(*) FROM V_MV_MUTUALES WHERE IDMUTUAL = 'RD-2026-20022'")), 1);
+        QCOMPARE(count(QStringLiteral("SELECT COUNT(*) FROM MV_ASIENTOS WHERE Cpte_Origen = 'RD-2026-20022'")), 0);
+        QCOMPARE(count(QStringLiteral("SELECT X_ULTIMO_NRO FROM V_TA_CPTE WHERE CODIGO = 'MUT '")), 5);
+        QCOMPARE(count(QStringLiteral("SELECT Error FROM AUX_ERR")), 2627);
+    }
+
+    void messagesWaitForTheLock_data()
+    {
+        QTest::addColumn<QString>("setup");
+        QTest::addColumn<QString>("comprobante");
+        QTest::addColumn<QString>("mensaje");
+        QTest::newRow("every book used up") << "UPDATE V_TA_CPTE SET X_ULTIMO_NRO = 99999999 WHERE CODIGO = 'MUT '"
+                                            << "RD-2026-20030" << "Todos los talonarios del comprobante MUT";
+        QTest::newRow("the entry refused") << "CREATE TRIGGER RechazaHaber BEFORE INSERT ON MV_ASIENTOS WHEN NEW.[Debe-Haber] = 'H' "
+                                              "BEGIN SELECT RAISE(ABORT, 'renglon al haber rechazado'); END"
+                                           << "RD-2026-20031" << "renglon al haber rechazado";
+        QTest::newRow("received before") << "" << "RD-2026-11874" << "El registro ingresado ya existe";
+    }
+    // No message is shown while the save holds the database: another workstation can
+    // write whenever the operator reads one.
+    void messagesWaitForTheLock()
+    {
+        QFETCH(QString, setup);
+        QFETCH(QString, comprobante);
+        QFETCH(QString, mensaje);
+        if (!setup.isEmpty())
+            ddl(*folder, setup);
+        LockProbe op(folder->filePath(kDb));
+        op.expectMsgBox(mensaje, ui::vbOK);
+        bool error = false;
+        reception::GrabaMutual(fila(QStringLiteral("110303"), comprobante), demoConfig(), error);
+        op.verifyAllUsed();
+        QCOMPARE(op.free, QList<bool>{true});
+    }
+
+    // A failed entry takes nothing of the numbering: the control row the family rule
+    // deleted for the number comes back with the rest of the entry.
+    void aFailedEntryLeavesTheNumberingAsItWas()
+    {
+        frametest::Exec(kDb, QStringLiteral("INSERT INTO V_MV_CTROL_CPTE (TC, SUCURSAL, NUMERO, LETRA) VALUES ('MUT', '0001', '00000005', 'X')"));
+        ddl(*folder, QStringLiteral("CREATE TRIGGER RechazaHaber BEFORE INSERT ON MV_ASIENTOS WHEN NEW.[Debe-Haber] = 'H' "
+                                    "BEGIN SELECT RAISE(ABORT, 'renglon al haber rechazado'); END"));
+        ScriptedOperator op;
+        op.expectMsgBox(QStringLiteral("renglon al haber rechazado"), ui::vbOK, QStringLiteral("Aviso al Operador!"));
+        bool error = false;
+        reception::GrabaMutual(fila(QStringLiteral("110303"), QStringLiteral("RD-2026-20032")), demoConfig(), error);
+        QVERIFY(error);
+        QCOMPARE(count(QStringLiteral("SELECT COUNT(*) FROM V_MV_CTROL_CPTE WHERE NUMERO = '00000005'")), 1);
+        QCOMPARE(count(QStringLiteral("SELECT X_ULTIMO_NRO FROM V_TA_CPTE WHERE CODIGO = 'MUT '")), 5);
+    }
+
+    // A run-time error met inside the entry (here its sub-journal cannot be read) is kept
+    // in AUX_ERR with the row, and shown once the transaction has ended.
+    void anErrorInsideTheEntryKeepsTheRowAndItsRecord()
+    {
+        frametest::Exec(kDb, QStringLiteral("DROP TABLE MA_SUBDIARIOSCOMPROBANTES"));
+        LockProbe op(folder->filePath(kDb));
+        op.expectMsgBox(QStringLiteral("MA_SUBDIARIOSCOMPROBANTES"), ui::vbOK);
+        bool error = false;
+        const ResultadoGrabacion r =
+            reception::GrabaMutual(fila(QStringLiteral("110303"), QStringLiteral("RD-2026-20033")), demoConfig(), error);
+        op.verifyAllUsed();
+        QCOMPARE(op.free, QList<bool>{true});
+        QCOMPARE(r.estado, ResultadoGrabacion::Grabada);
+        QVERIFY(error);
+        QCOMPARE(count(QStringLiteral("SELECT COUNT(*) FROM V_MV_MUTUALES WHERE IDMUTUAL = 'RD-2026-20033'")), 1);
+        QCOMPARE(count(QStringLiteral("SELECT COUNT(*) FROM MV_ASIENTOS WHERE Cpte_Origen = 'RD-2026-20033'")), 0);
+        const QList<QVariantList> aux = rows(QStringLiteral("SELECT SQL, Descripcion FROM AUX_ERR"));
+        QCOMPARE(aux.size(), 1);
+        QCOMPARE(aux[0][0].toString(), QStringLiteral("AbrirRecordset"));
+        QVERIFY(aux[0][1].toString().contains(QStringLiteral("MA_SUBDIARIOSCOMPROBANTES")));
     }
 
     // A row the database does not take is told with the database's own words; the row
