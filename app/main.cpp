@@ -1,5 +1,6 @@
 // The program's entry: the Qt application, VB's command line, then the reception form,
 // whose load starts the program up and whose unload ends it.
+#include "data/DB_Dll.h"
 #include "data/frmAcceso.h"
 #include "frame/ManejaError.h"
 #include "platform/vb/App.h"
@@ -22,7 +23,13 @@ int main(int argc, char* argv[])
     // The connection dialog with the known databases, for a start without connection data.
     data::InstalaFormularioAcceso([](const vb::VbError& e, const QString& r) { return int(ManejaError(e, std::nullopt, r)); });
 
+    // Whichever way the program ends (Cerrar, the window, an error answer that ends
+    // it), its database connections are closed first.
+    vb::App::SetBeforeEnd(CloseAllConnections);
+
     frmRecepcionMutuales form;
     form.show();
-    return app.exec();
+    const int status = app.exec();
+    CloseAllConnections();
+    return status;
 }

@@ -159,6 +159,10 @@ bool IsLockWait(const ado::Errors& errors);
 
 } // namespace data
 
+// Closes the connection of every program-wide data-access object that has one open.
+// Safe at any time; the program calls it before it ends.
+void CloseAllConnections();
+
 // The program-wide data-access objects, each made on first use.
 extern vb::AutoHolder<DB_Dll> gDBPrincipal;
 extern vb::AutoHolder<DB_Dll> gDBEstadisticas;

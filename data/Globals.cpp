@@ -7,3 +7,19 @@ vb::AutoHolder<DB_Dll> gDBConsultas;
 vb::AutoHolder<DB_Dll> gDBAuxiliar;
 
 bool gConfidencialidad = false;
+
+void CloseAllConnections()
+{
+    for (vb::AutoHolder<DB_Dll>* holder : {&gDBPrincipal, &gDBEstadisticas, &gDBConsultas, &gDBAuxiliar}) {
+        if (!holder->exists())
+            continue;
+        DB_Dll& db = **holder;
+        db.gOpenFlag = false;
+        if (!db.gCnn.exists() || db.gCnn->State() == ado::adStateClosed)
+            continue;
+        try {
+            db.gCnn->Close();
+        } catch (const vb::VbError&) {
+        }
+    }
+}

@@ -253,4 +253,7 @@ void FinalizaSistema()
     gDBPrincipal.reset();
     InfoEquipo.reset();
     ImpresorReportes.reset();
+    // The statistics connection and the others stay for the process, but closed: the
+    // program ends right after, and no connection may outlive its driver.
+    CloseAllConnections();
 }

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <cstdlib>
 #include <optional>
+#include <utility>
 
 namespace vb::App {
 
@@ -15,6 +16,7 @@ struct Seams {
     std::optional<QString> command;
     std::function<QDateTime()> clock;
     std::function<void(int)> endHandler;
+    std::function<void()> beforeEnd;
 };
 Seams& seams()
 {
@@ -96,6 +98,11 @@ void SetClock(std::function<QDateTime()> clock)
 
 void End(int exitCode)
 {
+    if (seams().beforeEnd) {
+        // once: a second End from inside it must not run it again
+        const std::function<void()> last = std::exchange(seams().beforeEnd, {});
+        last();
+    }
     if (seams().endHandler)
         seams().endHandler(exitCode);   // a test handler throws; if it returns, the process ends
     if (QCoreApplication::instance())
@@ -106,6 +113,11 @@ void End(int exitCode)
 void SetEndHandler(std::function<void(int)> handler)
 {
     seams().endHandler = std::move(handler);
+}
+
+void SetBeforeEnd(std::function<void()> action)
+{
+    seams().beforeEnd = std::move(action);
 }
 
 QString Environ(const QString& name)

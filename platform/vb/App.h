@@ -31,6 +31,9 @@ void SetClock(std::function<QDateTime()> clock);   // empty function: the real c
 // handler returns, the process ends anyway (std::exit).
 [[noreturn]] void End(int exitCode = 0);
 void SetEndHandler(std::function<void(int)> handler); // empty function: quit the process
+// What the program does last whenever End is called, before the process goes (the
+// program closes its database connections there).
+void SetBeforeEnd(std::function<void()> action);
 
 QString Environ(const QString& name);
 

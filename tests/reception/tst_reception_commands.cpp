@@ -5,6 +5,8 @@
 #include "platform/ui/Keys.h"
 #include "platform/ui/Operator.h"
 #include "tests/frame/FrameFixture.h"
+#include "data/DB_Dll.h"
+#include "platform/ado/OpenConnections.h"
 #include "tests/support/EndTrap.h"
 #include "tests/support/ScriptedOperator.h"
 #include "tests/support/TestMain.h"
@@ -25,22 +27,29 @@ class TstReceptionCommands : public QObject {
 private slots:
     void closeEndsTheProgramWithoutAsking_data()
     {
-        QTest::addColumn<bool>("byKey");
-        QTest::newRow("Cerrar") << false;
-        QTest::newRow("Esc on the grid") << true;
+        QTest::addColumn<int>("how");
+        QTest::newRow("Cerrar") << 0;
+        QTest::newRow("Esc on the grid") << 1;
+        QTest::newRow("the window closed") << 2;
     }
+    // Whichever way it is closed, the program ends with every database connection closed
+    // (the statistics one too), so that nothing is left to close once Qt is gone.
     void closeEndsTheProgramWithoutAsking()
     {
-        QFETCH(bool, byKey);
+        QFETCH(int, how);
         ReceptionFixture fx;
         frmRecepcionMutuales& f = fx.open();
+        QVERIFY(gDBEstadisticas->gOpenFlag);
+        QVERIFY(ado::OpenConnectionCount() >= 2);
         EndTrap trap;
         ScriptedOperator op;   // no question
         bool ended = false;
         try {
-            if (byKey) {
+            if (how == 1) {
                 int key = ui::vbKeyEscape;
                 f.Form_KeyDown(key, 0);
+            } else if (how == 2) {
+                f.close();
             } else {
                 f.UtilKor1_click(QStringLiteral("cerrar"));
             }
@@ -49,6 +58,7 @@ private slots:
         }
         QVERIFY(ended);
         QCOMPARE(trap.calls(), 1);
+        QCOMPARE(ado::OpenConnectionCount(), 0);
         // the run's access-log row got its exit time
         QVERIFY(!frametest::Scalar(QStringLiteral("demo.sqlite"),
                                    QStringLiteral("SELECT EGRESO FROM Control_Acceso ORDER BY ID DESC LIMIT 1"))
