@@ -1,6 +1,7 @@
 // BuscaArticulo on a catalogue of 100,000 articles: 10,000 scanned or typed codes, half
 // barcodes and half article codes, one in twenty of each unknown. Goal: median at most
 // 2 ms per code. Run by hand.
+#include "BenchMainDatabase.h"
 #include "BenchProgram.h"
 
 #include "data/DB_Dll.h"
@@ -86,15 +87,9 @@ int main(int argc, char* argv[])
     if (!program.createDatabase(QStringLiteral("bench.sqlite"), {QStringLiteral("db/schema.sql")}, {fillStatement()}))
         return 1;
     std::printf("catalogue of %d articles built in %.0f ms\n", kArticles, ms(build));
-    DB_Dll& db = *gDBPrincipal;
-    db.gServidor = QStringLiteral("SQLITE");
-    db.gDBName = QStringLiteral("bench.sqlite");
-    db.gUsuario = QStringLiteral("bench");
-    db.OpenServerADODB(false, 3, QString(), false, false);
-    if (!db.gOpenFlag) {
-        std::fprintf(stderr, "the database did not open\n");
+    if (!bench::openMainDatabase(QStringLiteral("bench.sqlite")))
         return 1;
-    }
+    DB_Dll& db = *gDBPrincipal;
 
     const std::vector<Probe> codes = probes();
     std::vector<double> all;
