@@ -90,6 +90,29 @@ private slots:
         }
     }
 
+    // What the program does last (closing its connections) runs before any End, once,
+    // even when it calls End itself.
+    void beforeEndRunsFirstAndOnce()
+    {
+        QStringList steps;
+        vb::App::SetBeforeEnd([&] {
+            steps << QStringLiteral("before");
+            vb::App::End(9);
+        });
+        vb::App::SetEndHandler([&](int code) {
+            steps << QStringLiteral("end %1").arg(code);
+            throw EndCalled{code};
+        });
+        for (int code : {4, 5}) {
+            try {
+                vb::App::End(code);
+            } catch (const EndCalled&) {
+            }
+        }
+        QCOMPARE(steps, (QStringList{"before", "end 9", "end 5"}));
+        vb::App::ResetAll();
+    }
+
     void environ()
     {
         qputenv("VB_TEST_VALUE", "abc");
