@@ -325,3 +325,245 @@ VALUES
 
 INSERT INTO V_MV_CPTE_Observ (TC, IDCOMPROBANTE, IdComplemento, TIPO_OBS, Observacion, Importe, Importe_S_IVA) VALUES
     ('FC  ', '000100000125A', 0, 'OC', '1104 Mutuales a Facturar - recepción 01/12/2026', 18540.50, 18540.50);
+
+------------------------------------------------------------------------------
+-- Comprobantes guardados para copiar en otros: un pedido con su remito parcial y
+-- sus facturas (una anulada), un presupuesto en dólares, una orden de trabajo, una
+-- factura, un remito y una orden de compra de un proveedor, un pedido de la serie
+-- especial 9999 sin impuestos internos ni IVA en sus importes, y los cargos
+-- aplicados a las cuentas de las mutuales. Los ID de esta sección van de 2500 en
+-- adelante.
+------------------------------------------------------------------------------
+
+INSERT INTO V_TA_CPTE (CODIGO, TALONARIO, DESCRIPCION, LETRAS,
+                       X_ULTIMO_NRO, X_NRO_DESDE, X_NRO_HASTA, X_SUC_DEFAULT,
+                       Modificanumeracion, Externo, UNEGOCIO, SISTEMA, ES, Signo, DebeHaber)
+VALUES
+    ('NP  ', 1, 'Nota de Pedido',     'X', 45, 1, 99999999, 1, 0, 0, NULL, 'VENTAS',  NULL, NULL, NULL),
+    ('RMC ', 1, 'Remito de Compra',   'X',  0, 1, 99999999, 1, 0, 0, NULL, 'COMPRAS', 'E',  NULL, NULL),
+    ('OC  ', 1, 'Orden de Compra',    'X',  0, 1, 99999999, 1, 0, 0, NULL, 'COMPRAS', NULL, NULL, NULL);
+
+INSERT INTO V_TA_CPTE (CODIGO, TALONARIO, DESCRIPCION, LETRAS,
+                       A_ULTIMO_NRO, A_NRO_DESDE, A_NRO_HASTA, A_SUC_DEFAULT,
+                       B_ULTIMO_NRO, B_NRO_DESDE, B_NRO_HASTA, B_SUC_DEFAULT,
+                       Modificanumeracion, Externo, UNEGOCIO, SISTEMA, ES, Signo, DebeHaber)
+VALUES
+    ('FP  ', 1, 'Factura de Pedido', 'AB', 0, 1, 99999999, 1, 0, 1, 99999999, 1, 0, 0, NULL, 'VENTAS', 'S', 1, 'D');
+
+-- Las facturas de pedido A entran en hojas de dos renglones de artículos.
+INSERT INTO TA_CONFIG_IMP_CPTE (ID, TC, LETRA, CANTLINEAS, Formulario) VALUES
+    (2500, 'FP  ', 'A', 2, 'FacturaPedidoA');
+
+INSERT INTO V_TA_TAREAS (IdTarea, Descripcion, ValorHora) VALUES
+    ('ENTDOM', 'Entrega a domicilio',          1500),
+    ('APLINY', 'Aplicación de inyectable',     1200),
+    ('CTRLPA', 'Control de presión arterial',   800),
+    ('FLETE',  'Flete de mercadería',          5000);
+
+INSERT INTO V_TA_TECNICOS (IDTECNICO, NOMBRE) VALUES
+    ('   1', 'Funes, Diego (cadete)'),
+    ('   2', 'Ledesma, Carla (enfermera)');
+
+-- Jarabe con impuestos internos; el alcohol en gel también se vende por caja de 12.
+INSERT INTO V_MA_ARTICULOS (IDARTICULO, DESCRIPCION, Descripabrev, IDUNIDAD, IdFamilia, IdRubro, idTipo,
+                            Presentacion, TasaIVA, Impuestos, Costo, PRECIO1, PRECIO2, PUNTOPEDIDO, codigobarra,
+                            CuentaContable, cuentacontableC) VALUES
+    ('JARAB1', 'Jarabe para la tos 120 ml', 'JARABE TOS', 'UN  ', '01', 'MED', 'VL', 'Frasco 120 ml', 21, 1.5, 60, 100, 100, 0,
+     '7790001000042', '4101', '1105');
+
+INSERT INTO S_TA_EQUIV (IdArticulo, IDUNIDAD, IDUNIDAD_EQUIV, Coeficiente) VALUES
+    ('ALCGEL', 'CAJA', 'UN  ', 12);
+
+-- Pedido 0001-00000045 de la Mutual Policial: tres artículos (el alcohol en gel por
+-- caja), una entrega a domicilio y dos otros conceptos, el primero con su cuenta.
+INSERT INTO V_MV_CPTE (ID, TC, IDCOMPROBANTE, IdComplemento, FECHA, CUENTA, Nombre, CondicionIva, Importe, Moneda, Cotizacion,
+                       IdReparto, ANULADA, APROBADO, FINALIZADA, OBSERVACIONES, UNEGOCIO, IdVendedor, USUARIO, FechaHora_Grabacion)
+VALUES
+    (2500, 'NP  ', '000100000045X', 0, '2026-12-02 00:00:00', '110301', 'Mutual Policial de Córdoba', '1', 105235, '   1', 1,
+     -1, 0, 1, 0, 'Pedido de botiquines de la sede Colón', '   1', '   1', 'Vandrel', '2026-12-02 10:20:00');
+
+INSERT INTO V_MV_CPTEINSUMOS (ID, TC, IDCOMPROBANTE, IdComplemento, Secuencia, IDARTICULO, Descripcion, PALLETS, Cantidad,
+                              IdUnidad, IdUnidadBase, CantidadUd, Equiv_UDBase, Importe, Importe_S_IVA, Total, IdLista,
+                              IdDeposito, Exento, AlicIVA, Presentacion)
+VALUES
+    (2500, 'NP  ', '000100000045X', 0, 1, 'IBU400', 'Ibuprofeno 400 mg x 20 comprimidos',  2, 10, 'UN  ', 'UN  ', 10, 1,
+     3290, 2719.0083, 32900, '   1', '   1', 0, 21, 'Caja x 20'),
+    (2501, 'NP  ', '000100000045X', 0, 2, 'AMO500', 'Amoxicilina 500 mg x 16 comprimidos', 1,  6, 'UN  ', 'UN  ',  6, 1,
+     4980, 4115.7025, 29880, '   1', '   1', 0, 21, 'Caja x 16'),
+    (2502, 'NP  ', '000100000045X', 0, 3, 'ALCGEL', 'Alcohol en gel 250 ml x 12',          3,  2, 'CAJA', 'UN  ', 24, 12,
+     19800, 16363.6364, 39600, '   1', '   1', 0, 21, 'Caja x 12 frascos');
+
+INSERT INTO V_MV_CPTETAREAS (ID, TC, IDCOMPROBANTE, IdComplemento, IDTAREA, Descripcion, Horas, ValorHora, valorHora_S_Iva, Total,
+                             descripcionadicional, FechaEstInicio, FechaEstFin, IdTecnico, FechaREALInicio, FechaREALFin,
+                             Prioridad, Usuario, FHPRESENTACION, FHEMISION, NROEXP, FhEntrega)
+VALUES
+    (2500, 'NP  ', '000100000045X', 0, 'ENTDOM', 'Entrega a domicilio   ', 90, 1500, 1239.6694, 2250,
+     'Av. Colón 2150, 3er piso', '2026-12-03 09:00:00', '2026-12-03 10:30:00', '   1', NULL, NULL,
+     2, 'Vandrel', NULL, NULL, 'EXP-1207  ', '2026-12-03 00:00:00');
+
+INSERT INTO V_MV_CPTE_Observ (ID, TC, IDCOMPROBANTE, IdComplemento, TIPO_OBS, Observacion, Importe, Importe_S_IVA, NroViaje) VALUES
+    (2500, 'NP  ', '000100000045X', 0, 'OB', 'Entregar por la tarde en la mesa de entradas', 0, 0, NULL),
+    (2501, 'NP  ', '000100000045X', 0, 'OC', '4101 Recargo por entrega fuera de horario', 1210, 1000, NULL),
+    (2502, 'NP  ', '000100000045X', 0, 'OC', '  Bonificación por pago de contado', -605, -500, NULL);
+
+-- Remito 0001-00000057 con la entrega parcial del pedido y sus salidas de stock.
+INSERT INTO V_MV_CPTE (ID, TC, IDCOMPROBANTE, IdComplemento, FECHA, CUENTA, Nombre, CondicionIva, Importe, Moneda, Cotizacion,
+                       IdReparto, ANULADA, APROBADO, FINALIZADA, OBSERVACIONES, TCORIGEN, COMPROBANTEORIGEN, COMPLEMENTOORIGEN,
+                       UNEGOCIO, IdVendedor, USUARIO, FechaHora_Grabacion)
+VALUES
+    (2501, 'RM  ', '000100000057R', 0, '2026-12-03 00:00:00', '110301', 'Mutual Policial de Córdoba', '1', 62840, '   1', 1,
+     0, 0, 1, 0, 'Entrega parcial del pedido 0001-00000045', 'NP  ', '000100000045X', 0, '   1', '   1', 'Vandrel',
+     '2026-12-03 09:05:00');
+
+INSERT INTO V_MV_CPTEINSUMOS (ID, TC, IDCOMPROBANTE, IdComplemento, Secuencia, IDARTICULO, Descripcion, PALLETS, Cantidad,
+                              IdUnidad, IdUnidadBase, CantidadUd, Equiv_UDBase, Importe, Importe_S_IVA, Total, IdLista,
+                              IdDeposito, Exento, AlicIVA, Presentacion)
+VALUES
+    (2503, 'RM  ', '000100000057R', 0, 1, 'IBU400', 'Ibuprofeno 400 mg x 20 comprimidos',  0, 4, 'UN  ', 'UN  ',  4, 1,
+     3290, 2719.0083, 13160, '   1', '   1', 0, 21, 'Caja x 20'),
+    (2504, 'RM  ', '000100000057R', 0, 2, 'AMO500', 'Amoxicilina 500 mg x 16 comprimidos', 0, 6, 'UN  ', 'UN  ',  6, 1,
+     4980, 4115.7025, 29880, '   1', '   1', 0, 21, 'Caja x 16'),
+    (2505, 'RM  ', '000100000057R', 0, 3, 'ALCGEL', 'Alcohol en gel 250 ml x 12',          0, 1, 'CAJA', 'UN  ', 12, 12,
+     19800, 16363.6364, 19800, '   1', '   1', 0, 21, 'Caja x 12 frascos');
+
+INSERT INTO V_MV_STOCK (ID, TC, IdComprobante, IdComplemento, Secuencia, Fecha, IdCaja, IdDeposito, IdPosicion,
+                        IdArticulo, Descripcion, IdUnidad, Cantidad, CantidadUD, IdUnidadBase, IdMotivoStock,
+                        Costo, Tc_Origen, IdComprobante_Origen, EQUIV_UDBASE, UNEGOCIO, ARTMONEDA, ARTCOTIZACION)
+VALUES
+    (2500, 'RM  ', '000100000057R', 0, 1, '2026-12-03 00:00:00', '   1', '   1', '', 'IBU400', 'Ibuprofeno 400 mg x 20 comprimidos',  'UN  ', -4,  -4, 'UN  ', '   2', 1850, 'NP  ', '000100000045X',  1, '   1', '   1', 1),
+    (2501, 'RM  ', '000100000057R', 0, 2, '2026-12-03 00:00:00', '   1', '   1', '', 'AMO500', 'Amoxicilina 500 mg x 16 comprimidos', 'UN  ', -6,  -6, 'UN  ', '   2', 2740, 'NP  ', '000100000045X',  1, '   1', '   1', 1),
+    (2502, 'RM  ', '000100000057R', 0, 3, '2026-12-03 00:00:00', '   1', '   1', '', 'ALCGEL', 'Alcohol en gel 250 ml x 12',          'CAJA', -1, -12, 'UN  ', '   2',  920, 'NP  ', '000100000045X', 12, '   1', '   1', 1);
+
+-- Facturas: la del remito, y una del pedido que se anuló.
+INSERT INTO V_MV_CPTE (ID, TC, IDCOMPROBANTE, IdComplemento, FECHA, CUENTA, Nombre, CondicionIva, Importe, Moneda, Cotizacion,
+                       IdReparto, ANULADA, APROBADO, FINALIZADA, OBSERVACIONES, TCORIGEN, COMPROBANTEORIGEN, COMPLEMENTOORIGEN,
+                       UNEGOCIO, IdVendedor, USUARIO, FechaHora_Grabacion)
+VALUES
+    (2502, 'FC  ', '000100000118A', 0, '2026-12-04 00:00:00', '110301', 'Mutual Policial de Córdoba', '1', 62840, '   1', 1,
+     0, 0, 1, 1, 'Factura del remito 0001-00000057', 'RM  ', '000100000057R', 0, '   1', '   1', 'Vandrel',
+     '2026-12-04 11:30:00'),
+    (2503, 'FC  ', '000100000119A', 0, '2026-12-04 00:00:00', '110301', 'Mutual Policial de Córdoba', '1', 105235, '   1', 1,
+     0, 1, 1, 0, 'Anulada: se factura por remito', 'NP  ', '000100000045X', 0, '   1', '   1', 'Vandrel',
+     '2026-12-04 11:10:00');
+
+INSERT INTO V_MV_CPTEINSUMOS (ID, TC, IDCOMPROBANTE, IdComplemento, Secuencia, IDARTICULO, Descripcion, PALLETS, Cantidad,
+                              IdUnidad, IdUnidadBase, CantidadUd, Equiv_UDBase, Importe, Importe_S_IVA, Total, IdLista,
+                              IdDeposito, Exento, AlicIVA, Presentacion)
+VALUES
+    (2506, 'FC  ', '000100000118A', 0, 1, 'IBU400', 'Ibuprofeno 400 mg x 20 comprimidos',  0, 4, 'UN  ', 'UN  ',  4, 1,
+     3290, 2719.0083, 13160, '   1', '   1', 0, 21, 'Caja x 20'),
+    (2507, 'FC  ', '000100000118A', 0, 2, 'AMO500', 'Amoxicilina 500 mg x 16 comprimidos', 0, 6, 'UN  ', 'UN  ',  6, 1,
+     4980, 4115.7025, 29880, '   1', '   1', 0, 21, 'Caja x 16'),
+    (2508, 'FC  ', '000100000118A', 0, 3, 'ALCGEL', 'Alcohol en gel 250 ml x 12',          0, 1, 'CAJA', 'UN  ', 12, 12,
+     19800, 16363.6364, 19800, '   1', '   1', 0, 21, 'Caja x 12 frascos');
+
+-- Presupuesto en dólares (cotización 1050) a la mutual de empleados públicos, con una
+-- aplicación de inyectables y dos otros conceptos: uno por el código opcional de su
+-- cuenta y otro que empieza con una cuenta título.
+INSERT INTO V_MV_CPTE (ID, TC, IDCOMPROBANTE, IdComplemento, FECHA, CUENTA, Nombre, CondicionIva, Importe, Moneda, Cotizacion,
+                       IdReparto, ANULADA, APROBADO, FINALIZADA, OBSERVACIONES, UNEGOCIO, IdVendedor, USUARIO, FechaHora_Grabacion)
+VALUES
+    (2504, 'PR  ', '000100000003X', 0, '2026-12-05 00:00:00', '110302', 'Asociación Mutual de Empleados Públicos', '4', 64.5,
+     '   2', 1050, 0, 0, 0, 0, 'Campaña de vacunación antigripal', '   1', '   1', 'mgomez', '2026-12-05 16:40:00');
+
+INSERT INTO V_MV_CPTEINSUMOS (ID, TC, IDCOMPROBANTE, IdComplemento, Secuencia, IDARTICULO, Descripcion, PALLETS, Cantidad,
+                              IdUnidad, IdUnidadBase, CantidadUd, Equiv_UDBase, Importe, Importe_S_IVA, Total, IdLista,
+                              IdDeposito, Exento, AlicIVA, Presentacion)
+VALUES
+    (2509, 'PR  ', '000100000003X', 0, 1, 'AMO500', 'Amoxicilina 500 mg x 16 comprimidos', 0, 2, 'UN  ', 'UN  ', 2, 1,
+     4.75, 3.9256, 9.5, '   2', '   1', 0, 21, 'Caja x 16');
+
+INSERT INTO V_MV_CPTETAREAS (ID, TC, IDCOMPROBANTE, IdComplemento, IDTAREA, Descripcion, Horas, ValorHora, valorHora_S_Iva, Total,
+                             descripcionadicional, FechaEstInicio, FechaEstFin, IdTecnico, FechaREALInicio, FechaREALFin,
+                             Prioridad, Usuario, FHPRESENTACION, FHEMISION, NROEXP, FhEntrega)
+VALUES
+    (2501, 'PR  ', '000100000003X', 0, 'APLINY', 'Aplicación de inyectable', 150, 12, 9.9174, 30,
+     'Vacuna antigripal, 40 afiliados', '2026-12-10 08:00:00', '2026-12-10 10:30:00', '   2', NULL, NULL,
+     1, 'mgomez', '2026-12-05 00:00:00', '2026-12-05 00:00:00', 'PR-77', NULL);
+
+INSERT INTO V_MV_CPTE_Observ (ID, TC, IDCOMPROBANTE, IdComplemento, TIPO_OBS, Observacion, Importe, Importe_S_IVA, NroViaje) VALUES
+    (2503, 'PR  ', '000100000003X', 0, 'OC', 'VTAS Servicio de vacunación en la sede', 18.15, 15, NULL),
+    (2504, 'PR  ', '000100000003X', 0, 'OC', '1103 Ajuste de saldo anterior', 6.05, 5, NULL);
+
+-- Orden de trabajo de controles en la sede de la Mutual Policial: tres tareas.
+INSERT INTO V_MV_CPTE (ID, TC, IDCOMPROBANTE, IdComplemento, FECHA, CUENTA, Nombre, CondicionIva, Importe, Moneda, Cotizacion,
+                       IdReparto, ANULADA, APROBADO, FINALIZADA, OBSERVACIONES, UNEGOCIO, IdVendedor, USUARIO, FechaHora_Grabacion)
+VALUES
+    (2505, 'OT  ', '000100000007X', 0, '2026-12-07 00:00:00', '110301', 'Mutual Policial de Córdoba', '1', 3416.67, '   1', 1,
+     0, 0, 1, 0, 'Jornada de controles en la sede Colón', '   1', '   1', 'mgomez', '2026-12-07 08:15:00');
+
+INSERT INTO V_MV_CPTETAREAS (ID, TC, IDCOMPROBANTE, IdComplemento, IDTAREA, Descripcion, Horas, ValorHora, valorHora_S_Iva, Total,
+                             descripcionadicional, FechaEstInicio, FechaEstFin, IdTecnico, FechaREALInicio, FechaREALFin,
+                             Prioridad, Usuario, FHPRESENTACION, FHEMISION, NROEXP, FhEntrega)
+VALUES
+    (2502, 'OT  ', '000100000007X', 0, 'CTRLPA', 'Control de presión arterial', 120, 800, 661.157, 1600,
+     'Turno mañana', '2026-12-09 08:00:00', '2026-12-09 10:00:00', '   2', '2026-12-09 08:10:00', '2026-12-09 10:05:00',
+     1, 'mgomez', '2026-12-07 00:00:00', '2026-12-07 00:00:00', 'OT-0007   ', '2026-12-09 00:00:00'),
+    (2503, 'OT  ', '000100000007X', 0, 'APLINY', 'Aplicación de inyectable', 45, 1200, 991.7355, 900,
+     NULL, '2026-12-09 10:00:00', '2026-12-09 10:45:00', '   2', NULL, NULL,
+     3, 'mgomez', NULL, NULL, 'OT-0007   ', NULL),
+    (2504, 'OT  ', '000100000007X', 0, 'ENTDOM', 'Entrega a domicilio', 30, 1500, 1239.6694, 750,
+     'Retiro de residuos', '2026-12-09 11:00:00', '2026-12-09 11:30:00', '   1', NULL, NULL,
+     NULL, 'Vandrel', NULL, NULL, NULL, NULL);
+
+-- Compras a la Droguería del Sud: factura con un flete, remito y orden de compra.
+INSERT INTO C_MV_CPTE (ID, TC, IDCOMPROBANTE, CUENTA, SUCURSAL, NUMERO, LETRA, IdComplemento, FECHA, NOMBRE, CondicionIva, Importe,
+                       Moneda, Cotizacion, IdReparto, ANULADA, APROBADO, FINALIZADO, OBSERVACIONES, comentarios, UNEGOCIO,
+                       USUARIO, FechaHora_Grabacion)
+VALUES
+    (2500, 'FCC ', '000100004512A', '210101', '0001', '00004512', 'A', 0, '2026-11-28 00:00:00', 'Droguería del Sud S.A.', '1',
+     195870, '   1', 1, 7, 0, 1, 0, 'Reposición mensual', NULL, '   1', 'Vandrel', '2026-11-28 15:00:00'),
+    (2501, 'RMC ', '000100003310R', '210101', '0001', '00003310', 'R', 0, '2026-11-28 00:00:00', 'Droguería del Sud S.A.', '1',
+     0, '   1', 1, 0, 0, 1, 0, 'Entrega de la reposición mensual', NULL, '   1', 'Vandrel', '2026-11-28 14:30:00'),
+    (2502, 'OC  ', '000100000021X', '210101', '0001', '00000021', 'X', 0, '2026-11-20 00:00:00', 'Droguería del Sud S.A.', '1',
+     188000, '   1', 1, 0, 0, 1, 0, NULL, 'Reposición mensual', '   1', 'Vandrel', '2026-11-20 12:00:00');
+
+INSERT INTO C_MV_CPTEINSUMOS (ID, TC, IDCOMPROBANTE, CUENTA, Secuencia, IDARTICULO, Descripcion, Cantidad, IdUnidad, IdUnidadBase,
+                              CantidadUd, Equiv_UDBase, Importe, Importe_S_IVA, Total, IdDeposito, Exento, AlicIVA,
+                              CodigoArtProveedor)
+VALUES
+    (2500, 'FCC ', '000100004512A', '210101', 1, 'IBU400', 'Ibuprofeno 400 mg x 20 comprimidos',  50, 'UN  ', 'UN  ', 50, 1,
+     2238.5, 1850, 111925, '   1', 0, 21, 'DS-IBU-400'),
+    (2501, 'FCC ', '000100004512A', '210101', 2, 'AMO500', 'Amoxicilina 500 mg x 16 comprimidos', 25, 'UN  ', 'UN  ', 25, 1,
+     3315.4, 2740, 82885, '   1', 0, 21, 'DS-AMO-500'),
+    (2502, 'RMC ', '000100003310R', '210101', 1, 'IBU400', 'Ibuprofeno 400 mg x 20 comprimidos',  50, 'UN  ', 'UN  ', 50, 1,
+     0, 0, 0, '   1', 0, 21, 'DS-IBU-400'),
+    (2503, 'RMC ', '000100003310R', '210101', 2, 'AMO500', 'Amoxicilina 500 mg x 16 comprimidos', 25, 'UN  ', 'UN  ', 25, 1,
+     0, 0, 0, '   1', 0, 21, 'DS-AMO-500'),
+    (2504, 'OC  ', '000100000021X', '210101', 1, 'IBU400', 'Ibuprofeno 400 mg x 20 comprimidos',  50, 'UN  ', 'UN  ', 50, 1,
+     2238.5, 1850, 111925, '   1', 0, 21, 'DS-IBU-400'),
+    (2505, 'OC  ', '000100000021X', '210101', 2, 'ALCGEL', 'Alcohol en gel 250 ml',               60, 'UN  ', 'UN  ', 60, 1,
+     1268.45, 1048.3, 76107, '   1', 0, 21, 'DS-ALC-250');
+
+INSERT INTO C_MV_CPTETAREAS (ID, TC, IDCOMPROBANTE, CUENTA, IDTAREA, Descripcion, Horas, ValorHora, valorHora_S_Iva, Total,
+                             descripcionadicional, FechaEstInicio, IdTecnico, Prioridad, Usuario, NROEXP)
+VALUES
+    (2500, 'FCC ', '000100004512A', '210101', 'FLETE', 'Flete de mercadería', 60, 1060, 876.0331, 1060,
+     'Ruta 9, entrega en depósito', '2026-11-28 13:00:00', '   1', 1, 'Vandrel', 'FL-12');
+
+INSERT INTO C_MV_CPTE_Observ (ID, TC, IDCOMPROBANTE, CUENTA, TIPO_OBS, Observacion, Importe, Importe_S_IVA, NroViaje) VALUES
+    (2500, 'FCC ', '000100004512A', '210101', 'OC', '5101 Diferencia de precio acordada', -2420, -2000, NULL);
+
+-- Pedidos de la serie especial 9999 (tomados por teléfono): sin impuestos internos y,
+-- con precios finales, sin el IVA en el importe de los renglones gravados.
+INSERT INTO V_MV_CPTE (ID, TC, IDCOMPROBANTE, IdComplemento, FECHA, CUENTA, Nombre, CondicionIva, Importe, Moneda, Cotizacion,
+                       IdReparto, ANULADA, APROBADO, FINALIZADA, OBSERVACIONES, UNEGOCIO, IdVendedor, USUARIO, FechaHora_Grabacion)
+VALUES
+    (2506, 'NP  ', '999900000001X', 0, '2026-12-08 00:00:00', '110301', 'Mutual Policial de Córdoba', '1', 0, '   1', 1,
+     0, 0, 0, 0, 'Pedido telefónico', '   1', '   1', 'mgomez', '2026-12-08 09:40:00'),
+    (2507, 'NP  ', '999900000002X', 0, '2026-12-08 00:00:00', '110302', 'Asociación Mutual de Empleados Públicos', '4', 0, '   1', 1,
+     0, 0, 0, 0, 'Pedido telefónico', '   1', '   1', 'mgomez', '2026-12-08 09:55:00');
+
+INSERT INTO V_MV_CPTEINSUMOS (ID, TC, IDCOMPROBANTE, IdComplemento, Secuencia, IDARTICULO, Descripcion, Cantidad, IdUnidad,
+                              IdUnidadBase, Importe, Importe_S_IVA, Impuestos, Total, IdDeposito, Exento, AlicIVA)
+VALUES
+    (2510, 'NP  ', '999900000001X', 0, 1, 'JARAB1', 'Jarabe para la tos 120 ml',           3, 'UN  ', 'UN  ',  100,  100,     0,   300, '   1', 0, 21),
+    (2511, 'NP  ', '999900000001X', 0, 2, 'ALCGEL', 'Alcohol en gel 250 ml',               2, 'UN  ', 'UN  ', 1650, 1363.6364, 0, 3300, '   1', 0, 21),
+    (2512, 'NP  ', '999900000001X', 0, 3, 'IBU400', 'Ibuprofeno 400 mg x 20 comprimidos',  1, 'UN  ', 'UN  ', 3000, 3000,     0,  3000, '   1', 1, 0),
+    (2513, 'NP  ', '999900000002X', 0, 1, 'JARAB1', 'Jarabe para la tos 120 ml',           2, 'UN  ', 'UN  ',  100,  100,     0,   200, '   1', 0, 21);
+
+-- Cargos aplicados a las cuentas de las mutuales, con su saldo pendiente.
+INSERT INTO V_MV_CargosAplicados (ID, CUENTA, Matricula, TC, IDCOMPROBANTE, Fecha, Importe, SALDO) VALUES
+    (2500, '110301', 'MP-4410', 'FC  ', '000100000118A', '2026-12-04 00:00:00', 12050.5, 12050.5),
+    (2501, '110301', 'MP-4410', 'NC  ', '000100000004A', '2026-12-06 00:00:00', -2050.5, -2050.5),
+    (2502, '110302', 'AM-0173', 'FC  ', '000100003418B', '2026-11-30 00:00:00', 3200, 3200);

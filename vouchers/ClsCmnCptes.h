@@ -44,6 +44,10 @@
 class CajaTexto;
 class QWidget;
 
+namespace ado {
+class Recordset;
+}
+
 namespace ui {
 class FlexGrid;
 class SSTab;
@@ -175,6 +179,42 @@ public:
     // loader: loading a stored voucher, relations and real charges
     // (vouchers/loader)
     // =====================================================================
+
+    // The audit row of an action on a voucher (V_MV_CPTEACCIONES): a creation (lEsAlta),
+    // else a change (lEsModificacion), else a deletion, now, by the logged user on this
+    // workstation and program. With GeneraSentencia the INSERT goes into SentenciaSQL for
+    // the caller's batch; otherwise it runs at once. Never raises: a failed write goes
+    // to the error log.
+    void ActualizaBuchon(const QString& TC, const QString& SucNroLetra, const QString& IdComplemento, bool lEsAlta,
+                         bool lEsModificacion, bool GeneraSentencia, QString& SentenciaSQL, const QString& NroAsiento);
+    // The outstanding balance of the account's applied charges; 0 when it cannot be read.
+    vb::Currency ImporteCargosReales(const QString& Cuenta);
+    // Hands the customer and the registration number to the caller's charges-control
+    // form (properties Cliente and Matricula; error 438 when it lacks one) and shows it
+    // modally.
+    void ControlDeCargosReales(QWidget* FrmCtrlCargosReales, const QString& Cliente, const QString& Matricula);
+    // Whether some sales voucher was issued from this one (annulled ones count with
+    // TenerEnCuentaAnulados).
+    bool EstaRelacionadoAOtroComprobante(const QString& TC, const QString& SucNroLetra, const QString& Complemento,
+                                         bool TenerEnCuentaAnulados);
+    // The amount of the sales vouchers issued from this one (any complement), annulled
+    // ones left out.
+    vb::Currency ObtieneImporteCptesAsociados(const QString& TC, const QString& SucNroLetra);
+    // What is still to deliver of an article of a voucher, never below 0; Aplicado gets
+    // what its stock movements already delivered.
+    double CantRepartoPend(const QString& TC, const QString& SucNroLetra, const QString& IdArticulo, double& Aplicado);
+    // Copies a stored voucher (TC, SucNroLetra and IdComplemento, or Proveedor for a
+    // purchase one) into the task, article and other-concept grids of a voucher of type
+    // CpteDestino being built; each grid must come from InicializaGrids, and the loaded
+    // rows are followed by one empty row. Sets NPP_Cliente and NPP_IDCpte, IdRepartoRM
+    // (in: -98 negates quantities) and an empty LetraDestino of an invoice ("A"); hands
+    // the source's header back in LrcsCpte when one is passed. The operator's input to
+    // the grids' window is dropped while it runs.
+    void AsignarDatosComprobante(const QString& TC, const QString& SucNroLetra, const QString& IdComplemento,
+                                 ui::FlexGrid* MSFlexGrid1, ui::FlexGrid* MSFlexGrid2, ui::FlexGrid* MSFlexGrid3,
+                                 const vb::Variant& Inicializar, ado::Recordset* LrcsCpte, bool Compras,
+                                 const QString& Proveedor, qint16& IdRepartoRM, bool ConvertirMoneda,
+                                 const QString& WhrTareas, const QString& CpteDestino, QString& LetraDestino);
 
     // =====================================================================
     // voucher lookup: ConsultaComprobante (vouchers/lookup)

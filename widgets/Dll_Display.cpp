@@ -1,6 +1,8 @@
 #include "widgets/Dll_Display.h"
 #include "widgets/Lbf_CtrlDisplay.h"
 
+#include "platform/ui/InputFilter.h"
+
 #include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QEvent>
@@ -35,62 +37,12 @@ public:
 protected:
     bool eventFilter(QObject* receiver, QEvent* event) override
     {
-        if (!m_armed || !isUserInput(event) || belongsToNotice(receiver))
+        if (!m_armed || !ui::IsUserInput(event) || ui::InWindow(receiver, m_notice))
             return false;
-        // Keep an overridden shortcut from being tried elsewhere.
-        if (event->type() == QEvent::ShortcutOverride)
-            event->accept();
-        return true;
+        return ui::DropInput(event);
     }
 
 private:
-    static bool isUserInput(const QEvent* event)
-    {
-        switch (event->type()) {
-        case QEvent::MouseButtonPress:
-        case QEvent::MouseButtonRelease:
-        case QEvent::MouseButtonDblClick:
-        case QEvent::MouseMove:
-        case QEvent::NonClientAreaMouseButtonPress:
-        case QEvent::NonClientAreaMouseButtonRelease:
-        case QEvent::NonClientAreaMouseButtonDblClick:
-        case QEvent::Wheel:
-        case QEvent::KeyPress:
-        case QEvent::KeyRelease:
-        case QEvent::ShortcutOverride:
-        case QEvent::Shortcut:
-        case QEvent::ContextMenu:
-        case QEvent::TouchBegin:
-        case QEvent::TouchUpdate:
-        case QEvent::TouchEnd:
-        case QEvent::TabletPress:
-        case QEvent::TabletMove:
-        case QEvent::TabletRelease:
-        case QEvent::DragEnter:
-        case QEvent::DragMove:
-        case QEvent::Drop:
-        case QEvent::InputMethod:
-            return true;
-        case QEvent::Close:
-            // The window manager's close button; the program's own close() still works.
-            return event->spontaneous();
-        default:
-            return false;
-        }
-    }
-
-    bool belongsToNotice(QObject* receiver) const
-    {
-        if (!m_notice)
-            return false;
-        if (const QWidget* widget = qobject_cast<const QWidget*>(receiver))
-            return widget->window() == m_notice;
-        if (const QWindow* window = qobject_cast<const QWindow*>(receiver))
-            return window == m_notice->windowHandle();
-        // A shortcut or action elsewhere in the program.
-        return false;
-    }
-
     QPointer<Lbf_CtrlDisplay> m_notice;
     bool m_armed = false;
 };

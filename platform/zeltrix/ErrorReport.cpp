@@ -26,6 +26,31 @@ QString AnswerWord(int answer)
     }
 }
 
+namespace {
+
+QString errorMessage(const vb::VbError& error)
+{
+    return QStringLiteral("Ha ocurrido el Siguiente Error (") + QString::number(error.Number) + QStringLiteral(") ")
+         + vb::Trim(error.Description);
+}
+
+QString routinePart(const std::optional<QString>& routine)
+{
+    return routine ? QStringLiteral(" - ") + *routine : QString();
+}
+
+void appendLogLine(const QString& logPath, const QString& routinePart, const QString& message, int answer)
+{
+    const QDateTime now = vb::App::Now();
+    const QString line = now.toString(QStringLiteral("MM-dd-yyyy")) + QLatin1Char(' ')
+                       + now.toString(QStringLiteral("HH:mm:ss")) + QStringLiteral(" Rutina: ") + vb::Trim(routinePart)
+                       + QStringLiteral(" Mensaje ") + vb::RTrim(message) + QStringLiteral(" Respondió : ")
+                       + AnswerWord(answer);
+    vb::AppendLine(logPath, line);
+}
+
+} // namespace
+
 int ReportError(const vb::VbError& error, int style, const std::optional<QString>& routine, const QString& logPath,
                 const QString& titleTail)
 {
@@ -34,12 +59,10 @@ int ReportError(const vb::VbError& error, int style, const std::optional<QString
     try {
         if (error.Number == 0)
             return 0;
-        const QString message = QStringLiteral("Ha ocurrido el Siguiente Error (") + QString::number(error.Number)
-                              + QStringLiteral(") ") + vb::Trim(error.Description);
-        const QString routinePart = routine ? QStringLiteral(" - ") + *routine : QString();
+        const QString message = errorMessage(error);
         // An error raised without a source carries the program's name, as VB gives it.
         const QString source = error.Source.isEmpty() ? vb::App::EXEName() : error.Source;
-        const QString title = source + routinePart + titleTail;
+        const QString title = source + routinePart(routine) + titleTail;
 
         int answer = 0;
         try {
@@ -47,16 +70,18 @@ int ReportError(const vb::VbError& error, int style, const std::optional<QString
         } catch (const std::exception&) {
             answer = 0;
         }
-
-        const QDateTime now = vb::App::Now();
-        const QString line = now.toString(QStringLiteral("MM-dd-yyyy")) + QLatin1Char(' ')
-                           + now.toString(QStringLiteral("HH:mm:ss")) + QStringLiteral(" Rutina: ")
-                           + vb::Trim(routinePart) + QStringLiteral(" Mensaje ") + vb::RTrim(message)
-                           + QStringLiteral(" Respondió : ") + AnswerWord(answer);
-        vb::AppendLine(logPath, line);
+        appendLogLine(logPath, routinePart(routine), message, answer);
         return answer;
     } catch (const std::exception&) {
         return 0;
+    }
+}
+
+void LogError(const vb::VbError& error, const std::optional<QString>& routine, const QString& logPath)
+{
+    try {
+        appendLogLine(logPath, routinePart(routine), errorMessage(error), 0);
+    } catch (const std::exception&) {
     }
 }
 

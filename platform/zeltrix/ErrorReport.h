@@ -16,6 +16,10 @@ QString DefaultErrorLog(const QString& folder);
 int ReportError(const vb::VbError& error, int style, const std::optional<QString>& routine, const QString& logPath,
                 const QString& titleTail);
 
+// Appends the log line of an error that was not shown to anyone: the line of
+// ReportError without an answer. Never raises.
+void LogError(const vb::VbError& error, const std::optional<QString>& routine, const QString& logPath);
+
 // The word the log writes for an answer; OK and anything else write nothing.
 QString AnswerWord(int answer);
 

@@ -1,0 +1,43 @@
+#include "LoaderBench.h"
+
+#include "frame/Config.h"
+#include "frame/Startup.h"
+#include "platform/ado/Recordset.h"
+#include "platform/ui/FlexGrid.h"
+
+namespace loadertest {
+
+Bench::Bench(const QStringList& extra, const QString& destino)
+    : db(extra)
+{
+    gUsuarioLogeado = QStringLiteral("Vandrel");
+    CargaConfiguracion(db.folder.path());
+    // A voucher object that reads the configuration the program would have at start-up.
+    form.NuevoCptes();
+    form.InicializaGrids(destino);
+}
+
+void Bench::Run(Load& load)
+{
+    form.Cptes().AsignarDatosComprobante(load.tc, load.id, load.complemento, form.MSFlexGrid1, form.MSFlexGrid2,
+                                         form.MSFlexGrid3, vb::Variant(), load.cabecera, load.compras, load.proveedor,
+                                         load.reparto, load.convertir, load.whrTareas, load.destino, load.letra);
+}
+
+QStringList Column(const ui::FlexGrid& grid, int col)
+{
+    QStringList texts;
+    for (int row = 1; row < grid.Rows(); ++row)
+        texts << grid.TextMatrix(row, col);
+    return texts;
+}
+
+QStringList Row(const ui::FlexGrid& grid, int row, int cols)
+{
+    QStringList texts;
+    for (int col = 0; col < cols; ++col)
+        texts << grid.TextMatrix(row, col);
+    return texts;
+}
+
+} // namespace loadertest

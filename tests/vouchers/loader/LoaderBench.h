@@ -1,0 +1,57 @@
+#pragma once
+// What the loader's tests share: the demo company database with its start-up
+// configuration, pinned regional settings, a host form whose grids are laid out for the
+// voucher being built, and a load with the arguments most tests leave alone.
+#include "tests/support/RegionalPin.h"
+#include "tests/support/vouchers/VoucherFixture.h"
+#include "tests/support/vouchers/VoucherHostForm.h"
+
+#include <QStringList>
+
+namespace ado {
+class Recordset;
+}
+namespace ui {
+class FlexGrid;
+}
+
+namespace loadertest {
+
+// The arguments of one load; the defaults copy the demo order 0001-00000045 into an
+// invoice A.
+struct Load {
+    QString tc = QStringLiteral("NP");
+    QString id = QStringLiteral("000100000045X");
+    QString complemento = QStringLiteral("0");
+    ado::Recordset* cabecera = nullptr;
+    bool compras = false;
+    QString proveedor;
+    qint16 reparto = 0;
+    bool convertir = false;
+    QString whrTareas;
+    QString destino = QStringLiteral("FC");
+    QString letra = QStringLiteral("A");
+};
+
+class Bench {
+public:
+    // The statements of `extra` run after the demo rows; the grids are laid out for
+    // `destino`. The logged user is Vandrel.
+    explicit Bench(const QStringList& extra = {}, const QString& destino = QStringLiteral("FC"));
+
+    // Runs AsignarDatosComprobante on the form's grids; the load's reference arguments
+    // come back in `load`.
+    void Run(Load& load);
+    void Run(Load&& load) { Run(load); }
+
+    testsupport::VoucherFixture db;
+    testsupport::RegionalPin regional;
+    testsupport::VoucherHostForm form;
+};
+
+// The texts of a column in the data rows (row 1 to the last).
+QStringList Column(const ui::FlexGrid& grid, int col);
+// The texts of one row, columns 0 to `cols` - 1.
+QStringList Row(const ui::FlexGrid& grid, int row, int cols);
+
+} // namespace loadertest

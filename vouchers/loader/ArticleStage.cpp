@@ -1,0 +1,116 @@
+// The loader's article stage: the walk over the source's article lines, with the
+// page-line limit of the destination, the rows it passes over and the rows it reuses.
+// Each line that gets a row is written by LoadArticleRow.
+#include "vouchers/loader/LoadContext.h"
+
+#include "platform/ui/FlexGrid.h"
+#include "platform/ui/Operator.h"
+#include "platform/vb/Strings.h"
+#include "vouchers/ClsCmnCptes.h"
+#include "vouchers/grids/GridHelpers.h"
+
+namespace voucherloader {
+
+namespace {
+
+// An order whose invoice needs more sheets than one: the host form learns the customer
+// and the order, and the operator how many sheets it takes.
+void checkSheets(LoadContext& ctx)
+{
+    ClsCmnCptes& c = ctx.cptes;
+    const int lineas = ctx.articulos.RecordCount();
+    const int limite = ctx.limiteLineas;
+    const bool factura = Same(ctx.CpteDestino, "FC") || Same(ctx.CpteDestino, "FP");
+    if (Same(ctx.TC, "NP") && factura && lineas > limite && limite != 9999 && limite != 0) {
+        c.NPP_Cliente = ctx.cabecera.Fields(QStringLiteral("Cuenta")).Value().toString();
+        c.NPP_IDCpte = ctx.cabecera.Fields(QStringLiteral("IdComprobante")).Value().toString();
+        const int hojas = lineas / limite + (lineas % limite != 0 ? 1 : 0);
+        ui::MsgBox(QStringLiteral("Recuerde que para facturar este pedido completo necesita ") + QString::number(hojas)
+                       + QStringLiteral(" Hojas (El sistema tiene configurado ") + QString::number(limite)
+                       + QStringLiteral(" por hoja)"),
+                   ui::vbInformation + ui::vbOKOnly, QStringLiteral("Aviso al operador"));
+    } else {
+        c.NPP_Cliente.clear();
+        c.NPP_IDCpte.clear();
+    }
+}
+
+// A line marked received with -999 is not loaded while an order is split into sheets.
+bool passedOver(LoadContext& ctx)
+{
+    if (ctx.cptes.NPP_Cliente.isEmpty())
+        return false;
+    const vb::Variant recepcion = ctx.articulos.Fields(QStringLiteral("Recepcion")).Value();
+    return !recepcion.isNull() && recepcion.toDouble() == -999;
+}
+
+// The lines from the current one to the end that the stage would have loaded.
+int linesLeft(LoadContext& ctx)
+{
+    int left = 0;
+    for (; !ctx.articulos.EOF(); ctx.articulos.MoveNext())
+        if (!passedOver(ctx))
+            ++left;
+    return left;
+}
+
+void tellLinesLeftOut(int left, int limite)
+{
+    const QString cuantos = left == 1 ? QStringLiteral("Quedó 1 renglón de artículos sin cargar")
+                                      : QStringLiteral("Quedaron ") + QString::number(left)
+                                            + QStringLiteral(" renglones de artículos sin cargar");
+    ui::MsgBox(cuantos + QStringLiteral(" (El sistema tiene configurado ") + QString::number(limite)
+                   + QStringLiteral(" por hoja)"),
+               ui::vbInformation + ui::vbOKOnly, QStringLiteral("Aviso al operador"));
+}
+
+} // namespace
+
+void LoadArticles(LoadContext& ctx)
+{
+    ado::Recordset& rs = ctx.articulos;
+    bool empty = true;
+    ctx.Step([&] { empty = rs.BOF(); });
+    if (empty)
+        return;
+    ui::FlexGrid* g = nullptr;
+    ctx.Step([&] { g = &vouchergrids::Need(ctx.MSFlexGrid2); });
+    if (!g)
+        return;
+    ctx.Step([&] { checkSheets(ctx); });
+
+    ctx.primeraFila = true;
+    ctx.contador = 0;
+    int left = 0;
+    bool eof = false;
+    ctx.Step([&] { eof = rs.EOF(); });
+    while (!eof) {
+        bool skip = false;
+        ctx.Step([&] { skip = passedOver(ctx); });
+        if (!skip) {
+            // A line the last article lookup left out gave its row to this one.
+            if (ctx.flagUNegocio == 2)
+                ctx.primeraFila = true;
+            ++ctx.contador;
+            if (ctx.contador > ctx.limiteLineas && ctx.limiteLineas > 0) {
+                ctx.Step([&] { left = linesLeft(ctx); });
+                break;
+            }
+            ctx.Step([&] {
+                if (ctx.primeraFila)
+                    ctx.primeraFila = false;
+                else
+                    g->SetRows(g->Rows() + 1);
+            });
+            LoadArticleRow(ctx);
+        }
+        eof = true;
+        ctx.Step([&] { rs.MoveNext(); });
+        ctx.Step([&] { eof = rs.EOF(); });
+    }
+    ctx.Step([&] { g->SetRows(g->Rows() + 1); });
+    if (left > 0)
+        ctx.Step([&] { tellLinesLeftOut(left, ctx.limiteLineas); });
+}
+
+} // namespace voucherloader
