@@ -8,7 +8,7 @@ namespace ui {
 class MSComm : public QObject {
     Q_OBJECT
 public:
-    explicit MSComm(QObject* parent = nullptr) : QObject(parent) {}
+    explicit MSComm(QObject* parent = nullptr);
 
     // The last communication event or error (comEvNone = 0 when there has been none).
     int CommEvent() const { return 0; }

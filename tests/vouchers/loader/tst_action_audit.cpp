@@ -1,0 +1,135 @@
+// ActualizaBuchon: the audit row of an action on a voucher, handed back for the
+// caller's batch or written at once, with a fixed clock and workstation.
+#include "frame/Startup.h"
+#include "frame/StatementBuilder.h"
+#include "platform/vb/App.h"
+#include "platform/vb/TextFile.h"
+#include "tests/support/FixedClock.h"
+#include "tests/support/ScriptedOperator.h"
+#include "tests/support/TestMain.h"
+#include "tests/support/vouchers/VoucherFixture.h"
+#include "tests/support/vouchers/VoucherHostForm.h"
+
+#include <QFile>
+#include <QTest>
+
+using testsupport::FixedClock;
+using testsupport::ScriptedOperator;
+using testsupport::VoucherFixture;
+using testsupport::VoucherHostForm;
+
+namespace {
+
+const QString kColumns =
+    QStringLiteral(" INSERT INTO V_MV_CPTEACCIONES (TC,IdComprobante,IdComplemento,Tipo_accion,FECHAHORA,Usuario,PC,"
+                   "SYSTEMUSER,NUMEROASIENTO) VALUES (");
+
+} // namespace
+
+class TstActionAudit : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { program_ = vb::App::EXEName(); }
+    void cleanup() { vb::App::SetEXEName(program_); }
+
+    void statement_data()
+    {
+        QTest::addColumn<QString>("tc");
+        QTest::addColumn<QString>("id");
+        QTest::addColumn<QString>("complemento");
+        QTest::addColumn<bool>("alta");
+        QTest::addColumn<bool>("modificacion");
+        QTest::addColumn<QString>("asiento");
+        QTest::addColumn<QString>("user");
+        QTest::addColumn<QString>("values");
+
+        QTest::newRow("creation") << "NP" << "000100000045X" << "0" << true << false << "12" << "Vandrel"
+                                  << "'NP  ','000100000045X',0,'A','15/12/26 10:30','Vandrel','pc-caja1','Gestion',12)";
+        QTest::newRow("creation wins over change") << "FC" << "000100000118A" << "0" << true << true << "" << "Vandrel"
+                                                   << "'FC  ','000100000118A',0,'A','15/12/26 10:30','Vandrel','pc-caja1',"
+                                                      "'Gestion',0)";
+        QTest::newRow("change") << " RM " << "000100000057R" << "1" << false << true << "1.50" << "mgomez"
+                                << "'RM  ','000100000057R',1,'M','15/12/26 10:30','mgomez','pc-caja1','Gestion',1.5)";
+        QTest::newRow("deletion, the id as passed") << "OT" << " 000100000007X " << "0" << false << false << "x" << "Vandrel"
+                                                    << "'OT  ',' 000100000007X ',0,'B','15/12/26 10:30','Vandrel',"
+                                                       "'pc-caja1','Gestion',0)";
+        QTest::newRow("apostrophes doubled") << "NP" << "0001'0000045X" << "0" << true << false << "3" << "O'Neill"
+                                             << "'NP  ','0001''0000045X',0,'A','15/12/26 10:30','O''Neill','pc-caja1',"
+                                                "'Gestion',3)";
+    }
+
+    // In collect mode the statement comes back, replacing what the caller held, and the
+    // database is not touched; the caller's own field list is left as it was.
+    void statement()
+    {
+        QFETCH(QString, tc);
+        QFETCH(QString, id);
+        QFETCH(QString, complemento);
+        QFETCH(bool, alta);
+        QFETCH(bool, modificacion);
+        QFETCH(QString, asiento);
+        QFETCH(QString, user);
+        QFETCH(QString, values);
+        VoucherFixture db;
+        VoucherHostForm f;
+        ScriptedOperator op;
+        FixedClock clock(2026, 12, 15, 10, 30, 45);
+        vb::App::SetEXEName(QStringLiteral("Gestion"));
+        gUsuarioLogeado = user;
+        gVecCampos = {CampoValor{QStringLiteral("Cuenta"), QStringLiteral("'110301'")}};
+        QString sentencia = QStringLiteral("UPDATE X SET Y = 1; ");
+        f.Cptes().ActualizaBuchon(tc, id, complemento, alta, modificacion, true, sentencia, asiento);
+        QCOMPARE(sentencia, kColumns + values);
+        QCOMPARE(db.Scalar(QStringLiteral("SELECT COUNT(*) FROM V_MV_CPTEACCIONES")).toInt(), 0);
+        QCOMPARE(gVecCampos.size(), 1);
+        QCOMPARE(gVecCampos[0].Campo, QStringLiteral("Cuenta"));
+    }
+
+    // Written at once: the row, and the caller's statement left alone.
+    void immediate()
+    {
+        VoucherFixture db;
+        VoucherHostForm f;
+        ScriptedOperator op;
+        FixedClock clock(2026, 12, 15, 9, 5);
+        vb::App::SetEXEName(QStringLiteral("Gestion"));
+        gUsuarioLogeado = QStringLiteral("mgomez");
+        QString sentencia = QStringLiteral("previa");
+        f.Cptes().ActualizaBuchon(QStringLiteral("NP"), QStringLiteral("000100000045X"), QStringLiteral("0"), false, true,
+                                  false, sentencia, QStringLiteral("27"));
+        QCOMPARE(sentencia, QStringLiteral("previa"));
+        const QList<QVariantList> rows = db.Query(QStringLiteral(
+            "SELECT TC, IdComprobante, IdComplemento, Tipo_accion, FECHAHORA, Usuario, PC, SYSTEMUSER, NUMEROASIENTO "
+            "FROM V_MV_CPTEACCIONES"));
+        QCOMPARE(rows.size(), 1);
+        QCOMPARE(rows[0], (QVariantList{"NP  ", "000100000045X", 0, "M", "15/12/26 09:05", "mgomez", "pc-caja1", "Gestion", 27}));
+    }
+
+    // A write the database refuses shows nothing and returns; the error log keeps it.
+    void failedWriteLogged()
+    {
+        VoucherFixture db({QStringLiteral("DROP TABLE V_MV_CPTEACCIONES")});
+        VoucherHostForm f;
+        ScriptedOperator op;
+        FixedClock clock(2026, 12, 15, 9, 5);
+        QString sentencia;
+        f.Cptes().ActualizaBuchon(QStringLiteral("NP"), QStringLiteral("000100000045X"), QStringLiteral("0"), true, false,
+                                  false, sentencia, QStringLiteral("1"));
+        QCOMPARE(op.shown().size(), 0);
+        QFile log(db.folder.filePath(QStringLiteral("QKERR.LOG")));
+        QVERIFY(log.open(QIODevice::ReadOnly));
+        const QString text = QString::fromLatin1(log.readAll());
+        QVERIFY2(text.startsWith(QStringLiteral("12-15-2026 09:05:00 Rutina: - ActualizaBuchon Mensaje Ha ocurrido el "
+                                                "Siguiente Error (")),
+                 qPrintable(text));
+        QVERIFY2(text.contains(QStringLiteral("V_MV_CPTEACCIONES")), qPrintable(text));
+        QVERIFY(text.trimmed().endsWith(QStringLiteral("Respondió :")));
+    }
+
+private:
+    QString program_;
+};
+
+TESTSUPPORT_MAIN(TstActionAudit)
+#include "tst_action_audit.moc"
