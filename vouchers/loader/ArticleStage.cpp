@@ -91,6 +91,15 @@ void LoadArticles(LoadContext& ctx)
             // A line the last article lookup left out gave its row to this one.
             if (ctx.flagUNegocio == 2)
                 ctx.primeraFila = true;
+            // Brontavel loads each article once: a line of an article already in the grid
+            // is passed over, unless it goes into the grid's last row.
+            if (!ctx.primeraFila)
+                ctx.Step([&] {
+                    skip = RunningProgram("Brontavel")
+                        && ctx.cptes.ExisteEnGrid(g, Text(rs, QStringLiteral("IdArticulo")));
+                });
+        }
+        if (!skip) {
             ++ctx.contador;
             if (ctx.contador > ctx.limiteLineas && ctx.limiteLineas > 0) {
                 ctx.Step([&] { left = linesLeft(ctx); });

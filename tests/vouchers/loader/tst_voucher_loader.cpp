@@ -6,6 +6,7 @@
 
 #include "platform/ado/Recordset.h"
 #include "platform/ui/FlexGrid.h"
+#include "platform/vb/App.h"
 #include "platform/vb/Strings.h"
 #include "tests/support/ScriptedOperator.h"
 #include "tests/support/TestMain.h"
@@ -351,6 +352,34 @@ private slots:
         b.Run(load);
         QCOMPARE(b.form.MSFlexGrid2->TextMatrix(3, ColArticulo::Unidad), unit);
         QCOMPARE(b.form.MSFlexGrid2->TextMatrix(3, ColArticulo::UnidadLinea), QStringLiteral("CAJA"));
+    }
+
+    // Brontavel loads an article once: a line whose article already stands in the grid
+    // is passed over, unless it is the line that goes into the grid's last row.
+    void repeatedArticles_data()
+    {
+        QTest::addColumn<QString>("programa");
+        QTest::addColumn<QString>("before");   // the article in the grid's row 1
+        QTest::addColumn<QStringList>("loaded");
+        QTest::newRow("Brontavel") << "Brontavel" << "AMO500" << QStringList{"AMO500", "IBU400", "ALCGEL"};
+        QTest::newRow("Brontavel, the first line's article") << "BRONTAVEL" << "IBU400"
+                                                             << QStringList{"IBU400", "IBU400", "AMO500", "ALCGEL"};
+        QTest::newRow("another program") << "Gestion" << "AMO500" << QStringList{"AMO500", "IBU400", "AMO500", "ALCGEL"};
+    }
+    void repeatedArticles()
+    {
+        QFETCH(QString, programa);
+        QFETCH(QString, before);
+        QFETCH(QStringList, loaded);
+        Bench b;
+        ScriptedOperator op;
+        const QString previous = vb::App::EXEName();
+        vb::App::SetEXEName(programa);
+        b.form.MSFlexGrid2->SetTextMatrix(1, ColArticulo::IdArticulo, before);
+        b.Run(Load{});
+        vb::App::SetEXEName(previous);
+        QCOMPARE(codes(*b.form.MSFlexGrid2), loaded);
+        QCOMPARE(b.form.MSFlexGrid2->Rows(), loaded.size() + 2);
     }
 
     // Lines ordered by the configured order of the invoicing rules.
