@@ -4,8 +4,30 @@
 #include "frame/Startup.h"
 #include "platform/ado/Recordset.h"
 #include "platform/ui/FlexGrid.h"
+#include "platform/vb/App.h"
 
 namespace loadertest {
+
+Load From(const QString& tc, const QString& id, bool compras)
+{
+    Load load;
+    load.tc = tc;
+    load.id = id;
+    load.compras = compras;
+    if (compras)
+        load.proveedor = QStringLiteral("210101");
+    return load;
+}
+
+RunningAs::RunningAs(const QString& programa) : previous_(vb::App::EXEName())
+{
+    vb::App::SetEXEName(programa);
+}
+
+RunningAs::~RunningAs()
+{
+    vb::App::SetEXEName(previous_);
+}
 
 Bench::Bench(const QStringList& extra, const QString& destino)
     : db(extra)

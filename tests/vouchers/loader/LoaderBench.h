@@ -33,6 +33,21 @@ struct Load {
     QString letra = QStringLiteral("A");
 };
 
+// A load of the stored voucher `tc` `id`; a purchase one is the demo supplier's (210101).
+Load From(const QString& tc, const QString& id, bool compras = false);
+
+// The running program's name while it lives; the previous one comes back after.
+class RunningAs {
+public:
+    explicit RunningAs(const QString& programa);
+    ~RunningAs();
+    RunningAs(const RunningAs&) = delete;
+    RunningAs& operator=(const RunningAs&) = delete;
+
+private:
+    QString previous_;
+};
+
 class Bench {
 public:
     // The statements of `extra` run after the demo rows; the grids are laid out for

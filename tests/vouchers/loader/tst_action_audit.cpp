@@ -1,5 +1,7 @@
 // ActualizaBuchon: the audit row of an action on a voucher, handed back for the
 // caller's batch or written at once, with a fixed clock and workstation.
+#include "LoaderBench.h"
+
 #include "frame/Startup.h"
 #include "frame/StatementBuilder.h"
 #include "platform/vb/App.h"
@@ -30,9 +32,6 @@ class TstActionAudit : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() { program_ = vb::App::EXEName(); }
-    void cleanup() { vb::App::SetEXEName(program_); }
-
     void statement_data()
     {
         QTest::addColumn<QString>("tc");
@@ -75,7 +74,7 @@ private slots:
         VoucherHostForm f;
         ScriptedOperator op;
         FixedClock clock(2026, 12, 15, 10, 30, 45);
-        vb::App::SetEXEName(QStringLiteral("Gestion"));
+        const loadertest::RunningAs running(QStringLiteral("Gestion"));
         gUsuarioLogeado = user;
         gVecCampos = {CampoValor{QStringLiteral("Cuenta"), QStringLiteral("'110301'")}};
         QString sentencia = QStringLiteral("UPDATE X SET Y = 1; ");
@@ -93,7 +92,7 @@ private slots:
         VoucherHostForm f;
         ScriptedOperator op;
         FixedClock clock(2026, 12, 15, 9, 5);
-        vb::App::SetEXEName(QStringLiteral("Gestion"));
+        const loadertest::RunningAs running(QStringLiteral("Gestion"));
         gUsuarioLogeado = QStringLiteral("mgomez");
         QString sentencia = QStringLiteral("previa");
         f.Cptes().ActualizaBuchon(QStringLiteral("NP"), QStringLiteral("000100000045X"), QStringLiteral("0"), false, true,
@@ -126,9 +125,6 @@ private slots:
         QVERIFY2(text.contains(QStringLiteral("V_MV_CPTEACCIONES")), qPrintable(text));
         QVERIFY(text.trimmed().endsWith(QStringLiteral("Respondió :")));
     }
-
-private:
-    QString program_;
 };
 
 TESTSUPPORT_MAIN(TstActionAudit)

@@ -4,7 +4,6 @@
 #include "LoaderBench.h"
 
 #include "platform/ui/FlexGrid.h"
-#include "platform/vb/App.h"
 #include "tests/support/ScriptedOperator.h"
 #include "tests/support/TestMain.h"
 #include "vouchers/GridColumns.h"
@@ -35,9 +34,6 @@ class TstLoaderOtherConcepts : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() { program_ = vb::App::EXEName(); }
-    void cleanup() { vb::App::SetEXEName(program_); }
-
     void concepts_data()
     {
         QTest::addColumn<QString>("tc");
@@ -110,13 +106,8 @@ private slots:
         QFETCH(Rows, rows);
         Bench b(extra);
         ScriptedOperator op;
-        if (!programa.isEmpty())
-            vb::App::SetEXEName(programa);
-        Load load;
-        load.tc = tc;
-        load.id = id;
-        load.compras = compras;
-        load.proveedor = QStringLiteral("210101");
+        const loadertest::RunningAs running(programa.isEmpty() ? QStringLiteral("Gestion") : programa);
+        Load load = loadertest::From(tc, id, compras);
         load.convertir = convertir;
         load.destino = QStringLiteral("NC");
         b.Run(load);
@@ -125,9 +116,6 @@ private slots:
         for (int r = 0; r < rows.size(); ++r)
             QCOMPARE(Row(g, r + 1, 4), rows[r]);
     }
-
-private:
-    QString program_;
 };
 
 TESTSUPPORT_MAIN(TstLoaderOtherConcepts)

@@ -11,6 +11,7 @@
 
 using loadertest::Bench;
 using loadertest::Column;
+using loadertest::From;
 using loadertest::Load;
 using loadertest::Row;
 using testsupport::ScriptedOperator;
@@ -109,11 +110,7 @@ private slots:
         QFETCH(QStringList, texts);
         Bench b(extra);
         ScriptedOperator op;
-        Load load;
-        load.tc = tc;
-        load.id = id;
-        load.compras = compras;
-        load.proveedor = QStringLiteral("210101");
+        Load load = From(tc, id, compras);
         load.convertir = convertir;
         load.whrTareas = whr;
         b.Run(load);
@@ -125,12 +122,7 @@ private slots:
     {
         Bench b;
         ScriptedOperator op;
-        Load load;
-        load.tc = QStringLiteral("FCC");
-        load.id = QStringLiteral("000100004512A");
-        load.compras = true;
-        load.proveedor = QStringLiteral("210101");
-        b.Run(load);
+        b.Run(From(QStringLiteral("FCC"), QStringLiteral("000100004512A"), true));
         QStringList expected(ColTarea::Count);
         expected[ColTarea::IdTarea] = QStringLiteral("FLETE");
         expected[ColTarea::CodigoOriginal] = QStringLiteral("FLETE");

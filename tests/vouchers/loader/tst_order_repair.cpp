@@ -75,10 +75,7 @@ private slots:
         QFETCH(Amounts, after);
         Bench b(extra);
         ScriptedOperator op;
-        Load load;
-        load.tc = tc;
-        load.id = id;
-        b.Run(load);
+        b.Run(loadertest::From(tc, id));
         QCOMPARE(amounts(b.db, QStringLiteral("V_MV_CPTEINSUMOS"), QStringLiteral("2510, 2511, 2512, 2513")), after);
         // The lines load as repaired.
         QCOMPARE(b.form.MSFlexGrid2->Rows(), id == QLatin1String("999900000002X") ? 3 : 5);
@@ -127,11 +124,7 @@ private slots:
                  "INSERT INTO C_MV_CPTEINSUMOS (ID, TC, IDCOMPROBANTE, CUENTA, IDARTICULO, Cantidad, Importe, Importe_S_IVA, "
                  "Total, Exento, AlicIVA) VALUES (2590, 'NP  ', '999900000001X', '210101', 'IBU400', 2, 1000, 1000, 2000, 0, 10.5)"});
         ScriptedOperator op;
-        Load load;
-        load.id = QStringLiteral("999900000001X");
-        load.compras = true;
-        load.proveedor = QStringLiteral("210101");
-        b.Run(load);
+        b.Run(loadertest::From(QStringLiteral("NP"), QStringLiteral("999900000001X"), true));
         QCOMPARE(amounts(b.db, QStringLiteral("C_MV_CPTEINSUMOS"), QStringLiteral("2590")),
                  (Amounts{line(2590, 1105, 2210)}));
         QCOMPARE(amounts(b.db, QStringLiteral("V_MV_CPTEINSUMOS"), QStringLiteral("2510")), (Amounts{line(2510, 100, 300)}));

@@ -6,7 +6,6 @@
 
 #include "platform/ado/Recordset.h"
 #include "platform/ui/FlexGrid.h"
-#include "platform/vb/App.h"
 #include "platform/vb/Strings.h"
 #include "tests/support/ScriptedOperator.h"
 #include "tests/support/TestMain.h"
@@ -158,9 +157,7 @@ private slots:
         ScriptedOperator op;
         for (const QString& m : messages)
             op.expectMsgBox(m, 1, kAviso, 64);
-        Load load;
-        load.tc = tc;
-        load.id = id;
+        Load load = loadertest::From(tc, id);
         load.destino = destino;
         load.letra = letra;
         b.Run(load);
@@ -234,11 +231,8 @@ private slots:
         if (!missing.isEmpty())
             op.expectMsgBox(missing, 1, kAviso, 48);
         ado::Recordset cabecera;
-        Load load;
-        load.tc = tc;
-        load.id = id;
+        Load load = loadertest::From(tc, id, compras);
         load.complemento = complemento;
-        load.compras = compras;
         load.proveedor = proveedor;
         load.reparto = 5;
         load.cabecera = &cabecera;
@@ -281,11 +275,7 @@ private slots:
         QFETCH(int, out);
         Bench b;
         ScriptedOperator op;
-        Load load;
-        load.tc = tc;
-        load.id = id;
-        load.compras = compras;
-        load.proveedor = QStringLiteral("210101");
+        Load load = loadertest::From(tc, id, compras);
         load.reparto = qint16(in);
         b.Run(load);
         QCOMPARE(int(load.reparto), out);
@@ -346,10 +336,7 @@ private slots:
         QFETCH(QString, unit);
         Bench b({QStringLiteral("UPDATE V_MV_CPTEINSUMOS SET IdUnidadBase = 'KG  ' WHERE IDARTICULO = 'ALCGEL'")});
         ScriptedOperator op;
-        Load load;
-        load.tc = tc;
-        load.id = id;
-        b.Run(load);
+        b.Run(loadertest::From(tc, id));
         QCOMPARE(b.form.MSFlexGrid2->TextMatrix(3, ColArticulo::Unidad), unit);
         QCOMPARE(b.form.MSFlexGrid2->TextMatrix(3, ColArticulo::UnidadLinea), QStringLiteral("CAJA"));
     }
@@ -373,11 +360,9 @@ private slots:
         QFETCH(QStringList, loaded);
         Bench b;
         ScriptedOperator op;
-        const QString previous = vb::App::EXEName();
-        vb::App::SetEXEName(programa);
+        const loadertest::RunningAs running(programa);
         b.form.MSFlexGrid2->SetTextMatrix(1, ColArticulo::IdArticulo, before);
         b.Run(Load{});
-        vb::App::SetEXEName(previous);
         QCOMPARE(codes(*b.form.MSFlexGrid2), loaded);
         QCOMPARE(b.form.MSFlexGrid2->Rows(), loaded.size() + 2);
     }
