@@ -364,15 +364,12 @@ INSERT INTO V_TA_TECNICOS (IDTECNICO, NOMBRE) VALUES
     ('   1', 'Funes, Diego (cadete)'),
     ('   2', 'Ledesma, Carla (enfermera)');
 
--- Jarabe con impuestos internos; el alcohol en gel también se vende por caja de 12.
+-- Jarabe con impuestos internos.
 INSERT INTO V_MA_ARTICULOS (IDARTICULO, DESCRIPCION, Descripabrev, IDUNIDAD, IdFamilia, IdRubro, idTipo,
                             Presentacion, TasaIVA, Impuestos, Costo, PRECIO1, PRECIO2, PUNTOPEDIDO, codigobarra,
                             CuentaContable, cuentacontableC) VALUES
     ('JARAB1', 'Jarabe para la tos 120 ml', 'JARABE TOS', 'UN  ', '01', 'MED', 'VL', 'Frasco 120 ml', 21, 1.5, 60, 100, 100, 0,
-     '7790001000042', '4101', '1105');
-
-INSERT INTO S_TA_EQUIV (IdArticulo, IDUNIDAD, IDUNIDAD_EQUIV, Coeficiente) VALUES
-    ('ALCGEL', 'CAJA', 'UN  ', 12);
+     '            7790001000042', '4101', '1105');
 
 -- Pedido 0001-00000045 de la Mutual Policial: tres artículos (el alcohol en gel por
 -- caja), una entrega a domicilio y dos otros conceptos, el primero con su cuenta.
@@ -523,17 +520,17 @@ INSERT INTO C_MV_CPTEINSUMOS (ID, TC, IDCOMPROBANTE, CUENTA, Secuencia, IDARTICU
                               CodigoArtProveedor)
 VALUES
     (2500, 'FCC ', '000100004512A', '210101', 1, 'IBU400', 'Ibuprofeno 400 mg x 20 comprimidos',  50, 'UN  ', 'UN  ', 50, 1,
-     2238.5, 1850, 111925, '   1', 0, 21, 'DS-IBU-400'),
+     2238.5, 1850, 111925, '   1', 0, 21, 'DS10.440'),
     (2501, 'FCC ', '000100004512A', '210101', 2, 'AMO500', 'Amoxicilina 500 mg x 16 comprimidos', 25, 'UN  ', 'UN  ', 25, 1,
-     3315.4, 2740, 82885, '   1', 0, 21, 'DS-AMO-500'),
+     3315.4, 2740, 82885, '   1', 0, 21, 'DS20.516'),
     (2502, 'RMC ', '000100003310R', '210101', 1, 'IBU400', 'Ibuprofeno 400 mg x 20 comprimidos',  50, 'UN  ', 'UN  ', 50, 1,
-     0, 0, 0, '   1', 0, 21, 'DS-IBU-400'),
+     0, 0, 0, '   1', 0, 21, 'DS10.440'),
     (2503, 'RMC ', '000100003310R', '210101', 2, 'AMO500', 'Amoxicilina 500 mg x 16 comprimidos', 25, 'UN  ', 'UN  ', 25, 1,
-     0, 0, 0, '   1', 0, 21, 'DS-AMO-500'),
+     0, 0, 0, '   1', 0, 21, 'DS20.516'),
     (2504, 'OC  ', '000100000021X', '210101', 1, 'IBU400', 'Ibuprofeno 400 mg x 20 comprimidos',  50, 'UN  ', 'UN  ', 50, 1,
-     2238.5, 1850, 111925, '   1', 0, 21, 'DS-IBU-400'),
+     2238.5, 1850, 111925, '   1', 0, 21, 'DS10.440'),
     (2505, 'OC  ', '000100000021X', '210101', 2, 'ALCGEL', 'Alcohol en gel 250 ml',               60, 'UN  ', 'UN  ', 60, 1,
-     1268.45, 1048.3, 76107, '   1', 0, 21, 'DS-ALC-250');
+     1268.45, 1048.3, 76107, '   1', 0, 21, NULL);
 
 INSERT INTO C_MV_CPTETAREAS (ID, TC, IDCOMPROBANTE, CUENTA, IDTAREA, Descripcion, Horas, ValorHora, valorHora_S_Iva, Total,
                              descripcionadicional, FechaEstInicio, IdTecnico, Prioridad, Usuario, NROEXP)

@@ -1,7 +1,8 @@
 // The repair of the stored lines of a special-series order (point of sale 9999) before
-// the loader reads them: with final prices, a line of an "A" customer stored without
-// VAT gets it added into its amount and total. The updates of one order run as one
-// transaction on the table the lines were read from.
+// the loader reads them: a line without internal taxes takes its article's, and, with
+// final prices, a line of an "A" customer stored without VAT gets it added into its
+// amount and total. The updates of one order run as one transaction on the table the
+// lines were read from.
 #include "vouchers/loader/LoadContext.h"
 
 #include "data/DB_Dll.h"
@@ -9,6 +10,8 @@
 #include "frame/StatementBuilder.h"
 #include "numbering/ast.h"
 #include "platform/vb/Strings.h"
+#include "platform/zeltrix/Services.h"
+#include "vouchers/grids/BuscaArticulo.h"
 
 namespace voucherloader {
 
@@ -17,6 +20,36 @@ namespace {
 QString money(double amount)
 {
     return gDBPrincipal->SQLValue(vb::Variant(amount), QStringLiteral("@")).toString();
+}
+
+QString table(const LoadContext& ctx)
+{
+    return ctx.prefijo.toLower() + QStringLiteral("mv_cpteinsumos");
+}
+
+// The internal-taxes update of the line the recordset stands on, or "" when the line has
+// taxes already (or none stored) or its article has none.
+QString taxesUpdate(LoadContext& ctx, ado::Recordset& linea)
+{
+    const vb::Variant impuestos = linea.Fields(QStringLiteral("Impuestos")).Value();
+    QString codigo = Utilidades->AjustaLargo(Trimmed(linea, QStringLiteral("IdArticulo")), 25);
+    ado::Recordset articulo;
+    qint16 barrasPrimero = 0;
+    QString descripcion;
+    QString udBase;
+    QString lote;
+    double cantidad = 0;
+    vb::Currency importe;
+    qint16 modoUNegocio = 0;
+    const bool encontrado = BuscaArticulo(codigo, articulo, 1, barrasPrimero, descripcion, QString(), udBase, QString(),
+                                          cantidad, importe, lote, QString(), modoUNegocio);
+    const vb::Variant delArticulo = encontrado ? Value(articulo, QStringLiteral("Impuestos")) : vb::Variant(0);
+    gDBPrincipal->CierraRecordset(articulo);
+    if (delArticulo.toDouble() <= 0 || impuestos.isNull() || impuestos.toDouble() != 0)
+        return QString();
+    return QStringLiteral("update ") + table(ctx) + QStringLiteral(" set impuestos = ")
+         + gDBPrincipal->SQLValue(delArticulo, QStringLiteral("@")).toString() + QStringLiteral(" where id = ")
+         + vb::CStr(linea.Fields(QStringLiteral("ID")).Value());
 }
 
 // The VAT update of the line the recordset stands on, or "" when the line keeps its
@@ -36,7 +69,7 @@ QString vatUpdate(LoadContext& ctx, ado::Recordset& linea)
     if (exento.toBool() || vb::Compare(sinIva, importe) != 0)
         return QString();
     const double monto = sinIva.toDouble() * (alicuota.toDouble() / 100 + 1);
-    return QStringLiteral("update ") + ctx.prefijo.toLower() + QStringLiteral("mv_cpteinsumos set IMPORTE = ")
+    return QStringLiteral("update ") + table(ctx) + QStringLiteral(" set IMPORTE = ")
          + money(monto) + QStringLiteral(", TOTAL = ") + money(monto * cantidad.toDouble())
          + QStringLiteral(" where id = ") + vb::CStr(stored("ID"));
 }
@@ -69,6 +102,11 @@ void RepairOrderLines(LoadContext& ctx)
     bool eof = true;
     ctx.Step([&] { eof = lineas.EOF(); });
     while (!eof) {
+        ctx.Step([&] {
+            const QString update = taxesUpdate(ctx, lineas);
+            if (!update.isEmpty())
+                script << update;
+        });
         if (ctx.preciosFinales && letraA)
             ctx.Step([&] {
                 const QString update = vatUpdate(ctx, lineas);

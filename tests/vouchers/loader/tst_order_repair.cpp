@@ -1,5 +1,5 @@
 // The repair of the stored lines of a special-series order (point of sale 9999) when it
-// is loaded: VAT added into the amounts of an "A" customer's lines with final prices, in
+// is loaded: internal taxes from the article, VAT added into the amounts of an "A" customer's lines with final prices, in
 // one transaction on the table the lines come from.
 #include "LoaderBench.h"
 
@@ -81,6 +81,50 @@ private slots:
         QCOMPARE(b.form.MSFlexGrid2->Rows(), id == QLatin1String("999900000002X") ? 3 : 5);
     }
 
+    // A line without internal taxes takes its article's, whatever the prices and the
+    // customer; a line that has taxes, or has none stored, keeps them.
+    void taxesFromTheArticle_data()
+    {
+        QTest::addColumn<QStringList>("extra");
+        QTest::addColumn<QString>("id");
+        QTest::addColumn<QVariantList>("after");   // Impuestos of lines 2510 to 2513
+
+        QTest::newRow("customer A") << QStringList() << "999900000001X" << QVariantList{1.5, 0, 0, 0};
+        QTest::newRow("customer B, final prices")
+            << QStringList{kFinales} << "999900000002X" << QVariantList{0, 0, 0, 1.5};
+        QTest::newRow("a line with taxes of its own")
+            << QStringList{"UPDATE V_MV_CPTEINSUMOS SET Impuestos = 0.8 WHERE ID = 2510"} << "999900000001X"
+            << QVariantList{0.8, 0, 0, 0};
+        QTest::newRow("a line without taxes stored")
+            << QStringList{"UPDATE V_MV_CPTEINSUMOS SET Impuestos = NULL WHERE ID = 2510"} << "999900000001X"
+            << QVariantList{QVariant(), 0, 0, 0};
+        QTest::newRow("an article missing from the master")
+            << QStringList{"UPDATE V_MV_CPTEINSUMOS SET IDARTICULO = 'JARAB9' WHERE ID = 2510"} << "999900000001X"
+            << QVariantList{0, 0, 0, 0};
+        QTest::newRow("another point of sale")
+            << QStringList{"UPDATE V_MV_CPTEINSUMOS SET IDCOMPROBANTE = '000200000001X' WHERE ID IN (2510, 2511, 2512)",
+                           "UPDATE V_MV_CPTE SET IDCOMPROBANTE = '000200000001X' WHERE ID = 2506"}
+            << "000200000001X" << QVariantList{0, 0, 0, 0};
+    }
+    void taxesFromTheArticle()
+    {
+        QFETCH(QStringList, extra);
+        QFETCH(QString, id);
+        QFETCH(QVariantList, after);
+        Bench b(extra);
+        ScriptedOperator op;
+        b.Run(loadertest::From(QStringLiteral("NP"), id));
+        QVariantList impuestos;
+        for (const QVariantList& row :
+             b.db.Query(QStringLiteral("SELECT Impuestos FROM V_MV_CPTEINSUMOS WHERE ID BETWEEN 2510 AND 2513 ORDER BY ID")))
+            impuestos << row[0];
+        QCOMPARE(impuestos.size(), after.size());
+        for (int i = 0; i < after.size(); ++i) {
+            QCOMPARE(impuestos[i].isNull(), after[i].isNull());
+            QCOMPARE(impuestos[i].toDouble(), after[i].toDouble());
+        }
+    }
+
     // A second load finds the amount no longer equal to the amount without VAT.
     void repairedOnce()
     {
@@ -92,6 +136,7 @@ private slots:
         b.form.InicializaGrids(QStringLiteral("FC"));
         b.Run(load);
         QCOMPARE(amounts(b.db, QStringLiteral("V_MV_CPTEINSUMOS"), QStringLiteral("2510")), (Amounts{line(2510, 121, 363)}));
+        QCOMPARE(b.db.Scalar(QStringLiteral("SELECT Impuestos FROM V_MV_CPTEINSUMOS WHERE ID = 2510")).toDouble(), 1.5);
     }
 
     // The updates of one order stand or fall together; the failure is shown and
@@ -111,6 +156,7 @@ private slots:
         b.Run(load);
         QCOMPARE(amounts(b.db, QStringLiteral("V_MV_CPTEINSUMOS"), QStringLiteral("2510, 2590")),
                  (Amounts{line(2510, 100, 300), line(2590, 200, 200)}));
+        QCOMPARE(b.db.Scalar(QStringLiteral("SELECT Impuestos FROM V_MV_CPTEINSUMOS WHERE ID = 2510")).toDouble(), 0.0);
         QCOMPARE(b.db.Scalar(QStringLiteral("SELECT COUNT(*) FROM AUX_ERR")).toInt(), 1);
         QCOMPARE(b.form.MSFlexGrid2->Rows(), 6);
     }
