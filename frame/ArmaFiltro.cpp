@@ -1,5 +1,6 @@
 #include "frame/ArmaFiltro.h"
 #include "platform/vb/Strings.h"
+#include "platform/vb/TypedNumber.h"
 #include "platform/vb/VbError.h"
 #include "platform/zeltrix/Services.h"
 
@@ -23,26 +24,49 @@ bool isNumericType(qint16 tipo)
         || tipo == TipoMoneda;
 }
 
-// A whole number of 64 bits from a bound: digits exactly, anything else as VB converts
-// it (13 when it is no number, 6 beyond the range, halves to the even number).
-qint64 toBigInt(const QString& text)
+// A numeric bound as the operator typed it, in the workstation's format, written with
+// "." as the formula writes numbers; error 13 when it is no number.
+QString typedNumber(const QString& bound)
 {
+    vb::TypedNumber n;
+    if (!vb::ReadTypedNumber(bound, n))
+        vb::Raise(vb::ErrTypeMismatch);
+    return n.canonical();
+}
+
+double toDouble(const QString& bound)
+{
+    return typedNumber(bound).toDouble();
+}
+
+// A whole number of 64 bits from a bound: digits exactly, anything else rounded half to
+// the even number (6 beyond the range).
+qint64 toBigInt(const QString& bound)
+{
+    const QString number = typedNumber(bound);
     bool ok = false;
-    const qint64 exact = vb::Trim(text).toLongLong(&ok);
+    const qint64 exact = number.toLongLong(&ok);
     if (ok)
         return exact;
-    const double d = vb::CDbl(vb::Variant(text));
+    const double d = number.toDouble();
     if (!(d >= -9223372036854775808.0 && d < 9223372036854775808.0))
         vb::Raise(vb::ErrOverflow);
     return qint64(std::nearbyint(d));
 }
 
-float toSingle(const QString& text)
+float toSingle(const QString& bound)
 {
-    const double d = vb::CDbl(vb::Variant(text));
+    const double d = toDouble(bound);
     if (std::fabs(d) > double(std::numeric_limits<float>::max()))
         vb::Raise(vb::ErrOverflow);
     return float(d);
+}
+
+vb::Currency toMoney(const QString& bound)
+{
+    vb::Currency c;
+    vb::Currency::tryParse(typedNumber(bound), c);
+    return c;
 }
 
 // Whether the lower bound is above the upper one, compared as the field's type.
@@ -51,13 +75,21 @@ float toSingle(const QString& text)
 bool lowerAboveUpper(qint16 tipo, const QString& desde, const QString& hasta)
 {
     switch (tipo) {
-    case TipoDoble: return vb::CDbl(vb::Variant(desde)) > vb::CDbl(vb::Variant(hasta));
+    case TipoDoble: return toDouble(desde) > toDouble(hasta);
     case TipoEnteroLargo: return toBigInt(desde) > toBigInt(hasta);
-    case TipoEntero: return vb::CInt(vb::Variant(desde)) > vb::CInt(vb::Variant(hasta));
+    case TipoEntero: return vb::CInt(vb::Variant(toDouble(desde))) > vb::CInt(vb::Variant(toDouble(hasta)));
     case TipoSimple: return toSingle(desde) > toSingle(hasta);
-    case TipoMoneda: return vb::CCur(vb::Variant(desde)) > vb::CCur(vb::Variant(hasta));
+    case TipoMoneda: return toMoney(desde) > toMoney(hasta);
     default: return vb::Compare(vb::Variant(desde), vb::Variant(hasta), true) > 0;
     }
+}
+
+// A numeric bound as the formula writes it: a typed number with "." decimals and no
+// grouping; anything else (a pattern) as it was typed.
+QString formulaNumber(const QString& bound)
+{
+    vb::TypedNumber n;
+    return vb::ReadTypedNumber(bound, n) ? n.canonical() : bound;
 }
 
 bool given(const QString& bound) { return !vb::Trim(bound).isEmpty(); }
@@ -94,7 +126,7 @@ QString criterionText(const zeltrix::RegCriterio& c, const QString& desde, const
         if (c.TipoDato == TipoFecha)
             return Utilidades->FechaReporte(bound);
         if (isNumericType(c.TipoDato))
-            return bound;
+            return formulaNumber(bound);
         return QStringLiteral("'") + bound + QStringLiteral("'");
     };
 

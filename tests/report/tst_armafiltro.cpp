@@ -165,6 +165,39 @@ private slots:
         QCOMPARE(message.toString(), mensaje.isEmpty() ? untouched.toString() : mensaje);
     }
 
+    // Numeric bounds are typed in the workstation's format and written into the formula
+    // with "." decimals, without grouping.
+    void numericBoundsAsTyped_data()
+    {
+        QTest::addColumn<bool>("comma");
+        QTest::addColumn<Criterios>("criterios");
+        QTest::addColumn<QString>("formula");
+        QTest::addColumn<QString>("mensaje");
+        QTest::newRow("comma: grouped double")
+            << true << Criterios{C("1.234,5", "2.000", N, 5)}
+            << "tonumber({T.N}) >= 1234.5  AND tonumber({T.N}) <= 2000 " << "";
+        QTest::newRow("comma: money in the wrong order")
+            << true << Criterios{C("2,5", "2,4", N, 6)} << Before << "Desde Mayor que Hasta, Campo : {T.N}";
+        QTest::newRow("comma: a point groups thousands")
+            << true << Criterios{C("1.000", "999", N, 20)} << Before << "Desde Mayor que Hasta, Campo : {T.N}";
+        QTest::newRow("point: grouped money")
+            << false << Criterios{C("1,000.25", "40,000", N, 6)} << "{T.N} >= 1000.25  AND {T.N} <= 40000 " << "";
+    }
+    void numericBoundsAsTyped()
+    {
+        QFETCH(bool, comma);
+        QFETCH(Criterios, criterios);
+        QFETCH(QString, formula);
+        QFETCH(QString, mensaje);
+        testsupport::RegionalPin regional(comma ? QLatin1Char(',') : QLatin1Char('.'), comma ? QLatin1Char('.') : QLatin1Char(','));
+        QString built = Before;
+        const vb::Variant untouched(QStringLiteral("untouched"));
+        vb::Variant message = untouched;
+        ArmaFiltro(criterios, built, &message);
+        QCOMPARE(built, formula);
+        QCOMPARE(message.toString(), mensaje.isEmpty() ? untouched.toString() : mensaje);
+    }
+
     void withoutMessageArgumentKeepsFormula()
     {
         QString built = Before;
@@ -179,6 +212,7 @@ private slots:
         QTest::newRow("no criteria") << Criterios{} << 9;
         QTest::newRow("letters in a big integer") << Criterios{C("abc", "5", N, 20)} << 13;
         QTest::newRow("small integer beyond 16 bits") << Criterios{C("1", "40000", N, 2)} << 6;
+        QTest::newRow("a comma that groups no three digits") << Criterios{C("12,50", "20", N, 6)} << 13;
     }
 
     void unconvertibleBoundsRaise()
