@@ -30,6 +30,17 @@ const QString B = QStringLiteral("{T.B}");
 const QString N = QStringLiteral("{T.N}");
 const QString Before = QStringLiteral("formula before the call");
 
+// The formula built from the criteria, or the message with the formula left as it was.
+void expectBuild(const Criterios& criterios, const QString& formula, const QString& mensaje)
+{
+    QString built = Before;
+    const vb::Variant untouched(QStringLiteral("untouched"));
+    vb::Variant message = untouched;
+    ArmaFiltro(criterios, built, &message);
+    QCOMPARE(built, formula);
+    QCOMPARE(message.toString(), mensaje.isEmpty() ? untouched.toString() : mensaje);
+}
+
 } // namespace
 
 class TestArmaFiltro : public QObject {
@@ -157,12 +168,7 @@ private slots:
         QFETCH(QString, formula);
         QFETCH(QString, mensaje);
         testsupport::RegionalPin regional;
-        QString built = Before;
-        const vb::Variant untouched(QStringLiteral("untouched"));
-        vb::Variant message = untouched;
-        ArmaFiltro(criterios, built, &message);
-        QCOMPARE(built, formula);
-        QCOMPARE(message.toString(), mensaje.isEmpty() ? untouched.toString() : mensaje);
+        expectBuild(criterios, formula, mensaje);
     }
 
     // Numeric bounds are typed in the workstation's format and written into the formula
@@ -190,12 +196,7 @@ private slots:
         QFETCH(QString, formula);
         QFETCH(QString, mensaje);
         testsupport::RegionalPin regional(comma ? QLatin1Char(',') : QLatin1Char('.'), comma ? QLatin1Char('.') : QLatin1Char(','));
-        QString built = Before;
-        const vb::Variant untouched(QStringLiteral("untouched"));
-        vb::Variant message = untouched;
-        ArmaFiltro(criterios, built, &message);
-        QCOMPARE(built, formula);
-        QCOMPARE(message.toString(), mensaje.isEmpty() ? untouched.toString() : mensaje);
+        expectBuild(criterios, formula, mensaje);
     }
 
     void withoutMessageArgumentKeepsFormula()
