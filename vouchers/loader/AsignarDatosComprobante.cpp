@@ -95,6 +95,9 @@ void load(LoadContext& ctx, const QString& IdComplemento, const QString& Proveed
     ctx.Step([&] { ctx.entregaParcial = ValorBooleano(Cfg(QStringLiteral("EntregaParcialRemito")), true); });
     ctx.prefijo = ctx.Compras ? QStringLiteral("C_") : QStringLiteral("V_");
     ctx.Step([&] { ctx.condicion = keyCondition(ctx.TC, ctx.SucNroLetra, IdComplemento, ctx.Compras, Proveedor); });
+    // Without its key no row may be read: another voucher's would come instead.
+    if (ctx.condicion.isEmpty())
+        throw LeaveLoad{};
 
     auto statement = [&](const char* table, const QString& rest) {
         return QStringLiteral("SELECT * FROM ") + ctx.prefijo + QString::fromLatin1(table) + ctx.condicion + rest;

@@ -428,6 +428,21 @@ private slots:
         QCOMPARE(b.form.MSFlexGrid2->Rows(), 2);
     }
 
+    // A complement beyond any number cannot make a key: the error is shown, and even when
+    // the operator goes on nothing is read.
+    void keyThatCannotBeBuilt()
+    {
+        Bench b;
+        ScriptedOperator op;
+        op.expectMsgBox(QStringLiteral("Ha ocurrido el Siguiente Error (6)"), 5);
+        Load load;
+        load.complemento = QStringLiteral("99999999999");
+        b.Run(load);
+        for (ui::FlexGrid* g : {b.form.MSFlexGrid1, b.form.MSFlexGrid2, b.form.MSFlexGrid3})
+            QCOMPARE(g->Rows(), 2);
+        QVERIFY(codes(*b.form.MSFlexGrid2).isEmpty());
+    }
+
     // While the load runs (here: while its message is up), keys and clicks on the form
     // being filled are dropped; once it is over they reach the grid again.
     void inputDroppedWhileLoading()
