@@ -564,3 +564,82 @@ INSERT INTO V_MV_CargosAplicados (ID, CUENTA, Matricula, TC, IDCOMPROBANTE, Fech
     (2500, '110301', 'MP-4410', 'FC  ', '000100000118A', '2026-12-04 00:00:00', 12050.5, 12050.5),
     (2501, '110301', 'MP-4410', 'NC  ', '000100000004A', '2026-12-06 00:00:00', -2050.5, -2050.5),
     (2502, '110302', 'AM-0173', 'FC  ', '000100003418B', '2026-11-30 00:00:00', 3200, 3200);
+
+------------------------------------------------------------------------------
+-- Stock y sus asientos: tipos de comprobante de stock, motivos con sus cuentas,
+-- un botiquín armado con componentes, un artículo de elaboración propia y sus
+-- insumos (con su propia cuenta de stock), y los lotes del paracetamol. Los asientos
+-- de stock quedan apagados (ASIENTOSXSTOCK); las pruebas los encienden.
+------------------------------------------------------------------------------
+
+INSERT INTO MA_CUENTAS (Codigo, CodigoOpcional, Descripcion, Titulo, TipoVista, Nivel, Contacto, Domicilio, Localidad, Telefono, CUIT, CondicionIva, Dada_De_Baja) VALUES
+    ('1106',   'MPRIM',  'Materias Primas y Envases',                 0, 'CO', 3, NULL, NULL, NULL, NULL, NULL, NULL, 0),
+    ('1107',   'COMOD',  'Mercaderías Entregadas en Comodato',        0, 'CO', 3, NULL, NULL, NULL, NULL, NULL, NULL, 0),
+    ('1108',   'TRANS',  'Mercaderías en Tránsito',                   0, 'CO', 3, NULL, NULL, NULL, NULL, NULL, NULL, 0),
+    ('110304', 'CDIS',   'Centro de Distribución Córdoba',            0, 'CL', 4, 'Sr. Hugo Bustos', 'Ruta 19 km 7', 'Córdoba', '0351-4998877', '30-71234567-9', '1', 0),
+    ('2104',   'RECEP',  'Mercaderías Recibidas a Facturar',          0, 'CO', 3, NULL, NULL, NULL, NULL, NULL, NULL, 0),
+    ('5102',   'DIFINV', 'Diferencias de Inventario',                 0, 'CO', 2, NULL, NULL, NULL, NULL, NULL, NULL, 0);
+
+-- Los comprobantes de stock se registran en el subdiario de stock.
+INSERT INTO MA_SUBDIARIOSCOMPROBANTES (TC, Subdiario) VALUES
+    ('RM  ', 'STK '),
+    ('RMC ', 'STK '),
+    ('IR  ', 'STK '),
+    ('AJP ', 'STK '),
+    ('AJN ', 'STK '),
+    ('TR  ', 'STK '),
+    ('OP  ', 'STK '),
+    ('PE  ', 'STK '),
+    ('SI  ', 'STK ');
+
+-- Sin ES: el signo de stock sale de la lista de cada tipo. PE numera los partes internos
+-- con los que se descargan los insumos de lo elaborado.
+INSERT INTO V_TA_CPTE (CODIGO, TALONARIO, DESCRIPCION, LETRAS,
+                       X_ULTIMO_NRO, X_NRO_DESDE, X_NRO_HASTA, X_SUC_DEFAULT,
+                       Modificanumeracion, Externo, UNEGOCIO, SISTEMA, ES, Signo, DebeHaber)
+VALUES
+    ('PE  ', 1, 'Parte de Elaboración (insumos)', 'X', 0, 1, 99999999, 1, 0, 0, NULL, 'STOCK',   NULL, NULL, NULL),
+    ('AJP ', 1, 'Ajuste Positivo de Stock',       'X', 0, 1, 99999999, 1, 0, 0, NULL, 'STOCK',   NULL, NULL, NULL),
+    ('AJN ', 1, 'Ajuste Negativo de Stock',       'X', 0, 1, 99999999, 1, 0, 0, NULL, 'STOCK',   NULL, NULL, NULL),
+    ('IR  ', 1, 'Informe de Recepción',           'X', 0, 1, 99999999, 1, 0, 0, NULL, 'COMPRAS', NULL, NULL, NULL);
+
+-- La cuenta de cada motivo es la contrapartida del asiento de stock.
+INSERT INTO V_TA_MOTIVOSTOCK (IDMOTIVOSTOCK, Descripcion, CuentaContable) VALUES
+    ('   3', 'Entrega en comodato',                     '1107'),
+    ('   4', 'Transferencia al centro de distribución', '1108'),
+    ('   5', 'Recepción de órdenes de compra',          '2104'),
+    ('   6', 'Ajuste de inventario',                    '5102'),
+    ('   7', 'Elaboración propia',                      '1106');
+
+INSERT INTO TA_CONFIGURACION (CLAVE, VALOR, VALORAUX, GRUPO, POLITICANEGOCIO, DESCRIPCION) VALUES
+    ('MOTIVOSTOCKCOMODATO',       '3',      '', 'Stock', 0, 'Motivo de stock de los remitos en comodato'),
+    ('MOTIVOSTOCKTRANSFERENCIAS', '4',      '', 'Stock', 0, 'Motivo de stock de las transferencias al centro de distribución'),
+    ('MOTIVOSTOCKRECEPCIONOC',    '5',      '', 'Stock', 0, 'Motivo de stock de la recepción de órdenes de compra'),
+    ('CUENTACTRODIST',            '110304', '', 'Stock', 0, 'Cuenta del centro de distribución');
+
+-- Un botiquín armado con tres componentes (el paracetamol tiene lotes) y un alcohol
+-- fraccionado en la farmacia, con sus insumos en la cuenta de materias primas.
+INSERT INTO V_MA_ARTICULOS (IDARTICULO, DESCRIPCION, Descripabrev, IDUNIDAD, IdFamilia, IdRubro, idTipo,
+                            Presentacion, TasaIVA, Costo, PRECIO1, PRECIO2, PUNTOPEDIDO, PROCEDENCIA,
+                            CuentaContable, cuentacontableC) VALUES
+    ('BOTIQ',   'Botiquín de primeros auxilios',     'BOTIQUIN',    'UN  ', '02', 'PER', 'VL', 'Estuche', 21, 4200, 7900, 7900,  5, NULL,         '4101', '1105'),
+    ('ALC70',   'Alcohol al 70% fraccionado 500 ml', 'ALCOHOL 70',  'UN  ', '02', 'PER', 'VL', 'Frasco',  21,  780, 1390, 1390, 10, 'PRODUCCION', '4101', '1105'),
+    ('ALCETIL', 'Alcohol etílico 96° a granel',      'ALC ETILICO', 'KG  ', '02', 'PER', 'VL', 'Bidón',   21, 1500,    0,    0,  0, NULL,         '4101', '1106'),
+    ('FRA500',  'Frasco PET 500 ml con tapa',        'FRASCO 500',  'UN  ', '02', 'PER', 'VL', 'Unidad',  21,  120,    0,    0,  0, NULL,         '4101', '1106');
+
+INSERT INTO V_MA_INSUMOS (IDARTICULO, IdArticuloInsumo, IdUnidadInsumo, Cantidad) VALUES
+    ('BOTIQ', 'ALCGEL',  'UN  ', 1),
+    ('BOTIQ', 'GUANTE',  'UN  ', 2),
+    ('BOTIQ', 'PARA500', 'UN  ', 1),
+    ('ALC70', 'ALCETIL', 'KG  ', 0.4),
+    ('ALC70', 'FRA500',  'UN  ', 1);
+
+-- Stock inicial de los lotes del paracetamol y de los insumos (lotes al largo de 25).
+INSERT INTO V_MV_STOCK (TC, IdComprobante, IdComplemento, Secuencia, Fecha, IdCaja, IdDeposito, IdPosicion,
+                        IdArticulo, Descripcion, NroLote, IdUnidad, Cantidad, CantidadUD, IdUnidadBase, IdMotivoStock,
+                        Costo, Tc_Origen, IdComprobante_Origen, EQUIV_UDBASE, UNEGOCIO, ARTMONEDA, ARTCOTIZACION)
+VALUES
+    ('SI  ', '000100000001X', 0, 4, '2026-11-30 00:00:00', '   1', '   1', '', 'PARA500', 'Paracetamol 500 mg x 10 comprimidos', 'P2611A                   ', 'UN  ',  10,  10, 'UN  ', '   1',  610, NULL, NULL, 1, '   1', '   1', 1),
+    ('SI  ', '000100000001X', 0, 5, '2026-11-30 00:00:00', '   1', '   1', '', 'PARA500', 'Paracetamol 500 mg x 10 comprimidos', 'P2612B                   ', 'UN  ',   5,   5, 'UN  ', '   1',  610, NULL, NULL, 1, '   1', '   1', 1),
+    ('SI  ', '000100000001X', 0, 6, '2026-11-30 00:00:00', '   1', '   1', '', 'FRA500',  'Frasco PET 500 ml con tapa',          NULL,                        'UN  ', 200, 200, 'UN  ', '   1',  120, NULL, NULL, 1, '   1', '   1', 1),
+    ('SI  ', '000100000001X', 0, 7, '2026-11-30 00:00:00', '   1', '   1', '', 'ALCETIL', 'Alcohol etílico 96° a granel',        NULL,                        'KG  ',  50,  50, 'KG  ', '   1', 1500, NULL, NULL, 1, '   1', '   1', 1);

@@ -1,0 +1,25 @@
+#pragma once
+// Helpers shared by the stock sources of the voucher library; not part of its interface.
+#include "platform/vb/Currency.h"
+#include <QString>
+
+namespace ado {
+class Recordset;
+}
+
+namespace voucherstock {
+
+// A code brought to the width of its column for a quoted literal: trimmed first.
+QString Code(const QString& code, int width);
+// The text between apostrophes, its own apostrophes doubled: 'text'.
+QString Quoted(const QString& text);
+// A field read null-safe (ValorCampo): its text, trimmed.
+QString FieldText(ado::Recordset& rs, const QString& name);
+// A field read null-safe as a number: numbers as they are, texts through TextoADoble.
+double FieldDouble(ado::Recordset& rs, const QString& name);
+// A yes/no column: set when not null and not one of the texts that read false.
+bool FieldSet(ado::Recordset& rs, const QString& name);
+// An amount as SQL reads it: "." decimals, no grouping.
+QString SqlAmount(vb::Currency amount);
+
+} // namespace voucherstock
