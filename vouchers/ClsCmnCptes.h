@@ -39,6 +39,7 @@
 #include "platform/vb/Variant.h"
 #include "vouchers/GridColumns.h"
 #include <QString>
+#include <optional>
 #include <QStringList>
 
 class CajaTexto;
@@ -175,6 +176,53 @@ public:
     // (vouchers/stock)
     // =====================================================================
 
+    // The stock accounting entry of the article grid, as statements (each after CR LF)
+    // for the caller to run in its own transaction; "" when there is none. Nothing is
+    // produced unless AsientosXStock is on. TipoMov picks the motive and the side of the
+    // counter line: 1 delivery note, 2 on loan, 3 and 4 transfers (out, in), 5 reception
+    // of a purchase order (configured motives), 99 the cost of goods sold of a sale
+    // (eMotivoStock the sales motive; TC becomes "CMV" with that type's next number in
+    // Suc, Nro, Letra); any other kind goes by the voucher type. EsDebito receives the
+    // side of the counter line (debit when true). The entry always balances: a line whose
+    // total comes out negative goes to the other side, and lines of 0 are left out.
+    // SoloRegistro 0 is the whole grid (no entry when the voucher has one already); n is
+    // grid row n alone, added to the voucher's lines (an UPDATE where the account and
+    // side are written, with the header total) under the voucher's entry number, new
+    // lines numbered after its last one; CantidadMovimiento is then the movement's own
+    // quantity, whose share of the row is posted (the row's quantity when not given).
+    // The entry number is read from the database whenever the voucher has no line yet:
+    // run the statements in the transaction that read it. Secuencia is the first line's
+    // number and returns the next free one. The operator is told when the voucher has an
+    // entry already, when the type's sub-journal cannot be read and when the sales motive
+    // has no cost account.
+    QString GeneraAsientoStock(ui::FlexGrid* grid, QString& eMotivoStock, QString& TC, QString& Suc, QString& Nro,
+                               QString& Letra, const QString& Fecha, bool& EsDebito, qint16 TipoMov, qint32 SoloRegistro,
+                               qint16& Secuencia, std::optional<double> CantidadMovimiento = std::nullopt);
+    // The next automatic lot: one above the greatest stored lot that begins with a blank
+    // (numbers brought to the lot's width), "1" when there is none.
+    QString ObtieneLoteAutomatico();
+    // Whether the voucher (type and IdComprobante) has its "spnl" movement in V_MV_STOCK.
+    bool TieneSPNL(const QString& Tcp, const QString& IdCptep);
+    // +1 when the voucher type enters stock, -1 when it takes it out: its ES column, else
+    // its code's list (codes compare trimmed), else +1. With LibroIVA, the sign with which
+    // it counts in the VAT book. A type that is not in V_TA_CPTE is told to the operator
+    // and gives 0.
+    qint16 ObtieneSignoComprobante(const QString& TC, bool LibroIVA);
+    // The balance in UdBase (ControlStock) and, when udEquivBuscada is given, converted
+    // to it (else 0). An empty UdBase takes the article's stock unit and is handed back.
+    void ObtieneStockxEquiv(const QString& IdDeposito, const QString& IdArticulo, QString& UdBase,
+                            const QString& udEquivBuscada, double& StockUdBase, double& StockEquiv);
+    // The lot's balance in the deposit; an empty lot: the stock without lot.
+    double ObtieneStockLOTE(const QString& IdArticulo, const QString& IdDeposito, const QString& NroLote);
+    // A balance narrowed by deposit, lot, serial and position; "Ignorar" leaves one out.
+    // Lot and serial both "Ignorar": the balance in units (ControlStock), with the default
+    // deposit and the article's stock unit for an "Ignorar" deposit or unit, handed back.
+    // Otherwise the lot and serial stock, a blank value being no filter; an article that
+    // uses serials only counts no lotted stock, one that uses lots only no serialised
+    // stock (an article that is not there uses neither).
+    double ObtieneStock(const QString& IdArticulo, QString& IdDeposito, const QString& NroLote, const QString& NroSerie,
+                        const QString& IdPosicion, QString& IdUnidad);
+
     // =====================================================================
     // loader: loading a stored voucher, relations and real charges
     // (vouchers/loader)
@@ -228,4 +276,7 @@ private:
     double PIVA = 0;               // general VAT rate, percent
     double PIVARec = 0;            // reduced VAT rate, percent
     bool AsientosXStock = false;   // stock movements get an accounting entry
+
+    // stock
+    double UltimoNroAsiento = 0;   // the entry number of the last stock entry produced
 };

@@ -1,0 +1,413 @@
+// The stock accounting entry of a voucher's article grid: a line on the motive's
+// (counter) account for the total and one line per stock account of the articles.
+#include "vouchers/ClsCmnCptes.h"
+
+#include "data/DB_Dll.h"
+#include "data/DbTrap.h"
+#include "frame/Config.h"
+#include "frame/Format.h"
+#include "frame/StatementBuilder.h"
+#include "frame/Startup.h"
+#include "numbering/ast.h"
+#include "platform/ui/FlexGrid.h"
+#include "platform/ui/Operator.h"
+#include "platform/vb/App.h"
+#include "platform/vb/Strings.h"
+#include "platform/zeltrix/Services.h"
+#include "vouchers/grids/GridHelpers.h"
+#include "vouchers/stock/StockInternal.h"
+
+#include <algorithm>
+
+using vouchergrids::Need;
+using vouchergrids::RunSteps;
+using namespace voucherstock;
+
+namespace {
+
+const QString kCrLf = QStringLiteral("\r\n");
+const QString kAviso = QStringLiteral("Aviso al Operador");
+
+// Sales types whose own programs post their entry (unless it is the cost of goods sold),
+// and purchase types, which never get one here.
+const QStringList kVentas{QStringLiteral("FC"), QStringLiteral("TK"), QStringLiteral("TKFC"), QStringLiteral("FP"),
+                          QStringLiteral("NC"), QStringLiteral("NCP"), QStringLiteral("ND")};
+const QStringList kCompras{QStringLiteral("FCC"), QStringLiteral("FPC"), QStringLiteral("NCC"), QStringLiteral("LNCC"),
+                           QStringLiteral("NCCP"), QStringLiteral("NDC"), QStringLiteral("LNDC")};
+// The cost of goods sold: debited for sales, credited for their credit notes.
+const QStringList kCostoDebe{QStringLiteral("FC"), QStringLiteral("TK"), QStringLiteral("TKFC"), QStringLiteral("FP"),
+                             QStringLiteral("ND")};
+const QStringList kCostoHaber{QStringLiteral("NC"), QStringLiteral("NCFP")};
+
+bool isType(const QString& TC, const QStringList& types)
+{
+    return Utilidades->EstaEnLista(TC, types);
+}
+
+// One line of the entry: a line of a negative amount goes to the other side.
+struct Linea {
+    QString cuenta;
+    vb::Currency importe;
+    bool debe = false;
+
+    Linea(QString c, vb::Currency i, bool d) : cuenta(std::move(c)), importe(i), debe(d)
+    {
+        if (importe < vb::Currency()) {
+            importe = -importe;
+            debe = !debe;
+        }
+    }
+    QString lado() const { return debe ? QStringLiteral("D") : QStringLiteral("H"); }
+};
+
+// The voucher's lines already in MV_ASIENTOS (posting row by row).
+struct Escritas {
+    bool hay = false;
+    qint32 ultimaSecuencia = 0;
+    double asiento = 0;
+    vb::Currency cabImporte;
+};
+
+} // namespace
+
+QString ClsCmnCptes::GeneraAsientoStock(ui::FlexGrid* grid, QString& eMotivoStock, QString& TC, QString& Suc, QString& Nro,
+                                        QString& Letra, const QString& Fecha, bool& EsDebito, qint16 TipoMov,
+                                        qint32 SoloRegistro, qint16& Secuencia, std::optional<double> CantidadMovimiento)
+{
+    // 1.
+    if (!AsientosXStock)
+        return {};
+    const DbTrap trap(QStringLiteral("GeneraAsientoStock"));
+    DB_Dll& db = *gDBPrincipal;
+    ado::Recordset rs;
+    const bool porRenglon = SoloRegistro != 0;
+
+    // 2.
+    eMotivoStock = Utilidades->Reemplaza(eMotivoStock, QStringLiteral("'"), QString());
+    // 3.
+    if ((TipoMov != 99 && isType(TC, kVentas)) || isType(TC, kCompras))
+        return {};
+
+    // 4. The motive, the side of the counter line and the unit value by movement kind.
+    int columnaValor = ColArticulo::Costo;
+    QString tcOrigen;
+    QString cpteOrigen;
+    bool seguir = true;
+    if (!trap([&] {
+            const bool diferencias = Need(grid).Name().compare(QLatin1String("MSFlexGridDif"), Qt::CaseInsensitive) == 0;
+            // The configured motive on the voucher's own grid; the motive passed on the
+            // grid of differences, whose side is the other one.
+            auto configurado = [&](const QString& clave, bool debe) {
+                if (diferencias) {
+                    EsDebito = !debe;
+                } else {
+                    eMotivoStock = Cfg(clave);
+                    EsDebito = debe;
+                }
+            };
+            switch (TipoMov) {
+            case 1: configurado(QStringLiteral("MotivoStockRemito"), true); break;
+            case 2: configurado(QStringLiteral("MotivoStockComodato"), true); break;
+            case 3: configurado(QStringLiteral("MotivoStockTransferencias"), true); break;
+            case 4: configurado(QStringLiteral("MotivoStockTransferencias"), false); break;
+            case 5:
+                configurado(QStringLiteral("MotivoStockRecepcionOC"), false);
+                columnaValor = ColArticulo::PrecioSinIVA;
+                break;
+            case 99:
+                // The cost of goods sold, under the next "CMV" voucher.
+                tcOrigen = TC;
+                cpteOrigen = Suc + Nro + Letra;
+                if (isType(TC, kCostoDebe))
+                    EsDebito = true;
+                else if (isType(TC, kCostoHaber))
+                    EsDebito = false;
+                else {
+                    seguir = false;
+                    return;
+                }
+                TC = QStringLiteral("CMV");
+                Obtener_Nro_Comprobante(TC, Suc, Nro, Letra, false, true, QString(), QString());
+                break;
+            default:
+                if (isType(TC, {QStringLiteral("RMC")})) {
+                    configurado(QStringLiteral("MotivoStockRecepcionOC"), false);
+                    columnaValor = ColArticulo::PrecioSinIVA;
+                } else if (isType(TC, {QStringLiteral("IR"), QStringLiteral("AJP"), QStringLiteral("SI")})) {
+                    EsDebito = false;
+                } else if (isType(TC, {QStringLiteral("VS"), QStringLiteral("AJN")})) {
+                    EsDebito = true;
+                } else {
+                    EsDebito = ObtieneSignoComprobante(TC, false) < 0;
+                }
+            }
+        })
+        || !seguir)
+        return {};
+
+    // 5. The counter account and the description of the motive.
+    const bool costoVenta = TipoMov == 99;
+    const QString motivo = Quoted(Utilidades->AjustaLargo(eMotivoStock, 4));
+    QString contrapartida;
+    QString detalle;
+    bool hayMotivo = false;
+    if (!RunSteps(trap, {
+            [&] {
+                db.AbrirRecordset(costoVenta ? QStringLiteral("SELECT V_TA_MotivoVta.IdMotivoVta, V_TA_MotivoVta.Descripcion, "
+                                                              "V_TA_Input_Ventas.COSTO_MERCADERIA "
+                                                              "FROM V_TA_Input_Ventas INNER JOIN "
+                                                              "V_TA_MotivoVta ON V_TA_Input_Ventas.IdMotivoVta = V_TA_MotivoVta.IdMotivoVta "
+                                                              "WHERE V_TA_MotivoVta.IdMotivoVta = ") + motivo
+                                             : QStringLiteral("SELECT CUENTACONTABLE, Descripcion FROM V_TA_MOTIVOSTOCK WHERE IDMOTIVOSTOCK = ")
+                                                   + motivo,
+                                  rs);
+            },
+            [&] { hayMotivo = !rs.BOF(); },
+            [&] {
+                if (!hayMotivo)
+                    return;
+                contrapartida = FieldText(rs, costoVenta ? QStringLiteral("COSTO_MERCADERIA") : QStringLiteral("CuentaContable"));
+                detalle = FieldText(rs, QStringLiteral("Descripcion"));
+            },
+            [&] { db.CierraRecordset(rs); },
+        })
+        || !hayMotivo)
+        return {};
+    if (contrapartida.isEmpty()) {
+        if (costoVenta)
+            ui::MsgBox(QStringLiteral("No se puede generar el asiento de Costo de mercaderia!.. no esta configurada la cuenta"),
+                       ui::vbInformation, kAviso);
+        return {};
+    }
+
+    // 6.
+    const QString periodo = QString::number(gPeriodo);
+
+    // 7. Entry number and sub-journal.
+    const QString comprobante = QStringLiteral("TC = ") + Quoted(Utilidades->AjustaLargo(TC, 4)) + QStringLiteral(" AND SUCURSAL = ")
+                              + Quoted(Suc) + QStringLiteral(" AND NUMERO = ") + Quoted(Nro) + QStringLiteral(" AND LETRA = ")
+                              + Quoted(Letra);
+    QString existente;
+    bool cargado = false;
+    QString tipoReg;
+    int mes = 0;
+    Escritas escritas;
+    if (!RunSteps(trap, {
+            [&] {
+                if (!porRenglon)
+                    cargado = ExisteAsiento(TC, Suc, Nro, Letra, existente, QString(), true);
+            },
+            [&] {
+                if (!cargado)
+                    tipoReg = ObtieneTipoRegCont(TC);
+            },
+            [&] { mes = vb::CDate(Fecha).date().month(); },
+        }))
+        return {};
+    if (cargado) {
+        ui::MsgBox(QStringLiteral("El comprobante ya ha Sido Cargado. Asiento ") + existente, ui::vbInformation, kAviso);
+        return {};
+    }
+    if (tipoReg.isEmpty()) {
+        ui::MsgBox(QStringLiteral("No se ha informado El Tipo de Registro que generará el Asiento, corrija esto desde "
+                                  "configuración y vuelva a intentarlo"),
+                   ui::vbInformation, kAviso);
+        return {};
+    }
+    // Row by row, the voucher's entry goes on under the number of its lines already
+    // written; a voucher without lines takes the next number of the month.
+    if (porRenglon
+        && !RunSteps(trap, {
+               [&] {
+                   db.AbrirRecordset(QStringLiteral("SELECT MAX(Secuencia) AS ULTIMA, MAX([NUMERO ASIENTO]) AS ASIENTO, "
+                                                    "MAX(CABImporte) AS CABIMPORTE FROM MV_ASIENTOS  with(nolock)  WHERE ")
+                                         + comprobante,
+                                     rs);
+               },
+               [&] {
+                   escritas.hay = !rs.EOF() && !rs.Fields(QStringLiteral("Asiento")).Value().isNull();
+                   if (!escritas.hay)
+                       return;
+                   escritas.ultimaSecuencia = vb::CLng(Utilidades->ValorCampo(rs.Fields(QStringLiteral("Ultima"))));
+                   escritas.asiento = FieldDouble(rs, QStringLiteral("Asiento"));
+                   escritas.cabImporte = vb::Currency::fromDouble(FieldDouble(rs, QStringLiteral("CabImporte")));
+               },
+               [&] { db.CierraRecordset(rs); },
+           }))
+        return {};
+    if (!trap([&] { UltimoNroAsiento = escritas.hay ? escritas.asiento : ObtieneNroAsiento(mes, periodo, tipoReg); }))
+        return {};
+    // A number that could not be read has been reported already.
+    if (UltimoNroAsiento == 0)
+        return {};
+
+    // 8. The amount of each article: quantity times unit value.
+    QStringList articulos;
+    QList<vb::Currency> importes;
+    auto suma = [&](const QString& articulo, vb::Currency importe) {
+        const int i = int(std::find_if(articulos.cbegin(), articulos.cend(),
+                                       [&](const QString& a) { return a.compare(articulo, Qt::CaseInsensitive) == 0; })
+                          - articulos.cbegin());
+        if (i < articulos.size()) {
+            importes[i] += importe;
+        } else {
+            articulos << articulo;
+            importes << importe;
+        }
+    };
+    if (!trap([&] {
+            ui::FlexGrid& g = Need(grid);
+            auto valor = [&](int fila, int columna) { return Utilidades->TextoAMoneda(g.TextMatrix(fila, columna)); };
+            if (porRenglon) {
+                // The movement's own share of the row, when the caller says which.
+                const vb::Currency cantidad = CantidadMovimiento ? vb::Currency::fromDouble(*CantidadMovimiento)
+                                                                 : valor(SoloRegistro, ColArticulo::Cantidad);
+                suma(Code(g.TextMatrix(SoloRegistro, ColArticulo::IdArticulo), 25), valor(SoloRegistro, columnaValor) * cantidad);
+                return;
+            }
+            for (int fila = 1; fila < g.Rows(); ++fila) {
+                g.SetRow(fila);
+                suma(Code(g.TextMatrix(fila, ColArticulo::IdArticulo), 25),
+                     valor(fila, ColArticulo::Cantidad) * valor(fila, columnaValor));
+            }
+        }))
+        return {};
+    if (articulos.isEmpty())
+        return {};
+
+    // 9. The total of each stock account, in the order the accounts are read; articles
+    // without a stock account are left out on both sides.
+    QStringList cuentas;
+    QList<vb::Currency> totales;
+    QStringList cuentaDe;   // each article's stock account
+    const QString condicion = ArmaCondicionLista(QStringLiteral(" idarticulo "), QStringLiteral("="), articulos,
+                                                 QStringLiteral(" OR "), QStringLiteral("'"), false, false);
+    if (!RunSteps(trap, {
+            [&] {
+                db.AbrirRecordset(QStringLiteral("select cuentacontableC from v_ma_articulos where (") + condicion
+                                      + QStringLiteral(") and not cuentacontableC is null group by cuentacontableC"),
+                                  rs);
+            },
+            [&] {
+                for (; !rs.EOF(); rs.MoveNext()) {
+                    const QString cuenta = FieldText(rs, QStringLiteral("cuentacontableC"));
+                    if (!cuenta.isEmpty())
+                        cuentas << cuenta;
+                }
+            },
+            [&] {
+                for (const QString& articulo : std::as_const(articulos)) {
+                    db.AbrirRecordset(QStringLiteral("select cuentacontableC, costo from v_ma_articulos where idarticulo=")
+                                          + Quoted(articulo),
+                                      rs);
+                    cuentaDe << (rs.EOF() ? QString() : FieldText(rs, QStringLiteral("cuentacontableC")));
+                }
+            },
+            [&] { db.CierraRecordset(rs); },
+        }))
+        return {};
+    for (const QString& cuenta : std::as_const(cuentas)) {
+        vb::Currency total;
+        for (int i = 0; i < articulos.size(); ++i)
+            if (vouchergrids::SameCode(cuentaDe.value(i), cuenta))
+                total += importes[i];
+        totales << total;
+    }
+
+    // 10.
+    vb::Currency totalAsiento;
+    for (const vb::Currency& t : std::as_const(totales))
+        totalAsiento += t;
+
+    // 11, 12. The counter line, then a line per account on the other side; whichever
+    // comes out negative changes side, so the entry balances.
+    QList<Linea> lineas{Linea(contrapartida, totalAsiento, EsDebito)};
+    for (int i = 0; i < cuentas.size(); ++i)
+        lineas << Linea(cuentas[i], totales[i], !EsDebito);
+
+    // 13. Writing the lines. Row by row, the header total of the lines already written
+    // moves with the lines, and new lines are numbered after the voucher's last one.
+    const vb::Currency cabImporte = escritas.hay ? escritas.cabImporte + totalAsiento : totalAsiento;
+    QStringList sentencias;
+    if (escritas.hay && totalAsiento != vb::Currency())
+        sentencias << QStringLiteral("UPDATE MV_ASIENTOS SET CABIMPORTE = CABIMPORTE + ") + SqlAmount(totalAsiento)
+                          + QStringLiteral(" WHERE ") + comprobante;
+    const QString ahora = db.SQLValue(vb::Variant(vb::App::Now())).toString();
+    const QString unegocio = gUNegocio.compare(QLatin1String("Null"), Qt::CaseInsensitive) == 0
+                               ? gUNegocio
+                               : db.SQLValue(vb::Variant(gUNegocio)).toString();
+    const QString caja = vb::Trim(gCaja).isEmpty() ? QStringLiteral("NULL") : Quoted(Code(gCaja, 4));
+    auto insert = [&](const Linea& l, qint32 secuencia) {
+        QVector<CampoValor> campos{
+            {QStringLiteral("Cuenta"), Quoted(l.cuenta)},
+            {QStringLiteral("Secuencia"), Quoted(QString::number(secuencia))},
+            {QStringLiteral("Mes_Operativo"), Quoted(QString::number(mes))},
+            {QStringLiteral("[Numero Asiento]"), Quoted(QString::number(qint64(UltimoNroAsiento)))},
+            {QStringLiteral("Fecha"), Quoted(Fecha)},
+            {QStringLiteral("FechaSubDiario"), Quoted(Fecha)},
+            {QStringLiteral("Detalle"), Quoted(detalle)},
+            {QStringLiteral("TC"), Quoted(TC)},
+            {QStringLiteral("SUCURSAL"), Quoted(Suc)},
+            {QStringLiteral("NUMERO"), Quoted(Nro)},
+            {QStringLiteral("LETRA"), Quoted(Letra)},
+            {QStringLiteral("PERIODO"), Quoted(periodo)},
+            {QStringLiteral("Tipo_Reg"), Quoted(tipoReg)},
+            {QStringLiteral("[DEBE-HABER]"), Quoted(l.lado())},
+            {QStringLiteral("FechaHora_Grabacion"), ahora},
+            {QStringLiteral("USUARIO_LOGEADO"), Quoted(gUsuarioLogeado)},
+            {QStringLiteral("Importe"), SqlAmount(l.importe)},
+            {QStringLiteral("Moneda"), QStringLiteral("'   1'")},
+            {QStringLiteral("Cotizacion"), QStringLiteral("1")},
+            {QStringLiteral("CABImporte"), SqlAmount(cabImporte)},
+            {QStringLiteral("CABCuenta"), Quoted(vb::Trim(contrapartida))},
+            {QStringLiteral("CABNombre"), Quoted(eMotivoStock)},
+            {QStringLiteral("Unegocio"), unegocio},
+            {QStringLiteral("IdCajas"), caja},
+        };
+        if (costoVenta) {
+            campos << CampoValor{QStringLiteral("TC_ORIGEN"), Quoted(Code(tcOrigen, 4))};
+            campos << CampoValor{QStringLiteral("CPTE_ORIGEN"), Quoted(cpteOrigen)};
+        }
+        QString sentencia = QStringLiteral("INSERT INTO MV_ASIENTOS ");
+        ArmaInsert(sentencia, campos, true);
+        return sentencia;
+    };
+
+    if (!porRenglon) {
+        // Every line takes its number, also one that is not written.
+        qint32 secuencia = Secuencia;
+        for (const Linea& l : std::as_const(lineas)) {
+            if (l.importe > vb::Currency())
+                sentencias << insert(l, secuencia);
+            ++secuencia;
+        }
+        Secuencia = qint16(secuencia);
+    } else {
+        qint32 siguiente = std::max<qint32>(Secuencia, escritas.ultimaSecuencia + 1);
+        for (const Linea& l : std::as_const(lineas)) {
+            if (l.importe <= vb::Currency())
+                continue;
+            const QString renglon = comprobante + QStringLiteral(" AND CUENTA = ") + Quoted(l.cuenta)
+                                  + QStringLiteral(" AND [DEBE-HABER] = ") + Quoted(l.lado());
+            bool existe = false;
+            if (!RunSteps(trap, {
+                    [&] { db.AbrirRecordset(QStringLiteral("SELECT * FROM MV_ASIENTOS  with(nolock)  WHERE ") + renglon, rs); },
+                    [&] { existe = !rs.BOF(); },
+                    [&] { db.CierraRecordset(rs); },
+                }))
+                return {};
+            if (existe)
+                sentencias << QStringLiteral("UPDATE MV_ASIENTOS SET IMPORTE = IMPORTE + ") + SqlAmount(l.importe)
+                                  + QStringLiteral(" WHERE ") + renglon;
+            else
+                sentencias << insert(l, siguiente++);
+        }
+        Secuencia = qint16(siguiente);
+    }
+
+    // 14.
+    QString resultado;
+    for (const QString& s : std::as_const(sentencias))
+        resultado += kCrLf + s;
+    return resultado;
+}

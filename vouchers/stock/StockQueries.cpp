@@ -1,0 +1,162 @@
+// Stock queries of the voucher class: the next automatic lot, whether a production order
+// has its "spnl" movement, and balances by unit, lot, serial, position and deposit.
+#include "vouchers/ClsCmnCptes.h"
+
+#include "data/DB_Dll.h"
+#include "data/DbTrap.h"
+#include "frame/Config.h"
+#include "platform/vb/Strings.h"
+#include "platform/zeltrix/Services.h"
+#include "vouchers/Stock.h"
+#include "vouchers/grids/GridHelpers.h"
+#include "vouchers/stock/StockInternal.h"
+
+using vouchergrids::RunSteps;
+using namespace voucherstock;
+
+namespace {
+
+// The argument value that leaves a filter of ObtieneStock out.
+bool ignorar(const QString& value)
+{
+    return value.compare(QLatin1String("Ignorar"), Qt::CaseInsensitive) == 0;
+}
+
+// The sum of CANTIDAD of STK_SERIES_Y_LOTES under the statement; 0 when no row matches.
+double lotBalance(const QString& sql)
+{
+    DB_Dll& db = *gDBPrincipal;
+    ado::Recordset rs;
+    db.AbrirRecordset(sql, rs);
+    const double saldo = rs.EOF() ? 0.0 : FieldDouble(rs, QStringLiteral("SaldoStock"));
+    db.CierraRecordset(rs);
+    return saldo;
+}
+
+QString lotBalanceHead(const QString& IdArticulo)
+{
+    return QStringLiteral(" SELECT SUM(CANTIDAD) AS SaldoStock FROM STK_SERIES_Y_LOTES  WHERE IDARTICULO = ")
+         + Quoted(Code(IdArticulo, 25));
+}
+
+} // namespace
+
+QString ClsCmnCptes::ObtieneLoteAutomatico()
+{
+    DB_Dll& db = *gDBPrincipal;
+    ado::Recordset rs;
+    // 1. Automatic lots are the ones stored with a leading blank (numbers brought to the
+    // width of the lot, aligned to the right).
+    db.AbrirRecordset(QStringLiteral("SELECT MAX(NroLote) AS Maximo From v_mv_stock WHERE (SUBSTRING(NroLote, 1, 1) = ' ') "), rs);
+    QString lote = QStringLiteral("1");
+    // 2, 3.
+    if (!rs.EOF() && !rs.Fields(QStringLiteral("Maximo")).Value().isNull())
+        lote = (Utilidades->TextoAMoneda(FieldText(rs, QStringLiteral("Maximo"))) + vb::Currency::fromInt(1)).toString();
+    db.CierraRecordset(rs);
+    return lote;
+}
+
+bool ClsCmnCptes::TieneSPNL(const QString& Tcp, const QString& IdCptep)
+{
+    DB_Dll& db = *gDBPrincipal;
+    ado::Recordset rs;
+    db.AbrirRecordset(QStringLiteral("Select * from v_mv_stock where tc = 'spnl' and tc_origen = ") + Quoted(Tcp)
+                          + QStringLiteral(" and idcomprobante_origen = ") + Quoted(IdCptep),
+                      rs);
+    const bool tiene = !rs.EOF();
+    db.CierraRecordset(rs);
+    return tiene;
+}
+
+void ClsCmnCptes::ObtieneStockxEquiv(const QString& IdDeposito, const QString& IdArticulo, QString& UdBase,
+                                     const QString& udEquivBuscada, double& StockUdBase, double& StockEquiv)
+{
+    // 1.
+    ControlStock(IdDeposito, IdArticulo, UdBase, StockUdBase);
+    // 2.
+    StockEquiv = udEquivBuscada.isEmpty() ? 0.0 : ConvierteCantidadxEquiv(IdArticulo, UdBase, StockUdBase, udEquivBuscada);
+}
+
+double ClsCmnCptes::ObtieneStockLOTE(const QString& IdArticulo, const QString& IdDeposito, const QString& NroLote)
+{
+    const DbTrap trap(QStringLiteral("ObtieneStockLOTE"));
+    double saldo = 0;
+    trap([&] {
+        // 1. An empty lot is the stock without lot.
+        const QString lote = NroLote.isEmpty() ? QStringLiteral(" AND (NroLote = '' OR NROLOTE IS NULL)")
+                                               : QStringLiteral(" AND NroLote = ") + Quoted(Code(NroLote, 25)) + QStringLiteral(" ");
+        // 2.
+        saldo = lotBalance(lotBalanceHead(IdArticulo) + QStringLiteral(" AND IdDeposito = ")
+                           + Quoted(Utilidades->AjustaLargo(IdDeposito, 4)) + QStringLiteral(" ") + lote);
+    });
+    return saldo;
+}
+
+double ClsCmnCptes::ObtieneStock(const QString& IdArticulo, QString& IdDeposito, const QString& NroLote,
+                                 const QString& NroSerie, const QString& IdPosicion, QString& IdUnidad)
+{
+    const DbTrap trap(QStringLiteral("ObtieneStock"));
+    DB_Dll& db = *gDBPrincipal;
+    double saldo = 0;
+
+    // 1. Lot and serial left out: the balance in units.
+    if (ignorar(NroLote) && ignorar(NroSerie)) {
+        RunSteps(trap, {
+            [&] {
+                if (ignorar(IdDeposito))
+                    IdDeposito = Code(Cfg(QStringLiteral("DepositoDefault")), 4);
+            },
+            [&] {
+                if (ignorar(IdUnidad))
+                    IdUnidad = Code(Utilidades->ValorATexto(db.DatosTabla(QStringLiteral("v_ma_articulos"), IdArticulo,
+                                                                         QStringLiteral("IdUnidad"), QStringLiteral("IdArticulo"),
+                                                                         vb::Variant(8), QString(), true, false)),
+                                    4);
+            },
+            [&] { ControlStock(IdDeposito, IdArticulo, IdUnidad, saldo); },
+        });
+        return saldo;
+    }
+
+    // 2. The lot and serial stock, narrowed by what is given.
+    ado::Recordset rs;
+    bool usaSerie = false;
+    bool usaLote = false;
+    auto given = [](const QString& value) { return !ignorar(value) && !vb::Trim(value).isEmpty(); };
+    RunSteps(trap, {
+        // 2.1 An article that is not there has neither lots nor serials.
+        [&] {
+            db.AbrirRecordset(QStringLiteral("SELECT USASERIE, USALOTE FROM V_MA_ARTICULOS WHERE IDARTICULO = ")
+                                  + Quoted(Code(IdArticulo, 25)) + QStringLiteral(" "),
+                              rs);
+        },
+        [&] {
+            if (rs.EOF())
+                return;
+            usaSerie = FieldSet(rs, QStringLiteral("USASERIE"));
+            usaLote = FieldSet(rs, QStringLiteral("USALOTE"));
+        },
+        [&] { db.CierraRecordset(rs); },
+        [&] {
+            // 2.2, 2.3
+            QString sql = lotBalanceHead(IdArticulo);
+            if (given(IdDeposito))
+                sql += QStringLiteral(" AND IdDeposito = ") + Quoted(Utilidades->AjustaLargo(IdDeposito, 4)) + QStringLiteral(" ");
+            if (given(NroLote))
+                sql += QStringLiteral(" AND NroLote = ") + Quoted(Code(NroLote, 25)) + QStringLiteral(" ");
+            if (given(NroSerie))
+                sql += QStringLiteral(" AND NroSerie = ") + Quoted(Code(NroSerie, 25)) + QStringLiteral(" ");
+            if (given(IdPosicion))
+                sql += QStringLiteral(" AND IdPosicion = ") + Quoted(Code(IdPosicion, 15)) + QStringLiteral(" ");
+            // 2.4
+            if (usaSerie && !usaLote)
+                sql += QStringLiteral(" AND NroLote is NULL ");
+            if (usaLote && !usaSerie)
+                sql += QStringLiteral(" AND NroSerie is NULL ");
+            // 2.5
+            saldo = lotBalance(sql);
+        },
+    });
+    db.CierraRecordset(rs);
+    return saldo;
+}
