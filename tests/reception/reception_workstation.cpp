@@ -12,31 +12,13 @@
 #include "platform/ui/Operator.h"
 #include "platform/vb/App.h"
 #include "reception/frmRecepcionMutuales.h"
+#include "tests/support/CountingOperator.h"
 #include "tests/support/FixedClock.h"
 #include "tests/support/RegionalPin.h"
 #include "tests/support/TestMain.h"
 
 #include <QApplication>
 #include <cstdio>
-
-namespace {
-
-class CountingOperator : public ui::Operator {
-public:
-    int boxes = 0;
-    int MsgBox(const QString& prompt, int, const QString& title) override
-    {
-        ++boxes;
-        std::fprintf(stderr, "BOX %s: %s\n", qPrintable(title), qPrintable(QString(prompt).replace(QLatin1Char('\n'), u' ')));
-        return ui::vbOK;
-    }
-    QString InputBox(const QString&, const QString&, const QString&) override { return ++boxes, QString(); }
-    int ShowModal(QDialog&) override { return ++boxes, 0; }
-    QString OpenFileName(const QString&, const QString&, const QString&) override { return ++boxes, QString(); }
-    QDate PickDate(const QString&, const QDate&) override { return ++boxes, QDate(); }
-};
-
-} // namespace
 
 int main(int argc, char* argv[])
 {
@@ -56,7 +38,7 @@ int main(int argc, char* argv[])
     vb::App::SetCommand(QStringLiteral("@Server=SQLITE;@DbName=") + args[2] + QStringLiteral(";@Usuario=Vandrel;@Password=;@Caja=1"));
     testsupport::FixedClock clock(2026, 12, 9, 10, 30);
     testsupport::RegionalPin regional;
-    CountingOperator op;
+    testsupport::CountingOperator op;
     ui::SetOperator(&op);
 
     frmRecepcionMutuales form;

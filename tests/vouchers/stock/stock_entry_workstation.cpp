@@ -17,6 +17,7 @@
 #include "platform/ui/Operator.h"
 #include "platform/vb/App.h"
 #include "tests/frame/FrameFixture.h"
+#include "tests/support/CountingOperator.h"
 #include "tests/support/FixedClock.h"
 #include "tests/support/RegionalPin.h"
 #include "tests/support/TestMain.h"
@@ -27,21 +28,6 @@
 #include <cstdio>
 
 namespace {
-
-class CountingOperator : public ui::Operator {
-public:
-    int boxes = 0;
-    int MsgBox(const QString& prompt, int, const QString& title) override
-    {
-        ++boxes;
-        std::fprintf(stderr, "BOX %s: %s\n", qPrintable(title), qPrintable(prompt));
-        return ui::vbOK;
-    }
-    QString InputBox(const QString&, const QString&, const QString&) override { return ++boxes, QString(); }
-    int ShowModal(QDialog&) override { return ++boxes, 0; }
-    QString OpenFileName(const QString&, const QString&, const QString&) override { return ++boxes, QString(); }
-    QDate PickDate(const QString&, const QDate&) override { return ++boxes, QDate(); }
-};
 
 enum class Outcome { Written, Again, Failed };
 
@@ -89,7 +75,7 @@ int main(int argc, char* argv[])
     vb::App::SetPath(args[1]);
     testsupport::FixedClock clock(2026, 12, 9, 10, 30);
     testsupport::RegionalPin regional;
-    CountingOperator op;
+    testsupport::CountingOperator op;
     ui::SetOperator(&op);
     frametest::OpenMain(args[2]);
     gPeriodo = 2026;
