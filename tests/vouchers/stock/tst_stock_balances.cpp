@@ -44,12 +44,16 @@ QString insert(const Mov& m)
         .arg(m.cantidad);
 }
 
-// Besides the demo's opening stock (IBU400 120, AMO500 60, ALCGEL 45 units and the
-// paracetamol lots P2611A 10 and P2612B 5, all in deposit 1).
+// The movements of the tests alone, on the demo's articles: an opening stock in deposit
+// 1 (IBU400 120, ALCGEL 45, the paracetamol lots P2611A 10 and P2612B 5), then the rest.
 QStringList movements()
 {
     const QString N;   // Null
     const QList<Mov> ms{
+        {"IBU400", "   1", N, N, N, "UN  ", "UN  ", 120},
+        {"ALCGEL", "   1", N, N, N, "UN  ", "UN  ", 45},
+        {"PARA500", "   1", "P2611A", N, N, "UN  ", "UN  ", 10},
+        {"PARA500", "   1", "P2612B", N, N, "UN  ", "UN  ", 5},
         {"IBU400", "   2", N, N, N, "UN  ", "UN  ", 30},
         {"IBU400", "   1", N, N, N, "CAJA", N, 2},
         {"IBU400", "   1", N, N, N, "UN  ", "UN  ", -20},
@@ -64,7 +68,7 @@ QStringList movements()
         {"GLUCOM", "   1", N, "S-101", N, "UN  ", "UN  ", 1},
         {"NOEXISTE", "   1", N, N, N, "UN  ", "UN  ", 4},
     };
-    QStringList out;
+    QStringList out{QStringLiteral("DELETE FROM V_MV_STOCK")};
     for (const Mov& m : ms)
         out << insert(m);
     return out;

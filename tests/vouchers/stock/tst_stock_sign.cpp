@@ -22,7 +22,7 @@ QString tipo(const QString& codigo, const QString& es, const QString& signo, con
 }
 
 // Types in the lists and out of them, with ES, Signo, Sistema and DebeHaber as the cases
-// need them. The demo's TR, AJP, AJN, IR and RMC (ES empty), FC (ES "S", Signo 1) and
+// need them. The demo's TR, AJP, AJN and IR (ES empty), RMC (ES "E"), FC (ES "S", Signo 1) and
 // NC (ES "E", Signo -1) are used as they are.
 const QStringList kTipos{
     tipo("FCE ", "e", "1", "VENTAS", "D"),     // ES in lower case
