@@ -32,6 +32,14 @@ std::unique_ptr<Provider> MakeBuiltInProvider(const ConnectionSpec& target, int 
     return std::make_unique<OdbcProvider>(connectionTimeout);
 }
 
+ExecResult Provider::executeBound(const QString&, const QVector<BoundValue>&, Errors& errs)
+{
+    const Error e{adErrFeatureNotAvailable, QStringLiteral("Object or provider is not capable of performing requested operation."),
+                  kSource, QStringLiteral("HYC00"), 0};
+    errs.Add(e);
+    throw vb::VbError(e.Number, e.Description, e.Source);
+}
+
 Provider& ConnectionData::begin()
 {
     errors.Clear();

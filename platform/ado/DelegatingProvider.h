@@ -12,6 +12,10 @@ public:
     void open(const ConnectionSpec& target, Errors& e) override { inner_->open(target, e); }
     void close() override { inner_->close(); }
     ExecResult execute(const QString& text, Errors& e) override { return inner_->execute(text, e); }
+    ExecResult executeBound(const QString& text, const QVector<BoundValue>& values, Errors& e) override
+    {
+        return inner_->executeBound(text, values, e);
+    }
     int beginTrans(Errors& e) override { return inner_->beginTrans(e); }
     void commitTrans(Errors& e) override { inner_->commitTrans(e); }
     void rollbackTrans(Errors& e) override { inner_->rollbackTrans(e); }

@@ -15,6 +15,12 @@ enum DataTypeEnum : int {
     adVarBinary = 204, adLongVarBinary = 205,
 };
 
+// Whether a type code is one of the date and time types.
+inline bool IsDateType(int type)
+{
+    return type == adDate || type == adDBDate || type == adDBTime || type == adDBTimeStamp;
+}
+
 class RecordsetData;
 
 class Field {

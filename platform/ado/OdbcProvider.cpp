@@ -3,6 +3,7 @@
 #include "platform/ado/Field.h"
 #include "platform/ado/OdbcBatch.h"
 #include "platform/ado/OpenConnections.h"
+#include "platform/ado/SqliteDialect.h"
 
 #include <QAtomicInt>
 #include <QSqlDatabase>
@@ -180,6 +181,22 @@ bool mentionsTransaction(const QString& text)
     return text.contains(QLatin1String("TRAN"), Qt::CaseInsensitive);
 }
 
+// A bound value as the driver takes it: a text typed as a date is read as the suite's
+// logins read dates (day-month-year) and travels as a timestamp.
+QVariant boundValue(const BoundValue& b)
+{
+    if (!IsDateType(b.type))
+        return toQVariant(b.value);
+    if (b.value.isNull() || b.value.isEmpty())
+        return QVariant(QMetaType::fromType<QDateTime>());
+    if (b.value.type() == vb::VarType::String) {
+        QString iso;
+        if (sqlite::SqlServerDate(b.value.toString(), iso))
+            return QVariant(QDateTime::fromString(iso, QStringLiteral("yyyy-MM-dd HH:mm:ss")));
+    }
+    return toQVariant(b.value);
+}
+
 } // namespace
 
 ExecResult ReadBatch(BatchResults& results, bool askTransactions, int& transactions, Errors& errs)
@@ -288,6 +305,16 @@ void OdbcProvider::close()
 
 ExecResult OdbcProvider::execute(const QString& text, Errors& errs)
 {
+    return run(text, nullptr, errs);
+}
+
+ExecResult OdbcProvider::executeBound(const QString& text, const QVector<BoundValue>& values, Errors& errs)
+{
+    return run(text, &values, errs);
+}
+
+ExecResult OdbcProvider::run(const QString& text, const QVector<BoundValue>* values, Errors& errs)
+{
     QSqlDatabase db = QSqlDatabase::database(connectionName_, false);
     QSqlQuery q(db);
     q.setForwardOnly(true);
@@ -298,6 +325,9 @@ ExecResult OdbcProvider::execute(const QString& text, Errors& errs)
     }
     if (SQLHANDLE h = rawHandle(q.result()->handle()))
         SQLSetStmtAttr(h, SQL_ATTR_QUERY_TIMEOUT, reinterpret_cast<SQLPOINTER>(SQLULEN(timeoutSeconds_)), 0);
+    if (values)
+        for (const BoundValue& b : *values)
+            q.addBindValue(boundValue(b));
     QueryResults results(db, q);
     // a batch that begins or ends a transaction of its own: what the server holds open
     // afterwards is kept, so that closing never leaves a transaction behind

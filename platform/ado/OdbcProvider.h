@@ -14,6 +14,7 @@ public:
     void open(const ConnectionSpec& target, Errors& errs) override;
     void close() override;
     ExecResult execute(const QString& text, Errors& errs) override;
+    ExecResult executeBound(const QString& text, const QVector<BoundValue>& values, Errors& errs) override;
     int beginTrans(Errors& errs) override;
     void commitTrans(Errors& errs) override;
     void rollbackTrans(Errors& errs) override;
@@ -25,6 +26,8 @@ public:
     RowChangeResult applyRowChange(const RowChange& change, Errors& errs) override;
 
 private:
+    ExecResult run(const QString& text, const QVector<BoundValue>* values, Errors& errs);
+
     QString connectionName_;
     int loginTimeout_;
     int timeoutSeconds_ = 30;

@@ -43,6 +43,13 @@ struct RowChange {
     QVector<std::pair<QString, vb::Variant>> key;      // columns that find the row (update)
 };
 
+// A value for a ? marker of a statement, with the ADO type (DataTypeEnum) the caller
+// gave it: a text typed as a date is read as one, as SQL Server reads it.
+struct BoundValue {
+    vb::Variant value;
+    int type = 0;
+};
+
 struct RowChangeResult {
     long affected = 0;
     std::optional<qint64> newId;                       // the row id given by the engine
@@ -56,6 +63,9 @@ public:
     virtual void open(const ConnectionSpec& target, Errors& errs) = 0;
     virtual void close() = 0;
     virtual ExecResult execute(const QString& text, Errors& errs) = 0;
+    // One statement whose ? markers take `values` in order, bound by the engine: no value
+    // is ever written into the statement's text. An engine that cannot raises 3251.
+    virtual ExecResult executeBound(const QString& text, const QVector<BoundValue>& values, Errors& errs);
     virtual int beginTrans(Errors& errs) = 0;      // returns the nesting level
     virtual void commitTrans(Errors& errs) = 0;
     virtual void rollbackTrans(Errors& errs) = 0;

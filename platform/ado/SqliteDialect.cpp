@@ -519,6 +519,7 @@ public:
 
     QString run()
     {
+        numberMarkers();
         simpleRewrites();
         computeDepths();
         collectTables();
@@ -760,6 +761,32 @@ private:
         return stripBrackets(t_[k]);
     }
 
+    // A statement's ? markers become ?1, ?2, … in the order written, so that the values
+    // bound to them keep their places whatever a rewrite moves (TOP becomes LIMIT).
+    void numberMarkers()
+    {
+        int count = 0;
+        for (Token& k : t_)
+            if (isPunct(k, QLatin1StringView("?")))
+                k.text = QLatin1Char('?') + QString::number(++count);
+    }
+
+    static bool isMarker(const Token& k) { return k.kind == Token::Punct && !k.removed && k.text.startsWith(QLatin1Char('?')); }
+    static bool isValue(const Token& k) { return k.kind == Token::Quoted || isMarker(k); }
+
+    // A quoted literal or a marker where it meets a DATETIME column: the literal is
+    // written as the column stores dates; the marker's value is read as SQL Server reads
+    // a date when it comes bound as a text.
+    void toDateValue(Token& value)
+    {
+        if (!isMarker(value)) {
+            toDate(value);
+            return;
+        }
+        value.before += QStringLiteral("tsql_date(");
+        value.after.prepend(QLatin1Char(')'));
+    }
+
     void toDate(Token& lit)
     {
         QString iso;
@@ -811,9 +838,9 @@ private:
             if (close < 0) return;
             int col = 0, valueStart = -1, valueCount = 0;
             auto finish = [&]() {
-                if (valueCount == 1 && valueStart >= 0 && t_[valueStart].kind == Token::Quoted
+                if (valueCount == 1 && valueStart >= 0 && isValue(t_[valueStart])
                     && col < int(isDate.size()) && isDate[col])
-                    toDate(t_[valueStart]);
+                    toDateValue(t_[valueStart]);
             };
             for (int k = i + 1; k < close; ++k) {
                 if (!significant(t_[k])) continue;
@@ -1062,11 +1089,11 @@ private:
             if (k.removed) continue;
             if (isComparison(k)) {
                 const int L = prev(i), R = next(i);
-                if (R >= 0 && t_[R].kind == Token::Quoted) {
-                    if (dateOperand(L, true)) toDate(t_[R]);
+                if (R >= 0 && isValue(t_[R])) {
+                    if (dateOperand(L, true)) toDateValue(t_[R]);
                     else if (!inSet(i)) collate(t_[R]);
-                } else if (L >= 0 && t_[L].kind == Token::Quoted) {
-                    if (dateOperand(R, false)) toDate(t_[L]);
+                } else if (L >= 0 && isValue(t_[L])) {
+                    if (dateOperand(R, false)) toDateValue(t_[L]);
                     else collate(t_[L]);
                 }
             } else if (isWord(k, QLatin1StringView("BETWEEN"))) {
@@ -1077,13 +1104,13 @@ private:
                     if (depth_[j] == depth_[i] && isWord(t_[j], QLatin1StringView("AND"))) { andAt = j; break; }
                 const int b = andAt >= 0 ? next(andAt) : -1;
                 // a literal tested between two columns is a date when a bound is a date column
-                const bool literalLeft = left >= 0 && t_[left].kind == Token::Quoted;
+                const bool literalLeft = left >= 0 && isValue(t_[left]);
                 const bool date = (!literalLeft && dateOperand(left, true))
                                || (literalLeft && (dateOperand(a, false) || (b >= 0 && dateOperand(b, false))));
-                if (literalLeft && date) toDate(t_[left]);
+                if (literalLeft && date) toDateValue(t_[left]);
                 for (int lit : {a, b}) {
-                    if (lit < 0 || t_[lit].kind != Token::Quoted) continue;
-                    if (date) toDate(t_[lit]);
+                    if (lit < 0 || !isValue(t_[lit])) continue;
+                    if (date) toDateValue(t_[lit]);
                     else collate(t_[lit]);
                 }
             } else if (isWord(k, QLatin1StringView("IN"))) {
@@ -1092,7 +1119,7 @@ private:
                 if (col.isEmpty() || open < 0 || !isPunct(t_[open], QLatin1StringView("(")) || kindOfColumn(col) != ColumnKind::Date) continue;
                 const int close = closing(open);
                 for (int j = open + 1; j < close; ++j)
-                    if (t_[j].kind == Token::Quoted && depth_[j] == depth_[open] + 1) toDate(t_[j]);
+                    if (isValue(t_[j]) && depth_[j] == depth_[open] + 1) toDateValue(t_[j]);
             }
         }
     }

@@ -262,6 +262,19 @@ void fnConvert(sqlite3_context* ctx, int argc, sqlite3_value** argv)
     sqlite3_result_double(ctx, d);
 }
 
+// A value bound where a DATETIME column is compared or stored: a text is read as SQL
+// Server reads a date and written as the column keeps dates; other values pass.
+void fnTsqlDate(sqlite3_context* ctx, int, sqlite3_value** argv)
+{
+    sqlite3_value* v = argv[0];
+    if (sqlite3_value_type(v) != SQLITE_TEXT)
+        return sqlite3_result_value(ctx, v);
+    bool ok = false;
+    const QString iso = isoOf(v, &ok);
+    if (!ok) return fail(ctx, 241, QStringLiteral("Conversion failed when converting date and/or time from character string."));
+    resultText(ctx, iso);
+}
+
 void datePart(sqlite3_context* ctx, int argc, sqlite3_value** argv, int which)
 {
     if (anyNull(argc, argv)) return sqlite3_result_null(ctx);
@@ -380,6 +393,7 @@ bool RegisterFunctions(sqlite3* db)
         {"year", 1, fnYear, true},
         {"month", 1, fnMonth, true},
         {"day", 1, fnDay, true},
+        {"tsql_date", 1, fnTsqlDate, true},
         {"like", 2, fnLike, true},
         {"like", 3, fnLike, true},
     };

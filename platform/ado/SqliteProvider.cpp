@@ -545,7 +545,7 @@ void SqliteProvider::run(const sqlite::Statement& s, ExecResult& res, Errors& er
     }
 }
 
-void SqliteProvider::runSql(const QString& sql, ExecResult& res, Errors& errs, bool ddl)
+void SqliteProvider::runSql(const QString& sql, ExecResult& res, Errors& errs, bool ddl, const QVector<BoundValue>* values)
 {
     const QByteArray utf8 = sql.toUtf8();
     const char* p = utf8.constData();
@@ -557,6 +557,20 @@ void SqliteProvider::runSql(const QString& sql, ExecResult& res, Errors& errs, b
         if (rc != SQLITE_OK) failSqlite(sqlite3_extended_errcode(db_), errs);
         p = tail;
         if (!st) continue;   // blanks or a comment
+        if (values) {
+            // the one statement of a command: a value for each of its markers, in order
+            if (sqlite3_bind_parameter_count(st) != values->size()) {
+                const int markers = sqlite3_bind_parameter_count(st);
+                sqlite3_finalize(st);
+                fail(8178, QStringLiteral("The statement has %1 parameter markers and %2 values were given.")
+                               .arg(markers).arg(values->size()), errs);
+            }
+            for (int i = 0; i < values->size(); ++i) {
+                const BoundValue& b = values->at(i);
+                bindValue(st, i + 1, b.value, IsDateType(b.type), errs);
+            }
+            values = nullptr;
+        }
         if (sqlite3_column_count(st) > 0 && !res.rows) {
             ResultSet out;
             rc = readRows(st, out);
@@ -665,6 +679,68 @@ ResultSet SqliteProvider::schemaColumns(const QString& tableName, Errors& errs)
     return out;
 }
 
+void SqliteProvider::bindValue(sqlite3_stmt* st, int index, const vb::Variant& v, bool asDate, Errors& errs)
+{
+    auto bindText = [&](const QString& s) {
+        const QByteArray u = s.toUtf8();
+        return sqlite3_bind_text(st, index, u.constData(), int(u.size()), SQLITE_TRANSIENT);
+    };
+    int rc = SQLITE_OK;
+    switch (v.type()) {
+    case vb::VarType::Empty:
+    case vb::VarType::Null: rc = sqlite3_bind_null(st, index); break;
+    case vb::VarType::Boolean: rc = sqlite3_bind_int(st, index, v.toBool() ? 1 : 0); break;
+    case vb::VarType::Integer:
+    case vb::VarType::Long: rc = sqlite3_bind_int(st, index, v.toLong()); break;
+    case vb::VarType::Double: rc = sqlite3_bind_double(st, index, v.toDouble()); break;
+    case vb::VarType::Currency: rc = sqlite3_bind_double(st, index, v.toCurrency().toDouble()); break;
+    case vb::VarType::Date: rc = bindText(v.toDate().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"))); break;
+    case vb::VarType::String:
+        if (asDate) {
+            QString iso;
+            if (!sqlite::SqlServerDate(v.toString(), iso)) {
+                sqlite3_finalize(st);
+                fail(241, QStringLiteral("Conversion failed when converting date and/or time from character string."), errs);
+            }
+            rc = bindText(iso);
+        } else {
+            rc = bindText(v.toString());
+        }
+        break;
+    }
+    if (rc != SQLITE_OK) {
+        sqlite3_finalize(st);
+        failSqlite(rc, errs);
+    }
+}
+
+ExecResult SqliteProvider::executeBound(const QString& text, const QVector<BoundValue>& values, Errors& errs)
+{
+    const std::vector<sqlite::Statement> statements = sqlite::SplitBatch(text);
+    const sqlite::Statement* statement = nullptr;
+    int count = 0;
+    for (const sqlite::Statement& s : statements) {
+        if (s.kind == sqlite::Statement::Ignored)
+            continue;
+        statement = &s;
+        ++count;
+    }
+    if (count != 1 || statement->kind != sqlite::Statement::Sql)
+        fail(102, QStringLiteral("A command with parameters runs one statement."), errs);
+    QString sql;
+    try {
+        sql = sqlite::Translate(statement->tokens, this);
+    } catch (const sqlite::DialectError& e) {
+        fail(e.native, e.message, errs);
+    }
+    const QString first = sqlite::FirstKeyword(statement->tokens);
+    const bool ddl = first == QLatin1String("CREATE") || first == QLatin1String("DROP") || first == QLatin1String("ALTER");
+    ExecResult res;
+    runSql(sql, res, errs, ddl, &values);
+    if (!res.wrote) res.affected = -1;
+    return res;
+}
+
 RowChangeResult SqliteProvider::applyRowChange(const RowChange& change, Errors& errs)
 {
     const Table& info = table(change.table);
@@ -699,39 +775,8 @@ RowChangeResult SqliteProvider::applyRowChange(const RowChange& change, Errors& 
     if (sqlite3_prepare_v2(db_, utf8.constData(), int(utf8.size()), &st, nullptr) != SQLITE_OK)
         failSqlite(sqlite3_extended_errcode(db_), errs);
     int index = 1;
-    for (const auto& b : binds) {
-        const vb::Variant& v = b.second;
-        int rc = SQLITE_OK;
-        auto bindText = [&](const QString& s) {
-            const QByteArray u = s.toUtf8();
-            return sqlite3_bind_text(st, index, u.constData(), int(u.size()), SQLITE_TRANSIENT);
-        };
-        const bool dateColumn = kind(b.first) == ColumnKind::Date;
-        switch (v.type()) {
-        case vb::VarType::Empty:
-        case vb::VarType::Null: rc = sqlite3_bind_null(st, index); break;
-        case vb::VarType::Boolean: rc = sqlite3_bind_int(st, index, v.toBool() ? 1 : 0); break;
-        case vb::VarType::Integer:
-        case vb::VarType::Long: rc = sqlite3_bind_int(st, index, v.toLong()); break;
-        case vb::VarType::Double: rc = sqlite3_bind_double(st, index, v.toDouble()); break;
-        case vb::VarType::Currency: rc = sqlite3_bind_double(st, index, v.toCurrency().toDouble()); break;
-        case vb::VarType::Date: rc = bindText(v.toDate().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"))); break;
-        case vb::VarType::String:
-            if (dateColumn) {
-                QString iso;
-                if (!sqlite::SqlServerDate(v.toString(), iso)) {
-                    sqlite3_finalize(st);
-                    fail(241, QStringLiteral("Conversion failed when converting date and/or time from character string."), errs);
-                }
-                rc = bindText(iso);
-            } else {
-                rc = bindText(v.toString());
-            }
-            break;
-        }
-        if (rc != SQLITE_OK) { sqlite3_finalize(st); failSqlite(rc, errs); }
-        ++index;
-    }
+    for (const auto& b : binds)
+        bindValue(st, index++, b.second, kind(b.first) == ColumnKind::Date, errs);
     const int rc = sqlite3_step(st);
     if (rc != SQLITE_DONE) {
         const int ext = sqlite3_extended_errcode(db_);

@@ -19,6 +19,7 @@ public:
     void open(const ConnectionSpec& target, Errors& errs) override;
     void close() override;
     ExecResult execute(const QString& text, Errors& errs) override;
+    ExecResult executeBound(const QString& text, const QVector<BoundValue>& values, Errors& errs) override;
     int beginTrans(Errors& errs) override;
     void commitTrans(Errors& errs) override;
     void rollbackTrans(Errors& errs) override;
@@ -41,7 +42,10 @@ private:
     const Table& table(const QString& name);
 
     void run(const sqlite::Statement& s, ExecResult& res, Errors& errs);
-    void runSql(const QString& sql, ExecResult& res, Errors& errs, bool ddl);
+    // Runs the statements of `sql`; `values`, when given, are bound to the first one.
+    void runSql(const QString& sql, ExecResult& res, Errors& errs, bool ddl, const QVector<BoundValue>* values = nullptr);
+    // One value at a marker; `asDate` reads a text as a date. Finalizes `st` and throws on failure.
+    void bindValue(sqlite3_stmt* st, int index, const vb::Variant& value, bool asDate, Errors& errs);
     int readRows(sqlite3_stmt* st, ResultSet& out);   // the last step's result
     void rawExec(const char* sql, Errors& errs);
     [[noreturn]] void failSqlite(int code, Errors& errs);

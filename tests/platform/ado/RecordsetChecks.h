@@ -4,10 +4,26 @@
 // The connection is open on a database holding FIXTURE_T with the rows of FIXTURE_ROWS.
 #include "platform/ado/Connection.h"
 #include "platform/vb/VbError.h"
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 #include <functional>
 
 namespace adochecks {
+
+// Makes the SQLite ODBC driver ("SQLite3") known to the driver manager for this run,
+// through an odbcinst.ini in `dir`, when the system has not registered it.
+inline void registerSqliteOdbcDriver(const QTemporaryDir& dir)
+{
+    QFile sys(QStringLiteral("/etc/odbcinst.ini"));
+    if (sys.open(QIODevice::ReadOnly) && sys.readAll().contains("[SQLite3]"))
+        return;
+    QFile ini(dir.filePath(QStringLiteral("odbcinst.ini")));
+    QVERIFY(ini.open(QIODevice::WriteOnly));
+    ini.write("[SQLite3]\nDescription=SQLite3 ODBC Driver\nDriver=/usr/lib/x86_64-linux-gnu/odbc/libsqlite3odbc.so\n");
+    ini.close();
+    qputenv("ODBCSYSINI", dir.path().toLocal8Bit());
+}
 
 inline const char* FIXTURE_T =
     "CREATE TABLE T (ID INTEGER PRIMARY KEY, CODIGO VARCHAR(10) COLLATE NOCASE NOT NULL UNIQUE, "

@@ -90,19 +90,7 @@ class TestOdbcProvider : public QObject {
     QString file_;
 
 private slots:
-    void initTestCase()
-    {
-        // the driver must be known to the driver manager; register it for this run when the system has not
-        QFile sys(QStringLiteral("/etc/odbcinst.ini"));
-        const bool registered = sys.open(QIODevice::ReadOnly) && sys.readAll().contains("[SQLite3]");
-        if (!registered) {
-            QFile ini(iniDir_.filePath(QStringLiteral("odbcinst.ini")));
-            QVERIFY(ini.open(QIODevice::WriteOnly));
-            ini.write("[SQLite3]\nDescription=SQLite3 ODBC Driver\nDriver=/usr/lib/x86_64-linux-gnu/odbc/libsqlite3odbc.so\n");
-            ini.close();
-            qputenv("ODBCSYSINI", iniDir_.path().toLocal8Bit());
-        }
-    }
+    void initTestCase() { adochecks::registerSqliteOdbcDriver(iniDir_); }
 
     void init()
     {

@@ -155,6 +155,23 @@ private slots:
         QTest::newRow("unary minus and plus stay")
             << "SELECT -IMPORTE, 3 * -1, (+ID) FROM V_MV_MUTUALES WHERE ID = -1"
             << "SELECT -IMPORTE, 3 * -1, (+ID) FROM V_MV_MUTUALES WHERE ID = -1";
+        QTest::newRow("markers numbered; a date column's marker reads a text as a date; a text one ignores case")
+            << "SELECT * FROM V_MV_MUTUALES WHERE FECHARECEPCION >= ? AND ? > FECHARECEPCION AND CUENTA = ? AND IMPORTE > ?"
+            << "SELECT * FROM V_MV_MUTUALES WHERE FECHARECEPCION >= tsql_date(?1) AND tsql_date(?2) > FECHARECEPCION AND "
+               "CUENTA = ?3 COLLATE NOCASE AND IMPORTE > ?4 COLLATE NOCASE";
+        QTest::newRow("markers keep their numbers when TOP moves to the end")
+            << "SELECT TOP (?) CUENTA FROM V_MV_MUTUALES WHERE CUENTA = ?"
+            << "SELECT  CUENTA FROM V_MV_MUTUALES WHERE CUENTA = ?2 COLLATE NOCASE LIMIT ?1";
+        QTest::newRow("markers in INSERT VALUES")
+            << "INSERT INTO V_MV_MUTUALES (CUENTA,FECHARECEPCION) VALUES (?, ?)"
+            << "INSERT INTO V_MV_MUTUALES (CUENTA,FECHARECEPCION) VALUES (?1, tsql_date(?2))";
+        QTest::newRow("markers in BETWEEN, IN and SET")
+            << "UPDATE c_mv_cpte SET FechaRecepcion = ? WHERE FechaRecepcion BETWEEN ? AND ? OR FechaRecepcion IN (?, '1/1/24')"
+            << "UPDATE c_mv_cpte SET FechaRecepcion = tsql_date(?1) WHERE FechaRecepcion BETWEEN tsql_date(?2) AND tsql_date(?3) "
+               "OR FechaRecepcion IN (tsql_date(?4), '2024-01-01 00:00:00')";
+        QTest::newRow("a question mark inside a text is no marker")
+            << "SELECT * FROM T WHERE A = '¿?' AND B = ?"
+            << "SELECT * FROM T WHERE A = '¿?' COLLATE NOCASE AND B = ?1 COLLATE NOCASE";
         QTest::newRow("quotes and brackets kept")
             << "SELECT [NUMERO ASIENTO] AS [NRO_ASIENTO] FROM T WHERE A = 'it''s dbo.x with(nolock)'"
             << "SELECT [NUMERO ASIENTO] AS [NRO_ASIENTO] FROM T WHERE A = 'it''s dbo.x with(nolock)' COLLATE NOCASE";
