@@ -36,6 +36,9 @@ public:
     operator vb::Variant() const { return Value(); }
     int Type() const;          // DataTypeEnum
     int DefinedSize() const;   // characters for texts, bytes for other types
+    // The column of a table or view the field reads (ADO's BASECOLUMNNAME property);
+    // empty for a value the statement computes.
+    QString BaseColumnName() const;
 
     Field(const Field&) = default;
 

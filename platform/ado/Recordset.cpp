@@ -193,6 +193,12 @@ int Field::DefinedSize() const
     return rs_->rs.columns[index_].definedSize;
 }
 
+QString Field::BaseColumnName() const
+{
+    rs_->requireOpen();
+    return rs_->rs.columns[index_].baseColumn;
+}
+
 int Fields::Count() const
 {
     return rs_->open ? int(rs_->rs.columns.size()) : 0;

@@ -1,4 +1,5 @@
 #include "platform/report/ReportEngine.h"
+#include "platform/report/ReportQuery.h"
 #include "platform/report/ReportDefinition.h"
 #include "platform/report/ReportDocument.h"
 #include "platform/report/SelectionFormula.h"
@@ -233,8 +234,7 @@ void ReportEngine::ImprimeReporte(const QString& Reporte, const QStringList&, co
         vb::Raise(ado::adErrInvalidConnection,
                   QStringLiteral("El reporte %1 necesita la conexión abierta con la base de datos").arg(Reporte));
 
-    ado::Recordset rs;
-    rs.Open(definition.query, *cnn, ado::adOpenStatic, ado::adLockReadOnly);
+    ado::Recordset rs = ReadReportRows(*cnn, definition.query, selection);
     QStringList names;
     for (int i = 0; i < rs.Fields().Count(); ++i)
         names << rs.Fields(i).Name();

@@ -1,4 +1,5 @@
 #include "platform/report/SelectionFormula.h"
+#include "platform/ado/Field.h"
 #include "platform/vb/Currency.h"
 #include "platform/vb/Strings.h"
 
@@ -599,6 +600,157 @@ private:
     Token tok_;
 };
 
+// The SQL of the conditions the database can apply (see SelectionFormula::databaseCondition).
+class SqlWriter {
+public:
+    explicit SqlWriter(const std::function<SqlColumn(const QString&)>& column) : column_(column) {}
+
+    std::optional<SqlCondition> condition(const FormulaNode& n) const
+    {
+        switch (n.kind) {
+        case FormulaNode::And: {
+            auto a = condition(*n.left);
+            auto b = condition(*n.right);
+            if (a && b)
+                return join(*a, QStringLiteral(" AND "), *b);
+            return a ? a : b;   // a weaker condition still keeps every row selected
+        }
+        case FormulaNode::Or: {
+            auto a = condition(*n.left);
+            auto b = condition(*n.right);
+            if (a && b)
+                return join(*a, QStringLiteral(" OR "), *b);
+            return std::nullopt;
+        }
+        case FormulaNode::IsNull: {
+            const auto c = expression(*n.left, true);
+            if (!c)
+                return std::nullopt;
+            return SqlCondition{c->expression + QStringLiteral(" IS NULL"), {}};
+        }
+        case FormulaNode::Compare: return compare(n);
+        case FormulaNode::Like: return like(n);
+        default: return std::nullopt;
+        }
+    }
+
+private:
+    static SqlCondition join(const SqlCondition& a, const QString& op, const SqlCondition& b)
+    {
+        return SqlCondition{QLatin1Char('(') + a.text + op + b.text + QLatin1Char(')'), a.values + b.values};
+    }
+
+    static SqlCondition marker(const QString& left, const QString& op, const vb::Variant& value, int type)
+    {
+        return SqlCondition{left + QLatin1Char(' ') + op + QStringLiteral(" ?"), {SqlValue{value, type}}};
+    }
+
+    // A field, or a trimmed text field, as SQL; `anyKind` also takes columns that are
+    // neither texts nor dates (for ISNULL).
+    std::optional<SqlColumn> expression(const FormulaNode& n, bool anyKind = false) const
+    {
+        if (n.kind == FormulaNode::Field) {
+            const SqlColumn c = column_(n.name);
+            if (c.kind == SqlColumn::None || c.expression.isEmpty() || (!anyKind && c.kind == SqlColumn::Other))
+                return std::nullopt;
+            return c;
+        }
+        if (n.kind == FormulaNode::TrimLeft || n.kind == FormulaNode::TrimRight) {
+            const auto inner = expression(*n.left);
+            if (!inner || inner->kind != SqlColumn::Text)
+                return std::nullopt;
+            return SqlColumn{SqlColumn::Text, (n.kind == FormulaNode::TrimLeft ? QStringLiteral("LTRIM(")
+                                                                               : QStringLiteral("RTRIM("))
+                                                  + inner->expression + QLatin1Char(')')};
+        }
+        return std::nullopt;
+    }
+
+    std::optional<SqlCondition> compare(const FormulaNode& n) const
+    {
+        const FormulaNode* side = n.left.get();
+        const FormulaNode* literal = n.right.get();
+        FormulaNode::Op op = n.op;
+        if (side->kind == FormulaNode::Literal) {
+            std::swap(side, literal);
+            switch (op) {
+            case FormulaNode::Lt: op = FormulaNode::Gt; break;
+            case FormulaNode::Le: op = FormulaNode::Ge; break;
+            case FormulaNode::Gt: op = FormulaNode::Lt; break;
+            case FormulaNode::Ge: op = FormulaNode::Le; break;
+            default: break;
+            }
+        }
+        if (literal->kind != FormulaNode::Literal)
+            return std::nullopt;
+        const auto c = expression(*side);
+        if (!c)
+            return std::nullopt;
+        static const char* ops[] = {"=", "<>", "<", "<=", ">", ">="};
+        const QString sqlOp = QLatin1String(ops[op]);
+        const Value& v = literal->literal;
+        if (c->kind == SqlColumn::Text && v.kind == Value::Text)
+            return marker(c->expression, sqlOp, vb::Variant(v.text), ado::adVarChar);
+        if (c->kind != SqlColumn::Date)
+            return std::nullopt;
+        if (v.kind == Value::Text) {
+            // read as the rows compare it; a text that is no date stays for the rows to refuse
+            QDateTime when;
+            if (!vb::ParseDate(vb::Trim(v.text), when))
+                return std::nullopt;
+            return marker(c->expression, sqlOp, vb::Variant(when), ado::adDBTimeStamp);
+        }
+        if (v.kind != Value::Date)
+            return std::nullopt;
+        if (!v.dayOnly)
+            return marker(c->expression, sqlOp, vb::Variant(v.date), ado::adDBTimeStamp);
+        // A Date(y,m,d) compares by the day: from its midnight to the next one.
+        const vb::Variant day(vb::MakeDate(v.date.date()));
+        const vb::Variant next(vb::MakeDate(v.date.date().addDays(1)));
+        const QString& e = c->expression;
+        switch (op) {
+        case FormulaNode::Eq:
+            return join(marker(e, QStringLiteral(">="), day, ado::adDBTimeStamp), QStringLiteral(" AND "),
+                        marker(e, QStringLiteral("<"), next, ado::adDBTimeStamp));
+        case FormulaNode::Ne:
+            return join(marker(e, QStringLiteral("<"), day, ado::adDBTimeStamp), QStringLiteral(" OR "),
+                        marker(e, QStringLiteral(">="), next, ado::adDBTimeStamp));
+        case FormulaNode::Lt: return marker(e, QStringLiteral("<"), day, ado::adDBTimeStamp);
+        case FormulaNode::Le: return marker(e, QStringLiteral("<"), next, ado::adDBTimeStamp);
+        case FormulaNode::Gt: return marker(e, QStringLiteral(">="), next, ado::adDBTimeStamp);
+        case FormulaNode::Ge: return marker(e, QStringLiteral(">="), day, ado::adDBTimeStamp);
+        }
+        return std::nullopt;
+    }
+
+    std::optional<SqlCondition> like(const FormulaNode& n) const
+    {
+        const auto c = expression(*n.left);
+        if (!c || c->kind != SqlColumn::Text || n.right->kind != FormulaNode::Literal
+            || n.right->literal.kind != Value::Text)
+            return std::nullopt;
+        // * and ? become % and _; the database's own wildcards are taken as themselves.
+        // The rows are compared without their trailing blanks: the database pattern ends
+        // open, and the rows read decide.
+        QString pattern;
+        for (const QChar ch : n.right->literal.text) {
+            if (ch == QLatin1Char('*'))
+                pattern += QLatin1Char('%');
+            else if (ch == QLatin1Char('?'))
+                pattern += QLatin1Char('_');
+            else if (ch == QLatin1Char('%') || ch == QLatin1Char('_') || ch == QLatin1Char('[') || ch == QLatin1Char('\\'))
+                pattern += QLatin1Char('\\') + QString(ch);
+            else
+                pattern += ch;
+        }
+        if (!pattern.endsWith(QLatin1Char('%')))
+            pattern += QLatin1Char('%');
+        return SqlCondition{c->expression + QStringLiteral(" LIKE ? ESCAPE '\\'"), {SqlValue{vb::Variant(pattern), ado::adVarChar}}};
+    }
+
+    const std::function<SqlColumn(const QString&)>& column_;
+};
+
 void collectFields(const FormulaNode* n, QStringList& out)
 {
     if (!n)
@@ -656,6 +808,13 @@ void SelectionFormula::bind(const std::function<int(const QString&)>& column)
 bool SelectionFormula::matches(const std::function<vb::Variant(int)>& value) const
 {
     return !root_ || root_->truth(value) == Truth::True;
+}
+
+SqlCondition SelectionFormula::databaseCondition(const std::function<SqlColumn(const QString& field)>& column) const
+{
+    if (!root_)
+        return {};
+    return SqlWriter(column).condition(*root_).value_or(SqlCondition{});
 }
 
 } // namespace report

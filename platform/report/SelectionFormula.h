@@ -8,6 +8,7 @@
 // the formula ever becomes SQL text.
 #include "platform/vb/Variant.h"
 #include <QString>
+#include <QList>
 #include <QStringList>
 #include <functional>
 #include <memory>
@@ -20,6 +21,23 @@ struct FormulaError {
 };
 
 struct FormulaNode;
+
+// A field of the report's rows as a condition sent to the database reads it.
+struct SqlColumn {
+    enum Kind { None, Text, Date, Other } kind = None;   // None: the database cannot filter on it
+    QString expression;
+};
+
+// A value for a ? marker of a condition, with its ADO type.
+struct SqlValue {
+    vb::Variant value;
+    int type = 0;
+};
+
+struct SqlCondition {
+    QString text;   // SQL Server dialect; empty: nothing for the database
+    QList<SqlValue> values;
+};
 
 class SelectionFormula {
 public:
@@ -43,6 +61,12 @@ public:
     // comparison with Null selects nothing, as in SQL. Throws FormulaError when a row
     // holds a value that cannot be compared as the formula asks.
     bool matches(const std::function<vb::Variant(int)>& value) const;
+
+    // The part of the formula the database can apply before the rows are read: the
+    // comparisons of text and date columns with values, ISNULL, LIKE on texts, and the ANDs
+    // and ORs of those; what it cannot take is left out of an AND. Every row the whole
+    // formula selects meets it, so matches() still decides on the rows read.
+    SqlCondition databaseCondition(const std::function<SqlColumn(const QString& field)>& column) const;
 
 private:
     std::unique_ptr<FormulaNode> root_;
