@@ -167,6 +167,36 @@ public:
     qint32 Cantidad_Series_Lotes(const QString& Pipes);
     // The list with the separator after every value: |L1|L2| gives |L1ÿ|L2ÿ|.
     QString InsertaCHR255(const QString& iPipe);
+    // Prompts for the detail of one article line. Each opens a fresh dialog over the active
+    // window and destroys it when it ends, whatever happens; a cancelled dialog hands the
+    // line's previous lists back unchanged.
+
+    // Lots, serials (or both) or size codes of goods coming in: one value per unit of
+    // Cantidad. Cantidad 0 empties both outputs without asking.
+    void PideSerieLote(const QString& Articulo, double Cantidad, const QString& SerieAnt, const QString& LoteAnt,
+                       QString& SerieNvo, QString& LoteNvo, bool Serie, bool Lote, bool Talle);
+    // Lots and serials picked from the stock of Deposito (the configured "DepositoDefault"
+    // when empty, written back) less what the grid's other lines of the article took:
+    // SeriesLoteNvo gets every listed row's key (lot, CHR(255), serial) and CantidadesNvo
+    // the quantity taken from it. Unshown (MostrarForm false) the dialog accepts its own
+    // proposal; when the stock falls short it says so and Cantidad comes back as what was
+    // taken. Cantidad 0 changes nothing but Deposito.
+    void PideSerieLote_Salidas(ui::FlexGrid* Grilla, const QString& Articulo, const QString& Descripcion,
+                               double& Cantidad, const QString& SeriesLoteAnt, const QString& CantidadANT,
+                               QString& SeriesLoteNvo, QString& CantidadesNvo, bool Lote, bool Serie, bool Talle,
+                               QString& Deposito, bool MostrarForm);
+    // Columns 21 and 22 of every row of the article (code compared without regard to case,
+    // untrimmed), each joined into one pipe list. An absent grid raises 91.
+    void CuentaLotesEnGrilla(ui::FlexGrid* Grilla, const QString& Articulo, QString& LotesEnGrid,
+                             QString& CantidadesEnGrid);
+    // Storage positions (and their lots) the line's quantity is taken from, balances shown
+    // in IdUnidad: PosicionNVO gets |position*quantity|... ("*quantity" for the deposit's
+    // stock without a position) and LoteNvo the aligned lots. When the operator agrees to
+    // another total, Cantidad comes back as it. Cantidad 0 empties both outputs.
+    void PidePosicionLote(const QString& Articulo, const QString& IdUnidad, double& Cantidad, const QString& Deposito,
+                          const QString& PosicionAnt, const QString& LoteAnt, QString& PosicionNVO, QString& LoteNvo,
+                          bool Posicion, bool Lote);
+
     // The position of the first value equal to QueSerieLote (both trimmed); the number of
     // values plus 1 when none is; 0 for a text without "|".
     qint32 Busca_Lotes_Series(const QString& PipeSeriesLotes, const QString& QueSerieLote);

@@ -1,0 +1,46 @@
+#include "LotDialogDriver.h"
+
+#include "platform/ui/CajaTexto.h"
+#include "platform/ui/FlexGrid.h"
+
+#include <QTest>
+
+namespace lotstest {
+
+void Activate(QWidget& dialog)
+{
+    if (!dialog.isVisible())
+        dialog.show();
+    dialog.activateWindow();
+    if (!QTest::qWaitForWindowActive(&dialog))
+        qWarning("the dialog did not become the active window");
+}
+
+void GoTo(ui::FlexGrid* grid, int row, int col)
+{
+    grid->setFocus(Qt::OtherFocusReason);
+    grid->SetRow(row);
+    grid->SetCol(col);
+}
+
+void TypeCell(ui::FlexGrid* grid, CajaTexto* editor, const QString& text, Qt::Key confirm)
+{
+    if (text.isEmpty()) {
+        QTest::keyClick(grid, Qt::Key_Return);
+    } else {
+        QTest::keyClicks(grid, text.left(1));
+        if (text.size() > 1)
+            QTest::keyClicks(editor, text.mid(1));
+    }
+    QTest::keyClick(editor, confirm);
+}
+
+QStringList Column(const ui::FlexGrid* grid, int col)
+{
+    QStringList texts;
+    for (int row = grid->FixedRows(); row < grid->Rows(); ++row)
+        texts << grid->TextMatrix(row, col);
+    return texts;
+}
+
+} // namespace lotstest

@@ -1,0 +1,69 @@
+// The controls the lot, position and size dialogs build alike.
+#include "vouchers/lots/DialogButtons.h"
+
+#include "platform/ui/CajaTexto.h"
+#include "platform/ui/FlexGrid.h"
+#include "platform/ui/Toolbar.h"
+
+#include <QDialog>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QStyle>
+#include <QVBoxLayout>
+
+namespace lotdialogs {
+
+QLabel* ArticleLabel(QWidget* form)
+{
+    auto* label = new QLabel(QStringLiteral("Artículo-Descripción"), form);
+    label->setObjectName(QStringLiteral("lblArticulo"));
+    QFont font = label->font();
+    font.setBold(true);
+    label->setFont(font);
+    return label;
+}
+
+ui::Toolbar* FillToolbar(QWidget* form, const QStringList& toolTips)
+{
+    auto* toolbar = new ui::Toolbar(form);
+    toolbar->setObjectName(QStringLiteral("Toolbar1"));
+    const QStyle::StandardPixmap pictures[] = {QStyle::SP_ArrowDown, QStyle::SP_DialogResetButton,
+                                               QStyle::SP_BrowserReload};
+    for (int i = 0; i < toolTips.size(); ++i)
+        toolbar->AddButton(toolTips.at(i), form->style()->standardIcon(pictures[qMin(i, 2)]));
+    return toolbar;
+}
+
+CajaTexto* FloatingEditor(QWidget* form)
+{
+    auto* box = new CajaTexto(form);
+    box->setObjectName(QStringLiteral("txtEdit"));
+    box->hide();
+    return box;
+}
+
+QPushButton* DialogButton(QWidget* form, const QString& name, const QString& caption)
+{
+    auto* button = new QPushButton(caption, form);
+    button->setObjectName(name);
+    return button;
+}
+
+void LayOut(QDialog* form, QLabel* label, ui::Toolbar* toolbar, ui::FlexGrid* grid, QPushButton* ok,
+            QPushButton* cancel)
+{
+    auto* top = new QHBoxLayout;
+    top->addWidget(toolbar);
+    top->addWidget(label, 1);
+    auto* bottom = new QHBoxLayout;
+    bottom->addStretch(1);
+    bottom->addWidget(ok);
+    bottom->addWidget(cancel);
+    auto* layout = new QVBoxLayout(form);
+    layout->addLayout(top);
+    layout->addWidget(grid, 1);
+    layout->addLayout(bottom);
+}
+
+} // namespace lotdialogs

@@ -1,0 +1,197 @@
+// The grid helpers of the lot, position and size dialogs.
+#include "vouchers/lots/DialogGrid.h"
+
+#include "platform/ui/CajaTexto.h"
+#include "platform/ui/FlexGrid.h"
+#include "platform/ui/Metrics.h"
+#include "platform/ui/Operator.h"
+#include "platform/vb/Strings.h"
+#include "platform/vb/Variant.h"
+#include "platform/zeltrix/Services.h"
+
+namespace lotdialogs {
+
+namespace {
+
+const QString kNoEsNumero = QStringLiteral("La Cantidad debe ser un Número");
+const QString kMenorACero = QStringLiteral("La Cantidad no puede ser Menor a Cero");
+const QString kNoEntera = QStringLiteral("No Puede Informase Cantidades que no Sean Enteras");
+
+} // namespace
+
+bool ReadQuantity(const QString& text, vb::Currency& value)
+{
+    if (vb::Trim(text).isEmpty()) {
+        value = vb::Currency();
+        return true;
+    }
+    if (!vb::IsNumeric(text))
+        return false;
+    try {
+        value = Utilidades->TextoAMoneda(text);
+    } catch (const vb::VbError&) {
+        return false;   // beyond the money range: no quantity of this system
+    }
+    return true;
+}
+
+vb::Currency CellQuantity(const QString& text)
+{
+    vb::Currency value;
+    return ReadQuantity(text, value) ? value : vb::Currency();
+}
+
+QString QuantityText(vb::Currency value)
+{
+    return vb::CStr(vb::Variant(value));
+}
+
+QString QuantityText(double value)
+{
+    return QuantityText(vb::Currency::fromDouble(value));
+}
+
+QString TakeRefusal(const QString& text, vb::Currency available, const QString& aboveMessage, bool whole)
+{
+    vb::Currency take;
+    if (!ReadQuantity(text, take))
+        return kNoEsNumero;
+    if (take < vb::Currency())
+        return kMenorACero;
+    if (whole && take != take.rounded(0))
+        return kNoEntera;
+    if (take > available)
+        return aboveMessage;
+    return QString();
+}
+
+void ShowRefusal(const QString& message)
+{
+    ui::MsgBox(message, ui::vbCritical + ui::vbOKOnly, kAviso);
+}
+
+vb::Currency SumColumn(const ui::FlexGrid& grid, int col, int except)
+{
+    vb::Currency sum;
+    for (int row = grid.FixedRows(); row < grid.Rows(); ++row)
+        if (row != except)
+            sum += CellQuantity(grid.TextMatrix(row, col));
+    return sum;
+}
+
+void Distribute(ui::FlexGrid& grid, int availableCol, int takeCol, vb::Currency requested)
+{
+    if (requested <= vb::Currency())
+        return;   // nothing to take (a return line takes nothing from stock)
+    vb::Currency remaining = requested;
+    for (int row = grid.FixedRows(); row < grid.Rows() && remaining != vb::Currency(); ++row) {
+        const vb::Currency current = CellQuantity(grid.TextMatrix(row, takeCol));
+        const vb::Currency available = CellQuantity(grid.TextMatrix(row, availableCol));
+        if (remaining + current <= available) {
+            grid.SetTextMatrix(row, takeCol, QuantityText(remaining + current));
+            remaining = vb::Currency();
+        } else {
+            grid.SetTextMatrix(row, takeCol, QuantityText(qMax(available, vb::Currency())));
+            remaining = requested - SumColumn(grid, takeCol);
+        }
+    }
+}
+
+void FitColumns(ui::FlexGrid& grid, const QWidget& form, int minimumX)
+{
+    for (int col = 0; col < grid.Cols(); ++col) {
+        if (grid.ColWidth(col) == 0)
+            continue;
+        int longest = 0;
+        for (int row = 0; row < grid.Rows(); ++row)
+            longest = qMax(longest, int(grid.TextMatrix(row, col).size()));
+        if (longest != 0)
+            grid.SetColWidth(col, ui::TextWidthX(form, qMax(longest, minimumX)));
+    }
+}
+
+void FillDown(ui::FlexGrid& grid, int row, int col, const QString& text)
+{
+    for (int below = qMax(row + 1, grid.FixedRows()); below < grid.Rows(); ++below)
+        grid.SetTextMatrix(below, col, text);
+}
+
+bool ConfirmTotal(vb::Currency total, double& requested, bool askBelow, const QString& belowNotice)
+{
+    const vb::Currency asked = vb::Currency::fromDouble(requested);
+    if (total == asked)
+        return true;
+    if (total < asked && !askBelow) {
+        ui::MsgBox(belowNotice, ui::vbInformation + ui::vbOKOnly, kAvisoTotal);
+        return false;
+    }
+    const QString first = total > asked
+        ? QStringLiteral("La suma de las cantidades Informadas, supera a la solicitada en el Formulario de Carga de Datos")
+        : QStringLiteral("La suma de las cantidades Informadas, Es Menor a la solicitada en el Formulario de Carga de Datos");
+    const int answer = ui::MsgBox(first + QStringLiteral("\r\n¿Desea Ajustar la Cantidad Solicitada en el Formulario?"),
+                                  ui::vbQuestion + ui::vbYesNo, kAvisoTotal);
+    if (answer == ui::vbYes) {
+        requested = total.toDouble();
+        return true;
+    }
+    ui::MsgBox(QStringLiteral("Debe Ajustar la suma de las cantidades a :") + QuantityText(asked),
+               ui::vbCritical + ui::vbOKOnly, kAviso);
+    return false;
+}
+
+// ---- the floating editor ----
+
+bool CellEditor::IsOpen() const
+{
+    return !box_.isHidden();
+}
+
+void CellEditor::Open(int KeyAscii)
+{
+    KeepCellInView();
+    box_.setGeometry(ui::TwipsToPixels(grid_.Left() + grid_.CellLeft()), ui::TwipsToPixels(grid_.Top() + grid_.CellTop()),
+                     ui::TwipsToPixels(grid_.CellWidth()), ui::TwipsToPixels(grid_.CellHeight()));
+    box_.show();
+    box_.raise();
+    if (KeyAscii > 32 || KeyAscii < 0) {
+        box_.setText(vb::Chr(KeyAscii));
+        box_.setCursorPosition(1);
+    } else {
+        const QString text = grid_.TextMatrix(grid_.Row(), grid_.Col());
+        // The box's limit must not cut what the cell holds.
+        if (box_.MaxLength() != 0 && text.size() > box_.MaxLength())
+            box_.SetMaxLength(int(text.size()));
+        box_.setText(text);
+        box_.setCursorPosition(int(text.size()));
+    }
+    box_.setFocus(Qt::OtherFocusReason);
+}
+
+void CellEditor::Drop()
+{
+    box_.hide();
+    box_.clear();
+    grid_.setFocus(Qt::OtherFocusReason);
+}
+
+void CellEditor::FocusGrid(const std::function<void()>& gotFocus)
+{
+    if (!grid_.hasFocus())
+        grid_.setFocus(Qt::OtherFocusReason);
+    if (IsOpen() && gotFocus)
+        gotFocus();
+}
+
+void CellEditor::KeepCellInView()
+{
+    const int row = grid_.Row() - grid_.FixedRows();
+    const int col = grid_.Col() - grid_.FixedCols();
+    if (row < 0 || row >= grid_.rowCount())
+        return;
+    const int viewCol = col >= 0 && col < grid_.columnCount() ? col : qMax(0, grid_.columnAt(0));
+    if (viewCol >= grid_.columnCount())
+        return;
+    grid_.scrollTo(grid_.model()->index(row, viewCol));
+}
+
+} // namespace lotdialogs

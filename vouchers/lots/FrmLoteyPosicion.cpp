@@ -1,0 +1,249 @@
+// The position and lot dialog: loading, the quantity cells, the toolbar and OK.
+#include "vouchers/lots/FrmLoteyPosicion.h"
+
+#include "data/DbTrap.h"
+#include "platform/ui/CajaTexto.h"
+#include "platform/ui/FlexGrid.h"
+#include "platform/ui/Toolbar.h"
+#include "platform/vb/Strings.h"
+#include "vouchers/grids/GridHelpers.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+using lotdialogs::CellQuantity;
+using lotdialogs::QuantityText;
+using vouchergrids::ResumeNext;
+
+namespace {
+
+const QString kNoHayDisponible = QStringLiteral("No hay disponible para esa posicion");
+
+} // namespace
+
+FrmLoteyPosicion::FrmLoteyPosicion(QWidget* parent)
+    : GridDialog(parent, QStringLiteral("FrmLoteyPosicion"), QStringLiteral("Posiciones"), QStringLiteral("&Aceptar"),
+                 {QStringLiteral("Llenar las demas celdas con el valor de las seleccionadas"),
+                  QStringLiteral("Blanquear las Celdas a partir de la celda seleccionada"),
+                  QStringLiteral("Proponer Automaticamente")})
+{
+    // Position and lot name a row; the cursor moves over the quantities.
+    MSFlexGrid1->SetCols(Columnas);
+    MSFlexGrid1->SetFixedCols(2);
+    MSFlexGrid1->SetRows(1);
+    Form_Load();
+}
+
+FrmLoteyPosicion::~FrmLoteyPosicion() = default;
+
+// ---- loading ----
+
+void FrmLoteyPosicion::CargaDatos()
+{
+    ResumeNext([&] { EsPosicionYLote = EsPosicion && EsLote; });
+    ResumeNext([&] {
+        const QString deposito = QStringLiteral(" (Deposito: ") + Deposito + QLatin1Char(')');
+        if (EsPosicionYLote)
+            setWindowTitle(QStringLiteral("Posiciones y Lotes") + deposito);
+        else if (EsPosicion)
+            setWindowTitle(QStringLiteral("Posiciones") + deposito);
+        else if (EsLote)
+            setWindowTitle(QStringLiteral("Números de Lote") + deposito);
+    });
+    ResumeNext([&] { lblArticulo->setText(vb::StrConv(ArticuloDescripcion, vb::vbProperCase)); });
+    ResumeNext([&] { InicializaGrid(); });
+    ResumeNext([&] { VerificaAnteriores(); });
+    // The operator starts on the first quantity, where the proposal begins.
+    ResumeNext([&] { VaACelda(MSFlexGrid1->FixedRows(), ColCantidad); });
+    ResumeNext([&] { AjustaAnchoColumnas(); });
+}
+
+void FrmLoteyPosicion::InicializaGrid()
+{
+    ui::FlexGrid& g = *MSFlexGrid1;
+    g.Clear();
+    g.SetCols(Columnas);
+    if (!ConLotes() && !EsPosicion)
+        return;
+    g.SetRows(1);
+    g.SetTextMatrix(0, ColPosicion, QStringLiteral("POSICION"));
+    g.SetTextMatrix(0, ColUnidad, QStringLiteral("UNIDAD"));
+    g.SetTextMatrix(0, ColDisponible, QStringLiteral("DISPONIBLE"));
+    g.SetTextMatrix(0, ColCantidad, QStringLiteral("CANT."));
+    if (ConLotes()) {
+        g.SetTextMatrix(0, ColLote, QStringLiteral("LOTE"));
+        g.SetColWidth(ColLote, -1);
+    } else {
+        g.SetColWidth(ColLote, 0);
+    }
+    g.SetColAlignment(ColPosicion, ui::flexAlignCenterTop);
+    g.SetColAlignment(ColLote, ui::flexAlignCenterTop);
+    g.SetColAlignment(ColDisponible, ui::flexAlignRightCenter);
+    g.SetColAlignment(ColCantidad, ui::flexAlignRightCenter);
+}
+
+void FrmLoteyPosicion::CompletaTodoIgual()
+{
+    ui::FlexGrid& g = *MSFlexGrid1;
+    if (!EsFilaDeDatos(1))
+        return;
+    const QString unidad = vb::Trim(g.TextMatrix(1, ColUnidad));
+    for (int fila = 1; fila < g.Rows(); ++fila)
+        if (vb::Trim(g.TextMatrix(fila, ColUnidad)).isEmpty())
+            g.SetTextMatrix(fila, ColUnidad, unidad);
+}
+
+void FrmLoteyPosicion::AjustaAnchoColumnas()
+{
+    // Room for a quantity as long as "DISPONIBLE" in the quantity column.
+    lotdialogs::FitColumns(*MSFlexGrid1, *this);
+    MSFlexGrid1->SetColWidth(ColCantidad, qMax(MSFlexGrid1->ColWidth(ColCantidad), MSFlexGrid1->ColWidth(ColDisponible)));
+}
+
+void FrmLoteyPosicion::DistribuyeCantidad()
+{
+    lotdialogs::Distribute(*MSFlexGrid1, ColDisponible, ColCantidad, vb::Currency::fromDouble(Cantidad1));
+}
+
+// ---- sums ----
+
+double FrmLoteyPosicion::SumaFilas(qint32 MenosCual)
+{
+    return lotdialogs::SumColumn(*MSFlexGrid1, ColCantidad, MenosCual).toDouble();
+}
+
+bool FrmLoteyPosicion::ValidaCantidadCantidadPedida()
+{
+    return lotdialogs::SumColumn(*MSFlexGrid1, ColCantidad) == vb::Currency::fromDouble(Cantidad1);
+}
+
+// ---- the quantity cells ----
+
+void FrmLoteyPosicion::Text_Propiedades(CajaTexto* Texto, qint32 Columna)
+{
+    const bool cantidad = Columna == ColCantidad;
+    Texto->SetDataField(cantidad ? QStringLiteral("Cantidad") : QString());
+    Texto->SetMaxLength(cantidad ? 0 : 25);
+    Texto->SetTag(QString());
+}
+
+QString FrmLoteyPosicion::RechazoDeFila(int fila, const QString& texto) const
+{
+    return lotdialogs::TakeRefusal(texto, CellQuantity(MSFlexGrid1->TextMatrix(fila, ColDisponible)), kNoHayDisponible,
+                                   false);
+}
+
+void FrmLoteyPosicion::CampoValida(CajaTexto* Texto)
+{
+    SetErrorEnCampo(false);
+    const DbTrap trap(QStringLiteral("CampoValida"));
+    trap([&] {
+        if (vb::Trim(Texto->DataField()) != QLatin1String("Cantidad") || !EsFilaDeDatos(MSFlexGrid1->Row()))
+            return;
+        const QString rechazo = RechazoDeFila(MSFlexGrid1->Row(), Texto->text());
+        if (rechazo.isEmpty())
+            return;
+        lotdialogs::ShowRefusal(rechazo);
+        SetErrorEnCampo(true);
+    });
+}
+
+bool FrmLoteyPosicion::AsientaValor(int fila, int col, const QString& texto)
+{
+    const QString rechazo = RechazoDeFila(fila, texto);
+    if (!rechazo.isEmpty()) {
+        lotdialogs::ShowRefusal(rechazo);
+        return false;
+    }
+    MSFlexGrid1->SetTextMatrix(fila, col, QuantityText(CellQuantity(texto)));
+    return true;
+}
+
+bool FrmLoteyPosicion::AvanzaConEnter()
+{
+    if (MSFlexGrid1->Row() >= MSFlexGrid1->Rows() - 1)
+        return false;
+    MSFlexGrid1->SetRow(MSFlexGrid1->Row() + 1);
+    return true;
+}
+
+// ---- toolbar ----
+
+void FrmLoteyPosicion::Toolbar1_ButtonClick(int Index)
+{
+    if (!ConfirmaEdicionAbierta())
+        return;
+    ui::FlexGrid& g = *MSFlexGrid1;
+    const bool enCantidad = g.Col() == ColCantidad && EsFilaDeDatos(g.Row());
+    switch (Index) {
+    case 1:
+        if (enCantidad)
+            lotdialogs::FillDown(g, g.Row(), ColCantidad, vb::Trim(g.TextMatrix(g.Row(), ColCantidad)));
+        break;
+    case 2:
+        if (enCantidad)
+            lotdialogs::FillDown(g, g.Row(), ColCantidad, QStringLiteral("0"));
+        break;
+    case 3:
+        lotdialogs::FillDown(g, g.FixedRows() - 1, ColCantidad, QStringLiteral("0"));
+        DistribuyeCantidad();
+        VaACelda(g.FixedRows(), ColCantidad);
+        break;
+    default:
+        break;
+    }
+    g.setFocus(Qt::OtherFocusReason);
+}
+
+// ---- OK ----
+
+bool FrmLoteyPosicion::FilasValidas()
+{
+    for (int fila = MSFlexGrid1->FixedRows(); fila < MSFlexGrid1->Rows(); ++fila) {
+        const QString rechazo = RechazoDeFila(fila, MSFlexGrid1->TextMatrix(fila, ColCantidad));
+        if (rechazo.isEmpty())
+            continue;
+        VaACelda(fila, ColCantidad);
+        lotdialogs::ShowRefusal(rechazo);
+        return false;
+    }
+    return true;
+}
+
+void FrmLoteyPosicion::EscribeSalida()
+{
+    if (!EsPosicion && !ConLotes())
+        return;
+    QString posiciones = QStringLiteral("|");
+    QString lotes = QStringLiteral("|");
+    for (int fila = MSFlexGrid1->FixedRows(); fila < MSFlexGrid1->Rows(); ++fila) {
+        const QString cantidad = vb::Trim(MSFlexGrid1->TextMatrix(fila, ColCantidad));
+        if (cantidad.isEmpty() || cantidad == QLatin1String("0"))
+            continue;
+        // The deposit's stock has no position and no lot.
+        const bool deposito = fila == filaDeposito_;
+        posiciones += (deposito ? QString() : vb::Trim(MSFlexGrid1->TextMatrix(fila, ColPosicion))) + QLatin1Char('*')
+            + cantidad + QLatin1Char('|');
+        lotes += (deposito ? QString() : vb::Trim(MSFlexGrid1->TextMatrix(fila, ColLote))) + QLatin1Char('|');
+    }
+    Posiciones = posiciones;
+    if (ConLotes())
+        Lotes = lotes;
+}
+
+void FrmLoteyPosicion::CmdAceptar_Click()
+{
+    if (!ConfirmaEdicionAbierta() || !FilasValidas())
+        return;
+    if (!ValidaCantidadCantidadPedida()) {
+        const vb::Currency total = lotdialogs::SumColumn(*MSFlexGrid1, ColCantidad);
+        // A request above the whole stock can only be lowered: the question is offered.
+        const bool stockCorto =
+            lotdialogs::SumColumn(*MSFlexGrid1, ColDisponible) < vb::Currency::fromDouble(Cantidad1);
+        if (!lotdialogs::ConfirmTotal(total, Cantidad1, MostrarForm || stockCorto,
+                                      QStringLiteral("La suma de cantidades informadas es Menor a la cantidad solicitada ")))
+            return;
+    }
+    EscribeSalida();
+    accept();
+}
