@@ -107,16 +107,19 @@ class TstLotDialog : public QObject {
     Q_OBJECT
 
 private slots:
+    // The stock is only read; the keys a test sets are put back after it.
+    void initTestCase() { db_ = std::make_unique<testsupport::VoucherFixture>(); }
+    void cleanupTestCase() { db_.reset(); }
     void init()
     {
-        db_ = std::make_unique<testsupport::VoucherFixture>();
         host_ = std::make_unique<testsupport::VoucherHostForm>();
         voucherLines(host_->MSFlexGrid2, {});
     }
     void cleanup()
     {
         host_.reset();
-        db_.reset();
+        db_->SetConfig(QStringLiteral("ART_FormatoSerieAsterisco"), QVariant());
+        db_->SetConfig(QStringLiteral("DepositoDefault"), QVariant());
     }
 
     // ---- picking from stock ----

@@ -76,16 +76,16 @@ class TstPositionDialog : public QObject {
     Q_OBJECT
 
 private slots:
+    // The stock is only read: one database serves every test but those that change it.
+    void initTestCase() { db_ = std::make_unique<testsupport::VoucherFixture>(); }
+    void cleanupTestCase() { db_.reset(); }
     void init()
     {
-        db_ = std::make_unique<testsupport::VoucherFixture>();
+        if (!db_)
+            db_ = std::make_unique<testsupport::VoucherFixture>();
         host_ = std::make_unique<testsupport::VoucherHostForm>();
     }
-    void cleanup()
-    {
-        host_.reset();
-        db_.reset();
-    }
+    void cleanup() { host_.reset(); }
 
     void proposesTheRequestOverTheRows_data()
     {
@@ -234,7 +234,8 @@ private slots:
         QFETCH(QStringList, available);
         host_.reset();
         db_.reset();
-        db_ = std::make_unique<testsupport::VoucherFixture>(extra);
+        // A database of its own; the next test makes the demo one again.
+        testsupport::VoucherFixture changed(extra);
         host_ = std::make_unique<testsupport::VoucherHostForm>();
         ScriptedOperator op;
         askPositions(*host_, op, Request{}, [&](FrmLoteyPosicion& f) {
