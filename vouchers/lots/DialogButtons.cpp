@@ -56,14 +56,19 @@ void LayOut(QDialog* form, QLabel* label, ui::Toolbar* toolbar, ui::FlexGrid* gr
     auto* top = new QHBoxLayout;
     top->addWidget(toolbar);
     top->addWidget(label, 1);
-    auto* bottom = new QHBoxLayout;
-    bottom->addStretch(1);
-    bottom->addWidget(ok);
-    bottom->addWidget(cancel);
     auto* layout = new QVBoxLayout(form);
     layout->addLayout(top);
     layout->addWidget(grid, 1);
-    layout->addLayout(bottom);
+    layout->addLayout(ButtonRow(ok, cancel));
+}
+
+QHBoxLayout* ButtonRow(QPushButton* ok, QPushButton* cancel)
+{
+    auto* row = new QHBoxLayout;
+    row->addStretch(1);
+    row->addWidget(ok);
+    row->addWidget(cancel);
+    return row;
 }
 
 } // namespace lotdialogs

@@ -7,6 +7,7 @@
 
 class CajaTexto;
 class QDialog;
+class QHBoxLayout;
 class QLabel;
 class QPushButton;
 class QWidget;
@@ -26,6 +27,8 @@ ui::Toolbar* FillToolbar(QWidget* form, const QStringList& toolTips);
 // The grid's floating editor txtEdit, hidden.
 CajaTexto* FloatingEditor(QWidget* form);
 QPushButton* DialogButton(QWidget* form, const QString& name, const QString& caption);
+// OK and Cancel at the right of a row.
+QHBoxLayout* ButtonRow(QPushButton* ok, QPushButton* cancel);
 // Label and toolbar on top, the grid below, OK and Cancel at the bottom right.
 void LayOut(QDialog* form, QLabel* label, ui::Toolbar* toolbar, ui::FlexGrid* grid, QPushButton* ok,
             QPushButton* cancel);

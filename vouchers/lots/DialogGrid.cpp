@@ -3,11 +3,14 @@
 
 #include "platform/ui/CajaTexto.h"
 #include "platform/ui/FlexGrid.h"
+#include "platform/ui/Keys.h"
 #include "platform/ui/Metrics.h"
 #include "platform/ui/Operator.h"
 #include "platform/vb/Strings.h"
 #include "platform/vb/Variant.h"
 #include "platform/zeltrix/Services.h"
+
+#include <QScrollBar>
 
 namespace lotdialogs {
 
@@ -97,7 +100,7 @@ void Distribute(ui::FlexGrid& grid, int availableCol, int takeCol, vb::Currency 
     }
 }
 
-void FitColumns(ui::FlexGrid& grid, const QWidget& form, int minimumX)
+void FitColumns(ui::FlexGrid& grid, int minimumX)
 {
     for (int col = 0; col < grid.Cols(); ++col) {
         if (grid.ColWidth(col) == 0)
@@ -105,9 +108,18 @@ void FitColumns(ui::FlexGrid& grid, const QWidget& form, int minimumX)
         int longest = 0;
         for (int row = 0; row < grid.Rows(); ++row)
             longest = qMax(longest, int(grid.TextMatrix(row, col).size()));
+        // As many "X" in the grid's own font, with the cell's margins: no header is cut.
         if (longest != 0)
-            grid.SetColWidth(col, ui::TextWidthX(form, qMax(longest, minimumX)));
+            grid.SetColWidth(col, ui::CellTextWidth(grid, QString(qMax(longest, minimumX), QLatin1Char('X'))));
     }
+}
+
+int GridWidth(const ui::FlexGrid& grid)
+{
+    int twips = 0;
+    for (int col = 0; col < grid.Cols(); ++col)
+        twips += grid.ColWidth(col);
+    return ui::TwipsToPixels(twips) + 2 * grid.frameWidth() + grid.verticalScrollBar()->sizeHint().width();
 }
 
 void FillDown(ui::FlexGrid& grid, int row, int col, const QString& text)
@@ -137,6 +149,16 @@ bool ConfirmTotal(vb::Currency total, double& requested, bool askBelow, const QS
     ui::MsgBox(QStringLiteral("Debe Ajustar la suma de las cantidades a :") + QuantityText(asked),
                ui::vbCritical + ui::vbOKOnly, kAviso);
     return false;
+}
+
+void ConfirmingKey(int& KeyCode, const std::function<bool()>& check, const std::function<void()>& act)
+{
+    if (!AyudaEdicion->EsTeclaConfirmar(KeyCode))
+        return;
+    // Esc gives up the edit: nothing is checked.
+    if (KeyCode == ui::vbKeyEscape || check())
+        act();
+    KeyCode = 0;
 }
 
 // ---- the floating editor ----
@@ -180,6 +202,27 @@ void CellEditor::FocusGrid(const std::function<void()>& gotFocus)
         grid_.setFocus(Qt::OtherFocusReason);
     if (IsOpen() && gotFocus)
         gotFocus();
+}
+
+void CellEditor::AfterConfirm(int KeyCode, const std::function<void()>& gotFocus,
+                              const std::function<void()>& enterMove)
+{
+    if (KeyCode == ui::vbKeyEscape) {
+        Drop();
+    } else if (KeyCode == ui::vbKeyReturn || KeyCode == ui::vbKeyUp || KeyCode == ui::vbKeyDown) {
+        FocusGrid(gotFocus);
+        ui::DoEvents();
+        const int row = grid_.Row();
+        if (KeyCode == ui::vbKeyReturn) {
+            if (enterMove)
+                enterMove();
+        } else if (KeyCode == ui::vbKeyUp && row > grid_.FixedRows()) {
+            grid_.SetRow(row - 1);
+        } else if (KeyCode == ui::vbKeyDown && row < grid_.Rows() - 1) {
+            grid_.SetRow(row + 1);
+        }
+    }
+    KeepCellInView();
 }
 
 void CellEditor::KeepCellInView()

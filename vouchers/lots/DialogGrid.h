@@ -8,7 +8,6 @@
 #include <functional>
 
 class CajaTexto;
-class QWidget;
 
 namespace ui {
 class FlexGrid;
@@ -48,7 +47,9 @@ void Distribute(ui::FlexGrid& grid, int availableCol, int takeCol, vb::Currency 
 // Each column that is not hidden becomes as wide as as many "X" as its longest text
 // (header included), never narrower than `minimumX` of them; a column without text
 // keeps its width.
-void FitColumns(ui::FlexGrid& grid, const QWidget& form, int minimumX = 0);
+void FitColumns(ui::FlexGrid& grid, int minimumX = 0);
+// The pixels the grid needs to show all its columns side by side.
+int GridWidth(const ui::FlexGrid& grid);
 
 // Toolbar buttons: the text into the same column of every data row below `row`.
 void FillDown(ui::FlexGrid& grid, int row, int col, const QString& text);
@@ -58,6 +59,12 @@ void FillDown(ui::FlexGrid& grid, int row, int col, const QString& text);
 // lower it when `askBelow`, else shows `belowNotice` and stays. No to a question shows
 // the total the rows must reach. True when OK goes on (`requested` may have changed).
 bool ConfirmTotal(vb::Currency total, double& requested, bool askBelow, const QString& belowNotice);
+
+// The editor's KeyDown: a key that confirms an edit (Enter, Esc, Up, Down) other than Esc
+// first passes `check` (false keeps the editor open on its text); then `act` handles it.
+// Either way the key is spent, so that it never reaches the dialog's default button.
+// Other keys are left to the editor.
+void ConfirmingKey(int& KeyCode, const std::function<bool()>& check, const std::function<void()>& act);
 
 // The floating editor of a dialog's grid: one text box laid over the current cell. The
 // box is a child of the grid's own parent.
@@ -77,6 +84,11 @@ public:
     // window is not active) `gotFocus` runs all the same, so that an open box's text
     // lands in its cell before the cursor moves.
     void FocusGrid(const std::function<void()>& gotFocus);
+    // What a confirming key does once the edit passed its check: Enter, Up and Down let
+    // the text land (FocusGrid, then pending events run); Enter then runs `enterMove`, Up
+    // and Down move the cursor one data row, keeping its column; Esc drops the edit. The
+    // current cell ends in view.
+    void AfterConfirm(int KeyCode, const std::function<void()>& gotFocus, const std::function<void()>& enterMove);
     // Scrolls the grid so that the current cell is in view.
     void KeepCellInView();
 

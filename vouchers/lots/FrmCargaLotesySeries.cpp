@@ -91,6 +91,7 @@ void FrmCargaLotesySeries::CargaDatos()
     ResumeNext([&] { VerificaAnteriores(); });
     ResumeNext([&] { VerificaExistenciasEnGrilla(); });
     ResumeNext([&] { AjustaAnchoColumnas(); });
+    ResumeNext([&] { AjustaAnchoDialogo(); });
     // The operator starts on the first cell to type.
     ResumeNext([&] { VaACelda(MSFlexGrid1->FixedRows(), EsConsultaDeSerieLote ? int(ColCantidad) : int(ColValor)); });
 }
@@ -178,7 +179,7 @@ void FrmCargaLotesySeries::CompletaTodoIgual()
 
 void FrmCargaLotesySeries::AjustaAnchoColumnas()
 {
-    lotdialogs::FitColumns(*MSFlexGrid1, *this, 8);
+    lotdialogs::FitColumns(*MSFlexGrid1, 8);
 }
 
 // ---- sums ----
@@ -218,11 +219,7 @@ void FrmCargaLotesySeries::CampoValida(CajaTexto* Texto)
         if (!EsFilaDeDatos(fila))
             return;
         if (vb::Trim(Texto->DataField()) == QLatin1String("Cantidad")) {
-            const QString rechazo = RechazoDeFila(fila, Texto->text());
-            if (rechazo.isEmpty())
-                return;
-            lotdialogs::ShowRefusal(rechazo);
-            SetErrorEnCampo(true);
+            CantidadRechazada(Texto);
         } else if (fila == 1) {
             MSFlexGrid1->SetTextMatrix(fila, MSFlexGrid1->Col(), Texto->text());
             CompletaTodoIgual();
@@ -232,16 +229,9 @@ void FrmCargaLotesySeries::CampoValida(CajaTexto* Texto)
 
 bool FrmCargaLotesySeries::AsientaValor(int fila, int col, const QString& texto)
 {
-    if (!EsConsultaDeSerieLote) {
-        MSFlexGrid1->SetTextMatrix(fila, col, texto);
-        return true;
-    }
-    const QString rechazo = RechazoDeFila(fila, texto);
-    if (!rechazo.isEmpty()) {
-        lotdialogs::ShowRefusal(rechazo);
-        return false;
-    }
-    MSFlexGrid1->SetTextMatrix(fila, col, QuantityText(CellQuantity(texto)));
+    if (EsConsultaDeSerieLote)
+        return AsientaCantidad(fila, col, texto);
+    MSFlexGrid1->SetTextMatrix(fila, col, texto);
     return true;
 }
 
@@ -291,22 +281,9 @@ QString FrmCargaLotesySeries::ListaDeColumna(int col) const
     return lista;
 }
 
-bool FrmCargaLotesySeries::FilasValidas()
-{
-    for (int fila = MSFlexGrid1->FixedRows(); fila < MSFlexGrid1->Rows(); ++fila) {
-        const QString rechazo = RechazoDeFila(fila, MSFlexGrid1->TextMatrix(fila, ColCantidad));
-        if (rechazo.isEmpty())
-            continue;
-        VaACelda(fila, ColCantidad);
-        lotdialogs::ShowRefusal(rechazo);
-        return false;
-    }
-    return true;
-}
-
 void FrmCargaLotesySeries::AceptaPicks()
 {
-    if (!FilasValidas())
+    if (!FilasValidas(ColCantidad))
         return;
     if (!ValidaCantidadCantidadPedida()) {
         const vb::Currency total = lotdialogs::SumColumn(*MSFlexGrid1, ColCantidad);

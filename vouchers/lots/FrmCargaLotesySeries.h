@@ -79,6 +79,8 @@ protected:
     bool EsColumnaEditable(int col) const override;
     bool AsientaValor(int fila, int col, const QString& texto) override;
     bool AvanzaConEnter() override;
+    // Every pick takes a whole number from 0 to its row's stock (a serial's stock is 1).
+    QString RechazoDeFila(int fila, const QString& texto) const override;
 
 private:
     // Entry mode with lots and serials side by side: lots in column 1, serials in column 2.
@@ -97,8 +99,6 @@ private:
     // Pick mode's rows: the article's stock in the deposit by lot and serial, the line's
     // previous picks no longer in stock, and its previous quantities.
     void CargaStock();
-    QString RechazoDeFila(int fila, const QString& texto) const;
-    bool FilasValidas();
     bool SeriesConFormato();
     void AceptaPicks();
     void AceptaEntradas();

@@ -56,6 +56,7 @@ void FrmLoteyPosicion::CargaDatos()
     // The operator starts on the first quantity, where the proposal begins.
     ResumeNext([&] { VaACelda(MSFlexGrid1->FixedRows(), ColCantidad); });
     ResumeNext([&] { AjustaAnchoColumnas(); });
+    ResumeNext([&] { AjustaAnchoDialogo(); });
 }
 
 void FrmLoteyPosicion::InicializaGrid()
@@ -96,7 +97,7 @@ void FrmLoteyPosicion::CompletaTodoIgual()
 void FrmLoteyPosicion::AjustaAnchoColumnas()
 {
     // Room for a quantity as long as "DISPONIBLE" in the quantity column.
-    lotdialogs::FitColumns(*MSFlexGrid1, *this);
+    lotdialogs::FitColumns(*MSFlexGrid1);
     MSFlexGrid1->SetColWidth(ColCantidad, qMax(MSFlexGrid1->ColWidth(ColCantidad), MSFlexGrid1->ColWidth(ColDisponible)));
 }
 
@@ -138,25 +139,14 @@ void FrmLoteyPosicion::CampoValida(CajaTexto* Texto)
     SetErrorEnCampo(false);
     const DbTrap trap(QStringLiteral("CampoValida"));
     trap([&] {
-        if (vb::Trim(Texto->DataField()) != QLatin1String("Cantidad") || !EsFilaDeDatos(MSFlexGrid1->Row()))
-            return;
-        const QString rechazo = RechazoDeFila(MSFlexGrid1->Row(), Texto->text());
-        if (rechazo.isEmpty())
-            return;
-        lotdialogs::ShowRefusal(rechazo);
-        SetErrorEnCampo(true);
+        if (vb::Trim(Texto->DataField()) == QLatin1String("Cantidad") && EsFilaDeDatos(MSFlexGrid1->Row()))
+            CantidadRechazada(Texto);
     });
 }
 
 bool FrmLoteyPosicion::AsientaValor(int fila, int col, const QString& texto)
 {
-    const QString rechazo = RechazoDeFila(fila, texto);
-    if (!rechazo.isEmpty()) {
-        lotdialogs::ShowRefusal(rechazo);
-        return false;
-    }
-    MSFlexGrid1->SetTextMatrix(fila, col, QuantityText(CellQuantity(texto)));
-    return true;
+    return AsientaCantidad(fila, col, texto);
 }
 
 bool FrmLoteyPosicion::AvanzaConEnter()
@@ -197,19 +187,6 @@ void FrmLoteyPosicion::Toolbar1_ButtonClick(int Index)
 
 // ---- OK ----
 
-bool FrmLoteyPosicion::FilasValidas()
-{
-    for (int fila = MSFlexGrid1->FixedRows(); fila < MSFlexGrid1->Rows(); ++fila) {
-        const QString rechazo = RechazoDeFila(fila, MSFlexGrid1->TextMatrix(fila, ColCantidad));
-        if (rechazo.isEmpty())
-            continue;
-        VaACelda(fila, ColCantidad);
-        lotdialogs::ShowRefusal(rechazo);
-        return false;
-    }
-    return true;
-}
-
 void FrmLoteyPosicion::EscribeSalida()
 {
     if (!EsPosicion && !ConLotes())
@@ -233,7 +210,7 @@ void FrmLoteyPosicion::EscribeSalida()
 
 void FrmLoteyPosicion::CmdAceptar_Click()
 {
-    if (!ConfirmaEdicionAbierta() || !FilasValidas())
+    if (!ConfirmaEdicionAbierta() || !FilasValidas(ColCantidad))
         return;
     if (!ValidaCantidadCantidadPedida()) {
         const vb::Currency total = lotdialogs::SumColumn(*MSFlexGrid1, ColCantidad);

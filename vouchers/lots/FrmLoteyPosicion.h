@@ -71,6 +71,7 @@ protected:
     bool EsColumnaEditable(int col) const override { return col == ColCantidad; }
     bool AsientaValor(int fila, int col, const QString& texto) override;
     bool AvanzaConEnter() override;
+    QString RechazoDeFila(int fila, const QString& texto) const override;
 
 private:
     // Whether the grid shows lots: with the lot flag, with or without positions.
@@ -88,10 +89,6 @@ private:
     // A balance in the line's unit.
     double EnUnidadDeLinea(double saldo, const QString& unidadSaldo);
 
-    // Every row's quantity passes the checks; the first that does not is shown and
-    // gets the cursor.
-    bool FilasValidas();
-    QString RechazoDeFila(int fila, const QString& texto) const;
     void EscribeSalida();
 
     int filaDeposito_ = -1;

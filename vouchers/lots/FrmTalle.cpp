@@ -19,7 +19,6 @@
 
 #include <QComboBox>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -27,6 +26,7 @@
 #include <QVBoxLayout>
 
 using lotdialogs::CellQuantity;
+using lotdialogs::ConfirmingKey;
 using lotdialogs::QuantityText;
 
 namespace {
@@ -149,14 +149,10 @@ FrmTalle::FrmTalle(QWidget* parent) : QDialog(parent)
         linea->addWidget(titulo, 0, i);
         linea->addWidget(cajas.at(i), 1, i);
     }
-    auto* botones = new QHBoxLayout;
-    botones->addStretch(1);
-    botones->addWidget(CmdAceptar);
-    botones->addWidget(CmdCancelar);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(linea);
     layout->addWidget(MSFlexGrid1, 1);
-    layout->addLayout(botones);
+    layout->addLayout(lotdialogs::ButtonRow(CmdAceptar, CmdCancelar));
     resize(520, 380);
     setTabOrder(dpdTalle, dpdColor);
     setTabOrder(dpdColor, dpdSexo);
@@ -502,35 +498,12 @@ bool FrmTalle::AsientaEdicion()
 
 void FrmTalle::EditKeyCode(ui::FlexGrid* MsFlexGrid, CajaTexto* Edt, int& KeyCode, int Shift)
 {
+    Q_UNUSED(MsFlexGrid);
     Q_UNUSED(Edt);
     Q_UNUSED(Shift);
-    const auto aterriza = [this] { MSFlexGrid1_GotFocus(); };
-    conTrataError(QStringLiteral("EditKeyCode"), [&] {
-        switch (KeyCode) {
-        case ui::vbKeyReturn:
-            editor_->FocusGrid(aterriza);
-            ui::DoEvents();
-            return;
-        case ui::vbKeyEscape:
-            editor_->Drop();
-            break;
-        case ui::vbKeyUp:
-            editor_->FocusGrid(aterriza);
-            ui::DoEvents();
-            if (MsFlexGrid->Row() > MsFlexGrid->FixedRows())
-                MsFlexGrid->SetRow(MsFlexGrid->Row() - 1);
-            break;
-        case ui::vbKeyDown:
-            editor_->FocusGrid(aterriza);
-            ui::DoEvents();
-            if (MsFlexGrid->Row() < MsFlexGrid->Rows() - 1)
-                MsFlexGrid->SetRow(MsFlexGrid->Row() + 1);
-            break;
-        default:
-            break;
-        }
-        editor_->KeepCellInView();
-    }, true);
+    // Enter lands the quantity and stays on its row.
+    conTrataError(QStringLiteral("EditKeyCode"),
+                  [&] { editor_->AfterConfirm(KeyCode, [this] { MSFlexGrid1_GotFocus(); }, {}); }, true);
 }
 
 void FrmTalle::MSFlexGrid1_KeyDown(int& KeyCode, int Shift)
@@ -575,26 +548,25 @@ void FrmTalle::txtEdit_KeyPress(int& KeyAscii)
 void FrmTalle::txtEdit_KeyDown(int& KeyCode, int Shift)
 {
     Q_UNUSED(Shift);
-    if (!AyudaEdicion->EsTeclaConfirmar(KeyCode))
-        return;
-    if (KeyCode != ui::vbKeyEscape) {
-        CampoValida(txtEdit);
-        if (errorEnCampo_) {
-            KeyCode = 0;
-            return;
-        }
-        TextPropiedades(txtEdit, MSFlexGrid1->Col());
-        if (CellQuantity(txtEdit->text()) == vb::Currency()) {
-            // A quantity confirmed as 0 (or emptied) takes its combination out.
-            editor_->Drop();
-            int borrar = ui::vbKeyDelete;
-            MsflexKey(MSFlexGrid1, borrar);
-            KeyCode = 0;
-            return;
-        }
-    }
-    EditKeyCode(MSFlexGrid1, txtEdit, KeyCode, 0);
-    KeyCode = 0;
+    const int tecla = KeyCode;
+    ConfirmingKey(
+        KeyCode,
+        [this] {
+            CampoValida(txtEdit);
+            return !errorEnCampo_;
+        },
+        [&] {
+            TextPropiedades(txtEdit, MSFlexGrid1->Col());
+            if (tecla != ui::vbKeyEscape && CellQuantity(txtEdit->text()) == vb::Currency()) {
+                // A quantity confirmed as 0 (or emptied) takes its combination out.
+                editor_->Drop();
+                int borrar = ui::vbKeyDelete;
+                MsflexKey(MSFlexGrid1, borrar);
+                return;
+            }
+            int confirma = tecla;
+            EditKeyCode(MSFlexGrid1, txtEdit, confirma, 0);
+        });
 }
 
 // ---- OK and Cancel ----

@@ -14,6 +14,8 @@
 #include "vouchers/lots/DialogButtons.h"
 
 #include <QKeyEvent>
+#include <QLayout>
+#include <QScreen>
 #include <QLabel>
 #include <QPushButton>
 
@@ -70,6 +72,40 @@ bool GridDialog::EsFilaDeDatos(int fila) const
     return fila >= MSFlexGrid1->FixedRows() && fila < MSFlexGrid1->Rows();
 }
 
+bool GridDialog::CantidadRechazada(CajaTexto* Texto)
+{
+    const QString rechazo = RechazoDeFila(MSFlexGrid1->Row(), Texto->text());
+    if (rechazo.isEmpty())
+        return false;
+    ShowRefusal(rechazo);
+    errorEnCampo_ = true;
+    return true;
+}
+
+bool GridDialog::AsientaCantidad(int fila, int col, const QString& texto)
+{
+    const QString rechazo = RechazoDeFila(fila, texto);
+    if (!rechazo.isEmpty()) {
+        ShowRefusal(rechazo);
+        return false;
+    }
+    MSFlexGrid1->SetTextMatrix(fila, col, QuantityText(CellQuantity(texto)));
+    return true;
+}
+
+bool GridDialog::FilasValidas(int col)
+{
+    for (int fila = MSFlexGrid1->FixedRows(); fila < MSFlexGrid1->Rows(); ++fila) {
+        const QString rechazo = RechazoDeFila(fila, MSFlexGrid1->TextMatrix(fila, col));
+        if (rechazo.isEmpty())
+            continue;
+        VaACelda(fila, col);
+        ShowRefusal(rechazo);
+        return false;
+    }
+    return true;
+}
+
 void GridDialog::VaACelda(int fila, int col)
 {
     if (!EsFilaDeDatos(fila))
@@ -77,6 +113,15 @@ void GridDialog::VaACelda(int fila, int col)
     MSFlexGrid1->SetRow(fila);
     MSFlexGrid1->SetCol(col);
     editor_->KeepCellInView();
+}
+
+void GridDialog::AjustaAnchoDialogo()
+{
+    const QMargins margenes = layout()->contentsMargins();
+    int ancho = qMax(440, GridWidth(*MSFlexGrid1) + margenes.left() + margenes.right());
+    if (const QScreen* pantalla = screen())
+        ancho = qMin(ancho, pantalla->availableGeometry().width());
+    resize(ancho, height());
 }
 
 // ---- the cell editor ----
@@ -116,38 +161,15 @@ bool GridDialog::ConfirmaEdicionAbierta()
 
 void GridDialog::EditKeyCode(ui::FlexGrid* MsFlexGrid, CajaTexto* Edt, int& KeyCode, int Shift)
 {
+    Q_UNUSED(MsFlexGrid);
     Q_UNUSED(Edt);
     Q_UNUSED(Shift);
-    const auto aterriza = [this] { MSFlexGrid1_GotFocus(); };
     const DbTrap trap(QStringLiteral("EditKeyCode"));
     trap([&] {
-        switch (KeyCode) {
-        case ui::vbKeyReturn:
-            editor_->FocusGrid(aterriza);
-            ui::DoEvents();
+        editor_->AfterConfirm(KeyCode, [this] { MSFlexGrid1_GotFocus(); }, [this] {
             if (!AvanzaConEnter())
                 CmdAceptar->setFocus(Qt::OtherFocusReason);
-            break;
-        case ui::vbKeyEscape:
-            editor_->Drop();
-            break;
-        case ui::vbKeyUp:
-            editor_->FocusGrid(aterriza);
-            ui::DoEvents();
-            if (MsFlexGrid->Row() > MsFlexGrid->FixedRows())
-                MsFlexGrid->SetRow(MsFlexGrid->Row() - 1);
-            break;
-        case ui::vbKeyDown:
-            editor_->FocusGrid(aterriza);
-            ui::DoEvents();
-            // The cursor keeps its column: the operator goes on typing quantities.
-            if (MsFlexGrid->Row() < MsFlexGrid->Rows() - 1)
-                MsFlexGrid->SetRow(MsFlexGrid->Row() + 1);
-            break;
-        default:
-            break;
-        }
-        editor_->KeepCellInView();
+        });
     });
 }
 
@@ -198,19 +220,17 @@ void GridDialog::txtEdit_KeyPress(int& KeyAscii)
 void GridDialog::txtEdit_KeyDown(int& KeyCode, int Shift)
 {
     Q_UNUSED(Shift);
-    if (!AyudaEdicion->EsTeclaConfirmar(KeyCode))
-        return;
-    // Esc gives up the edit: nothing is checked, nothing is written.
-    if (KeyCode != ui::vbKeyEscape) {
-        CampoValida(txtEdit);
-        if (errorEnCampo_) {
-            KeyCode = 0;
-            return;
-        }
-    }
-    EditKeyCode(MSFlexGrid1, txtEdit, KeyCode, 0);
-    // The key is spent: it must not reach the dialog's default button.
-    KeyCode = 0;
+    const int tecla = KeyCode;
+    ConfirmingKey(
+        KeyCode,
+        [this] {
+            CampoValida(txtEdit);
+            return !errorEnCampo_;
+        },
+        [&] {
+            int confirma = tecla;
+            EditKeyCode(MSFlexGrid1, txtEdit, confirma, 0);
+        });
 }
 
 bool GridDialog::eventFilter(QObject* watched, QEvent* event)

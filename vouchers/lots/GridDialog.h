@@ -77,7 +77,19 @@ protected:
     // where the focus goes to OK.
     virtual bool AvanzaConEnter() = 0;
 
+    // Why a quantity typed for a row cannot be taken from it, or "" when it can.
+    virtual QString RechazoDeFila(int fila, const QString& texto) const = 0;
+
     bool EsFilaDeDatos(int fila) const;
+    // CampoValida's check of a take typed for the current row: a refusal shows its
+    // message and sets the validation-failed flag (true).
+    bool CantidadRechazada(CajaTexto* Texto);
+    // A take left in a cell lands as the number's text; false when it is refused, after
+    // its message.
+    bool AsientaCantidad(int fila, int col, const QString& texto);
+    // OK's check of every row's take in a column; the first refused one gets the cursor
+    // and its message.
+    bool FilasValidas(int col);
     // Puts the cursor on a data row, in the given column, in view.
     void VaACelda(int fila, int col);
     // An open edit is confirmed before OK or a toolbar button acts: false when its value
@@ -85,6 +97,8 @@ protected:
     bool ConfirmaEdicionAbierta();
     bool ErrorEnCampo() const { return errorEnCampo_; }
     void SetErrorEnCampo(bool error) { errorEnCampo_ = error; }
+    // The dialog as wide as its grid's columns (and its label) need, within the screen.
+    void AjustaAnchoDialogo();
     // The voucher class, for its pipe-list operations.
     ClsCmnCptes& Cptes();
     CellEditor& Editor() { return *editor_; }

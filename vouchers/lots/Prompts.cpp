@@ -79,6 +79,18 @@ void reuneTomados(const ui::FlexGrid& grilla, const QString& articulo, int omiti
     }
 }
 
+// Loads the dialog the prompt filled, names the article in its label and shows it;
+// false when the prompt must be left.
+template <class Dialogo>
+bool cargaYMuestra(const DbTrap& trap, Dialogo& dialogo, const QString& etiqueta, bool& aceptado)
+{
+    return vouchergrids::RunSteps(trap, {
+        [&] { dialogo.CargaDatos(); },
+        [&] { dialogo.lblArticulo->setText(etiqueta); },
+        [&] { aceptado = ui::ShowModal(dialogo) == QDialog::Accepted; },
+    });
+}
+
 } // namespace
 
 void ClsCmnCptes::PideSerieLote(const QString& Articulo, double Cantidad, const QString& SerieAnt, const QString& LoteAnt,
@@ -92,21 +104,16 @@ void ClsCmnCptes::PideSerieLote(const QString& Articulo, double Cantidad, const 
     const DbTrap trap(QStringLiteral("PideSerieLote"));
     FrmCargaLotesySeries dialogo(ventanaActiva());
     bool aceptado = false;
-    const bool completo = vouchergrids::RunSteps(trap, {
-        [&] {
-            dialogo.Cantidad = Cantidad;
-            dialogo.EsSerie = Serie;
-            dialogo.EsLote = Lote;
-            dialogo.EsTalle = Talle;
-            dialogo.Articulo = Articulo;
-            dialogo.SeriesAnteriores = SerieAnt;
-            dialogo.LotesAnteriores = LoteAnt;
-        },
-        [&] { dialogo.CargaDatos(); },
-        [&] { dialogo.lblArticulo->setText(Articulo); },
-        [&] { aceptado = ui::ShowModal(dialogo) == QDialog::Accepted; },
+    const bool lleno = trap([&] {
+        dialogo.Cantidad = Cantidad;
+        dialogo.EsSerie = Serie;
+        dialogo.EsLote = Lote;
+        dialogo.EsTalle = Talle;
+        dialogo.Articulo = Articulo;
+        dialogo.SeriesAnteriores = SerieAnt;
+        dialogo.LotesAnteriores = LoteAnt;
     });
-    if (!completo)
+    if (!lleno || !cargaYMuestra(trap, dialogo, Articulo, aceptado))
         return;
     // Cancelled: the line keeps what it had.
     SerieNvo = aceptado ? dialogo.Series : SerieAnt;
@@ -180,23 +187,18 @@ void ClsCmnCptes::PidePosicionLote(const QString& Articulo, const QString& IdUni
     const DbTrap trap(QStringLiteral("PidePosicionLote"));
     FrmLoteyPosicion dialogo(ventanaActiva());
     bool aceptado = false;
-    const bool completo = vouchergrids::RunSteps(trap, {
-        [&] {
-            dialogo.Cantidad1 = Cantidad;
-            dialogo.EsConsultaDePosicionLote = !PosicionAnt.isEmpty() || !LoteAnt.isEmpty();
-            dialogo.EsPosicion = Posicion;
-            dialogo.EsLote = Lote;
-            dialogo.IUNIDAD = IdUnidad;
-            dialogo.Articulo = Articulo;
-            dialogo.Deposito = Deposito;
-            dialogo.PosicionesAnteriores = PosicionAnt;
-            dialogo.LotesAnteriores = LoteAnt;
-        },
-        [&] { dialogo.CargaDatos(); },
-        [&] { dialogo.lblArticulo->setText(Articulo); },
-        [&] { aceptado = ui::ShowModal(dialogo) == QDialog::Accepted; },
+    const bool lleno = trap([&] {
+        dialogo.Cantidad1 = Cantidad;
+        dialogo.EsConsultaDePosicionLote = !PosicionAnt.isEmpty() || !LoteAnt.isEmpty();
+        dialogo.EsPosicion = Posicion;
+        dialogo.EsLote = Lote;
+        dialogo.IUNIDAD = IdUnidad;
+        dialogo.Articulo = Articulo;
+        dialogo.Deposito = Deposito;
+        dialogo.PosicionesAnteriores = PosicionAnt;
+        dialogo.LotesAnteriores = LoteAnt;
     });
-    if (!completo)
+    if (!lleno || !cargaYMuestra(trap, dialogo, Articulo, aceptado))
         return;
     if (!aceptado) {
         // Cancelled: the line keeps what it had.

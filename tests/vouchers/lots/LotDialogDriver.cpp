@@ -2,6 +2,7 @@
 
 #include "platform/ui/CajaTexto.h"
 #include "platform/ui/FlexGrid.h"
+#include "vouchers/GridColumns.h"
 
 #include <QTest>
 
@@ -33,6 +34,17 @@ void TypeCell(ui::FlexGrid* grid, CajaTexto* editor, const QString& text, Qt::Ke
             QTest::keyClicks(editor, text.mid(1));
     }
     QTest::keyClick(editor, confirm);
+}
+
+void VoucherLines(ui::FlexGrid* grid, const QList<QStringList>& lines)
+{
+    grid->SetCols(ColArticulo::Count);
+    grid->SetRows(int(lines.size()) + 1);
+    for (int i = 0; i < lines.size(); ++i) {
+        grid->SetTextMatrix(i + 1, ColArticulo::IdArticulo, lines[i][0]);
+        grid->SetTextMatrix(i + 1, ColArticulo::NroLote, lines[i][1]);
+        grid->SetTextMatrix(i + 1, ColArticulo::NroSerie, lines[i][2]);
+    }
 }
 
 QStringList Column(const ui::FlexGrid* grid, int col)

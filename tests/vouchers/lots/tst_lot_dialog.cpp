@@ -84,18 +84,6 @@ Picked pick(testsupport::VoucherHostForm& host, ScriptedOperator& op, const Pick
     return r;
 }
 
-// The voucher's article grid with lines of (article, column 21, column 22).
-void voucherLines(ui::FlexGrid* grid, const QList<QStringList>& lines)
-{
-    grid->SetCols(ColArticulo::Count);
-    grid->SetRows(int(lines.size()) + 1);
-    for (int i = 0; i < lines.size(); ++i) {
-        grid->SetTextMatrix(i + 1, ColArticulo::IdArticulo, lines[i][0]);
-        grid->SetTextMatrix(i + 1, ColArticulo::NroLote, lines[i][1]);
-        grid->SetTextMatrix(i + 1, ColArticulo::NroSerie, lines[i][2]);
-    }
-}
-
 void pressF2(FrmCargaLotesySeries& f)
 {
     QTest::keyClick(f.MSFlexGrid1, Qt::Key_F2);
@@ -113,7 +101,7 @@ private slots:
     void init()
     {
         host_ = std::make_unique<testsupport::VoucherHostForm>();
-        voucherLines(host_->MSFlexGrid2, {});
+        lotstest::VoucherLines(host_->MSFlexGrid2, {});
     }
     void cleanup()
     {
@@ -219,7 +207,7 @@ private slots:
     // What the voucher's other lines took is not offered again; the line's own picks are.
     void lessWhatOtherLinesTook()
     {
-        voucherLines(host_->MSFlexGrid2, {{"PARA500", keys("|L-2511#|"), "|4|"},
+        lotstest::VoucherLines(host_->MSFlexGrid2, {{"PARA500", keys("|L-2511#|"), "|4|"},
                                           {"IBU400", keys("|L-2511#|"), "|9|"},
                                           {"PARA500", keys("|L-2602#|#|"), "|3|0|"}});
         host_->MSFlexGrid2->SetRow(3);
@@ -236,7 +224,7 @@ private slots:
 
     void aNewLineGetsWhatIsLeft()
     {
-        voucherLines(host_->MSFlexGrid2, {{"PARA500", keys("|L-2511#|"), "|4|"}, {"PARA500", "", ""}});
+        lotstest::VoucherLines(host_->MSFlexGrid2, {{"PARA500", keys("|L-2511#|"), "|4|"}, {"PARA500", "", ""}});
         host_->MSFlexGrid2->SetRow(2);
         ScriptedOperator op;
         const Picked r = pick(*host_, op, Pick{}, [](FrmCargaLotesySeries& f) {
@@ -248,7 +236,7 @@ private slots:
 
     void serialsArePickedOneEach()
     {
-        voucherLines(host_->MSFlexGrid2, {{"TERMDIG", keys("|#TD-0001|#|"), "|1|0|"}});
+        lotstest::VoucherLines(host_->MSFlexGrid2, {{"TERMDIG", keys("|#TD-0001|#|"), "|1|0|"}});
         ScriptedOperator op;
         Pick p;
         p.articulo = QStringLiteral("TERMDIG");

@@ -1,6 +1,7 @@
 // The voucher class's prompts themselves: what CuentaLotesEnGrilla gathers from the
 // article grid, and that every prompt works on a dialog of its own that is gone when it
 // returns, however it ends.
+#include "LotDialogDriver.h"
 #include "platform/ui/FlexGrid.h"
 #include "platform/ui/Operator.h"
 #include "platform/vb/VbError.h"
@@ -19,18 +20,6 @@
 using testsupport::ScriptedOperator;
 
 namespace {
-
-// The voucher's article grid with lines of (article, column 21, column 22).
-void voucherLines(ui::FlexGrid* grid, const QList<QStringList>& lines)
-{
-    grid->SetCols(ColArticulo::Count);
-    grid->SetRows(int(lines.size()) + 1);
-    for (int i = 0; i < lines.size(); ++i) {
-        grid->SetTextMatrix(i + 1, ColArticulo::IdArticulo, lines[i][0]);
-        grid->SetTextMatrix(i + 1, ColArticulo::NroLote, lines[i][1]);
-        grid->SetTextMatrix(i + 1, ColArticulo::NroSerie, lines[i][2]);
-    }
-}
 
 // The lot and position dialogs still alive.
 int liveDialogs()
@@ -76,7 +65,7 @@ private slots:
         QFETCH(QString, articulo);
         QFETCH(QString, lotes);
         QFETCH(QString, cantidades);
-        voucherLines(host_->MSFlexGrid2,
+        lotstest::VoucherLines(host_->MSFlexGrid2,
                      {{"PARA500", "|L1|", "|4|"}, {"IBU400", "|X|", "|9|"}, {"PARA500", "", ""}, {"PARA500", "|L2|", "|3|"}});
         QString l = QStringLiteral("old"), c = QStringLiteral("old");
         host_->Cptes().CuentaLotesEnGrilla(host_->MSFlexGrid2, articulo, l, c);
