@@ -1,6 +1,6 @@
 // The lot and serial dialog through the voucher class's two prompts, on the demo stock of
 // the main deposit: paracetamol (PARA500) by lot, L-2511 with 9 and L-2602 with 11 over
-// their shelves; thermometers (TERMDIG) by serial, TD-0001 to TD-0004 (TD-0004 moved
+// their shelves, P2611A with 10 and P2612B with 5; thermometers (TERMDIG) by serial, TD-0001 to TD-0004 (TD-0004 moved
 // between shelves, TD-0005 delivered); glucose meters (GLUCOM) by lot and serial; gloves
 // (GUANTE) by size code.
 #include "LotDialogDriver.h"
@@ -116,9 +116,9 @@ private slots:
     {
         QTest::addColumn<double>("cantidad");
         QTest::addColumn<QStringList>("takes");
-        QTest::newRow("7 from the first lot") << 7.0 << QStringList{"7", "0", "0"};
-        QTest::newRow("12 over both") << 12.0 << QStringList{"9", "3", "0"};
-        QTest::newRow("the whole stock") << 20.0 << QStringList{"9", "11", "0"};
+        QTest::newRow("7 from the first lot") << 7.0 << QStringList{"7", "0", "0", "0", "0"};
+        QTest::newRow("12 over two") << 12.0 << QStringList{"9", "3", "0", "0", "0"};
+        QTest::newRow("the whole stock") << 35.0 << QStringList{"9", "11", "10", "5", "0"};
     }
     void proposesTheLotsInOrder()
     {
@@ -129,14 +129,15 @@ private slots:
         p.cantidad = cantidad;
         const Picked r = pick(*host_, op, p, [&](FrmCargaLotesySeries& f) {
             // Each lot once, whatever shelves hold it; the trailing empty row last.
-            QCOMPARE(Column(f.MSFlexGrid1, FrmCargaLotesySeries::ColLote), (QStringList{"L-2511", "L-2602", ""}));
-            QCOMPARE(Column(f.MSFlexGrid1, kStock), (QStringList{"9", "11", ""}));
+            QCOMPARE(Column(f.MSFlexGrid1, FrmCargaLotesySeries::ColLote),
+                     (QStringList{"L-2511", "L-2602", "P2611A", "P2612B", ""}));
+            QCOMPARE(Column(f.MSFlexGrid1, kStock), (QStringList{"9", "11", "10", "5", ""}));
             QCOMPARE(Column(f.MSFlexGrid1, kTake), takes);
             QCOMPARE(f.MSFlexGrid1->Row(), 1);
             QCOMPARE(f.MSFlexGrid1->Col(), kTake);
             pressF2(f);
         });
-        QCOMPARE(r.lotes, keys("|L-2511#|L-2602#|#|"));
+        QCOMPARE(r.lotes, keys("|L-2511#|L-2602#|P2611A#|P2612B#|#|"));
         QCOMPARE(r.cantidades, QStringLiteral("|") + takes.join(QLatin1Char('|')) + QStringLiteral("|"));
         QCOMPARE(r.cantidad, cantidad);
     }
@@ -217,8 +218,8 @@ private slots:
         p.lotesAnt = keys("|L-2602#|#|");
         p.cantidadesAnt = QStringLiteral("|3|0|");
         pick(*host_, op, p, [&](FrmCargaLotesySeries& f) {
-            QCOMPARE(Column(f.MSFlexGrid1, kStock), (QStringList{"5", "11", ""}));
-            QCOMPARE(Column(f.MSFlexGrid1, kTake), (QStringList{"0", "3", "0"}));
+            QCOMPARE(Column(f.MSFlexGrid1, kStock), (QStringList{"5", "11", "10", "5", ""}));
+            QCOMPARE(Column(f.MSFlexGrid1, kTake), (QStringList{"0", "3", "0", "0", "0"}));
         });
     }
 
@@ -228,10 +229,10 @@ private slots:
         host_->MSFlexGrid2->SetRow(2);
         ScriptedOperator op;
         const Picked r = pick(*host_, op, Pick{}, [](FrmCargaLotesySeries& f) {
-            QCOMPARE(Column(f.MSFlexGrid1, kTake), (QStringList{"5", "2", "0"}));
+            QCOMPARE(Column(f.MSFlexGrid1, kTake), (QStringList{"5", "2", "0", "0", "0"}));
             pressF2(f);
         });
-        QCOMPARE(r.cantidades, QStringLiteral("|5|2|0|"));
+        QCOMPARE(r.cantidades, QStringLiteral("|5|2|0|0|0|"));
     }
 
     void serialsArePickedOneEach()
@@ -334,30 +335,33 @@ private slots:
             TypeCell(f.MSFlexGrid1, f.txtEdit, QStringLiteral("3"));
             QCOMPARE(f.MSFlexGrid1->Row(), 3);
             TypeCell(f.MSFlexGrid1, f.txtEdit, QStringLiteral("0"));
+            TypeCell(f.MSFlexGrid1, f.txtEdit, QStringLiteral("0"));
+            QCOMPARE(f.MSFlexGrid1->Row(), 5);
+            TypeCell(f.MSFlexGrid1, f.txtEdit, QString());
             QVERIFY(f.CmdAceptar->hasFocus());
             QTest::keyClick(f.CmdAceptar, Qt::Key_Return);
         });
-        QCOMPARE(r.cantidades, QStringLiteral("|2|3|0|"));
+        QCOMPARE(r.cantidades, QStringLiteral("|2|3|0|0|0|"));
     }
 
     void aTotalBelowTheRequest()
     {
         ScriptedOperator op;
         Pick p;
-        p.cantidad = 25;
+        p.cantidad = 40;
         const Picked r = pick(*host_, op, p, [&](FrmCargaLotesySeries& f) {
             op.expectMsgBox(QStringLiteral("La suma de las cantidades Informadas, Es Menor a la solicitada en el Formulario "
                                            "de Carga de Datos\r\n¿Desea Ajustar la Cantidad Solicitada en el Formulario?"),
                             ui::vbNo, kAvisoTotal, ui::vbQuestion + ui::vbYesNo)
-                .expectMsgBox(QStringLiteral("Debe Ajustar la suma de las cantidades a :25"), ui::vbOK, kAviso,
+                .expectMsgBox(QStringLiteral("Debe Ajustar la suma de las cantidades a :40"), ui::vbOK, kAviso,
                               ui::vbCritical);
             pressF2(f);
             QVERIFY(f.isVisible());
             op.expectMsgBox(QStringLiteral("Es Menor"), ui::vbYes, kAvisoTotal);
             pressF2(f);
         });
-        QCOMPARE(r.cantidad, 20.0);
-        QCOMPARE(r.cantidades, QStringLiteral("|9|11|0|"));
+        QCOMPARE(r.cantidad, 35.0);
+        QCOMPARE(r.cantidades, QStringLiteral("|9|11|10|5|0|"));
     }
 
     // ---- the automatic pick, unseen ----
@@ -369,8 +373,8 @@ private slots:
         p.mostrar = false;
         p.cantidad = 12;
         const Picked r = pick(*host_, op, p);
-        QCOMPARE(r.lotes, keys("|L-2511#|L-2602#|#|"));
-        QCOMPARE(r.cantidades, QStringLiteral("|9|3|0|"));
+        QCOMPARE(r.lotes, keys("|L-2511#|L-2602#|P2611A#|P2612B#|#|"));
+        QCOMPARE(r.cantidades, QStringLiteral("|9|3|0|0|0|"));
         QCOMPARE(r.cantidad, 12.0);
     }
 
@@ -384,7 +388,8 @@ private slots:
         QTest::addColumn<double>("taken");
         QTest::addColumn<QString>("lotes");
         QTest::addColumn<QString>("cantidades");
-        QTest::newRow("part of it") << "PARA500" << 25.0 << "" << "" << 20.0 << keys("|L-2511#|L-2602#|#|") << "|9|11|0|";
+        QTest::newRow("part of it") << "PARA500" << 40.0 << "" << "" << 35.0 << keys("|L-2511#|L-2602#|P2611A#|P2612B#|#|")
+                                    << "|9|11|10|5|0|";
         QTest::newRow("nothing in stock") << "IBU400" << 5.0 << "" << "" << 0.0 << "" << "";
         // The old pick is listed again with what was taken from it now.
         QTest::newRow("an old pick gone") << "IBU400" << 5.0 << "|L-1|" << "|5|" << 0.0 << keys("|L-1#|") << "|0|";
@@ -421,7 +426,7 @@ private slots:
         p.lotesAnt = keys("|L-2602#|#|");
         p.cantidadesAnt = QStringLiteral("|7|0|");
         const Picked r = pick(*host_, op, p, [](FrmCargaLotesySeries& f) {
-            QCOMPARE(Column(f.MSFlexGrid1, kTake), (QStringList{"0", "7", "0"}));
+            QCOMPARE(Column(f.MSFlexGrid1, kTake), (QStringList{"0", "7", "0", "0", "0"}));
             QTest::mouseClick(f.CmdCancelar, Qt::LeftButton);
         });
         QCOMPARE(r.lotes, p.lotesAnt);

@@ -1,6 +1,7 @@
 // The position and lot dialog through the voucher class's position prompt, on the demo
 // stock of paracetamol (PARA500) in the main deposit: lot L-2511 with 4 at EST-A1 and 3 at
-// HEL-01, lot L-2602 with 5 at EST-A2, and 8 without a position (2 of L-2511, 6 of L-2602).
+// HEL-01, lot L-2602 with 5 at EST-A2, and 23 without a position (2 of L-2511, 6 of
+// L-2602, 10 of P2611A, 5 of P2612B).
 #include "LotDialogDriver.h"
 #include "platform/ui/CajaTexto.h"
 #include "platform/ui/FlexGrid.h"
@@ -96,7 +97,7 @@ private slots:
         QTest::addColumn<QStringList>("takes");
         QTest::addColumn<QString>("posiciones");
         QTest::addColumn<QString>("lotes");
-        const QStringList stock = {"4", "3", "5", "8"};
+        const QStringList stock = {"4", "3", "5", "23"};
         QTest::newRow("10 over 4, 3, 5") << 10.0 << "UN" << true << stock << QStringList{"4", "3", "3", "0"}
                                          << "|EST-A1*4|HEL-01*3|EST-A2*3|" << "|L-2511|L-2511|L-2602|";
         QTest::newRow("3 from the first lot") << 3.0 << "UN" << true << stock << QStringList{"3", "0", "0", "0"}
@@ -106,7 +107,7 @@ private slots:
         QTest::newRow("positions only") << 10.0 << "UN" << false << stock << QStringList{"4", "3", "3", "0"}
                                         << "|EST-A1*4|HEL-01*3|EST-A2*3|" << "";
         // A bulk holds 100 packs: the balances in packs are shown in bulks.
-        QTest::newRow("in the line's unit") << 0.1 << "BL" << true << QStringList{"0.04", "0.03", "0.05", "0.08"}
+        QTest::newRow("in the line's unit") << 0.1 << "BL" << true << QStringList{"0.04", "0.03", "0.05", "0.23"}
                                             << QStringList{"0.04", "0.03", "0.03", "0"}
                                             << "|EST-A1*0.04|HEL-01*0.03|EST-A2*0.03|" << "|L-2511|L-2511|L-2602|";
     }
@@ -214,18 +215,18 @@ private slots:
         const QString shelf = QStringLiteral(
             "INSERT INTO V_MV_STOCK (TC, IdComprobante, IdDeposito, IdPosicion, IdArticulo, NroLote, IdUnidad, Cantidad, "
             "CantidadUD, IdUnidadBase) VALUES ('AJ  ', '000100000001X', '   1', '%1', 'PARA500', '%2', 'UN  ', %3, %3, 'UN  ')");
-        QTest::newRow("both lots without a position") << QStringList{} << QStringList{"EST-A1", "HEL-01", "EST-A2", "DEPOSITO 1"}
-                                                      << QStringList{"4", "3", "5", "8"};
+        QTest::newRow("every lot without a position") << QStringList{} << QStringList{"EST-A1", "HEL-01", "EST-A2", "DEPOSITO 1"}
+                                                      << QStringList{"4", "3", "5", "23"};
         QTest::newRow("no stock without a position") << QStringList{unshelved} << QStringList{"EST-A1", "HEL-01", "EST-A2"}
                                                      << QStringList{"4", "3", "5"};
         QTest::newRow("a negative balance without a position")
-            << QStringList{shelf.arg("").arg("L-2602").arg(-10)} << QStringList{"EST-A1", "HEL-01", "EST-A2"}
+            << QStringList{shelf.arg("").arg("L-2602").arg(-30)} << QStringList{"EST-A1", "HEL-01", "EST-A2"}
             << QStringList{"4", "3", "5"};
         QTest::newRow("a position that is not a shelf of the deposit")
             << QStringList{shelf.arg("EST-Z9").arg("L-2511").arg(7)} << QStringList{"EST-A1", "HEL-01", "EST-A2", "DEPOSITO 1"}
-            << QStringList{"4", "3", "5", "8"};
+            << QStringList{"4", "3", "5", "23"};
         QTest::newRow("an emptied shelf") << QStringList{shelf.arg("HEL-01").arg("L-2511").arg(-3)}
-                                          << QStringList{"EST-A1", "EST-A2", "DEPOSITO 1"} << QStringList{"4", "5", "8"};
+                                          << QStringList{"EST-A1", "EST-A2", "DEPOSITO 1"} << QStringList{"4", "5", "23"};
     }
     void depositRow()
     {
@@ -436,16 +437,16 @@ private slots:
     {
         ScriptedOperator op;
         Request r;
-        r.cantidad = 25;
+        r.cantidad = 40;
         const Answer a = askPositions(*host_, op, r, [&](FrmLoteyPosicion& f) {
-            QCOMPARE(Column(f.MSFlexGrid1, kTake), (QStringList{"4", "3", "5", "8"}));
+            QCOMPARE(Column(f.MSFlexGrid1, kTake), (QStringList{"4", "3", "5", "23"}));
             op.expectMsgBox(QStringLiteral("La suma de las cantidades Informadas, Es Menor a la solicitada en el Formulario "
                                            "de Carga de Datos\r\n¿Desea Ajustar"),
                             ui::vbYes, kAvisoTotal, ui::vbQuestion + ui::vbYesNo);
             pressF2(f);
         });
-        QCOMPARE(a.cantidad, 20.0);
-        QCOMPARE(a.posiciones, QStringLiteral("|EST-A1*4|HEL-01*3|EST-A2*5|*8|"));
+        QCOMPARE(a.cantidad, 35.0);
+        QCOMPARE(a.posiciones, QStringLiteral("|EST-A1*4|HEL-01*3|EST-A2*5|*23|"));
         QCOMPARE(a.lotes, QStringLiteral("|L-2511|L-2511|L-2602||"));
     }
 
