@@ -364,6 +364,26 @@ private slots:
         QCOMPARE(r.cantidades, QStringLiteral("|9|11|10|5|0|"));
     }
 
+    // The simple proposal: each row up to its stock, a row without stock whatever is left.
+    void simpleProposal()
+    {
+        FrmCargaLotesySeries f;
+        f.EsConsultaDeSerieLote = true;
+        f.EsLote = true;
+        f.Articulo = QStringLiteral("PARA500");
+        f.Deposito = QStringLiteral("   1");
+        f.Cantidad = 40;
+        f.Lotes = keys("|X-1#|");
+        f.Series = QStringLiteral("|0|");
+        f.CargaDatos();
+        QCOMPARE(Column(f.MSFlexGrid1, kStock), (QStringList{"9", "11", "10", "5", "0", ""}));
+        QCOMPARE(Column(f.MSFlexGrid1, kTake), (QStringList{"0", "0", "0", "0", "0", "0"}));
+        f.CompletaCantidades();
+        QCOMPARE(Column(f.MSFlexGrid1, kTake), (QStringList{"9", "11", "10", "5", "5", "0"}));
+        QCOMPARE(f.SumaFilas(-1), 40.0);
+        QVERIFY(f.ValidaCantidadCantidadPedida());
+    }
+
     // ---- the automatic pick, unseen ----
 
     void anAutomaticPickShowsNothing()
