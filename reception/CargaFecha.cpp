@@ -3,6 +3,7 @@
 
 #include "data/DB_Dll.h"
 #include "frame/ModGlobal.h"
+#include "platform/ui/EventPulse.h"
 #include "platform/ui/Operator.h"
 #include "platform/vb/Strings.h"
 #include "platform/vb/VbError.h"
@@ -10,7 +11,6 @@
 #include "widgets/Dll_Display.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QHash>
 #include <QLabel>
 #include <QPointer>
@@ -48,26 +48,6 @@ struct NoticeCloser {
     }
 };
 
-// Long loops let the window's events run often enough to stay responsive (about fifty
-// times a second), not on every row: a pass through the event loop costs more than a row.
-class Latido {
-public:
-    Latido() { reloj_.start(); }
-    bool toca()
-    {
-        if (primero_ || reloj_.elapsed() >= 20) {
-            primero_ = false;
-            reloj_.restart();
-            return true;
-        }
-        return false;
-    }
-
-private:
-    QElapsedTimer reloj_;
-    bool primero_ = true;
-};
-
 } // namespace
 
 void frmRecepcionMutuales::CargaMutualesFecha()
@@ -97,11 +77,11 @@ void frmRecepcionMutuales::CargaMutualesFecha()
         MSFlexGrid1->SetRedraw(false);
         // A date's rows come from a handful of mutuals: each description is read once.
         QHash<QString, QString> descripciones;
-        Latido latido;
+        ui::EventPulse latido;
         while (!rs.EOF()) {
             bool cancelado = false;
             const QString cuenta = texto(rs, QStringLiteral("Cuenta"));
-            if (latido.toca())
+            if (latido.due())
                 gDisplay->CartelMostrar(cancelado, vb::Variant(QStringLiteral("Cargando Datos")),
                                         vb::Variant(QStringLiteral("Espere por favor")), vb::Variant(cuenta));
             const int ultima = MSFlexGrid1->Rows() - 1;
@@ -139,10 +119,10 @@ vb::Currency frmRecepcionMutuales::SumaImportes()
 {
     if (!m_sumaConocida) {
         vb::Currency suma;
-        Latido latido;
-        latido.toca();   // the event that asked for the sum has just been handled
+        ui::EventPulse latido;
+        latido.due();   // the event that asked for the sum has just been handled
         for (int fila = 1; fila < MSFlexGrid1->Rows(); ++fila) {
-            if (latido.toca())
+            if (latido.due())
                 ui::DoEvents();
             suma += Utilidades->TextoAMoneda(MSFlexGrid1->TextMatrix(fila, 4));
         }
