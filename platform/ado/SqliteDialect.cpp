@@ -529,10 +529,16 @@ public:
         comparisons();
         top();
         QString out;
+        bool added = false;   // the text so far ends with a rewrite's addition
         for (const Token& k : t_) {
-            out += k.before;
-            if (!k.removed) out += k.text;
-            out += k.after;
+            const QString piece = k.before + (k.removed ? QString() : k.text) + k.after;
+            // An addition never runs into what the caller wrote right after it ("'FC'AND").
+            if (added && !piece.isEmpty() && !piece.front().isSpace() && !out.isEmpty() && out.back().isLetterOrNumber()
+                && (piece.front().isLetterOrNumber() || piece.front() == QLatin1Char('\'')))
+                out += QLatin1Char(' ');
+            out += piece;
+            if (!piece.isEmpty())
+                added = !k.after.isEmpty();
         }
         return out.trimmed();
     }

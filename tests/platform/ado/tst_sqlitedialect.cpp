@@ -172,6 +172,9 @@ private slots:
         QTest::newRow("a question mark inside a text is no marker")
             << "SELECT * FROM T WHERE A = '¿?' AND B = ?"
             << "SELECT * FROM T WHERE A = '¿?' COLLATE NOCASE AND B = ?1 COLLATE NOCASE";
+        QTest::newRow("a literal right before a word keeps them apart")
+            << "SELECT * FROM V_MV_CPTE WHERE TC = 'FC  'AND NOMBRE LIKE '%a%'"
+            << "SELECT * FROM V_MV_CPTE WHERE TC = 'FC  ' COLLATE NOCASE AND NOMBRE LIKE '%a%'";
         QTest::newRow("quotes and brackets kept")
             << "SELECT [NUMERO ASIENTO] AS [NRO_ASIENTO] FROM T WHERE A = 'it''s dbo.x with(nolock)'"
             << "SELECT [NUMERO ASIENTO] AS [NRO_ASIENTO] FROM T WHERE A = 'it''s dbo.x with(nolock)' COLLATE NOCASE";
