@@ -83,3 +83,7 @@ qint32 RoundToLong(double v);
 qint16 RoundToInt(double v);
 
 } // namespace vb
+
+// Every alternative (numbers, QDateTime, QString) may be moved in memory as bytes, so a
+// recordset's lists of values grow without moving each value one by one.
+Q_DECLARE_TYPEINFO(vb::Variant, Q_RELOCATABLE_TYPE);
