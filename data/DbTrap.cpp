@@ -5,8 +5,10 @@
 
 bool DbTrap::operator()(const std::function<void()>& statement) const
 {
-    auto handler = [](const vb::VbError& e, const QString& routine) -> int {
-        return gDBPrincipal->TratamientoErrores(e, std::nullopt, routine);
+    auto handler = [this](const vb::VbError& e, const QString&) -> int {
+        if (passedOver_.contains(e.Number))
+            return vb::AnswerIgnore;
+        return gDBPrincipal->TratamientoErrores(e, std::nullopt, routine_);
     };
-    return vb::guarded(handler, routine_, statement) != vb::Step::Leave;
+    return vb::guarded(handler, routine_.value_or(QString()), statement) != vb::Step::Leave;
 }
