@@ -680,3 +680,96 @@ VALUES
     ('SI  ', '000100000001X', 0, 5, '2026-11-30 00:00:00', '   1', '   1', '', 'PARA500', 'Paracetamol 500 mg x 10 comprimidos', 'P2612B                   ', 'UN  ',   5,   5, 'UN  ', '   1',  610, NULL, NULL, 1, '   1', '   1', 1),
     ('SI  ', '000100000001X', 0, 6, '2026-11-30 00:00:00', '   1', '   1', '', 'FRA500',  'Frasco PET 500 ml con tapa',          NULL,                        'UN  ', 200, 200, 'UN  ', '   1',  120, NULL, NULL, 1, '   1', '   1', 1),
     ('SI  ', '000100000001X', 0, 7, '2026-11-30 00:00:00', '   1', '   1', '', 'ALCETIL', 'Alcohol etílico 96° a granel',        NULL,                        'KG  ',  50,  50, 'KG  ', '   1', 1500, NULL, NULL, 1, '   1', '   1', 1);
+
+-- Comprobantes para la consulta de comprobantes: lo que cada grupo lista y los
+-- comprobantes de arriba no cubren. Un pedido ya preparado y un presupuesto
+-- aprobado de la Mutual Docente; una factura de pedido; dos comprobantes enviados a
+-- terceros; una nota de crédito de proveedor registrada en el diario; una orden de
+-- compra de termómetros con garantía, recibida en parte en el depósito de Nueva
+-- Córdoba, y un remito de esos termómetros que llevó el transporte y ya se facturó.
+-- Los ID de esta sección van de 2700 en adelante; sólo el termómetro tiene stock aquí.
+------------------------------------------------------------------------------
+
+INSERT INTO V_MA_ARTICULOS (IDARTICULO, DESCRIPCION, Descripabrev, IDUNIDAD, IdFamilia, IdRubro, idTipo,
+                            Presentacion, TasaIVA, Costo, PRECIO1, PRECIO2, PUNTOPEDIDO, codigobarra,
+                            CuentaContable, cuentacontableC) VALUES
+    ('TERMO1', 'Termómetro digital de punta flexible', 'TERMOMETRO', 'UN  ', '02', 'PER', 'VL', 'Blíster', 21, 6200,
+     11500, 10900, 5, '7790001000059', '4101', '1105');
+
+INSERT INTO V_MV_CPTE (ID, TC, IDCOMPROBANTE, IdComplemento, FECHA, CUENTA, Nombre, CondicionIva, Importe, Moneda, Cotizacion,
+                       ANULADA, APROBADO, FINALIZADA, OBSERVACIONES, comentarios, FechaPreparacion, UNEGOCIO, IdVendedor,
+                       USUARIO, FechaHora_Grabacion)
+VALUES
+    -- Pedido preparado en el depósito, todavía sin aprobar.
+    (2700, 'NP  ', '000100000046X', 0, '2026-12-09 00:00:00', '110303', 'Mutual Docente Provincial', '4', 23000, '   1', 1,
+     0, 0, 0, 'Termómetros para las escuelas de Capital', NULL, '2026-12-10 08:30:00', '   2', '   1', 'mgomez',
+     '2026-12-09 17:45:00'),
+    -- Presupuesto aprobado, pendiente de facturar.
+    (2701, 'PR  ', '000100000004X', 0, '2026-12-06 00:00:00', '110303', 'Mutual Docente Provincial', '4', 34500, '   1', 1,
+     0, 1, 0, NULL, 'Botiquines escolares, validez 15 días', NULL, '   1', '   1', 'mgomez', '2026-12-06 12:05:00'),
+    -- Factura de pedido por el anticipo de la Mutual Policial.
+    (2702, 'FP  ', '000100000001A', 0, '2026-12-08 00:00:00', '110301', 'Mutual Policial de Córdoba', '1', 50000, '   1', 1,
+     0, 1, 0, 'Anticipo del pedido 0001-00000045', NULL, NULL, '   1', '   1', 'Vandrel', '2026-12-08 10:00:00'),
+    -- Remito de termómetros que llevó el transporte, y su factura.
+    (2703, 'RM  ', '000100000058R', 0, '2026-12-09 00:00:00', '110303', 'Mutual Docente Provincial', '4', 23000, '   1', 1,
+     0, 1, 1, 'Entrega por transporte, escuela Alberdi', NULL, NULL, '   2', '   1', 'mgomez', '2026-12-09 15:10:00'),
+    (2704, 'FC  ', '000100000120A', 0, '2026-12-10 00:00:00', '110303', 'Mutual Docente Provincial', '4', 23000, '   1', 1,
+     0, 1, 0, 'Factura del remito 0001-00000058', NULL, NULL, '   2', '   1', 'mgomez', '2026-12-10 09:20:00');
+
+INSERT INTO V_MV_CPTEINSUMOS (ID, TC, IDCOMPROBANTE, IdComplemento, Secuencia, IDARTICULO, Descripcion, Cantidad,
+                              IdUnidad, IdUnidadBase, CantidadUd, Equiv_UDBase, Importe, Importe_S_IVA, Total, IdLista,
+                              IdDeposito, Exento, AlicIVA, Presentacion)
+VALUES
+    (2700, 'NP  ', '000100000046X', 0, 1, 'TERMO1', 'Termómetro digital de punta flexible', 2, 'UN  ', 'UN  ', 2, 1,
+     11500, 9504.1322, 23000, '   1', '   2', 0, 21, 'Blíster'),
+    (2701, 'PR  ', '000100000004X', 0, 1, 'TERMO1', 'Termómetro digital de punta flexible', 3, 'UN  ', 'UN  ', 3, 1,
+     11500, 9504.1322, 34500, '   1', '   2', 0, 21, 'Blíster'),
+    (2702, 'RM  ', '000100000058R', 0, 1, 'TERMO1', 'Termómetro digital de punta flexible', 2, 'UN  ', 'UN  ', 2, 1,
+     11500, 9504.1322, 23000, '   1', '   2', 0, 21, 'Blíster'),
+    (2703, 'FC  ', '000100000120A', 0, 1, 'TERMO1', 'Termómetro digital de punta flexible', 2, 'UN  ', 'UN  ', 2, 1,
+     11500, 9504.1322, 23000, '   1', '   2', 0, 21, 'Blíster');
+
+INSERT INTO MV_APLICACION (ID, TC, IDComprobante, IdComplemento, Tco_Origen, IDComprobante_Origen, IdComplemento_Origen,
+                           Fecha, Importe) VALUES
+    (2700, 'FC  ', '000100000120A', 0, 'RM  ', '000100000058R', 0, '2026-12-10 00:00:00', 23000);
+
+-- La factura 0001-00000118 y el remito 0001-00000057, enviados a la auditoría de la mutual.
+INSERT INTO V_MV_CPTETERCEROS (ID, TC, Fecha, IdComprobante, IdComplemento, Cuenta, FECHAENVIADO, FECHARECIBIDO,
+                               Observaciones) VALUES
+    (2700, 'FC  ', '2026-12-04 00:00:00', '000100000118A', 0, '110301', '2026-12-05 00:00:00', '2026-12-09 00:00:00',
+     'Auditoría médica de la Mutual Policial'),
+    (2701, 'RM  ', '2026-12-03 00:00:00', '000100000057R', 0, '110301', '2026-12-05 00:00:00', NULL,
+     'Auditoría médica de la Mutual Policial');
+
+-- Nota de crédito de la droguería por vencidos: su asiento de compras.
+INSERT INTO MV_ASIENTOS (ID, Fecha, FechaSubDiario, VENCIMIENTO, Mes_Operativo, [NUMERO ASIENTO], Cuenta, Secuencia,
+                         CabImporte, [Debe-Haber], Importe, Periodo, TC, Sucursal, Numero, Letra, Tipo_Reg, Detalle,
+                         Moneda, USUARIO_LOGEADO, IdCajas, Unegocio, FechaHora_Grabacion)
+VALUES
+    (2700, '2026-12-07 00:00:00', '2026-12-07 00:00:00', '2026-12-07 00:00:00', 12, 1, '210101', 1, 12100, 'D', 12100, 2026,
+     'NCPE', '0003', '00000871', 'A', 'COM ', 'Crédito por vencidos de noviembre', '1', 'Vandrel', '1', '   1',
+     '2026-12-07 16:00:00'),
+    (2701, '2026-12-07 00:00:00', '2026-12-07 00:00:00', '2026-12-07 00:00:00', 12, 1, '1105', 2, 12100, 'H', 12100, 2026,
+     'NCPE', '0003', '00000871', 'A', 'COM ', 'Crédito por vencidos de noviembre', '1', 'Vandrel', '1', '   1',
+     '2026-12-07 16:00:00');
+
+-- Orden de compra de termómetros con garantía del fabricante.
+INSERT INTO C_MV_CPTE (ID, TC, IDCOMPROBANTE, CUENTA, SUCURSAL, NUMERO, LETRA, IdComplemento, FECHA, NOMBRE, CondicionIva,
+                       Importe, Moneda, Cotizacion, ANULADA, APROBADO, FINALIZADO, Garantia, comentarios, UNEGOCIO, USUARIO,
+                       FechaHora_Grabacion)
+VALUES
+    (2700, 'OC  ', '000100000022X', '210101', '0001', '00000022', 'X', 0, '2026-12-02 00:00:00', 'Droguería del Sud S.A.',
+     '1', 124000, '   1', 1, 0, 1, 0, 1, 'Termómetros con garantía de un año', '   2', 'mgomez', '2026-12-02 11:30:00');
+
+-- Recepción de 10 de los 20 termómetros en Nueva Córdoba, y el remito por transporte de 2.
+INSERT INTO V_MV_STOCK (ID, TC, IdComprobante, IdComplemento, Secuencia, Fecha, IdCaja, IdDeposito, IdPosicion,
+                        IdArticulo, Descripcion, IdUnidad, Cantidad, CantidadUD, IdUnidadBase, IdMotivoStock,
+                        Costo, CuentaProveedor, Tc_Origen, IdComprobante_Origen, EQUIV_UDBASE, UNEGOCIO, ARTMONEDA,
+                        ARTCOTIZACION, IDVIAJE, Revisado)
+VALUES
+    (2700, 'IR  ', '000100000004X', 0, 1, '2026-12-08 00:00:00', '   2', '   2', '', 'TERMO1',
+     'Termómetro digital de punta flexible', 'UN  ', 10, 10, 'UN  ', '   1', 6200, '210101', 'OC  ', '000100000022X', 1,
+     '   2', '   1', 1, NULL, 0),
+    (2701, 'RM  ', '000100000058R', 0, 1, '2026-12-09 00:00:00', '   2', '   2', '', 'TERMO1',
+     'Termómetro digital de punta flexible', 'UN  ', -2, -2, 'UN  ', '   2', 6200, '110303', NULL, NULL, 1,
+     '   2', '   1', 1, 'TTE', 0);

@@ -41,6 +41,7 @@
 #include <QString>
 #include <optional>
 #include <QStringList>
+#include <optional>
 
 class CajaTexto;
 class QWidget;
@@ -297,6 +298,14 @@ public:
     // =====================================================================
     // voucher lookup: ConsultaComprobante (vouchers/lookup)
     // =====================================================================
+
+    // Lets the operator pick a stored voucher of TC (a voucher type, or a selection name
+    // such as "RM/PENDIENTES") in the voucher lookup, Filtro narrowing the list. Respuesta
+    // gets the chosen voucher id (ids joined by "," for "OC"), IdComplemento its
+    // complement and Proveedor its supplier account; all three come back empty when
+    // nothing was chosen. Errors go to the data layer's error dialog.
+    void ConsultaComprobante(const QString& TC, QString& Respuesta, const std::optional<QString>& Filtro = std::nullopt,
+                             QString* IdComplemento = nullptr, QString* Proveedor = nullptr);
 
 private:
     friend class TstClsCmnCptes;   // reads the settings

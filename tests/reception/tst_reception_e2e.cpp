@@ -343,7 +343,7 @@ private slots:
         QVERIFY(g->TextMatrix(1, 7).isEmpty());
         QVERIFY(!f.cmdGrabar->isHidden());
         QCOMPARE(count(QStringLiteral("SELECT COUNT(*) FROM V_MV_MUTUALES")), 4);
-        QCOMPARE(count(QStringLiteral("SELECT COUNT(*) FROM MV_ASIENTOS")), 8);
+        QCOMPARE(count(QStringLiteral("SELECT COUNT(*) FROM MV_ASIENTOS WHERE TC_Origen = 'Mutl'")), 8);
         QCOMPARE(count(QStringLiteral("SELECT X_ULTIMO_NRO FROM V_TA_CPTE WHERE CODIGO = 'MUT '")), 5);
     }
 };
