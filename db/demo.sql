@@ -744,14 +744,15 @@ INSERT INTO V_MV_CPTETERCEROS (ID, TC, Fecha, IdComprobante, IdComplemento, Cuen
 -- Nota de crédito de la droguería por vencidos: su asiento de compras.
 INSERT INTO MV_ASIENTOS (ID, Fecha, FechaSubDiario, VENCIMIENTO, Mes_Operativo, [NUMERO ASIENTO], Cuenta, Secuencia,
                          CabImporte, [Debe-Haber], Importe, Periodo, TC, Sucursal, Numero, Letra, Tipo_Reg, Detalle,
-                         Moneda, USUARIO_LOGEADO, IdCajas, Unegocio, FechaHora_Grabacion)
+                         Moneda, USUARIO_LOGEADO, IdCajas, Unegocio, TC_Origen, Cpte_Origen, CuentaOrigen,
+                         FechaHora_Grabacion)
 VALUES
     (2700, '2026-12-07 00:00:00', '2026-12-07 00:00:00', '2026-12-07 00:00:00', 12, 1, '210101', 1, 12100, 'D', 12100, 2026,
      'NCPE', '0003', '00000871', 'A', 'COM ', 'Crédito por vencidos de noviembre', '1', 'Vandrel', '1', '   1',
-     '2026-12-07 16:00:00'),
+     'NCPE', '0003-00000871', '210101', '2026-12-07 16:00:00'),
     (2701, '2026-12-07 00:00:00', '2026-12-07 00:00:00', '2026-12-07 00:00:00', 12, 1, '1105', 2, 12100, 'H', 12100, 2026,
      'NCPE', '0003', '00000871', 'A', 'COM ', 'Crédito por vencidos de noviembre', '1', 'Vandrel', '1', '   1',
-     '2026-12-07 16:00:00');
+     'NCPE', '0003-00000871', '210101', '2026-12-07 16:00:00');
 
 -- Orden de compra de termómetros con garantía del fabricante.
 INSERT INTO C_MV_CPTE (ID, TC, IDCOMPROBANTE, CUENTA, SUCURSAL, NUMERO, LETRA, IdComplemento, FECHA, NOMBRE, CondicionIva,
