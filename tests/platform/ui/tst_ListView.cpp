@@ -6,6 +6,7 @@
 #include "platform/ui/Metrics.h"
 #include "platform/vb/Regional.h"
 #include "platform/vb/VbError.h"
+#include "tests/support/ErrorOf.h"
 #include "tests/support/RegionalPin.h"
 #include "tests/support/TestMain.h"
 
@@ -19,16 +20,6 @@
 using namespace ui;
 
 namespace {
-
-int errorOf(const std::function<void()>& f)
-{
-    try {
-        f();
-    } catch (const vb::VbError& e) {
-        return e.Number;
-    }
-    return 0;
-}
 
 // A list of three columns and the rows given, one "text|sub1|sub2" each.
 void fill(ListView& list, const QStringList& rows)
@@ -87,8 +78,8 @@ private slots:
         ListView list;
         fill(list, {QStringLiteral("a")});
         ListItem item = list.ListItems().Item(1);
-        QCOMPARE(errorOf([&] { item.SetSubItems(k, QStringLiteral("x")); }), error);
-        QCOMPARE(errorOf([&] { item.SubItems(k); }), error);
+        QCOMPARE(testsupport::ErrorOf([&] { item.SetSubItems(k, QStringLiteral("x")); }), error);
+        QCOMPARE(testsupport::ErrorOf([&] { item.SubItems(k); }), error);
         if (error == 0)
             QCOMPARE(item.SubItems(k), QStringLiteral("x"));
     }
@@ -108,11 +99,11 @@ private slots:
         QCOMPARE(list.header()->sectionSize(1), 50);
         second.SetTag(QStringLiteral("Moneda"));
         QCOMPARE(list.ColumnHeaders(2).Tag(), QStringLiteral("Moneda"));
-        QCOMPARE(errorOf([&] { list.ColumnHeaders(3); }), 35600);
-        QCOMPARE(errorOf([&] { list.ColumnHeaders(0); }), 35600);
+        QCOMPARE(testsupport::ErrorOf([&] { list.ColumnHeaders(3); }), 35600);
+        QCOMPARE(testsupport::ErrorOf([&] { list.ColumnHeaders(0); }), 35600);
         list.ColumnHeaders().Clear();
         QCOMPARE(list.ColumnHeaders().Count(), 0);
-        QCOMPARE(errorOf([&] { second.Text(); }), 91);
+        QCOMPARE(testsupport::ErrorOf([&] { second.Text(); }), 91);
     }
 
     void itemsCountFromOneAndTheFirstIsSelected()
@@ -125,8 +116,8 @@ private slots:
         QCOMPARE(list.ListItems(2).SubItems(1), QStringLiteral("2"));
         QCOMPARE(list.ListItems(3).Index(), 3);
         QCOMPARE(list.SelectedItem().Text(), QStringLiteral("a"));
-        QCOMPARE(errorOf([&] { list.ListItems(4); }), 35600);
-        QCOMPARE(errorOf([&] { list.ListItems(0); }), 35600);
+        QCOMPARE(testsupport::ErrorOf([&] { list.ListItems(4); }), 35600);
+        QCOMPARE(testsupport::ErrorOf([&] { list.ListItems(0); }), 35600);
 
         list.ListItems(3).SetSelected(true);
         QCOMPARE(list.SelectedItem().Text(), QStringLiteral("c"));
@@ -143,11 +134,11 @@ private slots:
         list.ListItems().Clear();
         QCOMPARE(list.ListItems().Count(), 0);
         QVERIFY(list.SelectedItem().isNothing());
-        QCOMPARE(errorOf([&] { old.Text(); }), 91);
+        QCOMPARE(testsupport::ErrorOf([&] { old.Text(); }), 91);
         // The first row of the new fill is chosen again.
         list.ListItems().Add(QStringLiteral("z"));
         QCOMPARE(list.SelectedItem().Text(), QStringLiteral("z"));
-        QCOMPARE(errorOf([&] { old.Text(); }), 91);
+        QCOMPARE(testsupport::ErrorOf([&] { old.Text(); }), 91);
     }
 
     void sortsByTheSortKeyColumn_data()
@@ -342,8 +333,8 @@ private slots:
         QCOMPARE(images.ListImages().Item(1).Tag(), QStringLiteral("FC"));
         QCOMPARE(images.ListImages().Item(1).Key(), QStringLiteral("uno"));
         QCOMPARE(images.ListImages().Item(1).Picture().size(), QSize(16, 16));
-        QCOMPARE(errorOf([&] { images.ListImages().Item(2); }), 35600);
-        QCOMPARE(errorOf([&] { images.SetImageWidth(32); }), 35611);
+        QCOMPARE(testsupport::ErrorOf([&] { images.ListImages().Item(2); }), 35600);
+        QCOMPARE(testsupport::ErrorOf([&] { images.SetImageWidth(32); }), 35611);
         QVERIFY(images.iconAt(0).isNull());
         QVERIFY(!images.iconAt(1).isNull());
     }

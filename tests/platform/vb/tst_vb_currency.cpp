@@ -2,6 +2,7 @@
 #include "platform/vb/Currency.h"
 #include "platform/vb/Regional.h"
 #include "platform/vb/VbError.h"
+#include "tests/support/ErrorOf.h"
 #include <QTest>
 #include <limits>
 
@@ -14,15 +15,6 @@ Currency cur(const char* text)
     if (!Currency::tryParse(QString::fromLatin1(text), c))
         qFatal("bad currency literal %s", text);
     return c;
-}
-int errorOf(const std::function<void()>& f)
-{
-    try {
-        f();
-    } catch (const vb::VbError& e) {
-        return e.Number;
-    }
-    return 0;
 }
 } // namespace
 
@@ -82,8 +74,8 @@ private slots:
     void parseOverflowRaises6()
     {
         Currency c;
-        QCOMPARE(errorOf([&] { Currency::tryParse(QStringLiteral("922337203685477.5808"), c); }), 6);
-        QCOMPARE(errorOf([&] { Currency::tryParse(QStringLiteral("99999999999999999999"), c); }), 6);
+        QCOMPARE(testsupport::ErrorOf([&] { Currency::tryParse(QStringLiteral("922337203685477.5808"), c); }), 6);
+        QCOMPARE(testsupport::ErrorOf([&] { Currency::tryParse(QStringLiteral("99999999999999999999"), c); }), 6);
     }
 
     void pointOnePlusPointTwo()
@@ -157,7 +149,7 @@ private slots:
             [&] { (void)(max * max); },
             [&] { (void)max.rounded(0); },
         };
-        QCOMPARE(errorOf(ops[which]), number);
+        QCOMPARE(testsupport::ErrorOf(ops[which]), number);
     }
 
     void rounding_data()

@@ -2,19 +2,11 @@
 #include "platform/vb/Regional.h"
 #include "platform/vb/Strings.h"
 #include "platform/vb/VbError.h"
+#include "tests/support/ErrorOf.h"
 #include <QTest>
 #include <functional>
 
 namespace {
-int errorOf(const std::function<void()>& f)
-{
-    try {
-        f();
-    } catch (const vb::VbError& e) {
-        return e.Number;
-    }
-    return 0;
-}
 QString u(const char* s) { return QString::fromUtf8(s); }
 } // namespace
 
@@ -90,7 +82,7 @@ private slots:
         const QString s = args.at(0);
         const int a = args.at(1).toInt();
         QString out;
-        QCOMPARE(errorOf([&] {
+        QCOMPARE(testsupport::ErrorOf([&] {
                      if (fn == QLatin1String("Left")) out = vb::Left(s, a);
                      else if (fn == QLatin1String("Right")) out = vb::Right(s, a);
                      else if (args.size() == 2) out = vb::Mid(s, a);
@@ -130,8 +122,8 @@ private slots:
 
     void inStrErrors()
     {
-        QCOMPARE(errorOf([] { vb::InStr(0, QStringLiteral("a"), QStringLiteral("a")); }), 5);
-        QCOMPARE(errorOf([] { vb::InStrRev(QStringLiteral("a"), QStringLiteral("a"), 0); }), 5);
+        QCOMPARE(testsupport::ErrorOf([] { vb::InStr(0, QStringLiteral("a"), QStringLiteral("a")); }), 5);
+        QCOMPARE(testsupport::ErrorOf([] { vb::InStrRev(QStringLiteral("a"), QStringLiteral("a"), 0); }), 5);
     }
 
     void inStrRev()
@@ -179,7 +171,7 @@ private slots:
         QCOMPARE(vb::Space(3), QStringLiteral("   "));
         QCOMPARE(vb::Space(0), QString());
         QCOMPARE(vb::String(4, QLatin1Char('0')), QStringLiteral("0000"));
-        QCOMPARE(errorOf([] { vb::Space(-1); }), 5);
+        QCOMPARE(testsupport::ErrorOf([] { vb::Space(-1); }), 5);
     }
 
     void chrAsc_data()
@@ -204,9 +196,9 @@ private slots:
 
     void chrAscErrors()
     {
-        QCOMPARE(errorOf([] { vb::Asc(QString()); }), 5);
-        QCOMPARE(errorOf([] { vb::Chr(256); }), 5);
-        QCOMPARE(errorOf([] { vb::Chr(-1); }), 5);
+        QCOMPARE(testsupport::ErrorOf([] { vb::Asc(QString()); }), 5);
+        QCOMPARE(testsupport::ErrorOf([] { vb::Chr(256); }), 5);
+        QCOMPARE(testsupport::ErrorOf([] { vb::Chr(-1); }), 5);
         QCOMPARE(vb::Asc(u("Ωx")), 63);   // not in Windows-1252: "?"
         QCOMPARE(vb::Asc(QStringLiteral("abc")), 97);
     }
@@ -252,7 +244,7 @@ private slots:
         QCOMPARE(vb::Val(text), value);   // Val always reads "." as the decimal point
     }
 
-    void valOverflowRaises6() { QCOMPARE(errorOf([] { vb::Val(QStringLiteral("1e999")); }), 6); }
+    void valOverflowRaises6() { QCOMPARE(testsupport::ErrorOf([] { vb::Val(QStringLiteral("1e999")); }), 6); }
 
     void str_data()
     {
@@ -287,7 +279,7 @@ private slots:
         QCOMPARE(vb::Str(c), QStringLiteral("-.25"));
         QCOMPARE(vb::Str(vb::Variant(1235)), QStringLiteral(" 1235"));
         QCOMPARE(vb::Str(vb::Variant(vb::Val(QStringLiteral("00001234")) + 1)), QStringLiteral(" 1235"));
-        QCOMPARE(errorOf([] { vb::Str(vb::Variant::Null()); }), 94);
+        QCOMPARE(testsupport::ErrorOf([] { vb::Str(vb::Variant::Null()); }), 94);
     }
 };
 

@@ -4,6 +4,7 @@
 #include "platform/vb/Strings.h"
 #include "platform/vb/Variant.h"
 #include "platform/vb/VbError.h"
+#include "tests/support/ErrorOf.h"
 #include <QTest>
 #include <functional>
 
@@ -14,15 +15,6 @@ using vb::VarType;
 Q_DECLARE_METATYPE(vb::Variant)
 
 namespace {
-int errorOf(const std::function<void()>& f)
-{
-    try {
-        f();
-    } catch (const vb::VbError& e) {
-        return e.Number;
-    }
-    return 0;
-}
 Currency cur(const char* s)
 {
     Currency c;
@@ -76,11 +68,11 @@ private slots:
         QFETCH(qint64, clng);
         QFETCH(int, lngError);
         qint16 i = 0;
-        QCOMPARE(errorOf([&] { i = vb::CInt(value); }), intError);
+        QCOMPARE(testsupport::ErrorOf([&] { i = vb::CInt(value); }), intError);
         if (!intError)
             QCOMPARE(int(i), cint);
         qint32 l = 0;
-        QCOMPARE(errorOf([&] { l = vb::CLng(value); }), lngError);
+        QCOMPARE(testsupport::ErrorOf([&] { l = vb::CLng(value); }), lngError);
         if (!lngError)
             QCOMPARE(qint64(l), clng);
     }
@@ -89,8 +81,8 @@ private slots:
     {
         QCOMPARE(vb::RoundToInt(2.5), qint16(2));
         QCOMPARE(vb::RoundToLong(3.5), 4);
-        QCOMPARE(errorOf([] { vb::RoundToInt(40000); }), 6);
-        QCOMPARE(errorOf([] { vb::RoundToLong(1e10); }), 6);
+        QCOMPARE(testsupport::ErrorOf([] { vb::RoundToInt(40000); }), 6);
+        QCOMPARE(testsupport::ErrorOf([] { vb::RoundToLong(1e10); }), 6);
     }
 
     void cstr_data()
@@ -130,7 +122,7 @@ private slots:
         QCOMPARE(vb::CStr(value), withComma);
     }
 
-    void cstrOfNullRaises94() { QCOMPARE(errorOf([] { vb::CStr(Variant::Null()); }), 94); }
+    void cstrOfNullRaises94() { QCOMPARE(testsupport::ErrorOf([] { vb::CStr(Variant::Null()); }), 94); }
 
     void cdbl_data()
     {
@@ -156,7 +148,7 @@ private slots:
         QFETCH(int, error);
         vb::SetRegional(commaRegion ? kComma : kPoint);
         double d = 0;
-        QCOMPARE(errorOf([&] { d = vb::CDbl(Variant(text)); }), error);
+        QCOMPARE(testsupport::ErrorOf([&] { d = vb::CDbl(Variant(text)); }), error);
         if (!error)
             QCOMPARE(d, value);
     }
@@ -166,8 +158,8 @@ private slots:
         QCOMPARE(vb::CCur(Variant(0.1)).raw(), qint64(1000));
         QCOMPARE(vb::CCur(Variant("12.34567")).raw(), qint64(123457));
         QCOMPARE(vb::CCur(Variant(7)).raw(), qint64(70000));
-        QCOMPARE(errorOf([] { vb::CCur(Variant("x")); }), 13);
-        QCOMPARE(errorOf([] { vb::CCur(Variant(1e300)); }), 6);
+        QCOMPARE(testsupport::ErrorOf([] { vb::CCur(Variant("x")); }), 13);
+        QCOMPARE(testsupport::ErrorOf([] { vb::CCur(Variant(1e300)); }), 6);
         vb::SetRegional(kComma);
         QCOMPARE(vb::CCur(Variant("1.234,5")).raw(), qint64(12345000));
     }
@@ -180,9 +172,9 @@ private slots:
         QCOMPARE(vb::CDbl(Variant(QDate(2024, 3, 15))), 45366.0);
         QCOMPARE(vb::CDate(Variant(-1.25)), vb::MakeDate(QDate(1899, 12, 29), QTime(6, 0)));
         QCOMPARE(vb::CDbl(Variant(vb::MakeDate(QDate(1899, 12, 29), QTime(6, 0)))), -1.25);
-        QCOMPARE(errorOf([] { vb::CDate(Variant("31/02/2024")); }), 13);
-        QCOMPARE(errorOf([] { vb::CDate(Variant("45366")); }), 13);   // a text must read as a date
-        QCOMPARE(errorOf([] { vb::CDate(Variant::Null()); }), 94);
+        QCOMPARE(testsupport::ErrorOf([] { vb::CDate(Variant("31/02/2024")); }), 13);
+        QCOMPARE(testsupport::ErrorOf([] { vb::CDate(Variant("45366")); }), 13);   // a text must read as a date
+        QCOMPARE(testsupport::ErrorOf([] { vb::CDate(Variant::Null()); }), 94);
     }
 
     void cbool()
@@ -193,7 +185,7 @@ private slots:
         QCOMPARE(vb::CBool(Variant("True")), true);
         QCOMPARE(vb::CBool(Variant("falso")), false);
         QCOMPARE(vb::CBool(Variant("0")), false);
-        QCOMPARE(errorOf([] { vb::CBool(Variant("yes")); }), 13);
+        QCOMPARE(testsupport::ErrorOf([] { vb::CBool(Variant("yes")); }), 13);
     }
 
     void fromDriver_data()
@@ -298,8 +290,8 @@ private slots:
 
     void compareNullRaises94()
     {
-        QCOMPARE(errorOf([] { vb::Compare(Variant::Null(), Variant(1)); }), 94);
-        QCOMPARE(errorOf([] { (void)(Variant("a") == Variant::Null()); }), 94);
+        QCOMPARE(testsupport::ErrorOf([] { vb::Compare(Variant::Null(), Variant(1)); }), 94);
+        QCOMPARE(testsupport::ErrorOf([] { (void)(Variant("a") == Variant::Null()); }), 94);
     }
 
     void kinds()
