@@ -20,19 +20,21 @@ void ClsCmnCptes::ConsultaComprobante(const QString& TC, QString& Respuesta, con
 
     const DbTrap trap(QStringLiteral("ConsultaComprobante"));
     std::unique_ptr<FrmConsComprobantes> form;
-    const bool hecho = trap([&] { form = std::make_unique<FrmConsComprobantes>(QApplication::activeWindow()); })
-                    && form && trap([&] {
-                           form->TC = TC;
-                           form->Filtro = Filtro.value_or(QString());
-                           form->NroComprobante = QString();
-                       })
-                    && trap([&] { form->Form_Load(); }) && trap([&] { ui::ShowModal(*form); })
-                    && trap([&] {
-                           Respuesta = form->NroComprobante;
-                           if (IdComplemento)
-                               *IdComplemento = form->IdComplemento;
-                           if (Proveedor)
-                               *Proveedor = form->Proveedor;
-                       });
-    Q_UNUSED(hecho);
+    if (!trap([&] { form = std::make_unique<FrmConsComprobantes>(QApplication::activeWindow()); }) || !form)
+        return;
+    const auto fields = [&] {
+        form->TC = TC;
+        form->Filtro = Filtro.value_or(QString());
+        form->NroComprobante = QString();
+    };
+    const auto answers = [&] {
+        Respuesta = form->NroComprobante;
+        if (IdComplemento)
+            *IdComplemento = form->IdComplemento;
+        if (Proveedor)
+            *Proveedor = form->Proveedor;
+    };
+    // Each step runs only when the one before it did not end the operation.
+    if (trap(fields) && trap([&] { form->Form_Load(); }) && trap([&] { ui::ShowModal(*form); }))
+        trap(answers);
 }
