@@ -258,6 +258,19 @@ private slots:
         QCOMPARE(lookuptest::Headers(*form).size(), 6);
     }
 
+    void aSubItemBeyondTheColumnsIsPassedOver()
+    {
+        // "RM-T" written by a caller lays out the five transport columns but reads its
+        // vouchers as general rows of six: the sixth is refused by the list, silently.
+        VoucherFixture db({QStringLiteral(
+            "INSERT INTO V_MV_CPTE (TC, IDCOMPROBANTE, IdComplemento, FECHA, CUENTA, Nombre, Importe) "
+            "VALUES ('RM-T', '000100000001R', 0, '2026-12-11 00:00:00', '110302', 'Consumidor final', 900)")});
+        testsupport::ScriptedOperator op;
+        auto form = Loaded(QStringLiteral("RM-T"));
+        QCOMPARE(lookuptest::Headers(*form).size(), 5);
+        QCOMPARE(Rows(*form), QStringList{"11/12/26|000100000001R|110302|Consumidor final|"});
+    }
+
     void anEmptyListKeepsItsColumns()
     {
         VoucherFixture db;
