@@ -40,9 +40,17 @@ QString FmtMoneda(const QString& Valor, int Decimales, bool Miles)
         n = 0;
     if (n < 0)
         vb::Raise(vb::ErrInvalidCall);
-    const QString pattern = (Miles ? QStringLiteral("###,###,###,###0.") : QStringLiteral("############0.")) + QString(n, QLatin1Char('0'));
     // Rounded here, half to even, so that the pattern only lays the digits out.
     const vb::Currency amount = Utilidades->TextoAMoneda(Valor).rounded(std::min(n, 4));
+    if (!Miles && n <= 4) {
+        // Plain digits need no pattern: a grid of thousands of amounts writes them fast.
+        QString text = amount.toFixed(n);
+        const QChar decimal = vb::Regional().decimalSeparator;
+        if (decimal != QLatin1Char('.'))
+            text.replace(QLatin1Char('.'), decimal);
+        return text;
+    }
+    const QString pattern = (Miles ? QStringLiteral("###,###,###,###0.") : QStringLiteral("############0.")) + QString(n, QLatin1Char('0'));
     QString text = vb::Format(vb::Variant(amount), pattern);
     if (n == 0 && (text.endsWith(QLatin1Char('.')) || text.endsWith(QLatin1Char(','))))
         text.chop(1);

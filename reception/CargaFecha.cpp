@@ -17,9 +17,9 @@
 
 namespace {
 
-QString texto(ado::Recordset& rs, const QString& campo)
+QString texto(ado::Field& campo)
 {
-    return Utilidades->ValorATexto(Utilidades->ValorCampo(rs.Fields(campo)));
+    return Utilidades->ValorATexto(Utilidades->ValorCampo(campo));
 }
 
 QString sqlTexto(QString s)
@@ -77,10 +77,18 @@ void frmRecepcionMutuales::CargaMutualesFecha()
         MSFlexGrid1->SetRedraw(false);
         // A date's rows come from a handful of mutuals: each description is read once.
         QHash<QString, QString> descripciones;
+        // Each field is found by its name once; it reads the current row as the cursor moves.
+        ado::Field& fCuenta = rs.Fields(QStringLiteral("Cuenta"));
+        ado::Field& fImporte = rs.Fields(QStringLiteral("Importe"));
+        ado::Field& fFactura = rs.Fields(QStringLiteral("FACTURA"));
+        ado::Field& fIdMutual = rs.Fields(QStringLiteral("idmutual"));
+        ado::Field& fUNegocio = rs.Fields(QStringLiteral("UNegocio"));
+        ado::Field& fObservaciones = rs.Fields(QStringLiteral("Observaciones"));
+        ado::Field& fID = rs.Fields(QStringLiteral("ID"));
         ui::EventPulse latido;
         while (!rs.EOF()) {
             bool cancelado = false;
-            const QString cuenta = texto(rs, QStringLiteral("Cuenta"));
+            const QString cuenta = texto(fCuenta);
             if (latido.due())
                 gDisplay->CartelMostrar(cancelado, vb::Variant(QStringLiteral("Cargando Datos")),
                                         vb::Variant(QStringLiteral("Espere por favor")), vb::Variant(cuenta));
@@ -89,10 +97,10 @@ void frmRecepcionMutuales::CargaMutualesFecha()
                 MSFlexGrid1->SetRows(MSFlexGrid1->Rows() + 1);
             const int fila = MSFlexGrid1->Rows() - 1;
             // FmtMoneda reads the amount through TextoAMoneda itself.
-            const QString importe = texto(rs, QStringLiteral("Importe"));
+            const QString importe = texto(fImporte);
             // An invoice mark of blanks names no invoice: the row is pending, as the report
             // and the delete take it.
-            MSFlexGrid1->SetTextMatrix(fila, 0, vb::Trim(texto(rs, QStringLiteral("FACTURA"))).isEmpty()
+            MSFlexGrid1->SetTextMatrix(fila, 0, vb::Trim(texto(fFactura)).isEmpty()
                                                     ? QStringLiteral("*")
                                                     : QStringLiteral("F"));
             MSFlexGrid1->SetTextMatrix(fila, 1, cuenta);
@@ -103,11 +111,11 @@ void frmRecepcionMutuales::CargaMutualesFecha()
                                                                               QStringLiteral("Descripcion"),
                                                                               QStringLiteral("codigo"))));
             MSFlexGrid1->SetTextMatrix(fila, 2, *descripcion);
-            MSFlexGrid1->SetTextMatrix(fila, 3, texto(rs, QStringLiteral("idmutual")));
+            MSFlexGrid1->SetTextMatrix(fila, 3, texto(fIdMutual));
             MSFlexGrid1->SetTextMatrix(fila, 4, FmtMoneda(importe, -1, false));
-            MSFlexGrid1->SetTextMatrix(fila, 5, texto(rs, QStringLiteral("UNegocio")));
-            MSFlexGrid1->SetTextMatrix(fila, 6, texto(rs, QStringLiteral("Observaciones")));
-            MSFlexGrid1->SetTextMatrix(fila, 7, texto(rs, QStringLiteral("ID")));
+            MSFlexGrid1->SetTextMatrix(fila, 5, texto(fUNegocio));
+            MSFlexGrid1->SetTextMatrix(fila, 6, texto(fObservaciones));
+            MSFlexGrid1->SetTextMatrix(fila, 7, texto(fID));
             rs.MoveNext();
         }
     }
@@ -134,7 +142,7 @@ vb::Currency frmRecepcionMutuales::SumaImportes()
 
 void frmRecepcionMutuales::SumaCambio(int fila, const QString& antes, const QString& despues)
 {
-    if (fila < 1 || !m_sumaConocida)
+    if (fila < 1 || !m_sumaConocida || m_limpiando)
         return;
     try {
         m_sumaImportes += Utilidades->TextoAMoneda(despues) - Utilidades->TextoAMoneda(antes);

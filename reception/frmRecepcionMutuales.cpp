@@ -361,6 +361,10 @@ void frmRecepcionMutuales::Inicializa()
         if (!m_inValidate)
             txtFields[0]->setFocus(Qt::OtherFocusReason);
     });
+    // Every amount goes: the total is 0 without reading each one on its way out.
+    m_sumaImportes = vb::Currency();
+    m_sumaConocida = true;
+    m_limpiando = true;
     Ignora([this] { MSFlexGrid1->Clear(); });
     Ignora([this] { MSFlexGrid1->SetRow(0); });
     Ignora([this] { MSFlexGrid1->SetCols(8); });
@@ -380,6 +384,7 @@ void frmRecepcionMutuales::Inicializa()
         MSFlexGrid1->SetColWidth(4, qMax(MSFlexGrid1->ColWidth(4), ui::CellTextWidth(*MSFlexGrid1, mayor)));
     });
     Ignora([this] { MSFlexGrid1->SetRows(2); });
+    m_limpiando = false;
     Ignora([this] { MSFlexGrid1->SetRow(1); });
     Ignora([this] { MSFlexGrid1->SetCol(1); });
 }

@@ -158,5 +158,6 @@ private:
     // cannot be read as an amount leaves it unknown: SumaImportes then adds the column up.
     vb::Currency m_sumaImportes;
     bool m_sumaConocida = true;
+    bool m_limpiando = false;   // Inicializa empties the grid: the total is 0 whatever went
     void SumaCambio(int fila, const QString& antes, const QString& despues);
 };
