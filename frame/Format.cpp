@@ -27,10 +27,11 @@ QString FormatoFechaHora() { return QStringLiteral("dd/mm/yy hh:mm"); }
 QString FormatoFecha() { return QStringLiteral("dd/mm/yy"); }
 QString FormatoHora() { return QStringLiteral("hh:mm"); }
 
-QString FmtMoneda(const QString& Valor, int Decimales, bool Miles)
+namespace {
+
+// The decimals of a money text (see FmtMoneda); error 5 when the configuration gives none.
+int decimalesMoneda(int Decimales)
 {
-    if (Decimales == -3)
-        return Valor;
     int n = Decimales;
     if (n == -1)
         n = vb::RoundToInt(vb::Val(gCantidadDecimales));
@@ -40,8 +41,13 @@ QString FmtMoneda(const QString& Valor, int Decimales, bool Miles)
         n = 0;
     if (n < 0)
         vb::Raise(vb::ErrInvalidCall);
+    return n;
+}
+
+QString escribeMoneda(vb::Currency Valor, int n, bool Miles)
+{
     // Rounded here, half to even, so that the pattern only lays the digits out.
-    const vb::Currency amount = Utilidades->TextoAMoneda(Valor).rounded(std::min(n, 4));
+    const vb::Currency amount = Valor.rounded(std::min(n, 4));
     if (!Miles && n <= 4) {
         // Plain digits need no pattern: a grid of thousands of amounts writes them fast.
         QString text = amount.toFixed(n);
@@ -55,6 +61,23 @@ QString FmtMoneda(const QString& Valor, int Decimales, bool Miles)
     if (n == 0 && (text.endsWith(QLatin1Char('.')) || text.endsWith(QLatin1Char(','))))
         text.chop(1);
     return text;
+}
+
+} // namespace
+
+QString FmtMoneda(const QString& Valor, int Decimales, bool Miles)
+{
+    if (Decimales == -3)
+        return Valor;
+    const int n = decimalesMoneda(Decimales);
+    return escribeMoneda(Utilidades->TextoAMoneda(Valor), n, Miles);
+}
+
+QString FmtMoneda(vb::Currency Valor, int Decimales, bool Miles)
+{
+    if (Decimales == -3)
+        return vb::CStr(vb::Variant(Valor));
+    return escribeMoneda(Valor, decimalesMoneda(Decimales), Miles);
 }
 
 namespace {

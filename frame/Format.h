@@ -1,6 +1,7 @@
 #pragma once
 // Formatting and text helpers: yes/no texts, date patterns, money texts, minutes and
 // hours, text arrays, list conditions for SQL and Oracle adaptation.
+#include "platform/vb/Currency.h"
 #include <QString>
 #include <QStringList>
 #include <QVariant>
@@ -14,6 +15,8 @@ QString FormatoHora();        // "hh:mm"
 // A money text: Decimales -3 leaves Valor as it is; -1 takes gCantidadDecimales; 0 the
 // workstation's decimals; -2 none; otherwise that many. Miles adds thousands separators.
 QString FmtMoneda(const QString& Valor, int Decimales = -1, bool Miles = true);
+// The same for an amount already read (-3 writes it as CStr does).
+QString FmtMoneda(vb::Currency Valor, int Decimales = -1, bool Miles = true);
 
 double ConvierteAMinutos(const QString& Hora, const QString& Horas, const QString& Minutos, bool EsTexto);
 QString MinutosAHoras(double Minutos, qint32& Horas, qint32& MinutosResto, bool ForzarDosPuntos);

@@ -96,8 +96,9 @@ void frmRecepcionMutuales::CargaMutualesFecha()
             if (!vb::Trim(MSFlexGrid1->TextMatrix(ultima, 1)).isEmpty())
                 MSFlexGrid1->SetRows(MSFlexGrid1->Rows() + 1);
             const int fila = MSFlexGrid1->Rows() - 1;
-            // FmtMoneda reads the amount through TextoAMoneda itself.
-            const QString importe = texto(fImporte);
+            // An amount the database gives as money is written as it is; anything else is
+            // read from its text (FmtMoneda reads it through TextoAMoneda).
+            const vb::Variant importe = Utilidades->ValorCampo(fImporte);
             // An invoice mark of blanks names no invoice: the row is pending, as the report
             // and the delete take it.
             MSFlexGrid1->SetTextMatrix(fila, 0, vb::Trim(texto(fFactura)).isEmpty()
@@ -112,7 +113,9 @@ void frmRecepcionMutuales::CargaMutualesFecha()
                                                                               QStringLiteral("codigo"))));
             MSFlexGrid1->SetTextMatrix(fila, 2, *descripcion);
             MSFlexGrid1->SetTextMatrix(fila, 3, texto(fIdMutual));
-            MSFlexGrid1->SetTextMatrix(fila, 4, FmtMoneda(importe, -1, false));
+            MSFlexGrid1->SetTextMatrix(fila, 4, importe.type() == vb::VarType::Currency
+                                                    ? FmtMoneda(importe.toCurrency(), -1, false)
+                                                    : FmtMoneda(Utilidades->ValorATexto(importe), -1, false));
             MSFlexGrid1->SetTextMatrix(fila, 5, texto(fUNegocio));
             MSFlexGrid1->SetTextMatrix(fila, 6, texto(fObservaciones));
             MSFlexGrid1->SetTextMatrix(fila, 7, texto(fID));
@@ -153,7 +156,7 @@ void frmRecepcionMutuales::SumaCambio(int fila, const QString& antes, const QStr
 
 QString frmRecepcionMutuales::TextoImporte(vb::Currency importe)
 {
-    return FmtMoneda(Utilidades->ValorATexto(vb::Variant(importe)), -1, false);
+    return FmtMoneda(importe, -1, false);
 }
 
 void frmRecepcionMutuales::LimpiaTotal()

@@ -175,19 +175,31 @@ double Currency::toDouble() const
 namespace {
 QString wholeAndFraction(qint64 raw, int decimals, bool trimZeros)
 {
+    // Written digit by digit into one buffer: grids write thousands of amounts.
     const bool negative = raw < 0;
     const quint64 mag = negative ? quint64(0) - quint64(raw) : quint64(raw);
-    QString s = QString::number(mag / quint64(Currency::Scale));
-    QString frac = QStringLiteral("%1").arg(mag % quint64(Currency::Scale), 4, 10, QLatin1Char('0'));
-    frac.truncate(decimals);
+    quint64 whole = mag / quint64(Currency::Scale);
+    quint64 fraction = mag % quint64(Currency::Scale);
+    char16_t digits[4];
+    for (int i = 3; i >= 0; --i, fraction /= 10)
+        digits[i] = char16_t(u'0' + fraction % 10);
+    int shown = qBound(0, decimals, 4);
     if (trimZeros)
-        while (frac.endsWith(QLatin1Char('0')))
-            frac.chop(1);
-    if (!frac.isEmpty())
-        s += QLatin1Char('.') + frac;
+        while (shown > 0 && digits[shown - 1] == u'0')
+            --shown;
+    char16_t buffer[32];
+    int at = 32;
+    for (int i = shown - 1; i >= 0; --i)
+        buffer[--at] = digits[i];
+    if (shown > 0)
+        buffer[--at] = u'.';
+    do {
+        buffer[--at] = char16_t(u'0' + whole % 10);
+        whole /= 10;
+    } while (whole != 0);
     if (negative)
-        s.prepend(QLatin1Char('-'));
-    return s;
+        buffer[--at] = u'-';
+    return QString(reinterpret_cast<const QChar*>(buffer + at), 32 - at);
 }
 } // namespace
 
