@@ -10,13 +10,21 @@
 #include <QFile>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <cstdio>
+#include <vector>
 
 namespace bench {
 
 inline double ms(const QElapsedTimer& t) { return t.nsecsElapsed() / 1e6; }
 
 inline void pump() { QCoreApplication::processEvents(); }
+
+inline double median(std::vector<double> v)
+{
+    std::sort(v.begin(), v.end());
+    return v.empty() ? 0 : v[v.size() / 2];
+}
 
 class Program {
 public:

@@ -3,7 +3,7 @@
 // query), and saving rows one after another through F2's path, each with its accounting
 // entry, under those 10,000 rows and on an empty date (goals: median at most 10 ms a row,
 // and the two within 2 ms of each other). Run by hand.
-#include "BenchProgram.h"
+#include "BenchReception.h"
 
 #include "data/DB_Dll.h"
 #include "frame/ModGlobal.h"
@@ -14,6 +14,7 @@
 #include <cstdio>
 #include <vector>
 
+using bench::median;
 using bench::ms;
 using bench::pump;
 
@@ -23,12 +24,6 @@ constexpr int kRows = 10000;
 constexpr int kLoadRounds = 7;
 constexpr int kRounds = 4;
 constexpr int kSavesPerRound = 50;
-
-double median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
 
 // 10,000 rows received on the 15th of December, from the demo company's customers,
 // one in twenty invoiced.
@@ -49,19 +44,9 @@ QString fillStatement()
 int main(int argc, char* argv[])
 {
     bench::Program program(argc, argv);
-    if (!program.createDatabase(QStringLiteral("demo.sqlite"),
-                                {QStringLiteral("db/schema.sql"), QStringLiteral("db/demo.sql")}, {fillStatement()})
-        || !program.createDatabase(QStringLiteral("DE_RIVAVIVUZEDI.sqlite"), {QStringLiteral("db/stats.sql")}))
-        return 1;
-    vb::App::SetCommand(QStringLiteral("@Server=SQLITE;@DbName=demo.sqlite;@Usuario=Vandrel;@Password=;@Caja=1"));
-
     frmRecepcionMutuales form;
-    form.show();
-    pump();
-    if (!gDBPrincipal->gOpenFlag) {
-        std::fprintf(stderr, "the program did not start on the database\n");
+    if (!bench::startReception(program, form, {fillStatement()}))
         return 1;
-    }
 
     std::printf("loading a reception date of %d rows\n", kRows);
     const QString fecha = QStringLiteral("15/12/2026");

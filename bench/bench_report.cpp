@@ -2,7 +2,7 @@
 // it (F4, the date in the header box), on a table of 1,000,000 reception rows and then,
 // the other rows deleted, on a table of 1,000 (goals: at most 300 ms, and at most twice
 // the time on the small table). Run by hand; prints its figures.
-#include "BenchProgram.h"
+#include "BenchReception.h"
 
 #include "data/DB_Dll.h"
 #include "frame/ModGlobal.h"
@@ -14,6 +14,7 @@
 #include <cstdio>
 #include <vector>
 
+using bench::median;
 using bench::ms;
 using bench::pump;
 
@@ -39,12 +40,6 @@ QStringList fillStatements()
                            "FECHARECEPCION, USUARIO, UNEGOCIO) VALUES "
                            "('110301', 'D-1', 1500.50, 'Recetas', '2027-06-15 00:00:00', '2027-06-15 00:00:00', 'Vandrel', '   1'), "
                            "('110302', 'D-2', 730.25, 'Recetas', '2027-06-15 00:00:00', '2027-06-15 00:00:00', 'Vandrel', '   1')")};
-}
-
-double median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
 }
 
 // The report of the day, printed kRuns times; the median.
@@ -77,21 +72,12 @@ int main(int argc, char* argv[])
     bench::Program program(argc, argv);
     std::printf("filling a table of %d reception rows\n", kRows);
     std::fflush(stdout);
-    if (!program.createDatabase(QStringLiteral("demo.sqlite"), {QStringLiteral("db/schema.sql"), QStringLiteral("db/demo.sql")},
-                                fillStatements())
-        || !program.createDatabase(QStringLiteral("DE_RIVAVIVUZEDI.sqlite"), {QStringLiteral("db/stats.sql")})
-        || !QFile::copy(QStringLiteral(BENCH_SOURCE_DIR "/reports/V_MV_MUTUALES_RECEPCION.json"),
-                        program.filePath(QStringLiteral("V_MV_MUTUALES_RECEPCION.json"))))
+    if (!QFile::copy(QStringLiteral(BENCH_SOURCE_DIR "/reports/V_MV_MUTUALES_RECEPCION.json"),
+                     program.filePath(QStringLiteral("V_MV_MUTUALES_RECEPCION.json"))))
         return 1;
-    vb::App::SetCommand(QStringLiteral("@Server=SQLITE;@DbName=demo.sqlite;@Usuario=Vandrel;@Password=;@Caja=1"));
-
     frmRecepcionMutuales form;
-    form.show();
-    pump();
-    if (!gDBPrincipal->gOpenFlag) {
-        std::fprintf(stderr, "the program did not start on the database\n");
+    if (!bench::startReception(program, form, fillStatements()))
         return 1;
-    }
 
     const double large = printDay(form, "large");
     // The same day on a table of 1,000 rows: the other rows go.
