@@ -383,6 +383,8 @@ void FlexGrid::changeEvent(QEvent* event)
     QTableView::changeEvent(event);
     if (event->type() != QEvent::FontChange)
         return;
+    if (auto* cells = dynamic_cast<FlexGridDelegate*>(itemDelegate()))
+        cells->forgetTexts();
     // Rows are as tall as the grid's font needs, as VB sizes them.
     const int oldDefault = m_leftHeader->defaultSectionSize();
     const int newDefault = defaultRowPixels();

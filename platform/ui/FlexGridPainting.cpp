@@ -54,7 +54,7 @@ FlexGridDelegate::FlexGridDelegate(FlexGrid* grid)
 {
 }
 
-const QStaticText& FlexGridDelegate::laidOut(const QString& text) const
+const QStaticText& FlexGridDelegate::laidOut(const QString& text, const QFont& font) const
 {
     auto found = m_laidOut.constFind(text);
     if (found != m_laidOut.constEnd())
@@ -66,7 +66,13 @@ const QStaticText& FlexGridDelegate::laidOut(const QString& text) const
     line.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
     QStaticText laid(line);
     laid.setTextFormat(Qt::PlainText);
+    laid.prepare(QTransform(), font);   // its size is the one it is drawn with
     return *m_laidOut.insert(text, laid);
+}
+
+void FlexGridDelegate::forgetTexts()
+{
+    m_laidOut.clear();
 }
 
 void FlexGridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
@@ -109,7 +115,7 @@ void FlexGridDelegate::paintCell(QPainter& painter, const QStyleOptionViewItem& 
     if (!text.isEmpty()) {
         // As the item views place a text: inside a margin, aligned as the column says,
         // cut at the cell's edge.
-        const QStaticText& laid = laidOut(text);
+        const QStaticText& laid = laidOut(text, painter.font());
         const QSizeF size = laid.size();
         const QRect textRect = rect.adjusted(textMargin, 0, -textMargin, 0);
         const Qt::Alignment align = QtAlignment(grid.m_alignment.value(col, flexAlignGeneral), text);

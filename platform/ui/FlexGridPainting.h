@@ -22,11 +22,13 @@ public:
     // Cell (row, col) of the grid in option.rect; the text keeps `textMargin` pixels from
     // the cell's sides.
     void paintCell(QPainter& painter, const QStyleOptionViewItem& option, int row, int col, int textMargin) const;
+    // The texts laid out so far go (the grid's font changed).
+    void forgetTexts();
 
 private:
     // A cell's text laid out once, drawn at every repaint that shows it: a scroll step
     // repaints mostly texts that were on screen a moment ago.
-    const QStaticText& laidOut(const QString& text) const;
+    const QStaticText& laidOut(const QString& text, const QFont& font) const;
 
     FlexGrid* m_grid;
     mutable QHash<QString, QStaticText> m_laidOut;

@@ -1249,12 +1249,14 @@ void tst_FlexGrid::textsReachTheScreen_data()
     QTest::addColumn<int>("alignment");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("half");
-    QTest::newRow("left") << int(flexAlignLeftCenter) << "ab" << "left";
-    QTest::newRow("right") << int(flexAlignRightCenter) << "ab" << "right";
-    QTest::newRow("general, a number") << int(flexAlignGeneral) << "12" << "right";
-    QTest::newRow("general, a text") << int(flexAlignGeneral) << "ab" << "left";
-    QTest::newRow("too long for its cell, left") << int(flexAlignLeftCenter) << QString(60, QLatin1Char('W')) << "both";
-    QTest::newRow("too long for its cell, right") << int(flexAlignRightCenter) << QString(60, QLatin1Char('W')) << "both";
+    QTest::addColumn<bool>("bigFont");   // the grid's font twice the application's
+    QTest::newRow("left") << int(flexAlignLeftCenter) << "ab" << "left" << false;
+    QTest::newRow("right") << int(flexAlignRightCenter) << "ab" << "right" << false;
+    QTest::newRow("general, a number") << int(flexAlignGeneral) << "12" << "right" << false;
+    QTest::newRow("general, a text") << int(flexAlignGeneral) << "ab" << "left" << false;
+    QTest::newRow("too long for its cell, left") << int(flexAlignLeftCenter) << QString(60, QLatin1Char('W')) << "both" << false;
+    QTest::newRow("too long for its cell, right") << int(flexAlignRightCenter) << QString(60, QLatin1Char('W')) << "both" << false;
+    QTest::newRow("right, in the grid's own font") << int(flexAlignRightCenter) << "ab" << "right" << true;
 }
 
 void tst_FlexGrid::textsReachTheScreen()
@@ -1262,16 +1264,22 @@ void tst_FlexGrid::textsReachTheScreen()
     QFETCH(int, alignment);
     QFETCH(QString, text);
     QFETCH(QString, half);
+    QFETCH(bool, bigFont);
     Shown shown(3, 4);
     FlexGrid* grid = shown.grid;
     grid->clearFocus();
+    if (bigFont) {
+        QFont font = grid->font();
+        font.setPointSize(font.pointSize() * 2);
+        grid->setFont(font);
+    }
     grid->SetColWidth(1, 1200);
     grid->SetColWidth(2, 1200);
     grid->SetColAlignment(1, alignment);
     grid->SetTextMatrix(1, 1, text);
     grid->SetRow(2);
     grid->SetCol(3);
-    QApplication::processEvents();
+    // the first paint that shows the text
     const QImage shot = grid->grab().toImage();
     const QRgb base = grid->palette().color(QPalette::Base).rgb();
     const auto inked = [&](int col, bool left) {
