@@ -774,3 +774,39 @@ VALUES
     (2701, 'RM  ', '000100000058R', 0, 1, '2026-12-09 00:00:00', '   2', '   2', '', 'TERMO1',
      'Termómetro digital de punta flexible', 'UN  ', -2, -2, 'UN  ', '   2', 6200, '110303', NULL, NULL, 1,
      '   2', '   1', 1, 'TTE', 0);
+
+------------------------------------------------------------------------------
+-- Renglones de artículos para copiar: un remito entregado en tandas, con renglones
+-- repetidos de la misma pieza, lotes y series. Los ID de esta sección van de 2520 en
+-- adelante.
+------------------------------------------------------------------------------
+
+-- Remito 0002-00000031 de la Mutual Policial, desde Nueva Córdoba: guantes por caja de
+-- 100 en tres renglones (los dos primeros al mismo precio, el tercero en promoción),
+-- paracetamol de dos lotes y un medidor de glucemia con su lote y su serie.
+INSERT INTO V_MV_CPTE (ID, TC, IDCOMPROBANTE, IdComplemento, FECHA, CUENTA, Nombre, CondicionIva, Importe, Moneda, Cotizacion,
+                       IdReparto, ANULADA, APROBADO, FINALIZADA, OBSERVACIONES, UNEGOCIO, IdVendedor, USUARIO, FechaHora_Grabacion)
+VALUES
+    (2520, 'RM  ', '000200000031R', 0, '2026-12-09 00:00:00', '110301', 'Mutual Policial de Córdoba', '1', 349030, '   1', 1,
+     0, 0, 1, 0, 'Reposición de guantes y descartables', '   1', '   1', 'mgomez', '2026-12-09 08:30:00');
+
+INSERT INTO V_MV_CPTEINSUMOS (ID, TC, IDCOMPROBANTE, IdComplemento, Secuencia, IDARTICULO, Descripcion, Cantidad, IdUnidad,
+                              IdUnidadBase, CantidadUd, Equiv_UDBase, CANT_KG, CANT_M3, Cant_BL, Importe, Importe_S_IVA,
+                              Impuestos, iTC, Total, TotalFinal, Costo, PorcDto, IdLista, IdDeposito, Exento, AlicIVA,
+                              Presentacion, Nro_Lote, Nro_Serie, ControladoPor, IdOrigen, Ud_Pr, Importe_Ud)
+VALUES
+    (2520, 'RM  ', '000200000031R', 0, 1, 'GUANTE',  'Guantes de látex descartables',       2, 'CAJA', 'UN  ', 200, 100,
+     1.2, 0.01, 2, 35000, 28925.6198, 0, 0, 70000, 70000, 18000, 0, '   1', '   1', 0, 21, 'Caja x 100',
+     '|M-BLANCO-U|', '|2|', '', '   1', 'CAJA', 35000),
+    (2521, 'RM  ', '000200000031R', 0, 2, 'PARA500', 'Paracetamol 500 mg x 10 comprimidos', 5, 'UN  ', 'UN  ',   5,   1,
+     0, 0, 0, 1090, 900.8264, 0, 0, 5450, 5450, 610, 0, '   1', '   1', 0, 21, 'Caja x 10',
+     '|L-2511|L-2602|', '|3|2|', 'ANMAT', '   1', 'UN', 1090),
+    (2522, 'RM  ', '000200000031R', 0, 3, 'GUANTE',  'Guantes de látex descartables',       3, 'CAJA', 'UN  ', 300, 100,
+     1.8, 0.015, 3, 35000, 28925.6198, 0, 0, 105000, 105000, 18600, 0, '   1', '   1', 0, 21, 'Caja x 100',
+     '|L-CELESTE-U|', '|3|', '', '   1', 'CAJA', 35000),
+    (2523, 'RM  ', '000200000031R', 0, 4, 'GLUCOM',  'Medidor de glucemia',                 1, 'UN  ', 'UN  ',   1,   1,
+     0, 0, 0, 23900, 19752.0661, 0, 0, 23900, 23900, 14500, 0, '   1', '   1', 0, 21, 'Estuche',
+     '|G-24A|', '|GL-1001|', '', '   1', 'UN', 23900),
+    (2524, 'RM  ', '000200000031R', 0, 5, 'GUANTE',  'Guantes de látex descartables',       5, 'CAJA', 'UN  ', 500, 100,
+     3, 0.025, 5, 28936, 23914.0496, 0, 0, 144680, 144680, 18000, 0, '   1', '   1', 0, 21, 'Caja x 100',
+     '|S-BLANCO-U|', '|5|', '', '   1', 'CAJA', 28936);

@@ -134,6 +134,7 @@ enum : int {
     Libre82 = 82,
     PideMedidas = 83,
     LargoAnt = 84,
+    CoeficienteMoneda = 84,     // loader: the coefficient of column 8 as a money value
     Oferta = 85,
     MotivoStock = 86,
     ControladoPor = 87,

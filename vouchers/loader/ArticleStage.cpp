@@ -117,7 +117,11 @@ void LoadArticles(LoadContext& ctx)
         ctx.Step([&] { rs.MoveNext(); });
         ctx.Step([&] { eof = rs.EOF(); });
     }
-    ctx.Step([&] { g->SetRows(g->Rows() + 1); });
+    // One empty row closes the grid; a row a line left empty already is that row.
+    ctx.Step([&] {
+        if (g->Rows() <= g->FixedRows() || vouchergrids::IsFilled(*g, g->Rows() - 1))
+            g->SetRows(g->Rows() + 1);
+    });
     if (left > 0)
         ctx.Step([&] { tellLinesLeftOut(left, ctx.limiteLineas); });
 }

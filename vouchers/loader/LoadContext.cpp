@@ -9,6 +9,7 @@
 #include "platform/vb/ErrorAnswer.h"
 #include "platform/vb/Strings.h"
 #include "platform/zeltrix/Services.h"
+#include "vouchers/grids/BuscaArticulo.h"
 #include "vouchers/grids/GridHelpers.h"
 
 namespace voucherloader {
@@ -59,6 +60,19 @@ bool Same(const QString& a, const char* b)
 bool RunningProgram(const char* name)
 {
     return Same(vb::App::EXEName(), name);
+}
+
+bool FindArticle(ado::Recordset& linea, ado::Recordset& articulo, qint16& modoUNegocio)
+{
+    QString codigo = Utilidades->AjustaLargo(Trimmed(linea, QStringLiteral("IdArticulo")), 25);
+    qint16 barrasPrimero = 0;
+    QString descripcion;
+    QString udBase;
+    QString lote;
+    double cantidad = 0;
+    vb::Currency importe;
+    return BuscaArticulo(codigo, articulo, 1, barrasPrimero, descripcion, QString(), udBase, QString(), cantidad, importe,
+                         lote, QString(), modoUNegocio);
 }
 
 void WalkRows(LoadContext& ctx, ado::Recordset& rs, ui::FlexGrid* grid, const std::function<bool(int row)>& fillRow)

@@ -89,6 +89,11 @@ QString Literal(const QString& text);
 bool Same(const QString& a, const char* b);
 // Whether the running program is the given sibling program of the suite.
 bool RunningProgram(const char* name);
+// BuscaArticulo as the loader calls it for the stored line `linea` stands on: its article
+// code, trimmed, at 25 characters, read-only, no barcode first, no supplier, list or
+// voucher type. The article's row comes back in `articulo`; modoUNegocio as BuscaArticulo
+// takes and returns it.
+bool FindArticle(ado::Recordset& linea, ado::Recordset& articulo, qint16& modoUNegocio);
 
 // The stages, in the order the load runs them.
 void RepairOrderLines(LoadContext& ctx);   // special-series order lines, before any read
@@ -97,7 +102,10 @@ void LoadArticles(LoadContext& ctx);       // MSFlexGrid2 from `articulos`
 void LoadOtherConcepts(LoadContext& ctx);  // MSFlexGrid3 from `otros`
 
 // The article stage's routine for the line on which `articulos` stands: it writes the
-// row MSFlexGrid2.Rows - 1 (appending one first when that row already holds an article).
+// row MSFlexGrid2.Rows - 1 (appending one first when that row already holds an article)
+// with every cell of the line, or folds it into an earlier row of the same timber piece.
+// A repeated article of a delivery run gives its row up; an article of another business
+// unit leaves its row empty for the next line (flagUNegocio 2) and gives its count back.
 void LoadArticleRow(LoadContext& ctx);
 
 // The row protocol of the task and other-concept stages: the first source row goes into

@@ -11,7 +11,6 @@
 #include "numbering/ast.h"
 #include "platform/vb/Strings.h"
 #include "platform/zeltrix/Services.h"
-#include "vouchers/grids/BuscaArticulo.h"
 
 namespace voucherloader {
 
@@ -32,17 +31,9 @@ QString table(const LoadContext& ctx)
 QString taxesUpdate(LoadContext& ctx, ado::Recordset& linea)
 {
     const vb::Variant impuestos = linea.Fields(QStringLiteral("Impuestos")).Value();
-    QString codigo = Utilidades->AjustaLargo(Trimmed(linea, QStringLiteral("IdArticulo")), 25);
     ado::Recordset articulo;
-    qint16 barrasPrimero = 0;
-    QString descripcion;
-    QString udBase;
-    QString lote;
-    double cantidad = 0;
-    vb::Currency importe;
     qint16 modoUNegocio = 0;
-    const bool encontrado = BuscaArticulo(codigo, articulo, 1, barrasPrimero, descripcion, QString(), udBase, QString(),
-                                          cantidad, importe, lote, QString(), modoUNegocio);
+    const bool encontrado = FindArticle(linea, articulo, modoUNegocio);
     const vb::Variant delArticulo = encontrado ? Value(articulo, QStringLiteral("Impuestos")) : vb::Variant(0);
     gDBPrincipal->CierraRecordset(articulo);
     if (delArticulo.toDouble() <= 0 || impuestos.isNull() || impuestos.toDouble() != 0)

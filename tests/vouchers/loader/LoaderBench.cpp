@@ -62,4 +62,23 @@ QStringList Row(const ui::FlexGrid& grid, int row, int cols)
     return texts;
 }
 
+QString At(int col, const QString& text)
+{
+    return QString::number(col) + QLatin1Char('=') + text;
+}
+
+QString Mismatches(const ui::FlexGrid& grid, int row, const QStringList& cells)
+{
+    QStringList out;
+    for (const QString& cell : cells) {
+        const int equals = cell.indexOf(QLatin1Char('='));
+        const int col = cell.left(equals).toInt();
+        const QString expected = cell.mid(equals + 1);
+        const QString got = grid.TextMatrix(row, col);
+        if (got != expected)
+            out << QStringLiteral("row %1 column %2: got '%3', expected '%4'").arg(row).arg(col).arg(got, expected);
+    }
+    return out.join(QLatin1Char('\n'));
+}
+
 } // namespace loadertest

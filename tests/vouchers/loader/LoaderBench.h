@@ -68,5 +68,10 @@ public:
 QStringList Column(const ui::FlexGrid& grid, int col);
 // The texts of one row, columns 0 to `cols` - 1.
 QStringList Row(const ui::FlexGrid& grid, int row, int cols);
+// An expected cell, for Mismatches: the column and its text ("" for an empty cell).
+QString At(int col, const QString& text);
+// The cells of a row that differ from the expected ones, one "row r column c: got 'x',
+// expected 'y'" line each; "" when all match.
+QString Mismatches(const ui::FlexGrid& grid, int row, const QStringList& cells);
 
 } // namespace loadertest
