@@ -619,7 +619,7 @@ CREATE TABLE V_MV_STOCK (
 );
 CREATE INDEX IX_V_MV_STOCK_Comprobante ON V_MV_STOCK (TC, IdComprobante, IdComplemento);
 CREATE INDEX IX_V_MV_STOCK_Articulo ON V_MV_STOCK (IdArticulo, IdDeposito);
-CREATE INDEX IX_V_MV_STOCK_Origen ON V_MV_STOCK (Tc_Origen, IdComprobante_Origen);
+CREATE INDEX IX_V_MV_STOCK_Origen ON V_MV_STOCK (Tc_Origen, IdComprobante_Origen, IdArticulo);
 
 -- Existencia por artículo, depósito, lote, serie y posición.
 CREATE VIEW STK_SERIES_Y_LOTES AS SELECT IdArticulo AS IDARTICULO,
@@ -819,6 +819,8 @@ CREATE TABLE V_MV_CPTEINSUMOS (
     Importe_Ud          NUMERIC(19,4) DEFAULT 0
 );
 CREATE INDEX IX_V_MV_CPTEINSUMOS ON V_MV_CPTEINSUMOS (TC, IDCOMPROBANTE, IdComplemento);
+-- Lo pedido y lo aplicado de un artículo de un comprobante se buscan por artículo.
+CREATE INDEX IX_V_MV_CPTEINSUMOS_Articulo ON V_MV_CPTEINSUMOS (TC, IDCOMPROBANTE, IDARTICULO);
 
 -- Observaciones y otros conceptos (TIPO_OBS OC) de los comprobantes de venta.
 CREATE TABLE V_MV_CPTE_Observ (
@@ -1025,28 +1027,39 @@ WHERE TC = 'OT' AND ANULADA = 0 AND FINALIZADA = 0;
 CREATE VIEW V_PR_PENDIENTES AS SELECT * FROM V_MV_CPTE
 WHERE TC = 'PR' AND ANULADA = 0 AND FINALIZADA = 0;
 
+-- Las tres vistas siguientes suman por comprobante y artículo con una subconsulta por fila
+-- en lugar de GROUP BY, para que SQLite lleve las condiciones de quien las consulta
+-- (comprobante y artículo) a los índices de las tablas en vez de agrupar todas sus filas.
+
 -- Cantidad de cada artículo de un comprobante ya aplicada a comprobantes emitidos desde él.
-CREATE VIEW VT_V_MV_INSUMOS_APLICACION AS SELECT C.TCORIGEN AS TCO_ORIGEN,
+CREATE VIEW VT_V_MV_INSUMOS_APLICACION AS SELECT DISTINCT C.TCORIGEN AS TCO_ORIGEN,
        C.COMPROBANTEORIGEN AS IDCOMPROBANTEORIGEN,
        I.IDARTICULO,
-       SUM(I.Cantidad) AS CantidadAplicada
+       (SELECT SUM(I2.Cantidad)
+        FROM V_MV_CPTE C2
+        JOIN V_MV_CPTEINSUMOS I2
+          ON I2.TC = C2.TC AND I2.IDCOMPROBANTE = C2.IDCOMPROBANTE AND I2.IdComplemento = C2.IdComplemento
+        WHERE C2.ANULADA = 0 AND C2.TCORIGEN = C.TCORIGEN AND C2.COMPROBANTEORIGEN = C.COMPROBANTEORIGEN
+          AND I2.IDARTICULO = I.IDARTICULO) AS CantidadAplicada
 FROM V_MV_CPTE C
 JOIN V_MV_CPTEINSUMOS I
   ON I.TC = C.TC AND I.IDCOMPROBANTE = C.IDCOMPROBANTE AND I.IdComplemento = C.IdComplemento
-WHERE C.ANULADA = 0 AND C.TCORIGEN IS NOT NULL
-GROUP BY C.TCORIGEN, C.COMPROBANTEORIGEN, I.IDARTICULO;
+WHERE C.ANULADA = 0 AND C.TCORIGEN IS NOT NULL;
 
 -- Cantidad pedida de cada artículo de un comprobante de venta.
-CREATE VIEW VT_V_MV_CPTEINSUMOS_CONS2 AS SELECT TC, IDCOMPROBANTE, IDARTICULO, SUM(Cantidad) AS Cantidad
-FROM V_MV_CPTEINSUMOS
-GROUP BY TC, IDCOMPROBANTE, IDARTICULO;
+CREATE VIEW VT_V_MV_CPTEINSUMOS_CONS2 AS SELECT DISTINCT I.TC, I.IDCOMPROBANTE, I.IDARTICULO,
+       (SELECT SUM(S.Cantidad) FROM V_MV_CPTEINSUMOS S
+        WHERE S.TC = I.TC AND S.IDCOMPROBANTE = I.IDCOMPROBANTE AND S.IDARTICULO = I.IDARTICULO) AS Cantidad
+FROM V_MV_CPTEINSUMOS I;
 
 -- Cantidad de cada artículo movida en stock contra un comprobante de origen.
-CREATE VIEW VT_V_MV_Stock_Cons AS SELECT Tc_Origen AS TC, IdComprobante_Origen AS IDCOMPROBANTE, IdArticulo AS IDARTICULO,
-       SUM(ABS(Cantidad)) AS CANTIDAD
-FROM V_MV_STOCK
-WHERE Tc_Origen IS NOT NULL
-GROUP BY Tc_Origen, IdComprobante_Origen, IdArticulo;
+CREATE VIEW VT_V_MV_Stock_Cons AS SELECT DISTINCT M.Tc_Origen AS TC, M.IdComprobante_Origen AS IDCOMPROBANTE,
+       M.IdArticulo AS IDARTICULO,
+       (SELECT SUM(ABS(S.Cantidad)) FROM V_MV_STOCK S
+        WHERE S.Tc_Origen = M.Tc_Origen AND S.IdComprobante_Origen = M.IdComprobante_Origen
+          AND S.IdArticulo = M.IdArticulo) AS CANTIDAD
+FROM V_MV_STOCK M
+WHERE M.Tc_Origen IS NOT NULL;
 
 ------------------------------------------------------------------------------
 -- Vistas restringidas para usuarios que no son administradores

@@ -111,10 +111,17 @@ void writeArticleData(ArticleRow& r)
     auto flag = [&](int col, const char* field) {
         r.Put(col, [&] { return mark(r.articulo.Fields(QLatin1String(field)).Value()); });
     };
+    // Each type's description is read once a load.
     r.Put(ColArticulo::DescripcionTipo, [&] {
-        return Utilidades->ValorATexto(gDBPrincipal->DatosTabla(QStringLiteral("V_TA_TipoArticulo"),
-                                                                Value(r.articulo, QStringLiteral("idTipo")),
-                                                                QStringLiteral("Descripcion"), QStringLiteral("IdTipo")));
+        const vb::Variant tipo = Value(r.articulo, QStringLiteral("idTipo"));
+        const QString clave = vb::Trim(Utilidades->ValorATexto(tipo)).toUpper();
+        auto known = r.ctx.tiposArticulo.constFind(clave);
+        if (known != r.ctx.tiposArticulo.constEnd())
+            return *known;
+        const QString descripcion = Utilidades->ValorATexto(gDBPrincipal->DatosTabla(
+            QStringLiteral("V_TA_TipoArticulo"), tipo, QStringLiteral("Descripcion"), QStringLiteral("IdTipo")));
+        r.ctx.tiposArticulo.insert(clave, descripcion);
+        return descripcion;
     });
     r.Put(ColArticulo::Presentacion, [&] { return r.ArticleText("Presentacion"); });
     flag(ColArticulo::EsExento, "Exento");

@@ -10,6 +10,7 @@
 #include "platform/vb/Strings.h"
 #include "vouchers/GridColumns.h"
 #include "vouchers/Stock.h"
+#include "vouchers/grids/GridHelpers.h"
 
 namespace voucherloader {
 
@@ -44,9 +45,13 @@ void writeTimber(ArticleRow& r)
     LoadContext& ctx = r.ctx;
     bool porMedidas = false;
     ctx.Step([&] {
-        QString pide = vb::Trim(Utilidades->ValorATexto(gDBPrincipal->DatosTabla(
-            QStringLiteral("V_MA_ARTICULOS"), vb::Variant(Text(ctx.articulos, QStringLiteral("IdArticulo"))),
-            QStringLiteral("PIDEMEDIDAS"), QStringLiteral("IDARTICULO"))));
+        // The article's row is at hand when the line's code found it as an article code.
+        const QString codigo = Text(ctx.articulos, QStringLiteral("IdArticulo"));
+        QString pide = r.hallado && vouchergrids::SameCode(r.ArticleText("IdArticulo"), codigo)
+                         ? r.ArticleText("PIDEMEDIDAS")
+                         : vb::Trim(Utilidades->ValorATexto(gDBPrincipal->DatosTabla(
+                               QStringLiteral("V_MA_ARTICULOS"), vb::Variant(codigo), QStringLiteral("PIDEMEDIDAS"),
+                               QStringLiteral("IDARTICULO"))));
         if (pide.isEmpty())
             pide = QStringLiteral("FALSO");
         porMedidas = ValorBooleano(pide, true);

@@ -9,21 +9,38 @@
 #include "vouchers/GridColumns.h"
 #include "vouchers/grids/GridHelpers.h"
 
+#include <iterator>
+
 namespace voucherloader {
 
 namespace {
 
+// A cell's text without its outer blanks, without copying it.
+QStringView unpadded(const QString& text)
+{
+    QStringView v(text);
+    while (!v.isEmpty() && v.front() == QLatin1Char(' '))
+        v = v.mid(1);
+    while (!v.isEmpty() && v.back() == QLatin1Char(' '))
+        v.chop(1);
+    return v;
+}
+
 // The first row above the new one that holds the same piece; 0 when there is none.
 int samePiece(const ui::FlexGrid& g, int nueva)
 {
-    if (vb::Trim(g.TextMatrix(nueva, ColArticulo::IdArticulo)) == QLatin1String("*"))
+    const int cols[] = {ColArticulo::IdArticulo, ColArticulo::Unidad, ColArticulo::Espesor, ColArticulo::Ancho,
+                        ColArticulo::ImporteUnidad};
+    QString keys[std::size(cols)];
+    for (size_t k = 0; k < std::size(cols); ++k)
+        keys[k] = unpadded(g.TextMatrix(nueva, cols[k])).toString();
+    if (keys[0] == QLatin1String("*"))
         return 0;
     const int ultima = g.Rows() - 2;
     for (int fila = 1; fila <= ultima; ++fila) {
         bool igual = true;
-        for (int col : {ColArticulo::IdArticulo, ColArticulo::Unidad, ColArticulo::Espesor, ColArticulo::Ancho,
-                        ColArticulo::ImporteUnidad})
-            igual = igual && vouchergrids::SameCode(g.TextMatrix(fila, col), g.TextMatrix(nueva, col));
+        for (size_t k = 0; igual && k < std::size(cols); ++k)
+            igual = unpadded(g.TextMatrix(fila, cols[k])).compare(keys[k], Qt::CaseInsensitive) == 0;
         if (igual)
             return fila;
     }

@@ -45,14 +45,14 @@ bool repeatedInRun(ArticleRow& r)
     const vb::Variant reparto = ctx.cabecera.Fields(QStringLiteral("IdReparto")).Value();
     if (RunningProgram("Quimsadro") || reparto.isNull() || reparto.toDouble() != -1)
         return false;
+    // The list holds each code after a comma.
     const QString codigo = r.LineText("IdArticulo");
-    for (const QString& part : vb::Split(ctx.articulosReparto, QStringLiteral(",")))
-        if (vb::Trim(part).compare(codigo, Qt::CaseInsensitive) == 0) {
-            if (!vouchergrids::IsFilled(r.g, r.g.Rows() - 1))
-                r.g.SetRows(r.g.Rows() - 1);
-            return true;
-        }
-    ctx.articulosReparto += QStringLiteral(",") + codigo;
+    if ((ctx.articulosReparto + QLatin1Char(',')).contains(QLatin1Char(',') + codigo + QLatin1Char(','), Qt::CaseInsensitive)) {
+        if (!vouchergrids::IsFilled(r.g, r.g.Rows() - 1))
+            r.g.SetRows(r.g.Rows() - 1);
+        return true;
+    }
+    ctx.articulosReparto += QLatin1Char(',') + codigo;
     return false;
 }
 

@@ -10,6 +10,7 @@
 #include "platform/ado/Recordset.h"
 #include "platform/vb/Variant.h"
 
+#include <QHash>
 #include <QString>
 #include <functional>
 
@@ -61,6 +62,8 @@ struct LoadContext {
     bool primeraFila = true;
     qint16 flagUNegocio = 0;
     QString articulosReparto;
+    // The description of each article type met (type code trimmed, in capitals).
+    QHash<QString, QString> tiposArticulo;
 
     // The source's header (positioned on its row), task lines, article lines and other
     // concepts; `aplicado` serves every applied-quantity query of the article stage.
