@@ -46,6 +46,34 @@ void Bench::Run(Load& load)
                                          load.reparto, load.convertir, load.whrTareas, load.destino, load.letra);
 }
 
+QString Config(const char* clave, const char* valor)
+{
+    return QStringLiteral("UPDATE TA_CONFIGURACION SET VALOR = '%1' WHERE CLAVE = '%2'")
+        .arg(QLatin1String(valor), QLatin1String(clave));
+}
+
+QString Header(const QString& set, const QString& ids, const char* table)
+{
+    return QStringLiteral("UPDATE %1 SET %2 WHERE ID IN (%3)").arg(QLatin1String(table), set, ids);
+}
+
+QString Line(const QString& set, const QString& ids, const char* table)
+{
+    return Header(set, ids, table);
+}
+
+QString Article(const QString& set, const char* id)
+{
+    return QStringLiteral("UPDATE V_MA_ARTICULOS SET %1 WHERE IDARTICULO = '%2'").arg(set, QLatin1String(id));
+}
+
+QString PageLines(const char* tc, const char* letra, int lineas)
+{
+    return QStringLiteral("INSERT INTO TA_CONFIG_IMP_CPTE (ID, TC, LETRA, CANTLINEAS) VALUES (2600, '%1', '%2', %3)")
+        .arg(QLatin1String(tc), QLatin1String(letra))
+        .arg(lineas);
+}
+
 QStringList Column(const ui::FlexGrid& grid, int col)
 {
     QStringList texts;

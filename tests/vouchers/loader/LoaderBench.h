@@ -64,6 +64,15 @@ public:
     testsupport::VoucherHostForm form;
 };
 
+// Statements for a Bench's `extra`: a configuration value, columns set on rows of a
+// voucher header or line table by ID ("2500", "2520, 2522"), columns set on an article.
+QString Config(const char* clave, const char* valor);
+QString Header(const QString& set, const QString& ids, const char* table = "V_MV_CPTE");
+QString Line(const QString& set, const QString& ids, const char* table = "V_MV_CPTEINSUMOS");
+QString Article(const QString& set, const char* id);
+// A page-line limit of a voucher type (four characters) and letter.
+QString PageLines(const char* tc, const char* letra, int lineas);
+
 // The texts of a column in the data rows (row 1 to the last).
 QStringList Column(const ui::FlexGrid& grid, int col);
 // The texts of one row, columns 0 to `cols` - 1.

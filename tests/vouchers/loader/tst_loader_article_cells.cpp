@@ -12,7 +12,11 @@
 #include <QTest>
 
 using loadertest::At;
+using loadertest::Article;
 using loadertest::Bench;
+using loadertest::Config;
+using loadertest::Header;
+using loadertest::Line;
 using loadertest::Load;
 using testsupport::ScriptedOperator;
 namespace A = ColArticulo;
@@ -22,28 +26,7 @@ namespace {
 const QString kOrder = QStringLiteral("000100000045X");
 const QString kGlovesNote = QStringLiteral("000200000031R");
 const QString kPurchase = QStringLiteral("000100004512A");
-const QString kFinales = QStringLiteral("UPDATE TA_CONFIGURACION SET VALOR = 'SI' WHERE CLAVE = 'PRECIOSFINALES'");
-
-QString config(const char* clave, const char* valor)
-{
-    return QStringLiteral("UPDATE TA_CONFIGURACION SET VALOR = '%1' WHERE CLAVE = '%2'")
-        .arg(QLatin1String(valor), QLatin1String(clave));
-}
-
-QString header(const char* set, int id, const char* table = "V_MV_CPTE")
-{
-    return QStringLiteral("UPDATE %1 SET %2 WHERE ID = %3").arg(QLatin1String(table), QLatin1String(set)).arg(id);
-}
-
-QString line(const char* set, int id, const char* table = "V_MV_CPTEINSUMOS")
-{
-    return QStringLiteral("UPDATE %1 SET %2 WHERE ID = %3").arg(QLatin1String(table), QLatin1String(set)).arg(id);
-}
-
-QString article(const char* set, const char* id)
-{
-    return QStringLiteral("UPDATE V_MA_ARTICULOS SET %1 WHERE IDARTICULO = '%2'").arg(QLatin1String(set), QLatin1String(id));
-}
+const QString kFinales = Config("PRECIOSFINALES", "SI");
 
 // A load described by one row of a table.
 struct Case {
@@ -113,9 +96,9 @@ private slots:
     {
         addColumns();
         const Case order;
-        const QString stored = line("Importe = 100, Importe_S_IVA = 100, Cantidad = 2, Total = 200, TotalFinal = 242", 2500);
+        const QString stored = Line("Importe = 100, Importe_S_IVA = 100, Cantidad = 2, Total = 200, TotalFinal = 242", "2500");
         const QString unlisted =
-            line("IdLista = NULL, Importe = 121, Importe_S_IVA = 100, Cantidad = 2, Total = 200, TotalFinal = 242", 2500);
+            Line("IdLista = NULL, Importe = 121, Importe_S_IVA = 100, Cantidad = 2, Total = 200, TotalFinal = 242", "2500");
         addRow("registered customer: the price without VAT", {}, order,
                {At(A::Cantidad, "6"), At(A::Importe, "2719.0083"), At(A::Total, "32900"), At(A::PrecioSinIVA, "2719.0083"),
                 At(A::TotalLinea, "32900"), At(A::PrecioConIVA, ""), At(A::PrecioUnitarioSinIVA, "2719.0083"),
@@ -125,34 +108,34 @@ private slots:
         addRow("final prices, a listed line stored without VAT: its final total", {kFinales, stored}, order,
                {At(A::Total, "242"), At(A::Importe, "121.00"), At(A::TotalLinea, "242")});
         addRow("final prices, a final total not above the total: as stored",
-               {kFinales, line("Importe = 100, Importe_S_IVA = 100, Cantidad = 2, Total = 200, TotalFinal = 200", 2500)},
+               {kFinales, Line("Importe = 100, Importe_S_IVA = 100, Cantidad = 2, Total = 200, TotalFinal = 200", "2500")},
                order, {At(A::Total, "200"), At(A::Importe, "100")});
         Case credit = from(QStringLiteral("FC"), QStringLiteral("000100000118A"));
         credit.destino = QStringLiteral("NC");
         addRow("a credit note keeps its invoice's prices",
-               {kFinales, line("Importe = 100, Importe_S_IVA = 100, Cantidad = 2, Total = 200, TotalFinal = 242", 2506)},
+               {kFinales, Line("Importe = 100, Importe_S_IVA = 100, Cantidad = 2, Total = 200, TotalFinal = 242", "2506")},
                credit, {At(A::Cantidad, "2"), At(A::Total, "200"), At(A::Importe, "100")});
         addRow("final prices, a line without list: its final total, the unit price of its total", {kFinales, unlisted},
                order, {At(A::Total, "242"), At(A::Importe, "100.00")});
-        addRow("... with a discount it keeps its price", {kFinales, unlisted, line("PorcDto = 10", 2500)}, order,
+        addRow("... with a discount it keeps its price", {kFinales, unlisted, Line("PorcDto = 10", "2500")}, order,
                {At(A::Total, "242"), At(A::Importe, "121"), At(A::PorcDescuento, "10")});
-        addRow("... with a total of 0, the unit price of its final total", {kFinales, unlisted, line("Total = 0", 2500)},
+        addRow("... with a total of 0, the unit price of its final total", {kFinales, unlisted, Line("Total = 0", "2500")},
                order, {At(A::Total, "242"), At(A::Importe, "121.00")});
         addRow("... without final total it keeps its stored total",
-               {kFinales, unlisted, line("TotalFinal = NULL", 2500)}, order,
+               {kFinales, unlisted, Line("TotalFinal = NULL", "2500")}, order,
                {At(A::Total, "200"), At(A::Importe, "100.00")});
         addRow("a line without quantity has a unit price of 0",
-               {kFinales, unlisted, line("Cantidad = 0, Total = 0", 2500)}, order,
+               {kFinales, unlisted, Line("Cantidad = 0, Total = 0", "2500")}, order,
                {At(A::Total, "242"), At(A::Importe, "0.00")});
         addRow("a listed line without quantity too",
-               {kFinales, line("Importe = 100, Importe_S_IVA = 100, Cantidad = NULL, Total = 200, TotalFinal = 242", 2500)},
+               {kFinales, Line("Importe = 100, Importe_S_IVA = 100, Cantidad = NULL, Total = 200, TotalFinal = 242", "2500")},
                order, {At(A::Total, "242"), At(A::Importe, "0.00")});
-        addRow("taxes and fuel tax per unit in the line total", {line("Impuestos = 2, iTC = 1", 2500)}, order,
+        addRow("taxes and fuel tax per unit in the line total", {Line("Impuestos = 2, iTC = 1", "2500")}, order,
                {At(A::Impuestos, "2"), At(A::ITC, "1"), At(A::TotalLinea, "32918")});
         // A budget in dollars at 1050: 2 amoxicillin at 4.75.
         Case dollars = from(QStringLiteral("PR"), QStringLiteral("000100000003X"));
         dollars.convertir = true;
-        addRow("converted by the exchange rate", {line("Costo = 2.61, Impuestos = 0.1, iTC = 0.05", 2509)}, dollars,
+        addRow("converted by the exchange rate", {Line("Costo = 2.61, Impuestos = 0.1, iTC = 0.05", "2509")}, dollars,
                {At(A::Cantidad, "2"), At(A::Importe, "4987.5"), At(A::PrecioSinIVA, "4121.88"), At(A::Total, "9975"),
                 At(A::Costo, "2740.5"), At(A::Impuestos, "105"), At(A::ITC, "52.5"), At(A::PrecioConIVA, "4987.5"),
                 At(A::TotalLinea, "10290"), At(A::ListaConIVA, ""), At(A::PrecioUnitarioSinIVA, "3.9256")});
@@ -165,21 +148,21 @@ private slots:
     {
         addColumns();
         const Case order;
-        const QString letterB = header("CondicionIva = '4'", 2500);
+        const QString letterB = Header("CondicionIva = '4'", "2500");
         addRow("letter A: no price with VAT", {}, order, {At(A::PrecioConIVA, ""), At(A::EsExento, "0"), At(A::IVA, "21")});
         addRow("letter B: the price with VAT", {letterB}, order, {At(A::PrecioConIVA, "3290"), At(A::Importe, "3290")});
-        addRow("letter B with final prices: less the internal taxes", {letterB, kFinales, line("Impuestos = 5", 2500)},
+        addRow("letter B with final prices: less the internal taxes", {letterB, kFinales, Line("Impuestos = 5", "2500")},
                order, {At(A::PrecioConIVA, "3285"), At(A::Importe, "3290")});
-        addRow("a company that gives letter C", {letterB, config("CONDIVA", "4")}, order, {At(A::PrecioConIVA, "")});
-        addRow("an exempt line", {letterB, line("Exento = 1", 2500)}, order,
+        addRow("a company that gives letter C", {letterB, Config("CONDIVA", "4")}, order, {At(A::PrecioConIVA, "")});
+        addRow("an exempt line", {letterB, Line("Exento = 1", "2500")}, order,
                {At(A::PrecioConIVA, ""), At(A::EsExento, "-1")});
         addRow("an exempt mark left Null counts as exempt for the price with VAT",
-               {letterB, line("Exento = NULL", 2500)}, order, {At(A::PrecioConIVA, ""), At(A::EsExento, "0")});
-        addRow("the line's rate", {line("AlicIVA = 10.5", 2500)}, order, {At(A::IVA, "10.5")});
-        addRow("a line without rate: the article's", {line("AlicIVA = 0", 2500), article("TasaIVA = 27", "IBU400")},
+               {letterB, Line("Exento = NULL", "2500")}, order, {At(A::PrecioConIVA, ""), At(A::EsExento, "0")});
+        addRow("the line's rate", {Line("AlicIVA = 10.5", "2500")}, order, {At(A::IVA, "10.5")});
+        addRow("a line without rate: the article's", {Line("AlicIVA = 0", "2500"), Article("TasaIVA = 27", "IBU400")},
                order, {At(A::IVA, "27")});
         addRow("neither: the voucher's general rate",
-               {line("AlicIVA = 0", 2500), article("TasaIVA = 0", "IBU400"), config("PIVA", "19")}, order,
+               {Line("AlicIVA = 0", "2500"), Article("TasaIVA = 0", "IBU400"), Config("PIVA", "19")}, order,
                {At(A::IVA, "19")});
         auto list = [](int conIva, const char* tipo) {
             return QStringLiteral("INSERT INTO V_MA_PRECIOS (IDLISTA, TIPOLISTA, IDARTICULO, PRECIO, CONIVA) VALUES "
@@ -200,27 +183,27 @@ private slots:
         addColumns();
         Case purchase = from(QStringLiteral("FCC"), kPurchase);
         purchase.compras = true;
-        addRow("the article's cost of today, the supplier's code, no sales data", {article("Costo = 1900.5", "IBU400")},
+        addRow("the article's cost of today, the supplier's code, no sales data", {Article("Costo = 1900.5", "IBU400")},
                purchase,
                {At(A::Costo, "1900.5"), At(A::CodigoArtProveedor, "DS10.440"), At(A::PrecioLista, ""),
                 At(A::ListaPrecio, ""), At(A::Deposito, ""), At(A::PorcDescuento, ""), At(A::EnComodato, ""),
                 At(A::ListaConIVA, ""), At(A::TotalLinea, "111925"), At(A::Importe, "1850"), At(A::Coeficiente, "1")});
-        addRow("a list price", {line("Precio_Lista = 1900", 2500, "C_MV_CPTEINSUMOS")}, purchase,
+        addRow("a list price", {Line("Precio_Lista = 1900", "2500", "C_MV_CPTEINSUMOS")}, purchase,
                {At(A::PrecioLista, "1900")});
         Case converted = purchase;
         converted.convertir = true;
         addRow("converted: the line's own cost",
-               {header("Cotizacion = 2", 2500, "C_MV_CPTE"),
-                line("Precio_Lista = 1900, Costo = 1800", 2500, "C_MV_CPTEINSUMOS")},
+               {Header("Cotizacion = 2", "2500", "C_MV_CPTE"),
+                Line("Precio_Lista = 1900, Costo = 1800", "2500", "C_MV_CPTEINSUMOS")},
                converted,
                {At(A::Costo, "3600"), At(A::PrecioLista, "3800"), At(A::Importe, "4477"), At(A::PrecioSinIVA, "3700"),
                 At(A::Total, "223850"), At(A::TotalLinea, "223850")});
-        addRow("a line in boxes: their equivalence", {line("IdUnidad = 'CAJA', Equiv_UDBase = 12", 2500, "C_MV_CPTEINSUMOS")},
+        addRow("a line in boxes: their equivalence", {Line("IdUnidad = 'CAJA', Equiv_UDBase = 12", "2500", "C_MV_CPTEINSUMOS")},
                purchase, {At(A::Coeficiente, "12")});
         addRow("a line in boxes without equivalence",
-               {line("IdUnidad = 'CAJA', Equiv_UDBase = NULL", 2500, "C_MV_CPTEINSUMOS")}, purchase,
+               {Line("IdUnidad = 'CAJA', Equiv_UDBase = NULL", "2500", "C_MV_CPTEINSUMOS")}, purchase,
                {At(A::Coeficiente, "1")});
-        addRow("a supplier's code left empty", {line("CodigoArtProveedor = NULL", 2500, "C_MV_CPTEINSUMOS")}, purchase,
+        addRow("a supplier's code left empty", {Line("CodigoArtProveedor = NULL", "2500", "C_MV_CPTEINSUMOS")}, purchase,
                {At(A::CodigoArtProveedor, "")});
     }
     void purchases() { loadAndCompare(); }
@@ -235,26 +218,26 @@ private slots:
                 At(A::LoteOrigen, "1")});
         addRow("lot and serial from a delivery note", {}, from(QStringLiteral("RM"), kGlovesNote, 4),
                {At(A::NroLote, "|G-24A|"), At(A::NroSerie, "|GL-1001|")});
-        addRow("no lots from an order", {line("Nro_Lote = '|L-2511|', Nro_Serie = '|3|', ControladoPor = 'X'", 2500)},
+        addRow("no lots from an order", {Line("Nro_Lote = '|L-2511|', Nro_Serie = '|3|', ControladoPor = 'X'", "2500")},
                order, {At(A::NroLote, ""), At(A::NroSerie, ""), At(A::LoteAduana, "")});
         addRow("a box of a hundred: the coefficient, base unit and presentation", {}, from(QStringLiteral("RM"), kGlovesNote),
                {At(A::Unidad, "CAJA"), At(A::Coeficiente, "200"), At(A::UnidadEquiv, "UN"), At(A::CantidadEquiv, "200"),
                 At(A::UnidadBase, "UN"), At(A::Presentacion, "Caja x 100"), At(A::TipoCoeficiente, "*")});
-        addRow("a line without base unit", {line("IdUnidadBase = NULL, Presentacion = NULL", 2520)},
+        addRow("a line without base unit", {Line("IdUnidadBase = NULL, Presentacion = NULL", "2520")},
                from(QStringLiteral("RM"), kGlovesNote),
                {At(A::UnidadBase, "CAJA"), At(A::UnidadEquiv, ""), At(A::Presentacion, "Par"), At(A::Coeficiente, "1")});
         addRow("sales data", {}, order,
                {At(A::ListaPrecio, "1"), At(A::PorcDescuento, "0"), At(A::EnComodato, "0"), At(A::Deposito, "")});
         addRow("a loan, a discount and the deposit asked for",
-               {header("EnComodato = 1", 2500), line("PorcDto = 5", 2500), config("PIDEDEPOSITOENCPTES", "SI")}, order,
+               {Header("EnComodato = 1", "2500"), Line("PorcDto = 5", "2500"), Config("PIDEDEPOSITOENCPTES", "SI")}, order,
                {At(A::EnComodato, "1"), At(A::PorcDescuento, "5"), At(A::Deposito, "1")});
         addRow("the source voucher and the line's sequence", {}, order,
                {At(A::IdComprobanteFuente, kOrder), At(A::SecuenciaOrigen, "1"), At(A::UnidadLinea, "UN")});
         addRow("an apostrophe in the article code, in a delivery run",
-               {line("IDARTICULO = 'IBU''400'", 2500)}, order, {At(A::IdArticulo, "IBU'400"), At(A::Cantidad, "10")});
+               {Line("IDARTICULO = 'IBU''400'", "2500")}, order, {At(A::IdArticulo, "IBU'400"), At(A::Cantidad, "10")});
         addRow("an apostrophe in the article code and the list, applied quantities asked",
-               {line("IDARTICULO = 'IBU''400', IdLista = 'L''1'", 2500), header("IdReparto = 7", 2500),
-                config("ENTREGAPARCIALREMITO", "SI")},
+               {Line("IDARTICULO = 'IBU''400', IdLista = 'L''1'", "2500"), Header("IdReparto = 7", "2500"),
+                Config("ENTREGAPARCIALREMITO", "SI")},
                order, {At(A::IdArticulo, "IBU'400"), At(A::ListaPrecio, "L'1"), At(A::ListaConIVA, "0")});
     }
     void lineData() { loadAndCompare(); }
@@ -273,13 +256,13 @@ private slots:
                {At(A::PideLote, "-1"), At(A::EsPerecedero, "-1"), At(A::PideSerie, "0"), At(A::PideTalle, "0")});
         addRow("glucose meter: lots and serials", {}, from(QStringLiteral("RM"), kGlovesNote, 4),
                {At(A::PideLote, "-1"), At(A::PideSerie, "-1")});
-        addRow("automatic lots: every line asks for lots", {config("ASIGNACIONAUTOMATICADELOTEING", "SI")}, gloves,
+        addRow("automatic lots: every line asks for lots", {Config("ASIGNACIONAUTOMATICADELOTEING", "SI")}, gloves,
                {At(A::PideLote, "-1")});
-        addRow("marks left Null read no", {article("UsaTalle = NULL, PIDEEQUIVALENCIA = NULL, pesable = 1", "GUANTE")},
+        addRow("marks left Null read no", {Article("UsaTalle = NULL, PIDEEQUIVALENCIA = NULL, pesable = 1", "GUANTE")},
                gloves, {At(A::PideTalle, "0"), At(A::PideEquivalencia, "0"), At(A::EsPesable, "-1")});
         addRow("the supplier's code", {}, Case(), {At(A::CodProveedor, "DS10.440")});
         addRow("an article the master does not hold: the line's own values",
-               {line("IDARTICULO = 'NOEXISTE'", 2520)}, gloves,
+               {Line("IDARTICULO = 'NOEXISTE'", "2520")}, gloves,
                {At(A::IdArticulo, "NOEXISTE"), At(A::Cantidad, "2"), At(A::Coeficiente, "200"), At(A::EsExento, "0"),
                 At(A::IVA, "21"), At(A::PideTalle, ""), At(A::PideLote, ""), At(A::TipoCoeficiente, ""),
                 At(A::CuentaContable, ""), At(A::DescripcionTipo, ""), At(A::CodigoBarra, ""),

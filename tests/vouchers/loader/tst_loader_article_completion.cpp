@@ -12,7 +12,11 @@
 #include <QTest>
 
 using loadertest::At;
+using loadertest::Article;
 using loadertest::Bench;
+using loadertest::Config;
+using loadertest::Header;
+using loadertest::Line;
 using loadertest::Load;
 using loadertest::Mismatches;
 using testsupport::ScriptedOperator;
@@ -23,28 +27,12 @@ namespace {
 const QString kGlovesNote = QStringLiteral("000200000031R");
 const long kBlanco = 0xFFFFFF;
 
-QString config(const char* clave, const char* valor)
-{
-    return QStringLiteral("UPDATE TA_CONFIGURACION SET VALOR = '%1' WHERE CLAVE = '%2'")
-        .arg(QLatin1String(valor), QLatin1String(clave));
-}
-
-QString line(const char* set, const char* ids)
-{
-    return QStringLiteral("UPDATE V_MV_CPTEINSUMOS SET %1 WHERE ID IN (%2)").arg(QLatin1String(set), QLatin1String(ids));
-}
-
-QString article(const QString& set, const char* id)
-{
-    return QStringLiteral("UPDATE V_MA_ARTICULOS SET %1 WHERE IDARTICULO = '%2'").arg(set, QLatin1String(id));
-}
-
 // Timber trade on, boxes as the strip unit, gloves sold by measures: the delivery note of
 // gloves (lines 2520, 2522 and 2524) has gloves of 0.08 by 24.
 QStringList timber()
 {
-    return {config("MADERERA", "SI"), config("MAD_TIRAS", "CAJA"), article("PIDEMEDIDAS = 1", "GUANTE"),
-            line("Espesor = 0.08, Ancho = 24", "2520, 2522, 2524")};
+    return {Config("MADERERA", "SI"), Config("MAD_TIRAS", "CAJA"), Article("PIDEMEDIDAS = 1", "GUANTE"),
+            Line("Espesor = 0.08, Ancho = 24", "2520, 2522, 2524")};
 }
 
 QStringList operator+(QStringList a, const QString& b)
@@ -78,7 +66,7 @@ private slots:
         QTest::addColumn<QList<int>>("painted");     // columns written in white
         QTest::addColumn<QList<int>>("unpainted");
 
-        const QStringList apart = timber() + line("Importe_Ud = 36000", "2522");
+        const QStringList apart = timber() + Line("Importe_Ud = 36000", "2522");
         const QList<int> measures{A::Espesor, A::Ancho, A::Largo};
         QTest::newRow("timber trade off: nothing of it")
             << QStringList() << false << false << 1
@@ -91,7 +79,7 @@ private slots:
                            At(A::Largo, "100"), At(A::UnidadPrecio, "CAJA"), At(A::ImporteUnidad, "35000")}
             << QList<int>() << measures;
         QTest::newRow("sold by measures in another unit: the length keeps its text, in white")
-            << (apart + config("MAD_TIRAS", "TIRA")) << false << false << 1
+            << (apart + Config("MAD_TIRAS", "TIRA")) << false << false << 1
             << QStringList{At(A::PideMedidas, "1"), At(A::Espesor, "0.08"), At(A::Largo, "200")}
             << QList<int>{A::Largo} << QList<int>{A::Espesor, A::Ancho};
         QTest::newRow("not sold by measures: the measures in white")
@@ -100,10 +88,10 @@ private slots:
                            At(A::ImporteUnidad, "1090")}
             << measures << QList<int>();
         QTest::newRow("an article the master does not hold is not sold by measures")
-            << (apart + line("IDARTICULO = 'NOEXISTE'", "2520")) << false << false << 1
+            << (apart + Line("IDARTICULO = 'NOEXISTE'", "2520")) << false << false << 1
             << QStringList{At(A::PideMedidas, "0"), At(A::Espesor, "")} << measures << QList<int>();
         QTest::newRow("the unit price by measure converted")
-            << (apart + QStringLiteral("UPDATE V_MV_CPTE SET Cotizacion = 350.5 WHERE ID = 2520")) << false << true << 1
+            << (apart + Header("Cotizacion = 350.5", "2520")) << false << true << 1
             << QStringList{At(A::ImporteUnidad, "12267500")} << QList<int>() << QList<int>();
     }
     void timberMeasures()
@@ -150,9 +138,9 @@ private slots:
         QTest::addColumn<QStringList>("first");    // cells of row 1
         QTest::addColumn<QStringList>("second");   // cells of row 2, the paracetamol
 
-        const QStringList pair = timber() + line("Equiv_UDBase = 1.5", "2520")
-                               + line("Equiv_UDBase = 2, Importe_S_IVA = 30000", "2522")
-                               + article("PIDEEQUIVALENCIA = 1", "GUANTE");
+        const QStringList pair = timber() + Line("Equiv_UDBase = 1.5", "2520")
+                               + Line("Equiv_UDBase = 2, Importe_S_IVA = 30000", "2522")
+                               + Article("PIDEEQUIVALENCIA = 1", "GUANTE");
         // Its bundles come from its own 5 packs (100 a bundle), whatever row is folded.
         const QStringList paracetamol{At(A::IdArticulo, "PARA500"), At(A::Cantidad, "5"), At(A::CantBL, "0.05"),
                                       At(A::IVA, "21"), At(A::NroLote, "|L-2511|L-2602|")};
@@ -166,33 +154,33 @@ private slots:
             << paracetamol;
         // The first two at 29570.2479 (5 boxes), the offer at 23914.0496 (5 boxes).
         QTest::newRow("a third line of the same piece folds into the first")
-            << (pair + line("Importe_Ud = 35000", "2524")) << "FC" << 5
+            << (pair + Line("Importe_Ud = 35000", "2524")) << "FC" << 5
             << QStringList{At(A::Cantidad, "10"), At(A::Total, "319680"), At(A::Importe, "26742.1488"),
                            At(A::NroLote, "|M-BLANCO-U|L-CELESTE-U|S-BLANCO-U|"), At(A::NroSerie, "|2|3|5|"),
                            At(A::CantBL, "10")}
             << paracetamol;
         QTest::newRow("a pair that cancels out is added up, not averaged")
-            << (pair + line("Cantidad = -2, Total = -70000, Cant_BL = -2", "2522")) << "FC" << 6
+            << (pair + Line("Cantidad = -2, Total = -70000, Cant_BL = -2", "2522")) << "FC" << 6
             << QStringList{At(A::Cantidad, "0"), At(A::Coeficiente, "1.5"), At(A::Importe, "28925.6198"),
                            At(A::PrecioSinIVA, "28925.6198"), At(A::Costo, "18000"), At(A::Total, "0"),
                            At(A::RestoPorAplicar, "0"), At(A::CantBL, "0"), At(A::NroSerie, "|2|3|")}
             << paracetamol;
         QTest::newRow("codes compare without case or outer blanks")
-            << (pair + line("IDARTICULO = 'guante '", "2522")) << "FC" << 6 << QStringList{At(A::Cantidad, "5")}
+            << (pair + Line("IDARTICULO = 'guante '", "2522")) << "FC" << 6 << QStringList{At(A::Cantidad, "5")}
             << paracetamol;
         QTest::newRow("another unit price: apart")
-            << (pair + line("Importe_Ud = 36000", "2522")) << "FC" << 7 << QStringList{At(A::Cantidad, "2")}
+            << (pair + Line("Importe_Ud = 36000", "2522")) << "FC" << 7 << QStringList{At(A::Cantidad, "2")}
             << paracetamol;
-        QTest::newRow("other measures: apart") << (pair + line("Ancho = 12", "2522")) << "FC" << 7
+        QTest::newRow("other measures: apart") << (pair + Line("Ancho = 12", "2522")) << "FC" << 7
                                                << QStringList{At(A::Cantidad, "2")} << paracetamol;
         QTest::newRow("the article code \"*\" is never folded")
-            << (pair + line("IDARTICULO = '*'", "2520, 2522")) << "FC" << 7 << QStringList{At(A::Cantidad, "2")}
+            << (pair + Line("IDARTICULO = '*'", "2520, 2522")) << "FC" << 7 << QStringList{At(A::Cantidad, "2")}
             << QStringList{At(A::IdArticulo, "PARA500")};
         QTest::newRow("timber trade off: apart") << QStringList() << "FC" << 7 << QStringList{At(A::Cantidad, "2")}
                                                  << paracetamol;
         // What the row routine writes after the fold goes to the row folded into.
         QTest::newRow("a proforma rate after the fold goes to the first row")
-            << (pair + article("Descripabrev = 'PROFORMA 10.5'", "GUANTE")) << "FP" << 6
+            << (pair + Article("Descripabrev = 'PROFORMA 10.5'", "GUANTE")) << "FP" << 6
             << QStringList{At(A::Cantidad, "5"), At(A::IVA, " 10.5")} << paracetamol;
     }
     void merge()
@@ -224,7 +212,7 @@ private slots:
         QTest::addColumn<QString>("exento");
         QTest::addColumn<QString>("tasa");
         auto abreviada = [](const char* text) {
-            return QStringList{article(QStringLiteral("Descripabrev = '%1'").arg(QLatin1String(text)), "IBU400")};
+            return QStringList{Article(QStringLiteral("Descripabrev = '%1'").arg(QLatin1String(text)), "IBU400")};
         };
         QTest::newRow("proforma: exempt") << abreviada("PROFORMA") << "FP" << "1" << "21";
         QTest::newRow("proforma and a rate") << abreviada("PROFORMA 10.5") << "FP" << "0" << " 10.5";
@@ -232,14 +220,14 @@ private slots:
         QTest::newRow("the credit note of an order invoice") << abreviada("PROFORMA") << "NCFP" << "1" << "21";
         QTest::newRow("an invoice takes no proforma") << abreviada("PROFORMA 10.5") << "FC" << "0" << "21";
         QTest::newRow("exempt by law, for an exempt customer")
-            << QStringList{article("PROCEDENCIA = 'EXENTO LEY'", "IBU400"),
-                           QStringLiteral("UPDATE V_MV_CPTE SET CondicionIva = '3' WHERE ID = 2500")}
+            << QStringList{Article("PROCEDENCIA = 'EXENTO LEY'", "IBU400"),
+                           Header("CondicionIva = '3'", "2500")}
             << "FC" << "1" << "21";
         QTest::newRow("exempt by law, for a registered customer")
-            << QStringList{article("PROCEDENCIA = 'EXENTO LEY'", "IBU400")} << "FC" << "0" << "21";
+            << QStringList{Article("PROCEDENCIA = 'EXENTO LEY'", "IBU400")} << "FC" << "0" << "21";
         QTest::newRow("an article the master does not hold")
-            << QStringList{line("IDARTICULO = 'NOEXISTE'", "2500"),
-                           QStringLiteral("UPDATE V_MV_CPTE SET CondicionIva = '3' WHERE ID = 2500")}
+            << QStringList{Line("IDARTICULO = 'NOEXISTE'", "2500"),
+                           Header("CondicionIva = '3'", "2500")}
             << "FP" << "0" << "21";
     }
     void exemptMarks()
@@ -267,19 +255,19 @@ private slots:
         QTest::addColumn<QString>("id");
         QTest::addColumn<int>("row");
         QTest::addColumn<QStringList>("cells");
-        const QString askEquivalence = article("PIDEEQUIVALENCIA = 1", "ALCGEL");
+        const QString askEquivalence = Article("PIDEEQUIVALENCIA = 1", "ALCGEL");
         const QString order = QStringLiteral("000100000045X");
         QTest::newRow("the bundles stored")
-            << QStringList{article("PIDEEQUIVALENCIA = 1", "GUANTE")} << "RM" << kGlovesNote << 1
+            << QStringList{Article("PIDEEQUIVALENCIA = 1", "GUANTE")} << "RM" << kGlovesNote << 1
             << QStringList{At(A::CantBL, "2")};
         QTest::newRow("an order line of an article kept in kilograms: its equivalence as bundles")
-            << QStringList{askEquivalence, line("IdUnidadBase = 'KG  ', Equiv_UDBase = 12, Cant_BL = 7", "2502")} << "NP"
+            << QStringList{askEquivalence, Line("IdUnidadBase = 'KG  ', Equiv_UDBase = 12, Cant_BL = 7", "2502")} << "NP"
             << order << 3 << QStringList{At(A::CantBL, "12")};
         QTest::newRow("any other line: its bundles")
-            << QStringList{askEquivalence, line("Equiv_UDBase = 12, Cant_BL = 7", "2502")} << "NP" << order << 3
+            << QStringList{askEquivalence, Line("Equiv_UDBase = 12, Cant_BL = 7", "2502")} << "NP" << order << 3
             << QStringList{At(A::CantBL, "7")};
         QTest::newRow("kilograms worked out again from the quantity")
-            << QStringList{line("IdUnidad = 'KG  ', IdUnidadBase = 'KG  ', CANT_KG = 99", "2502")} << "NP" << order << 3
+            << QStringList{Line("IdUnidad = 'KG  ', IdUnidadBase = 'KG  ', CANT_KG = 99", "2502")} << "NP" << order << 3
             << QStringList{At(A::Cantidad, "1"), At(A::CantKG, "1")};
     }
     void bulk()

@@ -14,6 +14,9 @@
 
 using loadertest::Bench;
 using loadertest::Column;
+using loadertest::Config;
+using loadertest::Header;
+using loadertest::Line;
 using loadertest::Load;
 using testsupport::ScriptedOperator;
 
@@ -22,18 +25,8 @@ namespace {
 const QString kAviso = QStringLiteral("Aviso al operador");
 const QString kOrder = QStringLiteral("000100000045X");
 const QString kDelivery = QStringLiteral("000100000057R");
-const QString kPartial = QStringLiteral("UPDATE TA_CONFIGURACION SET VALOR = 'SI' WHERE CLAVE = 'ENTREGAPARCIALREMITO'");
-const QString kDischarge = QStringLiteral("UPDATE TA_CONFIGURACION SET VALOR = 'SI' WHERE CLAVE = 'DESCARGASTOCKREMITOS'");
-
-QString header(const char* set, int id)
-{
-    return QStringLiteral("UPDATE V_MV_CPTE SET %1 WHERE ID = %2").arg(QLatin1String(set)).arg(id);
-}
-
-QString line(const char* set, int id)
-{
-    return QStringLiteral("UPDATE V_MV_CPTEINSUMOS SET %1 WHERE ID = %2").arg(QLatin1String(set)).arg(id);
-}
+const QString kPartial = Config("ENTREGAPARCIALREMITO", "SI");
+const QString kDischarge = Config("DESCARGASTOCKREMITOS", "SI");
 
 // The column's texts in the loaded rows, the closing empty row left out.
 QStringList loaded(const ui::FlexGrid& g, int col)
@@ -84,7 +77,7 @@ private slots:
             << "Gestion" << "NP" << kOrder << false << QStringList{"10", "0", "1"} << ud
             << QStringList{"10", "0", "1"};
         QTest::newRow("order not in a delivery run: what its delivery note took is applied")
-            << QStringList{kPartial, header("IdReparto = 7", 2500)} << "Gestion" << "NP" << kOrder << false
+            << QStringList{kPartial, Header("IdReparto = 7", "2500")} << "Gestion" << "NP" << kOrder << false
             << QStringList{"6", "0", "1"} << ud << QStringList{"6", "0", "1"};
         QTest::newRow("a delivery note nothing was issued from: nothing applied")
             << QStringList{kPartial} << "Gestion" << "RM" << QStringLiteral("000200000031R") << false
@@ -100,35 +93,35 @@ private slots:
             << QStringList() << "Gestion" << "RM" << kDelivery << false << QStringList{"4", "6", "1"}
             << QStringList{"4", "6", "12"} << QStringList{"4", "6", "1"};
         QTest::newRow("a returned delivery with nothing pending keeps its negative quantity")
-            << QStringList{kPartial, header("IdReparto = -1", 2501), line("Cantidad = -5", 2503)} << "Gestion" << "RM"
+            << QStringList{kPartial, Header("IdReparto = -1", "2501"), Line("Cantidad = -5", "2503")} << "Gestion" << "RM"
             << kDelivery << false << QStringList{"-5", "6", "1"} << QStringList{"4", "6", "12"}
             << QStringList{"-5", "6", "1"};
         QTest::newRow("invoice: the whole invoice")
-            << QStringList{header("IdReparto = 5", 2502)} << "Gestion" << "FC" << QStringLiteral("000100000118A") << false
+            << QStringList{Header("IdReparto = 5", "2502")} << "Gestion" << "FC" << QStringLiteral("000100000118A") << false
             << QStringList{"4", "6", "1"} << QStringList{"4", "6", "12"} << QStringList{"4", "6", "1"};
         QTest::newRow("budget with stock discharged by delivery notes: what is not prepared")
-            << QStringList{kDischarge, header("IdReparto = -1", 2504), line("Cantidadpreparada = 0.5", 2509)} << "Gestion"
+            << QStringList{kDischarge, Header("IdReparto = -1", "2504"), Line("Cantidadpreparada = 0.5", "2509")} << "Gestion"
             << "PR" << QStringLiteral("000100000003X") << false << QStringList{"1.5"} << QStringList{"2"}
             << QStringList{"1.5"};
         QTest::newRow("budget with nothing prepared")
-            << QStringList{kDischarge, header("IdReparto = -1", 2504)} << "Brontavel" << "PR"
+            << QStringList{kDischarge, Header("IdReparto = -1", "2504")} << "Brontavel" << "PR"
             << QStringLiteral("000100000003X") << false << QStringList{"2"} << QStringList{"2"} << QStringList{"2"};
         QTest::newRow("order not in a run: prepared and to invoice")
-            << QStringList{header("IdReparto = 0", 2500), line("Cantidadpreparada = 4, CANTIDADAFACTURAR = 3", 2500)}
+            << QStringList{Header("IdReparto = 0", "2500"), Line("Cantidadpreparada = 4, CANTIDADAFACTURAR = 3", "2500")}
             << "Gestion" << "NP" << kOrder << false << QStringList{"3", "6", "2"} << ud << QStringList{"3", "6", "2"};
         QTest::newRow("order not in a run: prepared, nothing to invoice")
-            << QStringList{header("IdReparto = 0", 2500), line("Cantidadpreparada = 4, CANTIDADAFACTURAR = 0", 2500)}
+            << QStringList{Header("IdReparto = 0", "2500"), Line("Cantidadpreparada = 4, CANTIDADAFACTURAR = 0", "2500")}
             << "Gestion" << "NP" << kOrder << false << QStringList{"6", "6", "2"} << ud << QStringList{"6", "6", "2"};
         QTest::newRow("Brontavel: what is not prepared")
-            << QStringList{header("IdReparto = 0", 2500), line("Cantidadpreparada = 4, CANTIDADAFACTURAR = 3", 2500)}
+            << QStringList{Header("IdReparto = 0", "2500"), Line("Cantidadpreparada = 4, CANTIDADAFACTURAR = 3", "2500")}
             << "Brontavel" << "NP" << kOrder << false << QStringList{"6", "6", "2"} << QStringList{"6", "6", "2"}
             << QStringList{"6", "6", "2"};
         QTest::newRow("more to invoice than the line holds: nothing applied below 0")
-            << QStringList{header("IdReparto = 0", 2500), line("Cantidadpreparada = -2, CANTIDADAFACTURAR = 12", 2500)}
+            << QStringList{Header("IdReparto = 0", "2500"), Line("Cantidadpreparada = -2, CANTIDADAFACTURAR = 12", "2500")}
             << "Brontavel" << "NP" << kOrder << false << QStringList{"10", "6", "2"} << QStringList{"10", "6", "2"}
             << QStringList{"10", "6", "2"};
         QTest::newRow("another delivery run number: nothing to carry")
-            << QStringList{header("IdReparto = 3", 2500)} << "Brontavel" << "NP" << kOrder << false
+            << QStringList{Header("IdReparto = 3", "2500")} << "Brontavel" << "NP" << kOrder << false
             << QStringList{"0", "0", "0"} << QStringList{"0", "0", "0"} << QStringList{"0", "0", "0"};
         QTest::newRow("purchase invoice: the whole invoice")
             << QStringList() << "Gestion" << "FCC" << QStringLiteral("000100004512A") << true << QStringList{"50", "25"}
@@ -174,7 +167,7 @@ private slots:
         QTest::newRow("delivery note into an order invoice's credit note")
             << QStringList() << "Gestion" << "RM" << kDelivery << "NCFP" << 0 << QStringList{"-4", "-6", "-1"} << ud;
         QTest::newRow("part of the delivery invoiced: the rest, negated")
-            << QStringList{kPartial, line("Cantidad = 10", 2503)} << "Gestion" << "RM" << kDelivery << "NC" << 0
+            << QStringList{kPartial, Line("Cantidad = 10", "2503")} << "Gestion" << "RM" << kDelivery << "NC" << 0
             << QStringList{"-6", "0", "0"} << ud;
         QTest::newRow("Quimsadro: column 10 follows the negated quantity")
             << QStringList() << "Quimsadro" << "RM" << kDelivery << "NC" << 0 << QStringList{"-4", "-6", "-1"}
@@ -229,9 +222,8 @@ private slots:
         QFETCH(int, limite);
         QFETCH(QStringList, codes);
         QFETCH(int, leftOut);
-        Bench b({line("IDARTICULO = 'IBU400'", 2501),
-                 QStringLiteral("INSERT INTO TA_CONFIG_IMP_CPTE (ID, TC, LETRA, CANTLINEAS) VALUES (2600, 'RM  ', 'R', %1)")
-                     .arg(limite)},
+        Bench b({Line("IDARTICULO = 'IBU400'", "2501"),
+                 loadertest::PageLines("RM  ", "R", limite)},
                 QStringLiteral("RM"));
         ScriptedOperator op;
         if (leftOut)
@@ -270,9 +262,9 @@ private slots:
         QFETCH(QString, destino);
         QFETCH(QString, letra);
         QFETCH(QStringList, codes);
-        Bench b({QStringLiteral("UPDATE TA_CONFIGURACION SET VALOR = 'SI' WHERE CLAVE = 'RAZONSOCIALPORUNEG'"),
+        Bench b({Config("RAZONSOCIALPORUNEG", "SI"),
                  QStringLiteral("UPDATE V_MA_ARTICULOS SET idTipo = '   1' WHERE IDARTICULO <> '%1'").arg(foreign),
-                 QStringLiteral("INSERT INTO TA_CONFIG_IMP_CPTE (ID, TC, LETRA, CANTLINEAS) VALUES (2600, 'RM  ', 'R', 2)")},
+                 loadertest::PageLines("RM  ", "R", 2)},
                 destino);
         b.db.folder.write(QStringLiteral("TZ417qv.INI"), "[Programas]\r\nVentas=FACTURACION\r\n");
         ScriptedOperator op;

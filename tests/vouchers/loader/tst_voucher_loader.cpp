@@ -38,13 +38,6 @@ QString leftOut(int n, int limite)
     return start + QStringLiteral(" (El sistema tiene configurado %1 por hoja)").arg(limite);
 }
 
-QString limitRow(const char* tc, const char* letra, int lineas)
-{
-    return QStringLiteral("INSERT INTO TA_CONFIG_IMP_CPTE (ID, TC, LETRA, CANTLINEAS) VALUES (2600, '%1', '%2', %3)")
-        .arg(QLatin1String(tc), QLatin1String(letra))
-        .arg(lineas);
-}
-
 const QString kOrder = QStringLiteral("000100000045X");
 const QStringList kOrderLines{QStringLiteral("IBU400"), QStringLiteral("AMO500"), QStringLiteral("ALCGEL")};
 
@@ -127,7 +120,7 @@ private slots:
         QTest::newRow("order into a delivery note: no message")
             << QStringList() << "NP" << kOrder << "RM" << "R" << "R" << QStringList() << "" << kOrderLines;
         QTest::newRow("delivery note of 2 lines: the lines left out are told")
-            << QStringList{limitRow("RM  ", "R", 2)} << "NP" << kOrder << "RM" << "R" << "R"
+            << QStringList{loadertest::PageLines("RM  ", "R", 2)} << "NP" << kOrder << "RM" << "R" << "R"
             << QStringList{leftOut(1, 2)} << "" << QStringList{"IBU400", "AMO500"};
         QTest::newRow("FP from a delivery note: no letter, no limit")
             << QStringList() << "RM" << "000100000057R" << "FP" << "" << "" << QStringList() << "" << kOrderLines;
