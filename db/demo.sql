@@ -783,12 +783,13 @@ VALUES
 
 -- Remito 0002-00000031 de la Mutual Policial, desde Nueva Córdoba: guantes por caja de
 -- 100 en tres renglones (los dos primeros al mismo precio, el tercero en promoción),
--- paracetamol de dos lotes y un medidor de glucemia con su lote y su serie.
+-- paracetamol de dos lotes y un medidor de glucemia con su lote y su serie. Está
+-- finalizado: no figura entre los remitos pendientes.
 INSERT INTO V_MV_CPTE (ID, TC, IDCOMPROBANTE, IdComplemento, FECHA, CUENTA, Nombre, CondicionIva, Importe, Moneda, Cotizacion,
                        IdReparto, ANULADA, APROBADO, FINALIZADA, OBSERVACIONES, UNEGOCIO, IdVendedor, USUARIO, FechaHora_Grabacion)
 VALUES
     (2520, 'RM  ', '000200000031R', 0, '2026-12-09 00:00:00', '110301', 'Mutual Policial de Córdoba', '1', 349030, '   1', 1,
-     0, 0, 1, 0, 'Reposición de guantes y descartables', '   1', '   1', 'mgomez', '2026-12-09 08:30:00');
+     0, 0, 1, 1, 'Reposición de guantes y descartables', '   1', '   1', 'mgomez', '2026-12-09 08:30:00');
 
 INSERT INTO V_MV_CPTEINSUMOS (ID, TC, IDCOMPROBANTE, IdComplemento, Secuencia, IDARTICULO, Descripcion, Cantidad, IdUnidad,
                               IdUnidadBase, CantidadUd, Equiv_UDBase, CANT_KG, CANT_M3, Cant_BL, Importe, Importe_S_IVA,
