@@ -24,7 +24,7 @@ QString NumberText(vb::Currency value)
 
 vb::Currency Converted(const ArticleRow& r, const vb::Variant& amount)
 {
-    return Utilidades->ValorCampo(amount).toCurrency() * r.Header("Cotizacion").toCurrency();
+    return Converted(amount, r.Header("Cotizacion"));
 }
 
 bool KiloBase(const ArticleRow& r, bool enOtraUnidad)

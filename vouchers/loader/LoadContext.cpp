@@ -43,8 +43,12 @@ QString MoneyText(const vb::Variant& amount)
 
 QString MoneyText(const vb::Variant& amount, const vb::Variant& cotizacion)
 {
-    const vb::Currency product = Utilidades->ValorCampo(amount).toCurrency() * Utilidades->ValorCampo(cotizacion).toCurrency();
-    return MoneyText(vb::Variant(product));
+    return MoneyText(vb::Variant(Converted(amount, cotizacion)));
+}
+
+vb::Currency Converted(const vb::Variant& amount, const vb::Variant& cotizacion)
+{
+    return Utilidades->ValorCampo(amount).toCurrency() * Utilidades->ValorCampo(cotizacion).toCurrency();
 }
 
 QString Literal(const QString& text)

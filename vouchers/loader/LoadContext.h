@@ -86,6 +86,8 @@ QString Trimmed(ado::Recordset& rs, const QString& field);
 // configured decimals, no thousands separators.
 QString MoneyText(const vb::Variant& amount);
 QString MoneyText(const vb::Variant& amount, const vb::Variant& cotizacion);
+// An amount times an exchange rate, both read through ValorCampo, computed in money.
+vb::Currency Converted(const vb::Variant& amount, const vb::Variant& cotizacion);
 // A text as an SQL literal between apostrophes, its own apostrophes doubled.
 QString Literal(const QString& text);
 // Texts compared as the loader compares them: letter case ignored.

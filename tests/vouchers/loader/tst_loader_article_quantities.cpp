@@ -60,6 +60,11 @@ private slots:
         QTest::newRow("order in a delivery run: what is left to deliver")
             << QStringList() << "Gestion" << "NP" << kOrder << false << QStringList{"6", "0", "1"} << ud
             << QStringList{"6", "0", "1"};
+        // An order line kept in boxes of an article stocked in kilograms carries all its
+        // kilos, whatever was delivered of it; what is pending stays in boxes.
+        QTest::newRow("an order line in boxes of an article in kilograms: its kilos")
+            << QStringList{Line("IdUnidadBase = 'KG  ', CANT_KG = 24.5", "2502")} << "Gestion" << "NP" << kOrder << false
+            << QStringList{"6", "0", "24.5"} << ud << QStringList{"6", "0", "1"};
         QTest::newRow("the same with partial deliveries")
             << QStringList{kPartial} << "Gestion" << "NP" << kOrder << false << QStringList{"6", "0", "1"} << ud
             << QStringList{"6", "0", "1"};
