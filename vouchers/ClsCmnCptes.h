@@ -232,6 +232,37 @@ public:
     // The next automatic lot: one above the greatest stored lot that begins with a blank
     // (numbers brought to the lot's width), "1" when there is none.
     QString ObtieneLoteAutomatico();
+    // Posts the article grid of a saved voucher to stock (V_MV_STOCK): one movement per
+    // line, or per lot, serial, exit pick or size of the line, in one pass (two for a
+    // transfer: out of IdDeposito, into IdDepositoDestino; two for a production order:
+    // the lines marked "-1" in column 28 come in, the others go out); then the
+    // components of the lines' articles under an internal "PE" voucher, and the
+    // voucher's stock accounting entry (whole grid, see GeneraAsientoStock).
+    //
+    // The movements of a line add up to its quantity, or nothing is posted. IdDeposito,
+    // IdMotivoStock, TcOrigen and ComprobanteOrigen may read "ELDELGRID": each line then
+    // gives its own (columns 6, 86, 34). A movement without a real deposit is refused.
+    //
+    // Immediate mode (GeneraSentenciaSQL false): everything is written in one
+    // transaction of its own under the database's write lock, numbers included (the
+    // automatic lot, the "PE" voucher and its book, the entry number); a failure undoes
+    // all of it, is told once the progress notice is closed and sets HayError. SqlTemp
+    // is left as it came. Collect mode: nothing is written; the statements are appended
+    // to SqlTemp, each after CR, for the caller to run as one batch inside its own
+    // transaction (holding NumberingInTransaction, so that the numbers read here stay
+    // its own). HayError is True on every failure, and then SqlTemp and the in/out
+    // arguments are left as they came. On success IdDeposito, IdDepositoDestino,
+    // IdMotivoStock, TcOrigen and ComprobanteOrigen hold what the posting made of them,
+    // and LoteFijo the automatic lot when one was given. A user without a business unit
+    // is told so, and nothing happens.
+    void ActualizaStock(ui::FlexGrid* MSFlexGrid2, const QString& TC, const QString& SucNroLetra,
+                        const QString& IdComplemento, const QString& Fecha, QString& IdDeposito,
+                        QString& IdDepositoDestino, QString& IdMotivoStock, QString& TcOrigen,
+                        QString& ComprobanteOrigen, bool EsTransferencia, const QString& Cuenta,
+                        bool GeneraSentenciaSQL, QString& SqlTemp, bool& HayError, const QString& IdTecnico,
+                        QString& LoteFijo, const QString& Aduana, const QString& LoteOrigen, qint16 SignoRemota,
+                        bool MuestraCartel, const QString& IdVendedor, float SecuenciaFija, const QString& ArtMoneda,
+                        vb::Currency ArtCotizacion);
     // Whether the voucher (type and IdComprobante) has its "spnl" movement in V_MV_STOCK.
     bool TieneSPNL(const QString& Tcp, const QString& IdCptep);
     // +1 when the voucher type enters stock, -1 when it takes it out: its ES column, else

@@ -1,0 +1,215 @@
+// The stock movement row of V_MV_STOCK: the 46 fields of a movement of the voucher's own
+// lines, and the field values that the component rows share with it.
+#include "vouchers/stock/StockPosting.h"
+
+#include "data/DB_Dll.h"
+#include "frame/Config.h"
+#include "frame/Format.h"
+#include "frame/Startup.h"
+#include "frame/StatementBuilder.h"
+#include "platform/ui/FlexGrid.h"
+#include "platform/ui/Operator.h"
+#include "platform/vb/Strings.h"
+#include "platform/zeltrix/Services.h"
+#include "vouchers/ClsCmnCptes.h"
+#include "vouchers/grids/GridHelpers.h"
+#include "vouchers/stock/StockInternal.h"
+
+using vouchergrids::SameCode;
+
+namespace voucherstock {
+
+namespace {
+
+bool isNull(const QString& s)
+{
+    return vb::Trim(s).compare(QLatin1String("NULL"), Qt::CaseInsensitive) == 0;
+}
+
+QString withoutApostrophes(const QString& s)
+{
+    return QString(s).remove(QLatin1Char('\''));
+}
+
+// A lot or serial: NULL when blank, else its text at the width of the column (a longer
+// one is cut to the width).
+QString loteLiteral(const QString& valor)
+{
+    if (vb::Trim(valor).isEmpty())
+        return QStringLiteral("NULL");
+    const QString ajustado = Utilidades->AjustaLargo(valor, 25);
+    return Quoted(vb::Trim(ajustado).size() > 25 ? ajustado.left(25) : ajustado);
+}
+
+QString number(vb::Currency value)
+{
+    return SqlAmount(value);
+}
+
+} // namespace
+
+QString StockPosting::cell(int fila, int columna) const
+{
+    return vb::Trim(g_.TextMatrix(fila, columna));
+}
+
+QString StockPosting::rawCell(int fila, int columna) const
+{
+    return g_.TextMatrix(fila, columna);
+}
+
+QString StockPosting::amountCell(int fila, int columna) const
+{
+    return number(Utilidades->TextoAMoneda(rawCell(fila, columna)));
+}
+
+QString StockPosting::descripcion(const QString& texto) const
+{
+    const int largo = c_.gLenDesc > 0 ? c_.gLenDesc : 100;
+    return Quoted(withoutApostrophes(vb::Trim(texto).left(largo)));
+}
+
+QString StockPosting::cajaLiteral()
+{
+    if (vb::Trim(gCaja).isEmpty())
+        return QString();
+    gCaja.remove(QLatin1Char('\''));
+    return Quoted(Code(gCaja, 4));
+}
+
+QString StockPosting::motivoLiteral(int fila)
+{
+    // A motive from the grid is the line's own; a blank one is none.
+    if (motivoGrid_)
+        a_.IdMotivoStock = cell(fila, ColArticulo::MotivoStock).isEmpty()
+                               ? QStringLiteral("NULL")
+                               : Quoted(Utilidades->AjustaLargo(rawCell(fila, ColArticulo::MotivoStock), 4));
+    a_.IdMotivoStock.remove(QLatin1Char('\''));
+    if (isNull(a_.IdMotivoStock))
+        return QStringLiteral("NULL");
+    return Quoted(Code(a_.IdMotivoStock, 4));
+}
+
+QString StockPosting::cuentaProveedor(const QString& articulo) const
+{
+    QString cuenta = vb::Trim(a_.Cuenta);
+    if (cuenta.compare(QLatin1String("PorDefault"), Qt::CaseInsensitive) == 0) {
+        cuenta = vb::Trim(Utilidades->ValorATexto(gDBPrincipal->DatosTabla(
+            QStringLiteral("V_MA_ARTICULOS"), vb::Variant(Utilidades->AjustaLargo(articulo, 25)), QStringLiteral("CUENTAPROVEEDOR"),
+            QStringLiteral("IDARTICULO"), vb::Variant(8), QString(), true, false)));
+        if (cuenta.isEmpty())
+            cuenta = QStringLiteral("NULL");
+    }
+    return isNull(cuenta) ? QString() : Quoted(cuenta);
+}
+
+QString StockPosting::secuenciaTexto() const
+{
+    return number(vb::Currency::fromDouble(double(secuencia_)));
+}
+
+QString StockPosting::movementRow(const Movimiento& m)
+{
+    const int f = m.fila;
+    const QString articulo = cell(f, ColArticulo::IdArticulo);
+    QVector<CampoValor> campos;
+    auto add = [&](const char* campo, const QString& valor) { campos.append({QLatin1String(campo), valor}); };
+
+    add("TC", Quoted(Code(a_.TC, 4)));
+    add("IdComprobante", Quoted(a_.SucNroLetra));
+    if (!compras_)
+        add("IdComplemento", number(Utilidades->TextoAMoneda(a_.IdComplemento)));
+    add("Secuencia", secuenciaTexto());
+    add("Fecha", Quoted(a_.Fecha));
+    const QString caja = cajaLiteral();
+    if (!caja.isEmpty())
+        add("IdCaja", caja);
+    add("IdDeposito", m.deposito);
+    if (a_.EsTransferencia)
+        add("IDDEPOSITO_DESTINO", m.destino);
+    add("IdPosicion", Quoted(withoutApostrophes(cell(f, ColArticulo::Posicion))));
+    add("IdArticulo", Quoted(Code(articulo, 25)));
+    add("Descripcion", descripcion(rawCell(f, ColArticulo::Descripcion)));
+    ui::DoEvents();
+    add("NroLote", loteLiteral(m.lote));
+    // Who controls the line: its own code (87), else the customs lot (37), else Aduana.
+    if (!cell(f, ColArticulo::ControladoPor).isEmpty())
+        add("ControladoPor", Quoted(cell(f, ColArticulo::ControladoPor)));
+    else if (cell(f, ColArticulo::LoteAduana).isEmpty())
+        add("ControladoPor", Quoted(withoutApostrophes(vb::Trim(a_.Aduana))));
+    else
+        add("ControladoPor", Quoted(withoutApostrophes(cell(f, ColArticulo::LoteAduana))));
+    if (!cell(f, ColArticulo::LoteOrigen).isEmpty())
+        add("IdOrigen", Quoted(Code(cell(f, ColArticulo::LoteOrigen), 4)));
+    else if (!vb::Trim(a_.LoteOrigen).isEmpty())
+        add("IdOrigen", Quoted(Code(a_.LoteOrigen, 4)));
+    add("NroSerie", loteLiteral(m.serie));
+    add("IdUnidad", cell(f, ColArticulo::Unidad).isEmpty() ? QStringLiteral("NULL") : Quoted(Code(cell(f, ColArticulo::Unidad), 4)));
+    add("Cantidad", number(m.cantidad));
+    ui::DoEvents();
+    if (m.conUD) {
+        add("CantidadUD", number(m.cantidadUD));
+        add("IdUnidadBase", Quoted(Code(m.unidadBase, 4)));
+    }
+    const QString cuenta = cuentaProveedor(articulo);
+    if (!cuenta.isEmpty())
+        add("CuentaProveedor", cuenta);
+    add("IdMotivoStock", motivoLiteral(f));
+    add("PrecioVenta", amountCell(f, ColArticulo::Importe));
+    add("Importe_S_Iva", amountCell(f, ColArticulo::PrecioSinIVA));
+    // The cost of the line, else the article's.
+    vb::Currency costo = Utilidades->TextoAMoneda(rawCell(f, ColArticulo::Costo));
+    if (costo == vb::Currency())
+        costo = Utilidades->TextoAMoneda(Utilidades->ValorATexto(gDBPrincipal->DatosTabla(
+            QStringLiteral("V_MA_ARTICULOS"), vb::Variant(Code(articulo, 25)), QStringLiteral("Costo"), QStringLiteral("idarticulo"),
+            vb::Variant(8), QString(), true, false)));
+    add("Costo", number(costo));
+    add("Impuestos", number(Utilidades->TextoAMoneda(rawCell(f, ColArticulo::Impuestos))
+                            + Utilidades->TextoAMoneda(rawCell(f, ColArticulo::ITC))));
+    add("DtoItem", amountCell(f, ColArticulo::PorcDescuento));
+    // The origin: the line's own voucher of origin (34) when taken from the grid.
+    if (tcGrid_) {
+        const QString tipo = vb::Trim(vb::Left(rawCell(f, ColArticulo::CpteOrigen), 4));
+        a_.TcOrigen = tipo.isEmpty() ? QStringLiteral("NULL") : tipo;
+    }
+    if (cpteGrid_) {
+        const QString cpte = vb::Trim(vb::Mid(rawCell(f, ColArticulo::CpteOrigen), 5, 13));
+        a_.ComprobanteOrigen = cpte.isEmpty() ? QStringLiteral("NULL") : Quoted(cpte);
+    }
+    a_.TcOrigen.remove(QLatin1Char('\''));
+    add("Tc_Origen", isNull(a_.TcOrigen) ? QStringLiteral("NULL") : Quoted(a_.TcOrigen));
+    add("IdComprobante_Origen", a_.ComprobanteOrigen);
+    add("Id_Origen", amountCell(f, ColArticulo::IdCpteOrigen));
+    // The line's VAT rate; one of 0 takes the general rate unless the line is exempt.
+    const vb::Currency iva = Utilidades->TextoAMoneda(rawCell(f, ColArticulo::IVA));
+    const bool exento = Utilidades->TextoAMoneda(rawCell(f, ColArticulo::EsExento)).rounded(0) == vb::Currency::fromInt(-1);
+    add("IVARI", iva == vb::Currency() && !exento ? number(vb::Currency::fromDouble(piva_)) : number(iva));
+    add("IVARNI", amountCell(f, ColArticulo::SegundaTasaIVA));
+    if (!isNull(a_.IdTecnico))
+        add("IdTecnico", Quoted(Utilidades->AjustaLargo(a_.IdTecnico, 4)));
+    if (rawCell(f, ColArticulo::Coeficiente).isEmpty())
+        g_.SetTextMatrix(f, ColArticulo::Coeficiente, QStringLiteral("1"));
+    add("EQUIV_UDBASE", amountCell(f, ColArticulo::Coeficiente));
+    add("IDINSERT", amountCell(f, ColArticulo::IdInsert));
+    add("IDCOMPULSA", amountCell(f, ColArticulo::IdCompulsa));
+    add("Oferta", amountCell(f, ColArticulo::Oferta));
+    add("IdVendedor", Quoted(a_.IdVendedor));
+    add("Importe_Ud", amountCell(f, ColArticulo::ImporteUnidad));
+    add("Ud_Pr", Quoted(Utilidades->AjustaLargo(rawCell(f, ColArticulo::UnidadPrecio), 4)));
+    add("UNEGOCIO", Quoted(Code(gUNegocio, 4)));
+    add("ARTMONEDA", Quoted(Utilidades->AjustaLargo(a_.ArtMoneda, 4)));
+    add("ARTCOTIZACION", number(a_.ArtCotizacion));
+    // A line on loan marks the whole call.
+    if (vb::Val(rawCell(f, ColArticulo::EnComodato)) == 1)
+        comodato_ = true;
+    add("EnComodato", amountCell(f, ColArticulo::EnComodato));
+    add("CANT_BL", number(m.bl));
+    add("CANT_KG", number(m.kg));
+    add("CANT_M3", number(m.m3));
+
+    QString sentencia = QStringLiteral("INSERT INTO V_MV_STOCK");
+    ArmaInsert(sentencia, campos, true);
+    return sentencia;
+}
+
+} // namespace voucherstock

@@ -1,0 +1,308 @@
+// The production inputs of a posting: the components of the lines' articles taken out of
+// (or brought into) stock under an internal "PE" voucher, lot by lot where the component
+// has lots in the deposit, and the record of that voucher's number.
+#include "vouchers/stock/StockPosting.h"
+
+#include "data/DB_Dll.h"
+#include "frame/Config.h"
+#include "frame/Format.h"
+#include "frame/StatementBuilder.h"
+#include "numbering/VoucherKey.h"
+#include "numbering/ast.h"
+#include "platform/ui/FlexGrid.h"
+#include "platform/vb/Strings.h"
+#include "platform/zeltrix/Services.h"
+#include "vouchers/ClsCmnCptes.h"
+#include "vouchers/Stock.h"
+#include "vouchers/grids/BuscaArticulo.h"
+#include "vouchers/grids/GridHelpers.h"
+#include "vouchers/stock/StockInternal.h"
+
+using vouchergrids::SameCode;
+using vouchergrids::SwitchOn;
+
+namespace voucherstock {
+
+namespace {
+
+bool isCode(const QString& value, const char* code)
+{
+    return SameCode(value, QLatin1String(code));
+}
+
+QString number(vb::Currency value)
+{
+    return SqlAmount(value);
+}
+
+QString numberOf(double value)
+{
+    return number(vb::Currency::fromDouble(value));
+}
+
+// A number of an internal voucher above the last one taken in this call, when the stock
+// table could not show it yet (collect mode).
+QString after(const QString& id, const QString& ultimo)
+{
+    if (ultimo.isEmpty() || voucherkey::BranchOf(id) != voucherkey::BranchOf(ultimo)
+        || voucherkey::LetterOf(id) != voucherkey::LetterOf(ultimo))
+        return id;
+    const double numero = vb::Val(voucherkey::NumberOf(id));
+    const double anterior = vb::Val(voucherkey::NumberOf(ultimo));
+    if (numero > anterior)
+        return id;
+    return voucherkey::IdComprobante(voucherkey::BranchOf(id), QString::number(qint64(anterior) + 1), voucherkey::LetterOf(id));
+}
+
+} // namespace
+
+std::optional<StockFailure> StockPosting::productionInputs(int corrida, int signo)
+{
+    // Whether the components are discharged here: not for a production order (it posts
+    // its own inputs), its "spnl" part or the stock adjustments, nor when configured
+    // elsewhere.
+    if ((op_ && spnl_) || isCode(a_.TC, "SPL"))
+        return std::nullopt;
+    if (isCode(a_.TC, "AJP") || isCode(a_.TC, "AJN"))
+        return std::nullopt;
+    if (SwitchOn(Cfg(QStringLiteral("DescargaInsumosProduccion"))))
+        return std::nullopt;
+    if (op_ || cargaInsumos_)
+        return std::nullopt;
+
+    // Each run takes a voucher of its own; a transfer's rows go on numbering after its
+    // movements.
+    idPE_.clear();
+    if (!a_.EsTransferencia)
+        secuencia_ = 0;
+    DB_Dll& db = *gDBPrincipal;
+    for (int fila = 1; fila < g_.Rows(); ++fila) {
+        const vb::Currency enLinea = Utilidades->TextoAMoneda(rawCell(fila, ColArticulo::Cantidad));
+        const QString articulo = cell(fila, ColArticulo::IdArticulo);
+        if (enLinea == vb::Currency() || articulo.isEmpty())
+            continue;
+        double cantidad = enLinea.toDouble();
+        const bool porcentaje = !cell(fila, ColArticulo::InsumosPorPorcentaje).isEmpty()
+                             && ValorBooleano(cell(fila, ColArticulo::InsumosPorPorcentaje), true);
+        const vb::Currency en74 = Utilidades->TextoAMoneda(rawCell(fila, ColArticulo::CantidadUD));
+        if (porcentaje && en74 > vb::Currency())
+            cantidad = en74.toDouble();
+        // What is made in-house is posted as it is; so is what has no components.
+        const QString procedencia = Utilidades->ValorATexto(db.DatosTabla(QStringLiteral("V_MA_ARTICULOS"), vb::Variant(articulo),
+                                                                          QStringLiteral("PROCEDENCIA"), QStringLiteral("IDARTICULO"),
+                                                                          vb::Variant(8), QString(), false, false));
+        if (isCode(procedencia, "PRODUCCION"))
+            continue;
+        QVector<RegArticuloCantidad> insumos;
+        if (!IdArticuloTieneInsumos(articulo, insumos, false))
+            continue;
+        // The rows go where the line's movement went: the line's deposit, or the
+        // destination in a transfer's second run.
+        const QString deposito = a_.EsTransferencia && corrida == 2 ? a_.IdDepositoDestino : depositoDeLinea(fila);
+        if (!esDepositoReal(deposito))
+            return sinDeposito(fila);
+        if (idPE_.isEmpty()) {
+            // The number moves past what this call has stored already.
+            if (auto f = sink_.Flush())
+                return f;
+            idPE_ = after(AsignarNumeroComprobante(QStringLiteral("PE"), QStringLiteral("0001"), QStringLiteral("X")), ultimoPE_);
+            if (idPE_.isEmpty())
+                return StockFailure{};
+            ultimoPE_ = idPE_;
+        }
+        if (auto f = componentRows(fila, insumos, deposito, cantidad, porcentaje, signo))
+            return f;
+    }
+
+    // The internal voucher's number is recorded in its book with its rows.
+    if (secuencia_ > 0 && !idPE_.isEmpty()) {
+        QString letra = voucherkey::LetterOf(idPE_);
+        QString script;
+        ActualizaNumeracionComprobante(QStringLiteral("PE"), QStringLiteral("STOCK"), voucherkey::BranchOf(idPE_),
+                                       vb::Str(vb::Val(voucherkey::NumberOf(idPE_)) + 1), letra, true, script);
+        if (!vb::Trim(script).isEmpty())
+            sink_.Add(script);
+    }
+    return std::nullopt;
+}
+
+std::optional<StockFailure> StockPosting::componentRows(int fila, const QVector<RegArticuloCantidad>& insumos,
+                                                        const QString& deposito, double cantidad, bool porcentaje, int signo)
+{
+    const QString articulo = cell(fila, ColArticulo::IdArticulo);
+    std::optional<StockFailure> falla;
+
+    // Components given in percent: the article made comes in as they go out.
+    if (porcentaje) {
+        sink_.Add(productionRow(fila, deposito, true, articulo, QString(), QString(), cell(fila, ColArticulo::Unidad), cantidad,
+                                signo, porcentaje, falla));
+        if (falla)
+            return falla;
+    }
+    for (const RegArticuloCantidad& insumo : std::as_const(insumos)) {
+        QString codigo = QuitaMarcas(insumo.Codigo);
+        if (codigo.isEmpty())
+            continue;
+        // "*" and a text: a component that is no article, described by the text.
+        QString texto;
+        if (codigo.size() > 1 && codigo.startsWith(QLatin1Char('*'))) {
+            texto = codigo.mid(1);
+            codigo = QStringLiteral("*");
+        }
+        const double enComponente = porcentaje ? cantidad * insumo.Cantidad / 100 : cantidad * insumo.Cantidad;
+        if (codigo != QLatin1String("*")) {
+            // A barcode or a supplier's code stands for its article; an unknown code is passed over.
+            ado::Recordset rs;
+            qint16 barraPrimero = 0;
+            qint16 modo = 0;
+            QString descripcionArt;
+            QString udBase;
+            double cantidadPrefijo = 0;
+            vb::Currency importe;
+            QString lotePrefijo;
+            if (!BuscaArticulo(codigo, rs, -1, barraPrimero, descripcionArt, QString(), udBase, QString(), cantidadPrefijo,
+                               importe, lotePrefijo, a_.TC, modo))
+                continue;
+            gDBPrincipal->CierraRecordset(rs);
+        }
+        const QString unidad = vb::Trim(QuitaMarcas(insumo.Unidad));
+        // The lots of the component in the deposit the rows go to, in lot order; the rows
+        // already posted by this call count.
+        if (auto f = sink_.Flush())
+            return f;
+        // Collecting, the stock does not show what this call's earlier rows took of the
+        // component's lots yet: the lots are asked for that too, and it is left aside.
+        const QString clave = codigo + QLatin1Char('|') + deposito;
+        const double tomado = !sink_.Runs() && signo < 0 ? tomado_.value(clave) : 0.0;
+        QVector<RegArticuloCantidad> lotes;
+        if (ArticuloTieneLotes(codigo, deposito, lotes, enComponente + tomado)) {
+            if (!sink_.Runs() && signo < 0)
+                tomado_[clave] = tomado + enComponente;
+            double aparte = tomado;
+            for (const RegArticuloCantidad& l : std::as_const(lotes)) {
+                double enLote = l.Cantidad;
+                const double deja = qMin(aparte, enLote);
+                enLote -= deja;
+                aparte -= deja;
+                if (enLote == 0)
+                    continue;
+                sink_.Add(productionRow(fila, deposito, false, codigo, texto, QuitaMarcas(l.Codigo), unidad, enLote, signo,
+                                        porcentaje, falla));
+                if (falla)
+                    return falla;
+            }
+        } else {
+            sink_.Add(productionRow(fila, deposito, false, codigo, texto, QString(), unidad, enComponente, signo, porcentaje, falla));
+            if (falla)
+                return falla;
+        }
+    }
+    return std::nullopt;
+}
+
+QString StockPosting::productionRow(int fila, const QString& deposito, bool producido, const QString& articulo,
+                                    const QString& texto, const QString& lote, const QString& unidad, double cantidad,
+                                    int signo, bool porcentaje, std::optional<StockFailure>& falla)
+{
+    DB_Dll& db = *gDBPrincipal;
+    secuencia_ += 1;
+    const QString producto = cell(fila, ColArticulo::IdArticulo);
+    auto datoArticulo = [&](const QString& campo, const QString& clave) {
+        return vb::Trim(Utilidades->ValorATexto(db.DatosTabla(QStringLiteral("V_MA_ARTICULOS"), vb::Variant(articulo), campo, clave,
+                                                              vb::Variant(8), QString(), true, false)));
+    };
+
+    // The quantities: the article made comes in when its components go out, in one sign
+    // in both quantities; a component goes with the movement, in its own unit and, as
+    // the base quantity, in its stock unit.
+    vb::Currency enUnidad;
+    vb::Currency enBase;
+    QString unidadBase;
+    double equivalencia = 1;
+    if (producido) {
+        const int s = -signo;
+        enUnidad = vb::Currency::fromDouble(cantidad * s);
+        const QString base41 = cell(fila, ColArticulo::UnidadBase);
+        unidadBase = base41.isEmpty() ? unidad : base41;
+        enBase = enUnidad;
+        if (ValorBooleano(cell(fila, ColArticulo::EsPesable), true)) {
+            enBase = Utilidades->TextoAMoneda(rawCell(fila, ColArticulo::CantidadUD)) * vb::Currency::fromInt(s);
+        } else if (confirmaUDEquiv_) {
+            enBase = Utilidades->TextoAMoneda(rawCell(fila, ColArticulo::CantidadEquiv)) * vb::Currency::fromInt(s);
+            unidadBase = cell(fila, ColArticulo::UnidadEquiv);
+        }
+    } else {
+        enUnidad = vb::Currency::fromDouble(cantidad * signo);
+        enBase = enUnidad;
+        unidadBase = unidad;
+        const QString deStock = articulo == QLatin1String("*") ? QString() : ObtieneUnidadArticulo(articulo);
+        if (!deStock.isEmpty() && !unidad.isEmpty() && !SameCode(deStock, unidad)) {
+            QString desde = unidad;
+            const double convertida = ConvierteCantidadxEquiv(articulo, desde, cantidad, deStock);
+            if (convertida == 0 && cantidad != 0) {
+                falla = StockFailure{QStringLiteral("El componente ") + articulo + QStringLiteral(" de ") + producto
+                                     + QStringLiteral(" no tiene equivalencia entre las unidades ") + unidad
+                                     + QStringLiteral(" y ") + deStock};
+                return QString();
+            }
+            enBase = vb::Currency::fromDouble(convertida * signo);
+            equivalencia = cantidad != 0 ? convertida / cantidad : 1;
+            unidadBase = deStock;
+        } else if (!deStock.isEmpty()) {
+            unidadBase = deStock;
+        }
+    }
+
+    QVector<CampoValor> campos;
+    auto add = [&](const char* campo, const QString& valor) { campos.append({QLatin1String(campo), valor}); };
+    add("TC", Quoted(Code(QStringLiteral("PE"), 4)));
+    add("IdComprobante", Quoted(idPE_));
+    if (!compras_)
+        add("IdComplemento", number(Utilidades->TextoAMoneda(a_.IdComplemento)));
+    add("Secuencia", secuenciaTexto());
+    add("Fecha", Quoted(a_.Fecha));
+    add("IdDeposito", deposito);
+    add("IdArticulo", Quoted(Utilidades->AjustaLargo(producido ? producto : articulo, 25)));
+    if (producido)
+        add("Descripcion", descripcion(rawCell(fila, ColArticulo::Descripcion)));
+    else if (articulo == QLatin1String("*"))
+        add("Descripcion", descripcion(texto));
+    else
+        add("Descripcion", descripcion(datoArticulo(QStringLiteral("DESCRIPCION"), QStringLiteral("IDARTICULO"))));
+    if (!producido && !vb::Trim(lote).isEmpty())
+        add("NroLote", Quoted(Utilidades->AjustaLargo(lote, 25)));
+    add("IdUnidad", unidad.isEmpty() ? QStringLiteral("NULL") : Quoted(Utilidades->AjustaLargo(unidad, 4)));
+    add("CantidadUd", number(enBase));
+    add("IdUnidadBase", unidadBase.isEmpty() ? QStringLiteral("NULL") : Quoted(Code(unidadBase, 4)));
+    add("equiv_udbase", numberOf(equivalencia));
+    add("Cantidad", number(enUnidad));
+    const QString caja = cajaLiteral();
+    if (!caja.isEmpty())
+        add("IdCaja", caja);
+    // The supplier's account of the article made (percent) or of the component.
+    const QString cuenta = cuentaProveedor(porcentaje ? producto : articulo);
+    if (!cuenta.isEmpty())
+        add("CuentaProveedor", cuenta);
+    add("IdMotivoStock", motivoLiteral(fila));
+    add("PrecioVenta", QStringLiteral("0"));
+    add("Importe_S_iva", QStringLiteral("0"));
+    add("Costo", producido ? amountCell(fila, ColArticulo::Costo)
+                           : number(Utilidades->TextoAMoneda(datoArticulo(QStringLiteral("Costo"), QStringLiteral("idarticulo")))));
+    add("Tc_Origen", Quoted(a_.TC));
+    add("IdComprobante_Origen", Quoted(a_.SucNroLetra));
+    add("ControladoPor", Quoted(producto));
+    add("Unegocio", gUNegocio.compare(QLatin1String("Null"), Qt::CaseInsensitive) == 0 ? gUNegocio : Quoted(gUNegocio));
+    add("ARTMONEDA", Quoted(Utilidades->AjustaLargo(a_.ArtMoneda, 4)));
+    add("ARTCOTIZACION", number(a_.ArtCotizacion));
+    // The caller's origin type follows the line's, as the voucher's own rows leave it.
+    if (tcGrid_) {
+        const QString tipo = vb::Trim(vb::Left(rawCell(fila, ColArticulo::CpteOrigen), 4));
+        a_.TcOrigen = tipo.isEmpty() ? QStringLiteral("NULL") : Quoted(tipo);
+    }
+
+    QString sentencia = QStringLiteral("INSERT INTO V_MV_STOCK");
+    ArmaInsert(sentencia, campos, true);
+    return sentencia;
+}
+
+} // namespace voucherstock

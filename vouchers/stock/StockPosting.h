@@ -1,0 +1,197 @@
+#pragma once
+// Stock posting (ActualizaStock) inside the stock library: the call's arguments, where
+// its statements go, the movements a grid line makes, and the posting itself, whose
+// parts live in their own sources (driver, line movements, movement row, production
+// inputs). Not part of the library's interface.
+#include "platform/vb/Currency.h"
+#include "vouchers/Stock.h"
+
+#include <QHash>
+#include <QList>
+#include <QVector>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+class ClsCmnCptes;
+
+namespace ui {
+class FlexGrid;
+}
+
+namespace voucherstock {
+
+// The value of a deposit, motive or origin argument that makes each line give its own.
+inline const QString kElDelGrid = QStringLiteral("ELDELGRID");
+// Divides a lot from a serial inside a pipe-list value.
+inline const QChar kSeparador = QChar(0xFF);
+
+// The arguments of one call, as the posting works on them; the caller's variables get
+// the in/out ones back only when the posting succeeds.
+struct StockArgs {
+    QString TC;
+    QString SucNroLetra;
+    QString IdComplemento;
+    QString Fecha;
+    QString IdDeposito;
+    QString IdDepositoDestino;
+    QString IdMotivoStock;
+    QString TcOrigen;
+    QString ComprobanteOrigen;
+    bool EsTransferencia = false;
+    QString Cuenta;
+    bool GeneraSentenciaSQL = false;
+    QString IdTecnico;
+    QString LoteFijo;
+    QString Aduana;
+    QString LoteOrigen;
+    qint16 SignoRemota = 0;
+    bool MuestraCartel = false;
+    QString IdVendedor;
+    float SecuenciaFija = 0;
+    QString ArtMoneda;
+    vb::Currency ArtCotizacion;
+};
+
+// Why a posting stopped. An empty message: the operator has been told already.
+struct StockFailure {
+    QString message;
+    bool again = false;   // waited for a lock in vain or met a number taken meanwhile: run it all again
+};
+
+// Where the statements of a posting go.
+class StatementSink {
+public:
+    virtual ~StatementSink() = default;
+    // One statement, in the order the posting makes them.
+    virtual void Add(const QString& statement) = 0;
+    // Immediate mode runs what was added so far; the collector has nothing to run.
+    virtual std::optional<StockFailure> Flush() = 0;
+    // Whether statements run as they are flushed (reads then see them).
+    virtual bool Runs() const = 0;
+};
+
+// One movement of a line: its lot and serial (blank: none, CHR(255) already removed)
+// and its quantity as the line gives it, in the line's unit or, for exit picks, in
+// the base unit.
+struct Entrada {
+    QString lote;
+    QString serie;
+    double cantidad = 0;
+    bool enUnidadBase = false;
+};
+
+// How a line's cells read for its movements.
+struct LineaStock {
+    QString lotes;        // column 21
+    QString series;       // column 22
+    bool talles = false;  // column 61: a blank flag is no sizes
+    bool usaSerie = false;
+    bool loteEntero = false;   // column 46, blank as "0"
+    double cantidad = 0;       // column 7
+};
+
+// The movements of a line in one pass, before their quantities are brought to units:
+// sign -1 (or either pass of a transfer) reads exit picks, +1 entries.
+// serieConCantidad: serials may be written "serial*quantity".
+QList<Entrada> EntradasDeLinea(ClsCmnCptes& c, const LineaStock& linea, bool salida, const QString& loteFijo,
+                               bool serieConCantidad);
+
+// Shares a total among parts in proportion to their weights, at four decimals, so that
+// the shares add up to the total exactly; no weights (all 0) give the whole to the first.
+QList<vb::Currency> Reparte(vb::Currency total, const QList<double>& pesos);
+
+} // namespace voucherstock
+
+namespace voucherstock {
+
+// One call of ActualizaStock: its arguments (rewritten as the posting goes), the grid
+// and where the statements go. Run once per attempt.
+class StockPosting {
+public:
+    StockPosting(ClsCmnCptes& cptes, ui::FlexGrid& grid, double piva, StockArgs& args, StatementSink& sink);
+
+    // nullopt when every movement, component and entry line has gone to the sink.
+    std::optional<StockFailure> Run();
+
+private:
+    // A movement of the voucher's own lines, its quantities signed.
+    struct Movimiento {
+        int fila = 0;
+        int pasada = 0;
+        QString lote;
+        QString serie;
+        vb::Currency cantidad;
+        bool conUD = false;
+        vb::Currency cantidadUD;
+        QString unidadBase;
+        vb::Currency bl;
+        vb::Currency kg;
+        vb::Currency m3;
+        QString deposito;   // SQL literal
+        QString destino;    // SQL literal, transfers only
+    };
+
+    // --- driver (StockPostingDriver.cpp) ---
+    std::optional<StockFailure> prologue();
+    std::optional<StockFailure> postRow(int fila, int pasada, int signo);
+    std::optional<StockFailure> accountingEntry();
+    // The deposit literal of a line: its own (column 6) or the call's; "" when neither.
+    QString depositoDeLinea(int fila) const;
+    // A literal that names a deposit: not blank, not NULL, not "ELDELGRID".
+    static bool esDepositoReal(const QString& literal);
+    std::optional<StockFailure> sinDeposito(int fila) const;
+    void muestraCartel(int fila);
+
+    // --- the movement row and the fields shared with the component rows (MovementRow.cpp) ---
+    QString movementRow(const Movimiento& m);
+    QString cell(int fila, int columna) const;   // trimmed
+    QString rawCell(int fila, int columna) const;
+    QString amountCell(int fila, int columna) const;   // number literal of a cell
+    QString descripcion(const QString& texto) const;   // cut to gLenDesc, without apostrophes, quoted
+    QString cajaLiteral();                              // "" when there is no cash desk
+    QString motivoLiteral(int fila);                    // the motive, the line's when from the grid
+    QString cuentaProveedor(const QString& articulo) const;   // "" when the field is left out
+    QString secuenciaTexto() const;
+
+    // --- production inputs (ProductionInputs.cpp) ---
+    std::optional<StockFailure> productionInputs(int corrida, int signo);
+    std::optional<StockFailure> componentRows(int fila, const QVector<RegArticuloCantidad>& insumos, const QString& deposito,
+                                              double cantidad, bool porcentaje, int signo);
+    QString productionRow(int fila, const QString& deposito, bool producido, const QString& articulo,
+                          const QString& texto, const QString& lote, const QString& unidad, double cantidad, int signo,
+                          bool porcentaje, std::optional<StockFailure>& falla);
+
+    ClsCmnCptes& c_;
+    ui::FlexGrid& g_;
+    double piva_;
+    StockArgs& a_;
+    StatementSink& sink_;
+
+    // from the grid: origin type, origin voucher, motive, deposit
+    bool tcGrid_ = false;
+    bool cpteGrid_ = false;
+    bool motivoGrid_ = false;
+    bool depositoGrid_ = false;
+    // configuration switches
+    bool cargaInsumos_ = false;
+    bool loteAutoIng_ = false;
+    bool loteAutoIngOP_ = false;
+    bool confirmaUDEquiv_ = false;
+    bool serieConCantidad_ = false;
+    // the voucher
+    bool op_ = false;
+    bool spnl_ = false;
+    bool compras_ = false;
+    int signo_ = 0;
+    int pasadas_ = 1;
+    float secuencia_ = 0;
+    bool comodato_ = false;
+    // the internal voucher of the production inputs: the one being written, the last taken
+    QString idPE_;
+    QString ultimoPE_;
+    // collecting: what the component rows took of each component's lots, by component and deposit
+    QHash<QString, double> tomado_;
+};
+
+} // namespace voucherstock

@@ -1,0 +1,414 @@
+// The stock posting of a voucher's article grid: the prologue that prepares the call's
+// arguments, the passes over the grid with the movements of each line, and the voucher's
+// stock accounting entry.
+#include "vouchers/stock/StockPosting.h"
+
+#include "data/DB_Dll.h"
+#include "frame/Config.h"
+#include "frame/Format.h"
+#include "platform/ui/FlexGrid.h"
+#include "platform/ui/Operator.h"
+#include "platform/vb/Strings.h"
+#include "platform/zeltrix/Services.h"
+#include "vouchers/ClsCmnCptes.h"
+#include "vouchers/grids/GridHelpers.h"
+#include "vouchers/stock/StockInternal.h"
+#include "widgets/Dll_Display.h"
+
+using vouchergrids::SameCode;
+using vouchergrids::SwitchOn;
+
+namespace voucherstock {
+
+namespace {
+
+bool isCode(const QString& value, const char* code)
+{
+    return SameCode(value, QLatin1String(code));
+}
+
+bool blank(const QString& s)
+{
+    return vb::Trim(s).isEmpty();
+}
+
+// A grid flag: only the texts that read false are false, so a blank one is set.
+bool flag(const QString& cell)
+{
+    return ValorBooleano(vb::Trim(cell), true);
+}
+
+// A prepared literal back to its text: without apostrophes, trimmed.
+QString plain(const QString& literal)
+{
+    return vb::Trim(QString(literal).remove(QLatin1Char('\'')));
+}
+
+} // namespace
+
+StockPosting::StockPosting(ClsCmnCptes& cptes, ui::FlexGrid& grid, double piva, StockArgs& args, StatementSink& sink)
+    : c_(cptes), g_(grid), piva_(piva), a_(args), sink_(sink)
+{
+}
+
+std::optional<StockFailure> StockPosting::Run()
+{
+    if (auto f = prologue())
+        return f;
+
+    // The passes: a transfer goes out of the source and into the destination; a
+    // production order brings in what it makes (column 28 "-1") and takes out the rest.
+    int signo = signo_;
+    for (int pasada = 1; pasada <= pasadas_; ++pasada) {
+        signo = signo_;
+        if (a_.EsTransferencia)
+            signo = pasada == 1 ? -1 : 1;
+        if (op_)
+            signo = pasada == 1 ? 1 : -1;
+        for (int fila = 1; fila < g_.Rows(); ++fila)
+            if (auto f = postRow(fila, pasada, signo))
+                return f;
+    }
+    ui::DoEvents();
+
+    // The components of what the lines carry; a transfer takes them out of the source
+    // and brings them into the destination.
+    if (a_.EsTransferencia) {
+        if (auto f = productionInputs(1, -1))
+            return f;
+        if (auto f = productionInputs(2, 1))
+            return f;
+    } else if (auto f = productionInputs(1, signo)) {
+        return f;
+    }
+    if (a_.MuestraCartel)
+        gDisplay->CartelCerrar();
+
+    if (auto f = accountingEntry())
+        return f;
+    return sink_.Flush();
+}
+
+std::optional<StockFailure> StockPosting::prologue()
+{
+    DB_Dll& db = *gDBPrincipal;
+    // 3.
+    cargaInsumos_ = SwitchOn(Cfg(QStringLiteral("CargaInsumosProduccion")));
+    loteAutoIng_ = SwitchOn(Cfg(QStringLiteral("AsignacionAutomaticaDeLoteING")));
+    loteAutoIngOP_ = SwitchOn(Cfg(QStringLiteral("AsignacionAutomaticaDeLoteINGOP")));
+    confirmaUDEquiv_ = SwitchOn(Cfg(QStringLiteral("ConfirmaUDEquiv")));
+    serieConCantidad_ = SwitchOn(Cfg(QStringLiteral("ART_FormatoSerieAsterisco")));
+    // 4.
+    if (a_.MuestraCartel)
+        gDisplay->CartelInicio(QStringLiteral("Grabando Stock...."), false);
+    // 5, 6.
+    a_.TcOrigen = Utilidades->AjustaLargo(vb::Trim(a_.TcOrigen), 4);
+    op_ = isCode(a_.TC, "OP");
+    if (op_)
+        spnl_ = c_.TieneSPNL(a_.TC, a_.SucNroLetra);
+    // 7. The origin: from the grid, or a literal.
+    auto origen = [](QString& valor, bool& delGrid) {
+        if (isCode(valor, "ELDELGRID"))
+            delGrid = true;
+        else
+            valor = blank(valor) ? QStringLiteral("NULL") : Quoted(valor);
+    };
+    origen(a_.TcOrigen, tcGrid_);
+    origen(a_.ComprobanteOrigen, cpteGrid_);
+    // 8, 9. A purchase voucher received from an order marks the order received.
+    const QString irOblig = vb::Trim(Cfg(QStringLiteral("IR_Oblig")));
+    const bool irObligatorio = !irOblig.isEmpty() && !isCode(irOblig, "NO");
+    if (!tcGrid_ && isCode(Utilidades->TextoPlano(a_.TcOrigen), "OC") && (isCode(a_.TC, "FCC") || isCode(a_.TC, "RMC"))
+        && !irObligatorio)
+        sink_.Add(QStringLiteral("if exists(select * from c_mv_cpte  with(nolock)  where TC=") + a_.TcOrigen
+                  + QStringLiteral(" and IDCOMPROBANTE=") + a_.ComprobanteOrigen + QStringLiteral(" and fecharecepcion is null) ")
+                  + QStringLiteral(" UPDATE c_mv_cpte set FechaRecepcion=") + Quoted(a_.Fecha) + QStringLiteral(" where TC=")
+                  + a_.TcOrigen + QStringLiteral(" and IDCOMPROBANTE=") + a_.ComprobanteOrigen);
+    // 10. The sign; a type that is not there stops the posting (the operator is told).
+    if (a_.SignoRemota != 0)
+        signo_ = a_.SignoRemota > 0 ? 1 : -1;
+    else
+        signo_ = c_.ObtieneSignoComprobante(a_.TC, false);
+    if (signo_ == 0)
+        return StockFailure{};
+    // 11. One automatic lot serves the whole call.
+    if (((op_ && loteAutoIngOP_) || loteAutoIng_) && signo_ == 1)
+        a_.LoteFijo = c_.ObtieneLoteAutomatico();
+    // 12.
+    ui::DoEvents();
+    compras_ = isCode(Utilidades->ValorATexto(db.DatosTabla(QStringLiteral("V_TA_CPTE"), vb::Variant(a_.TC),
+                                                            QStringLiteral("SISTEMA"), QStringLiteral("Codigo"),
+                                                            vb::Variant(8), QString(), true, false)),
+                      "COMPRAS");
+    // 13. The deposit: from the grid, given, or the configured default.
+    if (isCode(a_.IdDeposito, "ELDELGRID"))
+        depositoGrid_ = true;
+    else if (!blank(a_.IdDeposito))
+        a_.IdDeposito = Quoted(Code(a_.IdDeposito, 4));
+    else
+        a_.IdDeposito = Quoted(Code(Cfg(QStringLiteral("DepositoDefault")), 4));
+    // 14. The motive: from the grid, given, the configured default, or none.
+    if (isCode(a_.IdMotivoStock, "ELDELGRID")) {
+        motivoGrid_ = true;
+    } else {
+        a_.IdMotivoStock.remove(QLatin1Char('\''));
+        if (!blank(a_.IdMotivoStock)) {
+            a_.IdMotivoStock = Quoted(Utilidades->AjustaLargo(a_.IdMotivoStock, 4));
+        } else if (a_.IdMotivoStock.isEmpty()) {
+            const QString porDefecto = vb::Trim(Cfg(QStringLiteral("MotivoStockDefault")));
+            a_.IdMotivoStock = porDefecto.isEmpty() ? QStringLiteral("NULL") : Quoted(Utilidades->AjustaLargo(porDefecto, 4));
+        } else {
+            a_.IdMotivoStock = QStringLiteral("NULL");
+        }
+    }
+    // 15. A transfer goes somewhere.
+    a_.IdDepositoDestino = blank(a_.IdDepositoDestino) ? QStringLiteral("NULL") : Quoted(Code(a_.IdDepositoDestino, 4));
+    if (a_.EsTransferencia && !esDepositoReal(a_.IdDepositoDestino))
+        return StockFailure{QStringLiteral("No se ha informado el depósito de destino de la transferencia")};
+    // 16.
+    pasadas_ = a_.EsTransferencia || op_ ? 2 : 1;
+    if (op_ && spnl_)
+        pasadas_ = 1;
+    // 17.
+    secuencia_ = a_.SecuenciaFija > 0 ? a_.SecuenciaFija : 0;
+    // 18. A production order goes on after its rows already stored.
+    if (op_) {
+        a_.IdDepositoDestino = a_.IdDeposito;
+        ado::Recordset rs;
+        db.AbrirRecordset(QStringLiteral("SELECT MAX(SECUENCIA) AS MAX_SECUENCIA FROM V_MV_STOCK WHERE TC = ")
+                              + Quoted(Code(a_.TC, 4)) + QStringLiteral(" AND IDCOMPROBANTE = ") + Quoted(a_.SucNroLetra),
+                          rs);
+        double base = rs.EOF() ? 0.0 : FieldDouble(rs, QStringLiteral("MAX_SECUENCIA"));
+        db.CierraRecordset(rs);
+        if (base != 0)
+            base += 1;
+        secuencia_ = float(base);
+    }
+    return std::nullopt;
+}
+
+QString StockPosting::depositoDeLinea(int fila) const
+{
+    const QString propio = cell(fila, ColArticulo::Deposito);
+    if (!propio.isEmpty())
+        return Quoted(Code(propio, 4));
+    return depositoGrid_ ? QString() : a_.IdDeposito;
+}
+
+bool StockPosting::esDepositoReal(const QString& literal)
+{
+    const QString d = plain(literal);
+    return !d.isEmpty() && !isCode(d, "NULL") && !isCode(d, "ELDELGRID");
+}
+
+std::optional<StockFailure> StockPosting::sinDeposito(int fila) const
+{
+    return StockFailure{QStringLiteral("No se ha informado el depósito del artículo ") + cell(fila, ColArticulo::IdArticulo)
+                        + QStringLiteral(" (renglón ") + QString::number(fila)
+                        + QStringLiteral("): indíquelo en el renglón o configure el depósito por defecto")};
+}
+
+void StockPosting::muestraCartel(int fila)
+{
+    if (!a_.MuestraCartel)
+        return;
+    bool cancelado = false;
+    gDisplay->CartelMostrar(cancelado, vb::Variant(QStringLiteral("Grabando Stock...")),
+                            vb::Variant(cell(fila, ColArticulo::IdArticulo) + QStringLiteral("  ")
+                                        + rawCell(fila, ColArticulo::Descripcion)),
+                            vb::Variant(QString::number(fila) + QStringLiteral(" de ") + QString::number(g_.Rows() - 1)));
+}
+
+std::optional<StockFailure> StockPosting::postRow(int fila, int pasada, int signo)
+{
+    // Which lines move: with a quantity (or a second quantity) and an article; in a
+    // production order, what it makes in the first pass and what it uses in the second.
+    const vb::Currency cantidad = Utilidades->TextoAMoneda(rawCell(fila, ColArticulo::Cantidad));
+    if (cantidad == vb::Currency() && Utilidades->TextoAMoneda(rawCell(fila, ColArticulo::CantBL)) == vb::Currency())
+        return std::nullopt;
+    const QString articulo = cell(fila, ColArticulo::IdArticulo);
+    if (articulo.isEmpty())
+        return std::nullopt;
+    if (op_) {
+        const bool producido = cell(fila, ColArticulo::CantidadInsumo) == QLatin1String("-1");
+        if ((pasada == 1 && !producido) || (pasada == 2 && producido))
+            return std::nullopt;
+    }
+
+    // Where it moves.
+    QString deposito;
+    if (a_.EsTransferencia && pasada == 2)
+        deposito = a_.IdDepositoDestino;
+    else if (pasada == 1 && a_.SignoRemota == 1 && !depositoGrid_)
+        deposito = a_.IdDeposito;
+    else
+        deposito = depositoDeLinea(fila);
+    if (!esDepositoReal(deposito))
+        return sinDeposito(fila);
+    QString destino;
+    if (a_.EsTransferencia) {
+        destino = pasada == 1 ? a_.IdDepositoDestino : depositoDeLinea(fila);
+        if (!esDepositoReal(destino))
+            return sinDeposito(fila);
+    }
+
+    // Its movements: one per lot, serial, exit pick or size, or the whole line.
+    const bool salida = signo == -1 || a_.EsTransferencia;
+    if (signo == -1 && blank(rawCell(fila, ColArticulo::PideTalle)))
+        g_.SetTextMatrix(fila, ColArticulo::PideTalle, QStringLiteral("0"));
+    LineaStock linea;
+    linea.lotes = rawCell(fila, ColArticulo::NroLote);
+    linea.series = rawCell(fila, ColArticulo::NroSerie);
+    linea.talles = !cell(fila, ColArticulo::PideTalle).isEmpty() && flag(rawCell(fila, ColArticulo::PideTalle));
+    linea.usaSerie = flag(rawCell(fila, ColArticulo::PideSerie));
+    linea.loteEntero = ValorBooleano(blank(rawCell(fila, ColArticulo::EsPerecedero)) ? QStringLiteral("0")
+                                                                                   : cell(fila, ColArticulo::EsPerecedero),
+                                     true);
+    linea.cantidad = cantidad.toDouble();
+    QList<Entrada> entradas = EntradasDeLinea(c_, linea, salida, signo == 1 ? a_.LoteFijo : QString(), serieConCantidad_);
+
+    // A production order that has its "spnl" movement leaves out what is negative.
+    bool recortada = false;
+    if (op_ && spnl_)
+        for (int i = 0; i < entradas.size(); ++i)
+            if (entradas[i].cantidad < 0) {
+                entradas = entradas.mid(0, i);
+                recortada = true;
+                break;
+            }
+
+    // The line's units: its unit (5), its base unit (41) and the equivalence (8).
+    if (rawCell(fila, ColArticulo::Coeficiente).isEmpty())
+        g_.SetTextMatrix(fila, ColArticulo::Coeficiente, QStringLiteral("1"));
+    g_.SetTextMatrix(fila, ColArticulo::UnidadEquiv, Utilidades->AjustaLargo(cell(fila, ColArticulo::UnidadEquiv), 4));
+    if (rawCell(fila, ColArticulo::EsPesable).isEmpty())
+        g_.SetTextMatrix(fila, ColArticulo::EsPesable, QStringLiteral("0"));
+    const QString unidad = cell(fila, ColArticulo::Unidad);
+    const QString unidadBase = cell(fila, ColArticulo::UnidadBase);
+    const double coeficiente = Utilidades->TextoADoble(rawCell(fila, ColArticulo::Coeficiente));
+    const bool mismaUnidad = unidadBase.isEmpty() || SameCode(unidad, unidadBase);
+    const vb::Currency equivalencia = vb::Currency::fromDouble(mismaUnidad || coeficiente <= 0 ? 1.0 : coeficiente);
+    const vb::Currency en74 = Utilidades->TextoAMoneda(rawCell(fila, ColArticulo::CantidadUD));
+    // The line's quantity in its base unit.
+    const vb::Currency enBase = en74 != vb::Currency() ? en74 : cantidad * equivalencia;
+
+    // Each movement's quantity in the line's unit; exit picks come in the base unit.
+    QList<double> pesos;
+    bool picks = false;
+    double enBasePicks = 0;
+    for (const Entrada& e : std::as_const(entradas)) {
+        if (e.enUnidadBase) {
+            picks = true;
+            enBasePicks += e.cantidad;
+            pesos.append(enBase != vb::Currency() ? e.cantidad * cantidad.toDouble() / enBase.toDouble()
+                                                  : e.cantidad / equivalencia.toDouble());
+        } else {
+            pesos.append(e.cantidad);
+        }
+    }
+    double suma = 0;
+    for (double p : std::as_const(pesos))
+        suma += p;
+    const QList<vb::Currency> cantidades = Reparte(vb::Currency::fromDouble(suma), pesos);
+    // The movements of a line add up to its quantity, or the line is not posted.
+    if (!recortada && vb::Currency::fromDouble(suma) != cantidad)
+        return StockFailure{QStringLiteral("Las cantidades de los lotes, series o talles del artículo ") + articulo
+                            + QStringLiteral(" (renglón ") + QString::number(fila) + QStringLiteral(") suman ")
+                            + vb::Currency::fromDouble(suma).toString() + QStringLiteral(" y el renglón lleva ")
+                            + cantidad.toString() + QStringLiteral(": corrija el detalle del renglón")};
+    if (picks && salida && en74 == vb::Currency())
+        g_.SetTextMatrix(fila, ColArticulo::CantidadUD, vb::Variant(enBasePicks).toString());
+
+    // The base-unit quantity: the weighed quantity (74), the confirmed equivalence (10 in
+    // 9), or the line in its base unit (41, or its own unit when it has none).
+    QList<double> pesosCantidad;
+    for (const vb::Currency& q : cantidades)
+        pesosCantidad.append(q.toDouble());
+    const bool pesable = flag(rawCell(fila, ColArticulo::EsPesable));
+    bool conUD = true;
+    QString etiqueta = unidadBase.isEmpty() ? unidad : unidadBase;
+    vb::Currency totalUD = unidadBase.isEmpty() ? cantidad : enBase;
+    bool enStock = true;   // the base unit is the one the stock keeps
+    if (pesable) {
+        conUD = !unidadBase.isEmpty();
+    } else if (confirmaUDEquiv_) {
+        etiqueta = cell(fila, ColArticulo::UnidadEquiv);
+        totalUD = Utilidades->TextoAMoneda(rawCell(fila, ColArticulo::CantidadEquiv));
+        enStock = false;
+    }
+    QList<vb::Currency> cantidadesUD = Reparte(totalUD, pesosCantidad);
+    if (picks && enStock)
+        for (int i = 0; i < entradas.size(); ++i)
+            if (entradas[i].enUnidadBase)
+                cantidadesUD[i] = vb::Currency::fromDouble(entradas[i].cantidad);
+    // The bulk quantities, shared in proportion.
+    auto reparto = [&](int columna) {
+        return Reparte(vb::Currency::fromDouble(Utilidades->TextoADoble(rawCell(fila, columna))), pesosCantidad);
+    };
+    const QList<vb::Currency> bl = reparto(ColArticulo::CantBL);
+    const QList<vb::Currency> kg = reparto(ColArticulo::CantKG);
+    const QList<vb::Currency> m3 = reparto(ColArticulo::CantM3);
+
+    const vb::Currency s = vb::Currency::fromInt(signo);
+    for (int i = 0; i < entradas.size(); ++i) {
+        secuencia_ += 1;
+        ui::DoEvents();
+        Movimiento m;
+        m.fila = fila;
+        m.pasada = pasada;
+        m.lote = entradas[i].lote;
+        m.serie = entradas[i].serie;
+        m.cantidad = cantidades[i] * s;
+        m.conUD = conUD;
+        m.cantidadUD = cantidadesUD[i] * s;
+        m.unidadBase = etiqueta;
+        m.bl = bl[i] * s;
+        m.kg = kg[i] * s;
+        m.m3 = m3[i] * s;
+        m.deposito = deposito;
+        m.destino = destino;
+        sink_.Add(movementRow(m));
+        muestraCartel(fila);
+    }
+    // The line left out after a negative quantity still took its number.
+    if (recortada)
+        secuencia_ += 1;
+    return std::nullopt;
+}
+
+std::optional<StockFailure> StockPosting::accountingEntry()
+{
+    // The kind of movement of the voucher's entry.
+    const QString origen = Utilidades->TextoPlano(a_.TcOrigen);
+    qint16 tipoMov = 0;
+    if (isCode(a_.TC, "IR") && isCode(origen, "OC"))
+        tipoMov = 5;
+    else if (isCode(a_.TC, "RMC"))
+        tipoMov = 5;
+    else if (isCode(a_.TC, "IR") && isCode(origen, "RM"))
+        tipoMov = 4;
+    else if (isCode(a_.TC, "RM") && comodato_)
+        tipoMov = 2;
+    else if (isCode(a_.TC, "RM") && SameCode(Cfg(QStringLiteral("CuentaCtroDist")), a_.Cuenta))
+        tipoMov = 3;
+    else if (isCode(a_.TC, "RM"))
+        tipoMov = 1;
+    QString tc = a_.TC;
+    QString suc = vb::Mid(a_.SucNroLetra, 1, 4);
+    QString nro = vb::Mid(a_.SucNroLetra, 5, 8);
+    QString letra = vb::Mid(a_.SucNroLetra, 13, 1);
+    bool esDebito = true;
+    qint16 secuencia = 1;
+    // The entry reads the lines already written of the voucher: what went before runs first.
+    if (auto f = sink_.Flush())
+        return f;
+    // The entry may take a configured motive: the caller's keeps the movements' own.
+    QString motivo = a_.IdMotivoStock;
+    const QString asiento = c_.GeneraAsientoStock(&g_, motivo, tc, suc, nro, letra, a_.Fecha, esDebito, tipoMov, 0, secuencia);
+    if (!asiento.isEmpty())
+        sink_.Add(asiento);
+    ui::DoEvents();
+    return std::nullopt;
+}
+
+} // namespace voucherstock
