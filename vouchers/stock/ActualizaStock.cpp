@@ -27,44 +27,41 @@ constexpr int kIntentos = 5;
 const QString kCr = QStringLiteral("\r");
 const QString kCrLf = QStringLiteral("\r\n");
 
-// The statements run in the posting's transaction, a batch at a time.
+// The statements run in the posting's transaction as they come, each group of rows one
+// statement; after a failure nothing more runs, and the failure is what Flush tells.
 class ImmediateSink : public StatementSink {
 public:
-    void Add(const QString& statement) override
-    {
-        if (!batch_.isEmpty())
-            batch_ += kCrLf;
-        batch_ += statement;
-    }
-    std::optional<StockFailure> Flush() override
-    {
-        if (batch_.isEmpty())
-            return std::nullopt;
-        DB_Dll& db = *gDBPrincipal;
-        db.EjecutaConsultaSQL(batch_);
-        batch_.clear();
-        ado::Errors& errors = db.gCnn->Errors();
-        if (errors.Count() == 0)
-            return std::nullopt;
-        // The first error tells; a truncated value (8152) is an error like any other.
-        StockFailure f{errors.Item(0).Description, data::IsLockWait(errors) || errors.Item(0).NativeError == 2627};
-        errors.Clear();
-        return f;
-    }
     bool Runs() const override { return true; }
 
+protected:
+    void write(const QString& statement) override
+    {
+        if (falla_)
+            return;
+        DB_Dll& db = *gDBPrincipal;
+        db.EjecutaConsultaSQL(statement);
+        ado::Errors& errors = db.gCnn->Errors();
+        if (errors.Count() == 0)
+            return;
+        // The first error tells; a truncated value (8152) is an error like any other.
+        falla_ = StockFailure{errors.Item(0).Description, data::IsLockWait(errors) || errors.Item(0).NativeError == 2627};
+        errors.Clear();
+    }
+    std::optional<StockFailure> run() override { return falla_; }
+
 private:
-    QString batch_;
+    std::optional<StockFailure> falla_;
 };
 
 // The statements collected for the caller: each after a CR.
 class CollectSink : public StatementSink {
 public:
-    void Add(const QString& statement) override { text += kCr + statement; }
-    std::optional<StockFailure> Flush() override { return std::nullopt; }
     bool Runs() const override { return false; }
-
     QString text;
+
+protected:
+    void write(const QString& statement) override { text += kCr + statement; }
+    std::optional<StockFailure> run() override { return std::nullopt; }
 };
 
 void tell(const StockFailure& f)
@@ -149,7 +146,7 @@ bool collect(ClsCmnCptes& c, ui::FlexGrid& grid, double piva, const StockArgs& o
         CollectSink sink;
         try {
             StockPosting posting(c, grid, piva, a, sink);
-            if (auto falla = posting.Run()) {
+            if (auto falla = posting.Run(); falla || (falla = sink.Flush())) {
                 gDisplay->CartelCerrar();
                 tell(*falla);
                 return false;

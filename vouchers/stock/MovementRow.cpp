@@ -108,7 +108,7 @@ QString StockPosting::secuenciaTexto() const
     return number(vb::Currency::fromDouble(double(secuencia_)));
 }
 
-QString StockPosting::movementRow(const Movimiento& m)
+QVector<CampoValor> StockPosting::movementRow(const Movimiento& m)
 {
     const int f = m.fila;
     const QString articulo = cell(f, ColArticulo::IdArticulo);
@@ -130,7 +130,7 @@ QString StockPosting::movementRow(const Movimiento& m)
     add("IdPosicion", Quoted(withoutApostrophes(cell(f, ColArticulo::Posicion))));
     add("IdArticulo", Quoted(Code(articulo, 25)));
     add("Descripcion", descripcion(rawCell(f, ColArticulo::Descripcion)));
-    ui::DoEvents();
+    cede();
     add("NroLote", loteLiteral(m.lote));
     // Who controls the line: its own code (87), else the customs lot (37), else Aduana.
     if (!cell(f, ColArticulo::ControladoPor).isEmpty())
@@ -146,7 +146,7 @@ QString StockPosting::movementRow(const Movimiento& m)
     add("NroSerie", loteLiteral(m.serie));
     add("IdUnidad", cell(f, ColArticulo::Unidad).isEmpty() ? QStringLiteral("NULL") : Quoted(Code(cell(f, ColArticulo::Unidad), 4)));
     add("Cantidad", number(m.cantidad));
-    ui::DoEvents();
+    cede();
     if (m.conUD) {
         add("CantidadUD", number(m.cantidadUD));
         add("IdUnidadBase", Quoted(Code(m.unidadBase, 4)));
@@ -207,9 +207,7 @@ QString StockPosting::movementRow(const Movimiento& m)
     add("CANT_KG", number(m.kg));
     add("CANT_M3", number(m.m3));
 
-    QString sentencia = QStringLiteral("INSERT INTO V_MV_STOCK");
-    ArmaInsert(sentencia, campos, true);
-    return sentencia;
+    return campos;
 }
 
 } // namespace voucherstock

@@ -18,6 +18,8 @@
 #include "vouchers/grids/GridHelpers.h"
 #include "vouchers/stock/StockInternal.h"
 
+#include <QSet>
+
 using vouchergrids::SameCode;
 using vouchergrids::SwitchOn;
 
@@ -54,6 +56,32 @@ QString after(const QString& id, const QString& ultimo)
     return voucherkey::IdComprobante(voucherkey::BranchOf(id), QString::number(qint64(anterior) + 1), voucherkey::LetterOf(id));
 }
 
+// The articles of the grid's lines that have components, by their codes in capitals:
+// read for a batch of articles at a time, so that a line without any costs no query.
+QSet<QString> conComponentes(const ui::FlexGrid& g)
+{
+    QStringList codigos;
+    for (int fila = 1; fila < g.Rows(); ++fila) {
+        const QString articulo = vb::Trim(g.TextMatrix(fila, ColArticulo::IdArticulo));
+        if (!articulo.isEmpty())
+            codigos << Quoted(Code(articulo, 25));
+    }
+    codigos.removeDuplicates();
+    QSet<QString> out;
+    DB_Dll& db = *gDBPrincipal;
+    ado::Recordset rs;
+    constexpr int kPorLectura = 200;
+    for (int desde = 0; desde < codigos.size(); desde += kPorLectura) {
+        db.AbrirRecordset(QStringLiteral("SELECT DISTINCT IDARTICULO FROM V_MA_INSUMOS  with(nolock)  WHERE IDARTICULO IN (")
+                              + codigos.mid(desde, kPorLectura).join(QLatin1Char(',')) + QLatin1Char(')'),
+                          rs);
+        for (; !rs.EOF(); rs.MoveNext())
+            out.insert(FieldText(rs, QStringLiteral("IDARTICULO")).toUpper());
+    }
+    db.CierraRecordset(rs);
+    return out;
+}
+
 } // namespace
 
 std::optional<StockFailure> StockPosting::productionInputs(int corrida, int signo)
@@ -76,10 +104,11 @@ std::optional<StockFailure> StockPosting::productionInputs(int corrida, int sign
     if (!a_.EsTransferencia)
         secuencia_ = 0;
     DB_Dll& db = *gDBPrincipal;
+    const QSet<QString> compuestos = conComponentes(g_);
     for (int fila = 1; fila < g_.Rows(); ++fila) {
         const vb::Currency enLinea = Utilidades->TextoAMoneda(rawCell(fila, ColArticulo::Cantidad));
         const QString articulo = cell(fila, ColArticulo::IdArticulo);
-        if (enLinea == vb::Currency() || articulo.isEmpty())
+        if (enLinea == vb::Currency() || articulo.isEmpty() || !compuestos.contains(articulo.toUpper()))
             continue;
         double cantidad = enLinea.toDouble();
         const bool porcentaje = !cell(fila, ColArticulo::InsumosPorPorcentaje).isEmpty()
@@ -134,7 +163,7 @@ std::optional<StockFailure> StockPosting::componentRows(int fila, const QVector<
 
     // Components given in percent: the article made comes in as they go out.
     if (porcentaje) {
-        sink_.Add(productionRow(fila, deposito, true, articulo, QString(), QString(), cell(fila, ColArticulo::Unidad), cantidad,
+        sink_.AddRow(productionRow(fila, deposito, true, articulo, QString(), QString(), cell(fila, ColArticulo::Unidad), cantidad,
                                 signo, porcentaje, falla));
         if (falla)
             return falla;
@@ -186,13 +215,13 @@ std::optional<StockFailure> StockPosting::componentRows(int fila, const QVector<
                 aparte -= deja;
                 if (enLote == 0)
                     continue;
-                sink_.Add(productionRow(fila, deposito, false, codigo, texto, QuitaMarcas(l.Codigo), unidad, enLote, signo,
+                sink_.AddRow(productionRow(fila, deposito, false, codigo, texto, QuitaMarcas(l.Codigo), unidad, enLote, signo,
                                         porcentaje, falla));
                 if (falla)
                     return falla;
             }
         } else {
-            sink_.Add(productionRow(fila, deposito, false, codigo, texto, QString(), unidad, enComponente, signo, porcentaje, falla));
+            sink_.AddRow(productionRow(fila, deposito, false, codigo, texto, QString(), unidad, enComponente, signo, porcentaje, falla));
             if (falla)
                 return falla;
         }
@@ -200,7 +229,7 @@ std::optional<StockFailure> StockPosting::componentRows(int fila, const QVector<
     return std::nullopt;
 }
 
-QString StockPosting::productionRow(int fila, const QString& deposito, bool producido, const QString& articulo,
+QVector<CampoValor> StockPosting::productionRow(int fila, const QString& deposito, bool producido, const QString& articulo,
                                     const QString& texto, const QString& lote, const QString& unidad, double cantidad,
                                     int signo, bool porcentaje, std::optional<StockFailure>& falla)
 {
@@ -243,7 +272,7 @@ QString StockPosting::productionRow(int fila, const QString& deposito, bool prod
                 falla = StockFailure{QStringLiteral("El componente ") + articulo + QStringLiteral(" de ") + producto
                                      + QStringLiteral(" no tiene equivalencia entre las unidades ") + unidad
                                      + QStringLiteral(" y ") + deStock};
-                return QString();
+                return {};
             }
             enBase = vb::Currency::fromDouble(convertida * signo);
             equivalencia = cantidad != 0 ? convertida / cantidad : 1;
@@ -300,9 +329,7 @@ QString StockPosting::productionRow(int fila, const QString& deposito, bool prod
         a_.TcOrigen = tipo.isEmpty() ? QStringLiteral("NULL") : Quoted(tipo);
     }
 
-    QString sentencia = QStringLiteral("INSERT INTO V_MV_STOCK");
-    ArmaInsert(sentencia, campos, true);
-    return sentencia;
+    return campos;
 }
 
 } // namespace voucherstock

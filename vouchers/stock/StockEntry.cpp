@@ -17,6 +17,7 @@
 #include "vouchers/grids/GridHelpers.h"
 #include "vouchers/stock/StockInternal.h"
 
+#include <QHash>
 #include <algorithm>
 
 using vouchergrids::Need;
@@ -244,13 +245,13 @@ QString ClsCmnCptes::GeneraAsientoStock(ui::FlexGrid* grid, QString& eMotivoStoc
     // 8. The amount of each article: quantity times unit value.
     QStringList articulos;
     QList<vb::Currency> importes;
+    QHash<QString, int> posicion;   // each article's place in the lists, by its code in capitals
     auto suma = [&](const QString& articulo, vb::Currency importe) {
-        const int i = int(std::find_if(articulos.cbegin(), articulos.cend(),
-                                       [&](const QString& a) { return a.compare(articulo, Qt::CaseInsensitive) == 0; })
-                          - articulos.cbegin());
-        if (i < articulos.size()) {
-            importes[i] += importe;
+        const auto it = posicion.constFind(articulo.toUpper());
+        if (it != posicion.cend()) {
+            importes[*it] += importe;
         } else {
+            posicion.insert(articulo.toUpper(), int(articulos.size()));
             articulos << articulo;
             importes << importe;
         }
@@ -275,41 +276,44 @@ QString ClsCmnCptes::GeneraAsientoStock(ui::FlexGrid* grid, QString& eMotivoStoc
     if (articulos.isEmpty())
         return {};
 
-    // 9. The total of each stock account, in the order the accounts are read; articles
-    // without a stock account are left out on both sides.
+    // 9. The total of each stock account, the accounts in their order; articles without a
+    // stock account are left out on both sides. The accounts are read for a batch of
+    // articles at a time: a condition per article would grow past what a server parses
+    // on a voucher of a thousand articles.
     QStringList cuentas;
     QList<vb::Currency> totales;
-    QStringList cuentaDe;   // each article's stock account
-    const QString condicion = ArmaCondicionLista(QStringLiteral(" idarticulo "), QStringLiteral("="), articulos,
-                                                 QStringLiteral(" OR "), QStringLiteral("'"), false, false);
-    if (!RunSteps(trap, {
-            [&] {
-                db.AbrirRecordset(QStringLiteral("select cuentacontableC from v_ma_articulos where (") + condicion
-                                      + QStringLiteral(") and not cuentacontableC is null group by cuentacontableC"),
-                                  rs);
-            },
-            [&] {
-                for (; !rs.EOF(); rs.MoveNext()) {
-                    const QString cuenta = FieldText(rs, QStringLiteral("cuentacontableC"));
-                    if (!cuenta.isEmpty())
-                        cuentas << cuenta;
-                }
-            },
-            [&] {
-                for (const QString& articulo : std::as_const(articulos)) {
-                    db.AbrirRecordset(QStringLiteral("select cuentacontableC, costo from v_ma_articulos where idarticulo=")
-                                          + Quoted(articulo),
+    QHash<QString, QString> cuentaDe;   // each article's stock account, by its code in capitals
+    constexpr int kPorLectura = 200;
+    for (int desde = 0; desde < articulos.size(); desde += kPorLectura) {
+        QStringList codigos;
+        for (const QString& articulo : articulos.mid(desde, kPorLectura))
+            codigos << Quoted(articulo);
+        if (!RunSteps(trap, {
+                [&] {
+                    db.AbrirRecordset(QStringLiteral("select idarticulo, cuentacontableC from v_ma_articulos where idarticulo in (")
+                                          + codigos.join(QLatin1Char(','))
+                                          + QStringLiteral(") and not cuentacontableC is null"),
                                       rs);
-                    cuentaDe << (rs.EOF() ? QString() : FieldText(rs, QStringLiteral("cuentacontableC")));
-                }
-            },
-            [&] { db.CierraRecordset(rs); },
-        }))
-        return {};
+                },
+                [&] {
+                    for (; !rs.EOF(); rs.MoveNext()) {
+                        const QString cuenta = FieldText(rs, QStringLiteral("cuentacontableC"));
+                        if (cuenta.isEmpty())
+                            continue;
+                        cuentaDe.insert(FieldText(rs, QStringLiteral("idarticulo")).toUpper(), cuenta);
+                        if (!std::any_of(cuentas.cbegin(), cuentas.cend(), [&](const QString& c) { return vouchergrids::SameCode(c, cuenta); }))
+                            cuentas << cuenta;
+                    }
+                },
+                [&] { db.CierraRecordset(rs); },
+            }))
+            return {};
+    }
+    std::sort(cuentas.begin(), cuentas.end(), [](const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
     for (const QString& cuenta : std::as_const(cuentas)) {
         vb::Currency total;
         for (int i = 0; i < articulos.size(); ++i)
-            if (vouchergrids::SameCode(cuentaDe.value(i), cuenta))
+            if (vouchergrids::SameCode(cuentaDe.value(vb::Trim(articulos[i]).toUpper()), cuenta))
                 total += importes[i];
         totales << total;
     }

@@ -2,6 +2,7 @@
 
 #include "data/DB_Dll.h"
 #include "frame/Format.h"
+#include "numbering/VoucherKey.h"
 #include "platform/ado/Recordset.h"
 #include "platform/vb/Strings.h"
 #include "platform/zeltrix/Services.h"
@@ -15,7 +16,9 @@ QString Code(const QString& code, int width)
 
 QString Quoted(const QString& text)
 {
-    return gDBPrincipal->SQLValue(vb::Variant(text)).toString();
+    // What SQLValue makes of a text, without going through a Variant: the posting of a
+    // long voucher writes tens of thousands.
+    return QLatin1Char('\'') + voucherkey::SqlText(text) + QLatin1Char('\'');
 }
 
 QString FieldText(ado::Recordset& rs, const QString& name)

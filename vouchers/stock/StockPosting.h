@@ -3,9 +3,11 @@
 // its statements go, the movements a grid line makes, and the posting itself, whose
 // parts live in their own sources (driver, line movements, movement row, production
 // inputs). Not part of the library's interface.
+#include "frame/StatementBuilder.h"
 #include "platform/vb/Currency.h"
 #include "vouchers/Stock.h"
 
+#include <QElapsedTimer>
 #include <QHash>
 #include <QList>
 #include <QVector>
@@ -59,16 +61,28 @@ struct StockFailure {
     bool again = false;   // waited for a lock in vain or met a number taken meanwhile: run it all again
 };
 
-// Where the statements of a posting go.
+// Where the statements of a posting go. Movement rows go out grouped: consecutive rows of
+// the same columns make one INSERT of up to a hundred rows, which the server parses once.
 class StatementSink {
 public:
     virtual ~StatementSink() = default;
-    // One statement, in the order the posting makes them.
-    virtual void Add(const QString& statement) = 0;
+    // A row of V_MV_STOCK, its columns and literals in order.
+    void AddRow(const QVector<CampoValor>& campos);
+    // Any other statement, after the rows added before it.
+    void Add(const QString& statement);
     // Immediate mode runs what was added so far; the collector has nothing to run.
-    virtual std::optional<StockFailure> Flush() = 0;
+    std::optional<StockFailure> Flush();
     // Whether statements run as they are flushed (reads then see them).
     virtual bool Runs() const = 0;
+
+protected:
+    virtual void write(const QString& statement) = 0;
+    virtual std::optional<StockFailure> run() = 0;
+
+private:
+    void closeRows();
+    QString columnas_;
+    QStringList filas_;
 };
 
 // One movement of a line: its lot and serial (blank: none, CHR(255) already removed)
@@ -142,9 +156,12 @@ private:
     static bool esDepositoReal(const QString& literal);
     std::optional<StockFailure> sinDeposito(int fila) const;
     void muestraCartel(int fila);
+    // Lets the message loop run, so that the notice repaints; at most every few
+    // milliseconds, which keeps a long voucher from spending its time there.
+    void cede();
 
     // --- the movement row and the fields shared with the component rows (MovementRow.cpp) ---
-    QString movementRow(const Movimiento& m);
+    QVector<CampoValor> movementRow(const Movimiento& m);
     QString cell(int fila, int columna) const;   // trimmed
     QString rawCell(int fila, int columna) const;
     QString amountCell(int fila, int columna) const;   // number literal of a cell
@@ -158,7 +175,7 @@ private:
     std::optional<StockFailure> productionInputs(int corrida, int signo);
     std::optional<StockFailure> componentRows(int fila, const QVector<RegArticuloCantidad>& insumos, const QString& deposito,
                                               double cantidad, bool porcentaje, int signo);
-    QString productionRow(int fila, const QString& deposito, bool producido, const QString& articulo,
+    QVector<CampoValor> productionRow(int fila, const QString& deposito, bool producido, const QString& articulo,
                           const QString& texto, const QString& lote, const QString& unidad, double cantidad, int signo,
                           bool porcentaje, std::optional<StockFailure>& falla);
 
@@ -190,6 +207,8 @@ private:
     // the internal voucher of the production inputs: the one being written, the last taken
     QString idPE_;
     QString ultimoPE_;
+    QElapsedTimer cedido_;
+    QElapsedTimer mostrado_;
     // collecting: what the component rows took of each component's lots, by component and deposit
     QHash<QString, double> tomado_;
 };

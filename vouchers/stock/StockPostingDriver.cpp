@@ -51,6 +51,7 @@ StockPosting::StockPosting(ClsCmnCptes& cptes, ui::FlexGrid& grid, double piva, 
 {
 }
 
+
 std::optional<StockFailure> StockPosting::Run()
 {
     if (auto f = prologue())
@@ -69,7 +70,10 @@ std::optional<StockFailure> StockPosting::Run()
             if (auto f = postRow(fila, pasada, signo))
                 return f;
     }
-    ui::DoEvents();
+    // A movement the database refused ends the posting here.
+    if (auto f = sink_.Flush())
+        return f;
+    cede();
 
     // The components of what the lines carry; a transfer takes them out of the source
     // and brings them into the destination.
@@ -135,7 +139,7 @@ std::optional<StockFailure> StockPosting::prologue()
     if (((op_ && loteAutoIngOP_) || loteAutoIng_) && signo_ == 1)
         a_.LoteFijo = c_.ObtieneLoteAutomatico();
     // 12.
-    ui::DoEvents();
+    cede();
     compras_ = isCode(Utilidades->ValorATexto(db.DatosTabla(QStringLiteral("V_TA_CPTE"), vb::Variant(a_.TC),
                                                             QStringLiteral("SISTEMA"), QStringLiteral("Codigo"),
                                                             vb::Variant(8), QString(), true, false)),
@@ -208,10 +212,28 @@ std::optional<StockFailure> StockPosting::sinDeposito(int fila) const
                         + QStringLiteral("): indíquelo en el renglón o configure el depósito por defecto")};
 }
 
+namespace {
+
+// How often a long posting lets the message loop run and rewrites its notice, in ms.
+constexpr int kCadaMs = 20;
+
+} // namespace
+
+void StockPosting::cede()
+{
+    if (cedido_.isValid() && cedido_.elapsed() < kCadaMs)
+        return;
+    ui::DoEvents();
+    cedido_.start();
+}
+
 void StockPosting::muestraCartel(int fila)
 {
-    if (!a_.MuestraCartel)
+    // The notice lets the message loop run too.
+    if (!a_.MuestraCartel || (mostrado_.isValid() && mostrado_.elapsed() < kCadaMs && fila < g_.Rows() - 1))
         return;
+    mostrado_.start();
+    cedido_.start();
     bool cancelado = false;
     gDisplay->CartelMostrar(cancelado, vb::Variant(QStringLiteral("Grabando Stock...")),
                             vb::Variant(cell(fila, ColArticulo::IdArticulo) + QStringLiteral("  ")
@@ -352,7 +374,7 @@ std::optional<StockFailure> StockPosting::postRow(int fila, int pasada, int sign
     const vb::Currency s = vb::Currency::fromInt(signo);
     for (int i = 0; i < entradas.size(); ++i) {
         secuencia_ += 1;
-        ui::DoEvents();
+        cede();
         Movimiento m;
         m.fila = fila;
         m.pasada = pasada;
@@ -367,7 +389,7 @@ std::optional<StockFailure> StockPosting::postRow(int fila, int pasada, int sign
         m.m3 = m3[i] * s;
         m.deposito = deposito;
         m.destino = destino;
-        sink_.Add(movementRow(m));
+        sink_.AddRow(movementRow(m));
         muestraCartel(fila);
     }
     // The line left out after a negative quantity still took its number.
@@ -407,7 +429,7 @@ std::optional<StockFailure> StockPosting::accountingEntry()
     const QString asiento = c_.GeneraAsientoStock(&g_, motivo, tc, suc, nro, letra, a_.Fecha, esDebito, tipoMov, 0, secuencia);
     if (!asiento.isEmpty())
         sink_.Add(asiento);
-    ui::DoEvents();
+    cede();
     return std::nullopt;
 }
 
