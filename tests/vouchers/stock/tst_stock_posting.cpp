@@ -544,6 +544,94 @@ private slots:
         QCOMPARE(p.sqlTemp, QString());
     }
 
+    // A run-time error inside the posting undoes it and goes to the error dialog once the
+    // lock is let go; Retry runs the whole posting again.
+    void runTimeErrorLeavesNothing_data()
+    {
+        QTest::addColumn<QList<int>>("respuestas");
+        QTest::newRow("abort") << QList<int>{ui::vbAbort};
+        QTest::newRow("retry, then abort") << QList<int>{ui::vbRetry, ui::vbAbort};
+    }
+    void runTimeErrorLeavesNothing()
+    {
+        QFETCH(QList<int>, respuestas);
+        // The components cannot be read: the lines are posted by then.
+        open({QStringLiteral("DROP TABLE V_MA_INSUMOS")});
+        ui::FlexGrid g;
+        Llena(g, {linea(QStringLiteral("IBU400"), QStringLiteral("5")), linea(QStringLiteral("BOTIQ"), QStringLiteral("1"))});
+        const int antes = movimientosGuardados();
+        ScriptedOperator op;
+        for (int r : respuestas)
+            op.expectMsgBox(QStringLiteral("Ha ocurrido el Siguiente Error"), r);
+        Posteo p;
+        ClsCmnCptes c;
+        p.run(c, g);
+        QVERIFY(p.hayError);
+        QCOMPARE(movimientosGuardados(), antes);
+        QCOMPARE(gDBPrincipal->gCnn->Errors().Count(), 0);
+        // The connection is free again: a posting that can be made is made.
+        db_->Exec(QStringLiteral("CREATE TABLE V_MA_INSUMOS (IDARTICULO TEXT, IdArticuloInsumo TEXT, IdUnidadInsumo TEXT, Cantidad FLOAT)"));
+        Llena(g, {linea(QStringLiteral("IBU400"), QStringLiteral("5"))});
+        Posteo q;
+        q.id = QStringLiteral("000100000102R");
+        postea(q, g, false);
+        QCOMPARE(movimientos(QStringLiteral("RM"), QStringLiteral("000100000102R")).size(), 1);
+    }
+
+    // A kit transferred: its components leave the source under one internal voucher and
+    // reach the destination under the next.
+    void kitTransfer_data()
+    {
+        QTest::addColumn<bool>("recoger");
+        QTest::newRow("immediate") << false;
+        QTest::newRow("collect") << true;
+    }
+    void kitTransfer()
+    {
+        QFETCH(bool, recoger);
+        open({QStringLiteral("DELETE FROM V_MV_STOCK WHERE IdArticulo = 'GUANTE'")});
+        ui::FlexGrid g;
+        Llena(g, {linea(QStringLiteral("BOTIQ"), QStringLiteral("2"))});
+        Posteo p;
+        p.tc = QStringLiteral("TR");
+        p.id = QStringLiteral("000100000006X");
+        p.destino = QStringLiteral("2");
+        p.transferencia = true;
+        postea(p, g, recoger);
+        const QList<Mov> salen = movimientos(QStringLiteral("PE"), QStringLiteral("000100000001X"));
+        const QList<Mov> entran = movimientos(QStringLiteral("PE"), QStringLiteral("000100000002X"));
+        QVERIFY2(salen == (QList<Mov>{{"ALCGEL", "", "", "1", -2, -2}, {"GUANTE", "", "", "1", -4, -4}, {"PARA500", "P2611A", "", "1", -2, -2}}),
+                 qPrintable(show(salen)));
+        QVERIFY2(entran == (QList<Mov>{{"ALCGEL", "", "", "2", 2, 2}, {"GUANTE", "", "", "2", 4, 4}, {"PARA500", "", "", "2", 2, 2}}),
+                 qPrintable(show(entran)));
+        QCOMPARE(libroPE(), 3);
+    }
+
+    // The entry of a voucher of more than a thousand articles is read and written whole.
+    void longVoucherWithItsEntry()
+    {
+        open({QStringLiteral("INSERT INTO V_MA_ARTICULOS (IDARTICULO, DESCRIPCION, IDUNIDAD, Costo, cuentacontableC) "
+                             "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 1200) "
+                             "SELECT 'LV' || printf('%04d', i), 'Artículo ' || i, 'UN  ', 10, CASE WHEN i % 2 = 0 THEN '1105' "
+                             "ELSE '1106' END FROM n")});
+        ui::FlexGrid g;
+        QList<Renglon> renglones;
+        for (int i = 1; i <= 1200; ++i)
+            renglones << linea(QStringLiteral("LV%1").arg(i, 4, 10, QLatin1Char('0')), QStringLiteral("1"), QStringLiteral("10"));
+        Llena(g, renglones);
+        Posteo p;
+        postea(p, g, false);
+        QCOMPARE(movimientos(QStringLiteral("RM"), QStringLiteral("000100000100R")).size(), 1200);
+        const auto lineas = db_->Query(QStringLiteral("SELECT Cuenta, [Debe-Haber], Importe FROM MV_ASIENTOS WHERE TC = 'RM' AND "
+                                                      "Numero = '00000100' ORDER BY Secuencia"));
+        QCOMPARE(lineas.size(), 3);
+        QCOMPARE(lineas[0][2].toDouble(), 12000.0);
+        QCOMPARE(lineas[1][0].toString(), QStringLiteral("1105"));
+        QCOMPARE(lineas[1][2].toDouble(), 6000.0);
+        QCOMPARE(lineas[2][0].toString(), QStringLiteral("1106"));
+        QCOMPARE(lineas[2][2].toDouble(), 6000.0);
+    }
+
     void missingBusinessUnit()
     {
         open();
