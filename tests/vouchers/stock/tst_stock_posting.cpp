@@ -121,6 +121,7 @@ Renglon con(Renglon r, const QMap<int, QString>& celdas)
 
 Q_DECLARE_METATYPE(Mov)
 Q_DECLARE_METATYPE(QList<Mov>)
+Q_DECLARE_METATYPE(Renglon)
 
 class TstStockPosting : public QObject {
     Q_OBJECT
@@ -630,6 +631,55 @@ private slots:
         QCOMPARE(lineas[1][2].toDouble(), 6000.0);
         QCOMPARE(lineas[2][0].toString(), QStringLiteral("1106"));
         QCOMPARE(lineas[2][2].toDouble(), 6000.0);
+    }
+
+    // A line moves when it has an article and a quantity, or a second quantity alone.
+    void whichLinesMove()
+    {
+        open();
+        ui::FlexGrid g;
+        Llena(g, {con(linea(QStringLiteral("IBU400"), QStringLiteral("0")), {{ColArticulo::CantBL, QStringLiteral("2")}}),
+                  linea(QString(), QStringLiteral("5")), linea(QStringLiteral("AMO500"), QStringLiteral("0")),
+                  linea(QStringLiteral("ALCGEL"), QStringLiteral("1"))});
+        Posteo p;
+        postea(p, g, false);
+        QCOMPARE(movimientos(QStringLiteral("RM"), QStringLiteral("000100000100R")),
+                 (QList<Mov>{{"IBU400", "", "", "1", 0, 0}, {"ALCGEL", "", "", "1", -1, -1}}));
+        QCOMPARE(db_->Scalar(QStringLiteral("SELECT CANT_BL FROM V_MV_STOCK WHERE TC = 'RM' AND TRIM(IdArticulo) = 'IBU400'")).toDouble(),
+                 -2.0);
+    }
+
+    // The motive given, the configured default for none, no motive for blanks; the cash
+    // desk when there is one.
+    void motiveAndCashDesk_data()
+    {
+        QTest::addColumn<QString>("motivo");
+        QTest::addColumn<QString>("caja");
+        QTest::addColumn<QVariant>("motivoGuardado");
+        QTest::addColumn<QVariant>("cajaGuardada");
+        QTest::newRow("given") << "6" << "2" << QVariant(QStringLiteral("   6")) << QVariant(QStringLiteral("   2"));
+        QTest::newRow("default") << "" << "1" << QVariant(QStringLiteral("   1")) << QVariant(QStringLiteral("   1"));
+        QTest::newRow("blanks, no cash desk") << "   " << "" << QVariant() << QVariant();
+        QTest::newRow("apostrophes") << "'7'" << "'3" << QVariant(QStringLiteral("   7")) << QVariant(QStringLiteral("   3"));
+    }
+    void motiveAndCashDesk()
+    {
+        QFETCH(QString, motivo);
+        QFETCH(QString, caja);
+        QFETCH(QVariant, motivoGuardado);
+        QFETCH(QVariant, cajaGuardada);
+        open();
+        gCaja = caja;
+        ui::FlexGrid g;
+        Llena(g, {linea(QStringLiteral("IBU400"), QStringLiteral("5"))});
+        Posteo p;
+        p.tc = QStringLiteral("AJP");
+        p.motivo = motivo;
+        postea(p, g, false);
+        const auto rows = db_->Query(QStringLiteral("SELECT IdMotivoStock, IdCaja FROM V_MV_STOCK WHERE TC = 'AJP'"));
+        QCOMPARE(rows.size(), 1);
+        QCOMPARE(rows[0][0], motivoGuardado);
+        QCOMPARE(rows[0][1], cajaGuardada);
     }
 
     void missingBusinessUnit()
