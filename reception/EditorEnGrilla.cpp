@@ -257,6 +257,11 @@ void frmRecepcionMutuales::MSFlexGrid1_EnterCell()
         txtEdit->clear();
     TextPropiedades(txtEdit, MSFlexGrid1->Col());
     UtilKor1->SetConsultaEnabled(!txtEdit->Tag().isEmpty());
+    // The cursor put back on a column scrolled out at the left (the account, after the
+    // observations) brings it back into view, so the operator sees the cell he is on.
+    const int col = MSFlexGrid1->Col();
+    if (col >= MSFlexGrid1->FixedCols() && col < MSFlexGrid1->LeftCol())
+        MSFlexGrid1->SetLeftCol(col);
 }
 
 void frmRecepcionMutuales::MSFlexGrid1_LeaveCell()

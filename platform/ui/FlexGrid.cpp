@@ -7,6 +7,7 @@
 #include "platform/vb/VbError.h"
 
 #include <QEvent>
+#include <QHeaderView>
 #include <QScrollBar>
 
 namespace ui {
@@ -376,6 +377,31 @@ void FlexGrid::updateGeometries()
     m_corner->setGeometry(port.left() - w, port.top() - h, w, h);
     m_corner->setVisible(w > 0 && h > 0);
     m_corner->raise();
+    keepFirstLinesWhole();
+}
+
+void FlexGrid::scrollContentsBy(int dx, int dy)
+{
+    QTableView::scrollContentsBy(dx, dy);
+    keepFirstLinesWhole();
+}
+
+// At the end of its range Qt lines the last column (row) up with the far edge, which cuts
+// the first one in view behind the fixed ones. The grid always starts its view with the
+// whole line the scroll bar names, as MSFlexGrid does; what does not fit is cut at the
+// far edge instead.
+void FlexGrid::keepFirstLinesWhole()
+{
+    bool moved = false;
+    const auto align = [&moved](QHeaderView* header, const QScrollBar* bar) {
+        const int offset = header->offset();
+        header->setOffsetToSectionPosition(bar->value());
+        moved = moved || header->offset() != offset;
+    };
+    align(m_topHeader, horizontalScrollBar());
+    align(m_leftHeader, verticalScrollBar());
+    if (moved)
+        viewport()->update();
 }
 
 void FlexGrid::changeEvent(QEvent* event)
@@ -488,6 +514,19 @@ void FlexGrid::SetTopRow(int row)
         fail(30009, "Invalid Row value");
     executeDelayedItemsLayout();   // the scroll range must know the rows just added
     verticalScrollBar()->setValue(qMax(0, row - FixedRows()));
+}
+
+int FlexGrid::LeftCol() const
+{
+    return FixedCols() + horizontalScrollBar()->value();
+}
+
+void FlexGrid::SetLeftCol(int col)
+{
+    if (col < 0 || col >= Cols())
+        fail(30010, "Invalid Col value");
+    executeDelayedItemsLayout();   // the scroll range must know the columns just added
+    horizontalScrollBar()->setValue(qMax(0, col - FixedCols()));
 }
 
 bool FlexGrid::RowIsVisible(int row) const

@@ -74,6 +74,9 @@ public:
     // last page.
     int TopRow() const;
     void SetTopRow(int row);
+    // The first scrolling column in view, likewise.
+    int LeftCol() const;
+    void SetLeftCol(int col);
     bool RowIsVisible(int row) const;
     bool ColIsVisible(int col) const;
 
@@ -162,6 +165,7 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void updateGeometries() override;
+    void scrollContentsBy(int dx, int dy) override;
     void changeEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
@@ -187,6 +191,7 @@ private:
     bool inSelection(int row, int col) const;
     bool navigate(int keyCode, int shift);
     int rowsPerPage() const;
+    void keepFirstLinesWhole();
 
     QRect cellRect(int row, int col) const;   // pixels, grid coordinates
     int fixedRowsHeight() const;

@@ -303,6 +303,46 @@ private slots:
         QVERIFY(f.txtEdit->geometry().right() <= g->geometry().right());
     }
 
+    // The observations column lies past the right edge of a narrow window: typing it
+    // scrolls the grid, and the cursor that Enter (or the save) puts back on the account
+    // finds that column whole again, not cut behind the fixed column.
+    void accountShowsWholeAfterObservations_data()
+    {
+        QTest::addColumn<bool>("save");
+        QTest::newRow("Enter back to the account") << false;
+        QTest::newRow("F2 onto the next row") << true;
+    }
+
+    void accountShowsWholeAfterObservations()
+    {
+        QFETCH(bool, save);
+        ReceptionFixture fx;
+        frmRecepcionMutuales& f = fx.open();
+        f.resize(900, f.height());
+        ui::FlexGrid* g = f.MSFlexGrid1;
+        ScriptedOperator op;
+        fx.goTo(1, 1);
+        const int wholeAccountLeft = g->CellLeft();
+        fx.typeCell(QStringLiteral("110301"));
+        fx.typeCell(QStringLiteral("0001-00045999"));
+        fx.typeCell(QStringLiteral("2500.5"));
+        fx.typeCell(QString());
+        QTest::keyClick(g, Qt::Key_R);   // opens the observations' editor: the grid scrolls to it
+        QVERIFY(g->LeftCol() > 1);
+        QTest::keyClicks(f.txtEdit, QStringLiteral("ecetas"));
+        if (save) {
+            QTest::keyClick(f.txtEdit, Qt::Key_F2);
+            QCOMPARE(g->TextMatrix(1, 0), QStringLiteral("*"));
+            QCOMPARE(g->Row(), 2);
+        } else {
+            QTest::keyClick(f.txtEdit, Qt::Key_Return);
+            QCOMPARE(g->Row(), 1);
+        }
+        QCOMPARE(g->Col(), 1);
+        QCOMPARE(g->LeftCol(), 1);
+        QCOMPARE(g->CellLeft(), wholeAccountLeft);
+    }
+
     void existeEnGrid()
     {
         ReceptionFixture fx;

@@ -190,6 +190,8 @@ private slots:
     void editorSitsOnCell();
     void topRow();
     void codeMovesDoNotScrollOperatorMovesDo();
+    void firstScrollingLineShowsWhole_data();
+    void firstScrollingLineShowsWhole();
 
     void colours_data();
     void colours();
@@ -1160,6 +1162,53 @@ void tst_FlexGrid::codeMovesDoNotScrollOperatorMovesDo()
     QCOMPARE(grid->Row(), 41);
     QVERIFY(grid->RowIsVisible(41));
     QVERIFY(grid->TopRow() > 1);
+}
+
+// Scrolled to its far end, the grid still starts its view with a whole line, as
+// MSFlexGrid does: the first scrolling column (or row) in view is never cut by the fixed
+// one, so a cursor the form puts back on it by code shows whole.
+void tst_FlexGrid::firstScrollingLineShowsWhole_data()
+{
+    QTest::addColumn<bool>("columns");
+    QTest::newRow("last column brought into view") << true;
+    QTest::newRow("last row brought into view") << false;
+}
+
+void tst_FlexGrid::firstScrollingLineShowsWhole()
+{
+    QFETCH(bool, columns);
+    Shown shown(40, 7);
+    FlexGrid* grid = shown.grid;
+    // Widths that leave the last columns no whole number of columns to fill the view,
+    // and a height that leaves the rows none either.
+    for (int c = 1; c < 7; ++c)
+        grid->SetColWidth(c, TwipsPerPixel() * (c == 6 ? 230 : 97));
+    grid->setGeometry(10, 10, 480, 300 + grid->RowHeight(1) / TwipsPerPixel() / 2);
+    QVERIFY(QTest::qWaitForWindowExposed(&shown.form));
+    const int wholeFirstLeft = grid->CellLeft();   // cursor on (1, 1), nothing scrolled
+
+    const QHeaderView* header = columns ? grid->horizontalHeader() : grid->verticalHeader();
+    if (columns) {
+        sendKey(grid, Qt::Key_End, Qt::NoModifier, QString());
+        QCOMPARE(grid->Col(), 6);
+        QVERIFY(grid->ColIsVisible(6));
+    } else {
+        sendKey(grid, Qt::Key_End, Qt::ControlModifier, QString());
+        QCOMPARE(grid->Row(), 39);
+        QVERIFY(grid->RowIsVisible(39));
+    }
+    QVERIFY(header->offset() > 0);
+    const int first = header->logicalIndexAt(0);
+    QCOMPARE(header->sectionViewportPosition(first), 0);
+
+    // Scrolled back by code, the first column starts right after the fixed one.
+    if (columns) {
+        QVERIFY(grid->LeftCol() > 1);
+        grid->SetCol(1);
+        grid->SetLeftCol(1);
+        QCOMPARE(grid->LeftCol(), 1);
+        QCOMPARE(grid->CellLeft(), wholeFirstLeft);
+    }
 }
 
 // ---- colours ----
