@@ -42,15 +42,17 @@ struct ButtonSpec {
     int answer;
 };
 
-// The buttons of a VB button set, in VB's order.
+// The buttons of a VB button set, in VB's order. As on a Spanish Windows box, the
+// letter marked with & answers the box on its own (S, N, A, R, O); Aceptar and
+// Cancelar are Enter and Escape.
 QVector<ButtonSpec> buttonsOf(int buttonSet)
 {
     switch (buttonSet) {
     case vbOKCancel: return {{"Aceptar", vbOK}, {"Cancelar", vbCancel}};
-    case vbAbortRetryIgnore: return {{"Anular", vbAbort}, {"Reintentar", vbRetry}, {"Omitir", vbIgnore}};
-    case vbYesNoCancel: return {{"Sí", vbYes}, {"No", vbNo}, {"Cancelar", vbCancel}};
-    case vbYesNo: return {{"Sí", vbYes}, {"No", vbNo}};
-    case vbRetryCancel: return {{"Reintentar", vbRetry}, {"Cancelar", vbCancel}};
+    case vbAbortRetryIgnore: return {{"&Anular", vbAbort}, {"&Reintentar", vbRetry}, {"&Omitir", vbIgnore}};
+    case vbYesNoCancel: return {{"&Sí", vbYes}, {"&No", vbNo}, {"Cancelar", vbCancel}};
+    case vbYesNo: return {{"&Sí", vbYes}, {"&No", vbNo}};
+    case vbRetryCancel: return {{"&Reintentar", vbRetry}, {"Cancelar", vbCancel}};
     default: return {{"Aceptar", vbOK}};
     }
 }

@@ -69,6 +69,8 @@ private slots:
     void msgBoxButtons();
     void msgBoxEscape_data();
     void msgBoxEscape();
+    void msgBoxLetterKeys_data();
+    void msgBoxLetterKeys();
     void inputBox_data();
     void inputBox();
     void showModalReturnsTheFormsResult();
@@ -86,17 +88,17 @@ void tst_QtOperator::msgBoxButtons_data()
     QTest::addColumn<int>("click");                 // index of the button pressed
     QTest::addColumn<int>("answer");
 
-    const QString si = QString::fromUtf8("Sí");
+    const QString si = QString::fromUtf8("&Sí");
     QTest::newRow("0 OK") << 0 << QStringList{"Aceptar"} << "Aceptar" << int(QMessageBox::NoIcon) << 0 << int(vbOK);
     QTest::newRow("1 OK/Cancel, cancel") << 1 << QStringList{"Aceptar", "Cancelar"} << "Aceptar" << int(QMessageBox::NoIcon) << 1 << int(vbCancel);
-    QTest::newRow("18 Abort/Retry/Ignore critical, retry") << 18 << QStringList{"Anular", "Reintentar", "Omitir"} << "Anular" << int(QMessageBox::Critical) << 1 << int(vbRetry);
-    QTest::newRow("18 ignore") << 18 << QStringList{"Anular", "Reintentar", "Omitir"} << "Anular" << int(QMessageBox::Critical) << 2 << int(vbIgnore);
-    QTest::newRow("18 abort") << 18 << QStringList{"Anular", "Reintentar", "Omitir"} << "Anular" << int(QMessageBox::Critical) << 0 << int(vbAbort);
-    QTest::newRow("35 Yes/No/Cancel question, no") << 35 << QStringList{si, "No", "Cancelar"} << si << int(QMessageBox::Question) << 1 << int(vbNo);
-    QTest::newRow("36 Yes/No question, yes") << 36 << QStringList{si, "No"} << si << int(QMessageBox::Question) << 0 << int(vbYes);
-    QTest::newRow("292 Yes/No, default No") << 36 + 256 << QStringList{si, "No"} << "No" << int(QMessageBox::Question) << 1 << int(vbNo);
-    QTest::newRow("547 Yes/No/Cancel, default Cancel") << 3 + 32 + 512 << QStringList{si, "No", "Cancelar"} << "Cancelar" << int(QMessageBox::Question) << 2 << int(vbCancel);
-    QTest::newRow("53 Retry/Cancel exclamation") << 53 << QStringList{"Reintentar", "Cancelar"} << "Reintentar" << int(QMessageBox::Warning) << 0 << int(vbRetry);
+    QTest::newRow("18 Abort/Retry/Ignore critical, retry") << 18 << QStringList{"&Anular", "&Reintentar", "&Omitir"} << "&Anular" << int(QMessageBox::Critical) << 1 << int(vbRetry);
+    QTest::newRow("18 ignore") << 18 << QStringList{"&Anular", "&Reintentar", "&Omitir"} << "&Anular" << int(QMessageBox::Critical) << 2 << int(vbIgnore);
+    QTest::newRow("18 abort") << 18 << QStringList{"&Anular", "&Reintentar", "&Omitir"} << "&Anular" << int(QMessageBox::Critical) << 0 << int(vbAbort);
+    QTest::newRow("35 Yes/No/Cancel question, no") << 35 << QStringList{si, "&No", "Cancelar"} << si << int(QMessageBox::Question) << 1 << int(vbNo);
+    QTest::newRow("36 Yes/No question, yes") << 36 << QStringList{si, "&No"} << si << int(QMessageBox::Question) << 0 << int(vbYes);
+    QTest::newRow("292 Yes/No, default No") << 36 + 256 << QStringList{si, "&No"} << "&No" << int(QMessageBox::Question) << 1 << int(vbNo);
+    QTest::newRow("547 Yes/No/Cancel, default Cancel") << 3 + 32 + 512 << QStringList{si, "&No", "Cancelar"} << "Cancelar" << int(QMessageBox::Question) << 2 << int(vbCancel);
+    QTest::newRow("53 Retry/Cancel exclamation") << 53 << QStringList{"&Reintentar", "Cancelar"} << "&Reintentar" << int(QMessageBox::Warning) << 0 << int(vbRetry);
     QTest::newRow("64 information") << 64 << QStringList{"Aceptar"} << "Aceptar" << int(QMessageBox::Information) << 0 << int(vbOK);
 }
 
@@ -163,6 +165,54 @@ void tst_QtOperator::msgBoxEscape()
     });
     QtOperator op;
     const int got = op.MsgBox("¿Seguro?", style, QString());
+    if (answer == 0) {
+        QVERIFY(stayed);
+    } else {
+        QVERIFY(!stayed);
+        QCOMPARE(got, answer);
+    }
+}
+
+// A keyboard-only operator answers with the letter the box underlines, alone or with
+// Alt, as on a Spanish Windows box; a letter no button carries does nothing.
+void tst_QtOperator::msgBoxLetterKeys_data()
+{
+    QTest::addColumn<int>("style");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<int>("answer");   // 0: the box stays open
+
+    QTest::newRow("Yes/No, S") << int(vbYesNo + vbQuestion) << int(Qt::Key_S) << 0 << int(vbYes);
+    QTest::newRow("Yes/No, N") << int(vbYesNo + vbQuestion) << int(Qt::Key_N) << 0 << int(vbNo);
+    QTest::newRow("Yes/No default No, S") << int(vbYesNo + vbDefaultButton2) << int(Qt::Key_S) << 0 << int(vbYes);
+    QTest::newRow("Yes/No, Alt+N") << int(vbYesNo) << int(Qt::Key_N) << int(Qt::AltModifier) << int(vbNo);
+    QTest::newRow("Yes/No/Cancel, N") << int(vbYesNoCancel) << int(Qt::Key_N) << 0 << int(vbNo);
+    QTest::newRow("Abort/Retry/Ignore, R") << int(vbAbortRetryIgnore) << int(Qt::Key_R) << 0 << int(vbRetry);
+    QTest::newRow("Abort/Retry/Ignore, O") << int(vbAbortRetryIgnore) << int(Qt::Key_O) << 0 << int(vbIgnore);
+    QTest::newRow("Abort/Retry/Ignore, A") << int(vbAbortRetryIgnore) << int(Qt::Key_A) << 0 << int(vbAbort);
+    QTest::newRow("Retry/Cancel, R") << int(vbRetryCancel) << int(Qt::Key_R) << 0 << int(vbRetry);
+    QTest::newRow("Yes/No, X") << int(vbYesNo) << int(Qt::Key_X) << 0 << 0;
+}
+
+void tst_QtOperator::msgBoxLetterKeys()
+{
+    QFETCH(int, style);
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(int, answer);
+
+    bool stayed = false;
+    onceModal([&](QWidget* w) {
+        QWidget* focused = QApplication::focusWidget() ? QApplication::focusWidget() : w;
+        QTest::keyClick(focused, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        // A button answers after its pressed look has shown.
+        QTest::qWait(300);
+        stayed = w->isVisible();
+        if (stayed)   // end it with the last button
+            QTest::mouseClick(buttonsLeftToRight(qobject_cast<QMessageBox*>(w)).last(), Qt::LeftButton);
+    });
+    QtOperator op;
+    const int got = op.MsgBox(QString::fromUtf8("¿Está seguro de eliminar el registro seleccionado?"), style, QString());
     if (answer == 0) {
         QVERIFY(stayed);
     } else {
