@@ -4,11 +4,11 @@
 // customer on loan) loaded into an invoice whose grids are laid out. Goal: at most 1 s
 // for the load. Run by hand.
 #include "BenchMainDatabase.h"
+#include "BenchOperator.h"
 #include "BenchProgram.h"
 
 #include "frame/Config.h"
 #include "platform/ui/FlexGrid.h"
-#include "platform/ui/Operator.h"
 #include "vouchers/ClsCmnCptes.h"
 #include "vouchers/GridColumns.h"
 
@@ -30,22 +30,6 @@ QString withCount(const char* sql)
 {
     return QString::fromUtf8(sql).replace(QStringLiteral("LIMITE"), QString::number(kLines));
 }
-
-// Nobody answers a bench: any prompt is printed and answered Abort, and the run fails.
-class NoOperator : public ui::Operator {
-public:
-    int prompts = 0;
-    int MsgBox(const QString& prompt, int, const QString& title) override
-    {
-        ++prompts;
-        std::fprintf(stderr, "prompt: %s: %s\n", qPrintable(title), qPrintable(prompt));
-        return ui::vbAbort;
-    }
-    QString InputBox(const QString&, const QString&, const QString&) override { return {}; }
-    int ShowModal(QDialog&) override { return 0; }
-    QString OpenFileName(const QString&, const QString&, const QString&) override { return {}; }
-    QDate PickDate(const QString&, const QDate&) override { return {}; }
-};
 
 QStringList fillStatements()
 {
@@ -97,7 +81,7 @@ int main(int argc, char* argv[])
     if (!bench::openMainDatabase(QStringLiteral("bench.sqlite")))
         return 1;
     CargaConfiguracion(program.filePath(QString()));
-    NoOperator nobody;
+    bench::NoOperator nobody;
     ui::SetOperator(&nobody);
 
     std::vector<double> layouts;

@@ -5,6 +5,7 @@
 // prepared statement in one transaction, measured in the same run. Goal: at most 1 s,
 // and at most 5 times the prepared inserts. Run by hand.
 #include "BenchMainDatabase.h"
+#include "BenchOperator.h"
 #include "BenchProgram.h"
 
 #include "data/DB_Dll.h"
@@ -15,7 +16,6 @@
 #include "numbering/ast.h"
 #include "platform/ado/SqliteFunctions.h"
 #include "platform/ui/FlexGrid.h"
-#include "platform/ui/Operator.h"
 #include "vouchers/ClsCmnCptes.h"
 
 #include <QVariant>
@@ -182,22 +182,6 @@ double insertPrepared(const QString& file, const Rows& rows, int copy)
     return elapsed;
 }
 
-// Nothing may ask the operator: a box is printed and the bench stops at the end.
-class Operador : public ui::Operator {
-public:
-    int boxes = 0;
-    int MsgBox(const QString& prompt, int, const QString& title) override
-    {
-        ++boxes;
-        std::fprintf(stderr, "%s: %s\n", qPrintable(title), qPrintable(prompt));
-        return ui::vbCancel;
-    }
-    QString InputBox(const QString&, const QString&, const QString&) override { return {}; }
-    int ShowModal(QDialog&) override { return 0; }
-    QString OpenFileName(const QString&, const QString&, const QString&) override { return {}; }
-    QDate PickDate(const QString&, const QDate&) override { return {}; }
-};
-
 double median(std::vector<double> v)
 {
     std::sort(v.begin(), v.end());
@@ -209,7 +193,7 @@ double median(std::vector<double> v)
 int main(int argc, char* argv[])
 {
     bench::Program program(argc, argv);
-    Operador operador;
+    bench::NoOperator operador;
     ui::SetOperator(&operador);
     if (!program.createDatabase(QStringLiteral("bench.sqlite"), {QStringLiteral("db/schema.sql"), QStringLiteral("db/demo.sql")},
                                 catalogue()))
@@ -253,5 +237,5 @@ int main(int argc, char* argv[])
     }
     gDBPrincipal.reset();
     ui::SetOperator(nullptr);
-    return operador.boxes == 0 ? 0 : 1;
+    return operador.prompts == 0 ? 0 : 1;
 }

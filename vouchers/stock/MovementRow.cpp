@@ -41,11 +41,6 @@ QString loteLiteral(const QString& valor)
     return Quoted(vb::Trim(ajustado).size() > 25 ? ajustado.left(25) : ajustado);
 }
 
-QString number(vb::Currency value)
-{
-    return SqlAmount(value);
-}
-
 } // namespace
 
 QString StockPosting::cell(int fila, int columna) const
@@ -60,7 +55,7 @@ QString StockPosting::rawCell(int fila, int columna) const
 
 QString StockPosting::amountCell(int fila, int columna) const
 {
-    return number(Utilidades->TextoAMoneda(rawCell(fila, columna)));
+    return SqlAmount(Utilidades->TextoAMoneda(rawCell(fila, columna)));
 }
 
 QString StockPosting::descripcion(const QString& texto) const
@@ -105,7 +100,7 @@ QString StockPosting::cuentaProveedor(const QString& articulo) const
 
 QString StockPosting::secuenciaTexto() const
 {
-    return number(vb::Currency::fromDouble(double(secuencia_)));
+    return SqlAmount(vb::Currency::fromDouble(double(secuencia_)));
 }
 
 QVector<CampoValor> StockPosting::movementRow(const Movimiento& m)
@@ -118,7 +113,7 @@ QVector<CampoValor> StockPosting::movementRow(const Movimiento& m)
     add("TC", Quoted(Code(a_.TC, 4)));
     add("IdComprobante", Quoted(a_.SucNroLetra));
     if (!compras_)
-        add("IdComplemento", number(Utilidades->TextoAMoneda(a_.IdComplemento)));
+        add("IdComplemento", SqlAmount(Utilidades->TextoAMoneda(a_.IdComplemento)));
     add("Secuencia", secuenciaTexto());
     add("Fecha", Quoted(a_.Fecha));
     const QString caja = cajaLiteral();
@@ -145,10 +140,10 @@ QVector<CampoValor> StockPosting::movementRow(const Movimiento& m)
         add("IdOrigen", Quoted(Code(a_.LoteOrigen, 4)));
     add("NroSerie", loteLiteral(m.serie));
     add("IdUnidad", cell(f, ColArticulo::Unidad).isEmpty() ? QStringLiteral("NULL") : Quoted(Code(cell(f, ColArticulo::Unidad), 4)));
-    add("Cantidad", number(m.cantidad));
+    add("Cantidad", SqlAmount(m.cantidad));
     cede();
     if (m.conUD) {
-        add("CantidadUD", number(m.cantidadUD));
+        add("CantidadUD", SqlAmount(m.cantidadUD));
         add("IdUnidadBase", Quoted(Code(m.unidadBase, 4)));
     }
     const QString cuenta = cuentaProveedor(articulo);
@@ -163,8 +158,8 @@ QVector<CampoValor> StockPosting::movementRow(const Movimiento& m)
         costo = Utilidades->TextoAMoneda(Utilidades->ValorATexto(gDBPrincipal->DatosTabla(
             QStringLiteral("V_MA_ARTICULOS"), vb::Variant(Code(articulo, 25)), QStringLiteral("Costo"), QStringLiteral("idarticulo"),
             vb::Variant(8), QString(), true, false)));
-    add("Costo", number(costo));
-    add("Impuestos", number(Utilidades->TextoAMoneda(rawCell(f, ColArticulo::Impuestos))
+    add("Costo", SqlAmount(costo));
+    add("Impuestos", SqlAmount(Utilidades->TextoAMoneda(rawCell(f, ColArticulo::Impuestos))
                             + Utilidades->TextoAMoneda(rawCell(f, ColArticulo::ITC))));
     add("DtoItem", amountCell(f, ColArticulo::PorcDescuento));
     // The origin: the line's own voucher of origin (34) when taken from the grid.
@@ -183,7 +178,7 @@ QVector<CampoValor> StockPosting::movementRow(const Movimiento& m)
     // The line's VAT rate; one of 0 takes the general rate unless the line is exempt.
     const vb::Currency iva = Utilidades->TextoAMoneda(rawCell(f, ColArticulo::IVA));
     const bool exento = Utilidades->TextoAMoneda(rawCell(f, ColArticulo::EsExento)).rounded(0) == vb::Currency::fromInt(-1);
-    add("IVARI", iva == vb::Currency() && !exento ? number(vb::Currency::fromDouble(piva_)) : number(iva));
+    add("IVARI", iva == vb::Currency() && !exento ? SqlAmount(vb::Currency::fromDouble(piva_)) : SqlAmount(iva));
     add("IVARNI", amountCell(f, ColArticulo::SegundaTasaIVA));
     if (!isNull(a_.IdTecnico))
         add("IdTecnico", Quoted(Utilidades->AjustaLargo(a_.IdTecnico, 4)));
@@ -198,14 +193,14 @@ QVector<CampoValor> StockPosting::movementRow(const Movimiento& m)
     add("Ud_Pr", Quoted(Utilidades->AjustaLargo(rawCell(f, ColArticulo::UnidadPrecio), 4)));
     add("UNEGOCIO", Quoted(Code(gUNegocio, 4)));
     add("ARTMONEDA", Quoted(Utilidades->AjustaLargo(a_.ArtMoneda, 4)));
-    add("ARTCOTIZACION", number(a_.ArtCotizacion));
+    add("ARTCOTIZACION", SqlAmount(a_.ArtCotizacion));
     // A line on loan marks the whole call.
     if (vb::Val(rawCell(f, ColArticulo::EnComodato)) == 1)
         comodato_ = true;
     add("EnComodato", amountCell(f, ColArticulo::EnComodato));
-    add("CANT_BL", number(m.bl));
-    add("CANT_KG", number(m.kg));
-    add("CANT_M3", number(m.m3));
+    add("CANT_BL", SqlAmount(m.bl));
+    add("CANT_KG", SqlAmount(m.kg));
+    add("CANT_M3", SqlAmount(m.m3));
 
     return campos;
 }

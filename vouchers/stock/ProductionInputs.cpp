@@ -27,19 +27,9 @@ namespace voucherstock {
 
 namespace {
 
-bool isCode(const QString& value, const char* code)
-{
-    return SameCode(value, QLatin1String(code));
-}
-
-QString number(vb::Currency value)
-{
-    return SqlAmount(value);
-}
-
 QString numberOf(double value)
 {
-    return number(vb::Currency::fromDouble(value));
+    return SqlAmount(vb::Currency::fromDouble(value));
 }
 
 // A number of an internal voucher above the last one taken in this call, when the stock
@@ -89,9 +79,9 @@ std::optional<StockFailure> StockPosting::productionInputs(int corrida, int sign
     // Whether the components are discharged here: not for a production order (it posts
     // its own inputs), its "spnl" part or the stock adjustments, nor when configured
     // elsewhere.
-    if ((op_ && spnl_) || isCode(a_.TC, "SPL"))
+    if ((op_ && spnl_) || IsCode(a_.TC, "SPL"))
         return std::nullopt;
-    if (isCode(a_.TC, "AJP") || isCode(a_.TC, "AJN"))
+    if (IsCode(a_.TC, "AJP") || IsCode(a_.TC, "AJN"))
         return std::nullopt;
     if (SwitchOn(Cfg(QStringLiteral("DescargaInsumosProduccion"))))
         return std::nullopt;
@@ -120,7 +110,7 @@ std::optional<StockFailure> StockPosting::productionInputs(int corrida, int sign
         const QString procedencia = Utilidades->ValorATexto(db.DatosTabla(QStringLiteral("V_MA_ARTICULOS"), vb::Variant(articulo),
                                                                           QStringLiteral("PROCEDENCIA"), QStringLiteral("IDARTICULO"),
                                                                           vb::Variant(8), QString(), false, false));
-        if (isCode(procedencia, "PRODUCCION"))
+        if (IsCode(procedencia, "PRODUCCION"))
             continue;
         QVector<RegArticuloCantidad> insumos;
         if (!IdArticuloTieneInsumos(articulo, insumos, false))
@@ -287,7 +277,7 @@ QVector<CampoValor> StockPosting::productionRow(int fila, const QString& deposit
     add("TC", Quoted(Code(QStringLiteral("PE"), 4)));
     add("IdComprobante", Quoted(idPE_));
     if (!compras_)
-        add("IdComplemento", number(Utilidades->TextoAMoneda(a_.IdComplemento)));
+        add("IdComplemento", SqlAmount(Utilidades->TextoAMoneda(a_.IdComplemento)));
     add("Secuencia", secuenciaTexto());
     add("Fecha", Quoted(a_.Fecha));
     add("IdDeposito", deposito);
@@ -301,10 +291,10 @@ QVector<CampoValor> StockPosting::productionRow(int fila, const QString& deposit
     if (!producido && !vb::Trim(lote).isEmpty())
         add("NroLote", Quoted(Utilidades->AjustaLargo(lote, 25)));
     add("IdUnidad", unidad.isEmpty() ? QStringLiteral("NULL") : Quoted(Utilidades->AjustaLargo(unidad, 4)));
-    add("CantidadUd", number(enBase));
+    add("CantidadUd", SqlAmount(enBase));
     add("IdUnidadBase", unidadBase.isEmpty() ? QStringLiteral("NULL") : Quoted(Code(unidadBase, 4)));
     add("equiv_udbase", numberOf(equivalencia));
-    add("Cantidad", number(enUnidad));
+    add("Cantidad", SqlAmount(enUnidad));
     const QString caja = cajaLiteral();
     if (!caja.isEmpty())
         add("IdCaja", caja);
@@ -316,13 +306,13 @@ QVector<CampoValor> StockPosting::productionRow(int fila, const QString& deposit
     add("PrecioVenta", QStringLiteral("0"));
     add("Importe_S_iva", QStringLiteral("0"));
     add("Costo", producido ? amountCell(fila, ColArticulo::Costo)
-                           : number(Utilidades->TextoAMoneda(datoArticulo(QStringLiteral("Costo"), QStringLiteral("idarticulo")))));
+                           : SqlAmount(Utilidades->TextoAMoneda(datoArticulo(QStringLiteral("Costo"), QStringLiteral("idarticulo")))));
     add("Tc_Origen", Quoted(a_.TC));
     add("IdComprobante_Origen", Quoted(a_.SucNroLetra));
     add("ControladoPor", Quoted(producto));
     add("Unegocio", gUNegocio.compare(QLatin1String("Null"), Qt::CaseInsensitive) == 0 ? gUNegocio : Quoted(gUNegocio));
     add("ARTMONEDA", Quoted(Utilidades->AjustaLargo(a_.ArtMoneda, 4)));
-    add("ARTCOTIZACION", number(a_.ArtCotizacion));
+    add("ARTCOTIZACION", SqlAmount(a_.ArtCotizacion));
     // The caller's origin type follows the line's, as the voucher's own rows leave it.
     if (tcGrid_) {
         const QString tipo = vb::Trim(vb::Left(rawCell(fila, ColArticulo::CpteOrigen), 4));

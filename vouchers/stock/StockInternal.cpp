@@ -6,6 +6,7 @@
 #include "platform/ado/Recordset.h"
 #include "platform/vb/Strings.h"
 #include "platform/zeltrix/Services.h"
+#include "vouchers/grids/GridHelpers.h"
 
 namespace voucherstock {
 
@@ -38,6 +39,11 @@ bool FieldSet(ado::Recordset& rs, const QString& name)
 {
     const vb::Variant v = rs.Fields(name).Value();
     return !v.isNull() && ValorBooleano(vb::Trim(Utilidades->ValorATexto(v)), true);
+}
+
+bool IsCode(const QString& value, const char* code)
+{
+    return vouchergrids::SameCode(value, QLatin1String(code));
 }
 
 QString SqlAmount(vb::Currency amount)

@@ -19,6 +19,8 @@ QString FieldText(ado::Recordset& rs, const QString& name);
 double FieldDouble(ado::Recordset& rs, const QString& name);
 // A yes/no column: set when not null and not one of the texts that read false.
 bool FieldSet(ado::Recordset& rs, const QString& name);
+// A code equal to the given one, both trimmed, without regard to case.
+bool IsCode(const QString& value, const char* code);
 // An amount as SQL reads it: "." decimals, no grouping.
 QString SqlAmount(vb::Currency amount);
 

@@ -22,11 +22,6 @@ namespace voucherstock {
 
 namespace {
 
-bool isCode(const QString& value, const char* code)
-{
-    return SameCode(value, QLatin1String(code));
-}
-
 bool blank(const QString& s)
 {
     return vb::Trim(s).isEmpty();
@@ -107,12 +102,12 @@ std::optional<StockFailure> StockPosting::prologue()
         gDisplay->CartelInicio(QStringLiteral("Grabando Stock...."), false);
     // 5, 6.
     a_.TcOrigen = Utilidades->AjustaLargo(vb::Trim(a_.TcOrigen), 4);
-    op_ = isCode(a_.TC, "OP");
+    op_ = IsCode(a_.TC, "OP");
     if (op_)
         spnl_ = c_.TieneSPNL(a_.TC, a_.SucNroLetra);
     // 7. The origin: from the grid, or a literal.
     auto origen = [](QString& valor, bool& delGrid) {
-        if (isCode(valor, "ELDELGRID"))
+        if (IsCode(valor, "ELDELGRID"))
             delGrid = true;
         else
             valor = blank(valor) ? QStringLiteral("NULL") : Quoted(valor);
@@ -121,8 +116,8 @@ std::optional<StockFailure> StockPosting::prologue()
     origen(a_.ComprobanteOrigen, cpteGrid_);
     // 8, 9. A purchase voucher received from an order marks the order received.
     const QString irOblig = vb::Trim(Cfg(QStringLiteral("IR_Oblig")));
-    const bool irObligatorio = !irOblig.isEmpty() && !isCode(irOblig, "NO");
-    if (!tcGrid_ && isCode(Utilidades->TextoPlano(a_.TcOrigen), "OC") && (isCode(a_.TC, "FCC") || isCode(a_.TC, "RMC"))
+    const bool irObligatorio = !irOblig.isEmpty() && !IsCode(irOblig, "NO");
+    if (!tcGrid_ && IsCode(Utilidades->TextoPlano(a_.TcOrigen), "OC") && (IsCode(a_.TC, "FCC") || IsCode(a_.TC, "RMC"))
         && !irObligatorio)
         sink_.Add(QStringLiteral("if exists(select * from c_mv_cpte  with(nolock)  where TC=") + a_.TcOrigen
                   + QStringLiteral(" and IDCOMPROBANTE=") + a_.ComprobanteOrigen + QStringLiteral(" and fecharecepcion is null) ")
@@ -140,19 +135,19 @@ std::optional<StockFailure> StockPosting::prologue()
         a_.LoteFijo = c_.ObtieneLoteAutomatico();
     // 12.
     cede();
-    compras_ = isCode(Utilidades->ValorATexto(db.DatosTabla(QStringLiteral("V_TA_CPTE"), vb::Variant(a_.TC),
+    compras_ = IsCode(Utilidades->ValorATexto(db.DatosTabla(QStringLiteral("V_TA_CPTE"), vb::Variant(a_.TC),
                                                             QStringLiteral("SISTEMA"), QStringLiteral("Codigo"),
                                                             vb::Variant(8), QString(), true, false)),
                       "COMPRAS");
     // 13. The deposit: from the grid, given, or the configured default.
-    if (isCode(a_.IdDeposito, "ELDELGRID"))
+    if (IsCode(a_.IdDeposito, "ELDELGRID"))
         depositoGrid_ = true;
     else if (!blank(a_.IdDeposito))
         a_.IdDeposito = Quoted(Code(a_.IdDeposito, 4));
     else
         a_.IdDeposito = Quoted(Code(Cfg(QStringLiteral("DepositoDefault")), 4));
     // 14. The motive: from the grid, given, the configured default, or none.
-    if (isCode(a_.IdMotivoStock, "ELDELGRID")) {
+    if (IsCode(a_.IdMotivoStock, "ELDELGRID")) {
         motivoGrid_ = true;
     } else {
         a_.IdMotivoStock.remove(QLatin1Char('\''));
@@ -202,7 +197,7 @@ QString StockPosting::depositoDeLinea(int fila) const
 bool StockPosting::esDepositoReal(const QString& literal)
 {
     const QString d = plain(literal);
-    return !d.isEmpty() && !isCode(d, "NULL") && !isCode(d, "ELDELGRID");
+    return !d.isEmpty() && !IsCode(d, "NULL") && !IsCode(d, "ELDELGRID");
 }
 
 std::optional<StockFailure> StockPosting::sinDeposito(int fila) const
@@ -403,17 +398,17 @@ std::optional<StockFailure> StockPosting::accountingEntry()
     // The kind of movement of the voucher's entry.
     const QString origen = Utilidades->TextoPlano(a_.TcOrigen);
     qint16 tipoMov = 0;
-    if (isCode(a_.TC, "IR") && isCode(origen, "OC"))
+    if (IsCode(a_.TC, "IR") && IsCode(origen, "OC"))
         tipoMov = 5;
-    else if (isCode(a_.TC, "RMC"))
+    else if (IsCode(a_.TC, "RMC"))
         tipoMov = 5;
-    else if (isCode(a_.TC, "IR") && isCode(origen, "RM"))
+    else if (IsCode(a_.TC, "IR") && IsCode(origen, "RM"))
         tipoMov = 4;
-    else if (isCode(a_.TC, "RM") && comodato_)
+    else if (IsCode(a_.TC, "RM") && comodato_)
         tipoMov = 2;
-    else if (isCode(a_.TC, "RM") && SameCode(Cfg(QStringLiteral("CuentaCtroDist")), a_.Cuenta))
+    else if (IsCode(a_.TC, "RM") && SameCode(Cfg(QStringLiteral("CuentaCtroDist")), a_.Cuenta))
         tipoMov = 3;
-    else if (isCode(a_.TC, "RM"))
+    else if (IsCode(a_.TC, "RM"))
         tipoMov = 1;
     QString tc = a_.TC;
     QString suc = vb::Mid(a_.SucNroLetra, 1, 4);

@@ -26,11 +26,6 @@ const QStringList kSumanIVA{QStringLiteral("FCC"), QStringLiteral("NDC"), QStrin
 const QStringList kRestanIVA{QStringLiteral("NC"), QStringLiteral("NCC"), QStringLiteral("LNCC"), QStringLiteral("NCP"),
                              QStringLiteral("NCCP")};
 
-bool is(const QString& value, const char* code)
-{
-    return vb::Trim(value).compare(QLatin1String(code), Qt::CaseInsensitive) == 0;
-}
-
 } // namespace
 
 qint16 ClsCmnCptes::ObtieneSignoComprobante(const QString& TC, bool LibroIVA)
@@ -59,9 +54,9 @@ qint16 ClsCmnCptes::ObtieneSignoComprobante(const QString& TC, bool LibroIVA)
             if (!LibroIVA) {
                 // 3.
                 const QString es = FieldText(rs, QStringLiteral("ES"));
-                if (is(es, "E"))
+                if (IsCode(es, "E"))
                     signo = 1;
-                else if (is(es, "S"))
+                else if (IsCode(es, "S"))
                     signo = -1;
                 else if (en(TC, kEntran))
                     signo = 1;
@@ -71,7 +66,7 @@ qint16 ClsCmnCptes::ObtieneSignoComprobante(const QString& TC, bool LibroIVA)
             }
             // 4.
             const vb::Variant signoIVA = rs.Fields(QStringLiteral("Signo")).Value();
-            if (is(TC, "ND"))
+            if (IsCode(TC, "ND"))
                 signo = notaDeDebito;
             else if (en(TC, kSumanIVA))
                 signo = 1;
@@ -82,7 +77,7 @@ qint16 ClsCmnCptes::ObtieneSignoComprobante(const QString& TC, bool LibroIVA)
             else {
                 const QString sistema = FieldText(rs, QStringLiteral("Sistema"));
                 const QString debeHaber = FieldText(rs, QStringLiteral("DebeHaber"));
-                signo = (is(sistema, "Ventas") && is(debeHaber, "H")) || (is(sistema, "Compras") && is(debeHaber, "D")) ? -1 : 1;
+                signo = (IsCode(sistema, "Ventas") && IsCode(debeHaber, "H")) || (IsCode(sistema, "Compras") && IsCode(debeHaber, "D")) ? -1 : 1;
             }
         },
         // 5.

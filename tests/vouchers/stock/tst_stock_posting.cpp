@@ -181,6 +181,14 @@ class TstStockPosting : public QObject {
         return t.Commit();
     }
 
+    // The rows of a test run at once and collected.
+    static void ambosModos()
+    {
+        QTest::addColumn<bool>("recoger");
+        QTest::newRow("immediate") << false;
+        QTest::newRow("collect") << true;
+    }
+
     // Posts in either mode; in collect mode nothing may change until the batch runs.
     void postea(Posteo& p, ui::FlexGrid& g, bool recoger)
     {
@@ -215,9 +223,7 @@ private slots:
 
     void deliveryNote_data()
     {
-        QTest::addColumn<bool>("recoger");
-        QTest::newRow("immediate") << false;
-        QTest::newRow("collect") << true;
+        ambosModos();
     }
     void deliveryNote()
     {
@@ -251,9 +257,7 @@ private slots:
 
     void transfer_data()
     {
-        QTest::addColumn<bool>("recoger");
-        QTest::newRow("immediate") << false;
-        QTest::newRow("collect") << true;
+        ambosModos();
     }
     void transfer()
     {
@@ -460,9 +464,7 @@ private slots:
 
     void kitUnderInternalVoucher_data()
     {
-        QTest::addColumn<bool>("recoger");
-        QTest::newRow("immediate") << false;
-        QTest::newRow("collect") << true;
+        ambosModos();
     }
     void kitUnderInternalVoucher()
     {
@@ -583,9 +585,7 @@ private slots:
     // reach the destination under the next.
     void kitTransfer_data()
     {
-        QTest::addColumn<bool>("recoger");
-        QTest::newRow("immediate") << false;
-        QTest::newRow("collect") << true;
+        ambosModos();
     }
     void kitTransfer()
     {
