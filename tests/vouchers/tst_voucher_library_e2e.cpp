@@ -118,6 +118,11 @@ private slots:
         QCOMPARE(column(f.MSFlexGrid1, ColTarea::Total), (QStringList{"2250.00", ""}));
         QCOMPARE(column(f.MSFlexGrid2, ColArticulo::IdArticulo), (QStringList{"IBU400", "AMO500", "ALCGEL", ""}));
         QCOMPARE(column(f.MSFlexGrid2, ColArticulo::Unidad), (QStringList{"UN", "UN", "CAJA", ""}));
+        // What the delivery note 0001-00000057 left of the order: 6 of 10, none of 6, 1 box of 2.
+        QCOMPARE(column(f.MSFlexGrid2, ColArticulo::Cantidad), (QStringList{"6", "0", "1", ""}));
+        QCOMPARE(column(f.MSFlexGrid2, ColArticulo::Importe), (QStringList{"2719.0083", "4115.7025", "16363.6364", ""}));
+        QCOMPARE(column(f.MSFlexGrid2, ColArticulo::IdComprobanteFuente), (QStringList{kOrder, kOrder, kOrder, ""}));
+
         QCOMPARE(column(f.MSFlexGrid3, ColOtroConcepto::Detalle),
                  (QStringList{"4101 Recargo por entrega fuera de horario", "Bonificación por pago de contado", ""}));
     }
@@ -139,7 +144,13 @@ private slots:
         const testsupport::VoucherHostForm& f = b.form;
         QCOMPARE(column(f.MSFlexGrid1, ColTarea::IdTarea), QStringList{""});
         QCOMPARE(column(f.MSFlexGrid2, ColArticulo::IdArticulo), (QStringList{"IBU400", "AMO500", "ALCGEL", ""}));
+        // The goods come back: every quantity of the delivery note, negated.
+        QCOMPARE(column(f.MSFlexGrid2, ColArticulo::Cantidad), (QStringList{"-4", "-6", "-1", ""}));
+        QCOMPARE(column(f.MSFlexGrid2, ColArticulo::Importe), (QStringList{"2719.0083", "4115.7025", "16363.6364", ""}));
+        QCOMPARE(column(f.MSFlexGrid2, ColArticulo::IdComprobanteFuente),
+                 (QStringList{kDeliveryNote, kDeliveryNote, kDeliveryNote, ""}));
         QCOMPARE(column(f.MSFlexGrid3, ColOtroConcepto::Detalle), QStringList{""});
+
     }
 };
 
