@@ -36,19 +36,19 @@ QString perUnit(ArticleRow& r, const char* amount)
     return FmtMoneda(NumberText(precio), -1, false);
 }
 
-// The unit coefficient: the purchase line's equivalence or the sales line's units, when
-// the line's unit is not its base unit; "1" when the line has none.
+// The unit coefficient: the line's equivalence to its base unit, when the line's unit is
+// not its base unit; "1" when the line has none. A sales line's CantidadUd is its whole
+// quantity in the base unit, not a coefficient.
 void writeCoefficient(ArticleRow& r)
 {
-    const char* campo = r.ctx.esCompra ? "Equiv_UDBase" : "CantidadUd";
     r.ctx.Step([&] {
-        const vb::Variant coeficiente = r.Stored(campo);
+        const vb::Variant coeficiente = r.Stored("Equiv_UDBase");
         const vb::Variant unidad = r.Stored("IdUnidad");
         const vb::Variant base = r.Stored("IdUnidadBase");
         if (coeficiente.isNull())
             r.g.SetTextMatrix(r.row, ColArticulo::Coeficiente, QStringLiteral("1"));
         else if (!unidad.isNull() && !base.isNull() && !vouchergrids::SameCode(unidad.toString(), base.toString()))
-            r.g.SetTextMatrix(r.row, ColArticulo::Coeficiente, r.LineText(campo));
+            r.g.SetTextMatrix(r.row, ColArticulo::Coeficiente, r.LineText("Equiv_UDBase"));
     });
 }
 

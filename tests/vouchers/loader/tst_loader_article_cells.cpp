@@ -221,7 +221,7 @@ private slots:
         addRow("no lots from an order", {Line("Nro_Lote = '|L-2511|', Nro_Serie = '|3|', ControladoPor = 'X'", "2500")},
                order, {At(A::NroLote, ""), At(A::NroSerie, ""), At(A::LoteAduana, "")});
         addRow("a box of a hundred: the coefficient, base unit and presentation", {}, from(QStringLiteral("RM"), kGlovesNote),
-               {At(A::Unidad, "CAJA"), At(A::Coeficiente, "200"), At(A::UnidadEquiv, "UN"), At(A::CantidadEquiv, "200"),
+               {At(A::Unidad, "CAJA"), At(A::Coeficiente, "100"), At(A::UnidadEquiv, "UN"), At(A::CantidadEquiv, "200"),
                 At(A::UnidadBase, "UN"), At(A::Presentacion, "Caja x 100"), At(A::TipoCoeficiente, "*")});
         addRow("a line without base unit", {Line("IdUnidadBase = NULL, Presentacion = NULL", "2520")},
                from(QStringLiteral("RM"), kGlovesNote),
@@ -263,7 +263,7 @@ private slots:
         addRow("the supplier's code", {}, Case(), {At(A::CodProveedor, "DS10.440")});
         addRow("an article the master does not hold: the line's own values",
                {Line("IDARTICULO = 'NOEXISTE'", "2520")}, gloves,
-               {At(A::IdArticulo, "NOEXISTE"), At(A::Cantidad, "2"), At(A::Coeficiente, "200"), At(A::EsExento, "0"),
+               {At(A::IdArticulo, "NOEXISTE"), At(A::Cantidad, "2"), At(A::Coeficiente, "100"), At(A::EsExento, "0"),
                 At(A::IVA, "21"), At(A::PideTalle, ""), At(A::PideLote, ""), At(A::TipoCoeficiente, ""),
                 At(A::CuentaContable, ""), At(A::DescripcionTipo, ""), At(A::CodigoBarra, ""),
                 At(A::PrecioUnitarioSinIVA, "")});

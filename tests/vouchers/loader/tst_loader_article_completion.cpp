@@ -71,7 +71,7 @@ private slots:
         QTest::newRow("timber trade off: nothing of it")
             << QStringList() << false << false << 1
             << QStringList{At(A::PideMedidas, ""), At(A::Espesor, ""), At(A::UnidadPrecio, ""), At(A::ImporteUnidad, ""),
-                           At(A::Coeficiente, "200")}
+                           At(A::Coeficiente, "100")}
             << QList<int>() << measures;
         QTest::newRow("sold by measures, in strips: the strip's length")
             << apart << false << false << 1
@@ -80,7 +80,7 @@ private slots:
             << QList<int>() << measures;
         QTest::newRow("sold by measures in another unit: the length keeps its text, in white")
             << (apart + Config("MAD_TIRAS", "TIRA")) << false << false << 1
-            << QStringList{At(A::PideMedidas, "1"), At(A::Espesor, "0.08"), At(A::Largo, "200")}
+            << QStringList{At(A::PideMedidas, "1"), At(A::Espesor, "0.08"), At(A::Largo, "100")}
             << QList<int>{A::Largo} << QList<int>{A::Espesor, A::Ancho};
         QTest::newRow("not sold by measures: the measures in white")
             << apart << false << false << 2
