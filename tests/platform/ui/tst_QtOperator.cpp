@@ -205,8 +205,12 @@ void tst_QtOperator::msgBoxLetterKeys()
     onceModal([&](QWidget* w) {
         QWidget* focused = QApplication::focusWidget() ? QApplication::focusWidget() : w;
         QTest::keyClick(focused, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
-        // A button answers after its pressed look has shown.
-        QTest::qWait(300);
+        // A button answers after its pressed look has shown: wait for the box to go (a
+        // loaded machine can take longer than the look), or a while for one that stays.
+        if (answer != 0)
+            QTest::qWaitFor([w] { return !w->isVisible(); }, 10000);
+        else
+            QTest::qWait(300);
         stayed = w->isVisible();
         if (stayed)   // end it with the last button
             QTest::mouseClick(buttonsLeftToRight(qobject_cast<QMessageBox*>(w)).last(), Qt::LeftButton);
