@@ -3,6 +3,7 @@
 #include <QDate>
 #include <QHash>
 #include <QSet>
+#include <cstdio>
 
 namespace ado::sqlite {
 
@@ -11,10 +12,17 @@ namespace {
 bool isIdentStart(QChar c) { return c.isLetter() || c == u'_'; }
 bool isIdentChar(QChar c) { return c.isLetterOrNumber() || c == u'_' || c == u'@' || c == u'#' || c == u'$'; }
 
-bool eq(const QString& a, QLatin1StringView b) { return a.compare(b, Qt::CaseInsensitive) == 0; }
+// Case-folded equality never matches texts of different lengths: that is checked first.
+bool eq(const QString& a, QLatin1StringView b) { return a.size() == b.size() && a.compare(b, Qt::CaseInsensitive) == 0; }
 
 bool isWord(const Token& t, QLatin1StringView w) { return t.kind == Token::Word && !t.removed && eq(t.text, w); }
-bool isPunct(const Token& t, QLatin1StringView p) { return t.kind == Token::Punct && !t.removed && t.text == p; }
+bool isPunct(const Token& t, QLatin1StringView p)
+{
+    if (t.kind != Token::Punct || t.removed || t.text.size() != p.size()) return false;
+    for (qsizetype i = 0; i < p.size(); ++i)
+        if (t.text[i] != QLatin1Char(p[i])) return false;
+    return true;
+}
 bool significant(const Token& t) { return !t.removed && t.kind != Token::Space && t.kind != Token::Comment; }
 
 int nextSig(const std::vector<Token>& t, int i)
@@ -39,17 +47,33 @@ QString stripBrackets(const Token& t)
 
 } // namespace
 
+namespace {
+
+// The text of a one-character token: shared, never allocated (most tokens of a long
+// VALUES list are a comma, a parenthesis or a digit).
+QString tokenText(QStringView s, int from, int to)
+{
+    static const struct Ascii {
+        char16_t c[128];
+        Ascii() { for (int i = 0; i < 128; ++i) c[i] = char16_t(i); }
+    } ascii;
+    if (to - from == 1 && s[from].unicode() < 128)
+        return QString::fromRawData(reinterpret_cast<const QChar*>(&ascii.c[s[from].unicode()]), 1);
+    return s.mid(from, to - from).toString();
+}
+
+} // namespace
+
 std::vector<Token> Tokenize(QStringView s)
 {
     std::vector<Token> out;
-    out.reserve(s.size() / 3 + 4);
+    out.reserve(s.size() / 2 + 4);
     const int n = int(s.size());
     int i = 0;
     auto push = [&](Token::Kind k, int from, int to) {
-        Token t;
+        Token& t = out.emplace_back();
         t.kind = k;
-        t.text = s.mid(from, to - from).toString();
-        out.push_back(std::move(t));
+        t.text = tokenText(s, from, to);
     };
     while (i < n) {
         const QChar c = s[i];
@@ -201,7 +225,7 @@ private:
         if (w == QLatin1String("IF")) {
             s.kind = Statement::If;
             ++i_;
-            s.tokens = generic(QStringLiteral("IF"));
+            s.tokens = generic(QStringLiteral("IF"), i_);
             Statement thenPart;
             if (!skipSeparators() || !parseOne(thenPart)) {
                 thenPart.kind = Statement::Invalid;
@@ -279,8 +303,7 @@ private:
         }
         const int first = i_;
         ++i_;
-        s.tokens = generic(w);
-        s.tokens.insert(s.tokens.begin(), t_[first]);
+        s.tokens = generic(w, first);
         if (w == QLatin1String("PRINT")) s.kind = Statement::Ignored;
         if (w == QLatin1String("SET")) {
             static const QSet<QString> ignored = {
@@ -318,10 +341,9 @@ private:
     }
 
     // Collects the tokens of a statement whose first word (already consumed) is `first`,
-    // up to the next statement boundary.
-    std::vector<Token> generic(const QString& first)
+    // up to the next statement boundary, from token `from` on.
+    std::vector<Token> generic(const QString& first, int from)
     {
-        std::vector<Token> out;
         int depth = 0, caseDepth = 0;
         bool sawSet = false, sawValues = false, sawSelect = first == QLatin1String("SELECT");
         bool trigger = false, triggerEnded = false;
@@ -329,10 +351,10 @@ private:
             for (int k = i_; k < n() && k < i_ + 12; ++k)
                 if (isWord(t_[k], QLatin1StringView("TRIGGER"))) { trigger = true; break; }
         }
-        QString prevWord = first;   // previous significant token, upper case
+        int prevAt = -1;   // previous significant token (-1: the first word)
         for (; i_ < n(); ++i_) {
             const Token& k = t_[i_];
-            if (k.kind == Token::Space || k.kind == Token::Comment) { out.push_back(k); continue; }
+            if (k.kind == Token::Space || k.kind == Token::Comment) continue;
             if (k.kind == Token::Punct) {
                 if (k.text == QLatin1String("(")) ++depth;
                 else if (k.text == QLatin1String(")")) depth = std::max(0, depth - 1);
@@ -352,18 +374,20 @@ private:
                     --caseDepth;
                 } else if (u == QLatin1String("ELSE") && caseDepth > 0) {
                     // part of CASE
-                } else if (boundary(u, first, prevWord, sawSet, sawValues, sawSelect)) {
+                } else if (boundary(u, first, prevAt < 0 ? first : upperOrText(prevAt), sawSet, sawValues, sawSelect)) {
                     break;
                 }
                 if (u == QLatin1String("SET")) sawSet = true;
                 else if (u == QLatin1String("VALUES")) sawValues = true;
                 else if (u == QLatin1String("SELECT")) sawSelect = true;
             }
-            prevWord = k.kind == Token::Word ? k.text.toUpper() : k.text;
-            out.push_back(k);
+            prevAt = i_;
         }
-        return out;
+        return std::vector<Token>(t_.begin() + from, t_.begin() + i_);
     }
+
+    // A word in upper case, any other token as written.
+    QString upperOrText(int i) const { return t_[i].kind == Token::Word ? t_[i].text.toUpper() : t_[i].text; }
 
     static bool boundary(const QString& u, const QString& first, const QString& prev, bool sawSet, bool sawValues, bool sawSelect)
     {
@@ -412,9 +436,9 @@ bool SqlServerDate(QStringView text, QString& iso)
         if (y < 1753 || y > 9999) return false;
         const QDate date(y, mo, d);
         if (!date.isValid() || h > 23 || mi > 59 || se > 59) return false;
-        iso = QStringLiteral("%1-%2-%3 %4:%5:%6")
-                  .arg(y, 4, 10, QLatin1Char('0')).arg(mo, 2, 10, QLatin1Char('0')).arg(d, 2, 10, QLatin1Char('0'))
-                  .arg(h, 2, 10, QLatin1Char('0')).arg(mi, 2, 10, QLatin1Char('0')).arg(se, 2, 10, QLatin1Char('0'));
+        char text[64];
+        const int length = std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d", y, mo, d, h, mi, se);
+        iso = QString::fromLatin1(text, length);
         return true;
     };
     if (s.isEmpty()) return make(1900, 1, 1, 0, 0, 0);
@@ -528,17 +552,23 @@ public:
         arithmetics();
         comparisons();
         top();
+        qsizetype size = 0;
+        for (const Token& k : t_) size += k.before.size() + k.text.size() + k.after.size();
         QString out;
+        out.reserve(size + 16);
         bool added = false;   // the text so far ends with a rewrite's addition
         for (const Token& k : t_) {
-            const QString piece = k.before + (k.removed ? QString() : k.text) + k.after;
+            const QStringView text = k.removed ? QStringView() : QStringView(k.text);
+            if (k.before.isEmpty() && text.isEmpty() && k.after.isEmpty()) continue;
+            const QChar front = !k.before.isEmpty() ? k.before.front() : !text.isEmpty() ? text.front() : k.after.front();
             // An addition never runs into what the caller wrote right after it ("'FC'AND").
-            if (added && !piece.isEmpty() && !piece.front().isSpace() && !out.isEmpty() && out.back().isLetterOrNumber()
-                && (piece.front().isLetterOrNumber() || piece.front() == QLatin1Char('\'')))
+            if (added && !front.isSpace() && !out.isEmpty() && out.back().isLetterOrNumber()
+                && (front.isLetterOrNumber() || front == QLatin1Char('\'')))
                 out += QLatin1Char(' ');
-            out += piece;
-            if (!piece.isEmpty())
-                added = !k.after.isEmpty();
+            out += k.before;
+            out += text;
+            out += k.after;
+            added = !k.after.isEmpty();
         }
         return out.trimmed();
     }
@@ -868,11 +898,11 @@ private:
 
     bool isComparison(const Token& k) const
     {
-        if (k.kind != Token::Punct || k.removed) return false;
-        static const QSet<QString> ops = {QStringLiteral("="), QStringLiteral("<>"), QStringLiteral("!="), QStringLiteral("<"),
-                                          QStringLiteral(">"), QStringLiteral("<="), QStringLiteral(">="), QStringLiteral("!<"),
-                                          QStringLiteral("!>")};
-        return ops.contains(k.text);
+        if (k.kind != Token::Punct || k.removed || k.text.isEmpty() || k.text.size() > 2) return false;
+        const QChar a = k.text[0];
+        if (k.text.size() == 1) return a == u'=' || a == u'<' || a == u'>';
+        const QChar b = k.text[1];
+        return (a == u'<' && (b == u'>' || b == u'=')) || (a == u'>' && b == u'=') || (a == u'!' && (b == u'=' || b == u'<' || b == u'>'));
     }
 
     // Whether the operand next to a '+' shows text: a quoted literal, a text function, a text column.
