@@ -383,7 +383,14 @@ private:
             }
             prevAt = i_;
         }
-        return std::vector<Token>(t_.begin() + from, t_.begin() + i_);
+        // Taken over, all but the last token: a GO line's check looks back one token.
+        std::vector<Token> out;
+        out.reserve(size_t(i_ - from));
+        for (int k = from; k < i_; ++k) {
+            if (k + 1 < i_) out.push_back(std::move(t_[k]));
+            else out.push_back(t_[k]);
+        }
+        return out;
     }
 
     // A word in upper case, any other token as written.
@@ -1214,7 +1221,12 @@ private:
 
 QString Translate(const std::vector<Token>& tokens, SchemaInfo* schema)
 {
-    Translator tr(tokens, schema);
+    return Translate(std::vector<Token>(tokens), schema);
+}
+
+QString Translate(std::vector<Token>&& tokens, SchemaInfo* schema)
+{
+    Translator tr(std::move(tokens), schema);
     return tr.run();
 }
 
@@ -1236,7 +1248,7 @@ QString TranslateCondition(const std::vector<Token>& tokens, SchemaInfo* schema)
     tail.kind = Token::Word;
     tail.text = QStringLiteral("THEN 1 ELSE 0 END");
     t.push_back(tail);
-    return Translate(t, schema);
+    return Translate(std::move(t), schema);
 }
 
 QString TranslateText(const QString& statement, SchemaInfo* schema)

@@ -52,6 +52,7 @@ std::vector<Statement> SplitBatch(const QString& batch);
 // Rewrites one statement for SQLite (schema may be null: no date or text knowledge).
 // Throws DialectError.
 QString Translate(const std::vector<Token>& tokens, SchemaInfo* schema);
+QString Translate(std::vector<Token>&& tokens, SchemaInfo* schema);   // takes the tokens over
 // The condition of an IF as a query returning 1 or 0.
 QString TranslateCondition(const std::vector<Token>& tokens, SchemaInfo* schema);
 

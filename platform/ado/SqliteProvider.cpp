@@ -485,13 +485,13 @@ QStringList SqliteProvider::primaryKey(const QString& tableName)
 ExecResult SqliteProvider::execute(const QString& text, Errors& errs)
 {
     ExecResult res;
-    const std::vector<sqlite::Statement> statements = sqlite::SplitBatch(text);
-    for (const sqlite::Statement& s : statements) run(s, res, errs);
+    std::vector<sqlite::Statement> statements = sqlite::SplitBatch(text);
+    for (sqlite::Statement& s : statements) run(s, res, errs);
     if (!res.wrote) res.affected = -1;
     return res;
 }
 
-void SqliteProvider::run(const sqlite::Statement& s, ExecResult& res, Errors& errs)
+void SqliteProvider::run(sqlite::Statement& s, ExecResult& res, Errors& errs)
 {
     switch (s.kind) {
     case sqlite::Statement::Ignored:
@@ -514,7 +514,7 @@ void SqliteProvider::run(const sqlite::Statement& s, ExecResult& res, Errors& er
         saveTransaction(s.name, errs);
         return;
     case sqlite::Statement::Block:
-        for (const sqlite::Statement& inner : s.body) run(inner, res, errs);
+        for (sqlite::Statement& inner : s.body) run(inner, res, errs);
         return;
     case sqlite::Statement::If: {
         QString sql;
@@ -531,13 +531,13 @@ void SqliteProvider::run(const sqlite::Statement& s, ExecResult& res, Errors& er
         return;
     }
     case sqlite::Statement::Sql: {
+        const QString first = sqlite::FirstKeyword(s.tokens);
         QString sql;
         try {
-            sql = sqlite::Translate(s.tokens, this);
+            sql = sqlite::Translate(std::move(s.tokens), this);
         } catch (const sqlite::DialectError& e) {
             fail(e.native, e.message, errs);
         }
-        const QString first = sqlite::FirstKeyword(s.tokens);
         const bool ddl = first == QLatin1String("CREATE") || first == QLatin1String("DROP") || first == QLatin1String("ALTER");
         runSql(sql, res, errs, ddl);
         return;
@@ -716,10 +716,10 @@ void SqliteProvider::bindValue(sqlite3_stmt* st, int index, const vb::Variant& v
 
 ExecResult SqliteProvider::executeBound(const QString& text, const QVector<BoundValue>& values, Errors& errs)
 {
-    const std::vector<sqlite::Statement> statements = sqlite::SplitBatch(text);
-    const sqlite::Statement* statement = nullptr;
+    std::vector<sqlite::Statement> statements = sqlite::SplitBatch(text);
+    sqlite::Statement* statement = nullptr;
     int count = 0;
-    for (const sqlite::Statement& s : statements) {
+    for (sqlite::Statement& s : statements) {
         if (s.kind == sqlite::Statement::Ignored)
             continue;
         statement = &s;
@@ -727,13 +727,13 @@ ExecResult SqliteProvider::executeBound(const QString& text, const QVector<Bound
     }
     if (count != 1 || statement->kind != sqlite::Statement::Sql)
         fail(102, QStringLiteral("A command with parameters runs one statement."), errs);
+    const QString first = sqlite::FirstKeyword(statement->tokens);
     QString sql;
     try {
-        sql = sqlite::Translate(statement->tokens, this);
+        sql = sqlite::Translate(std::move(statement->tokens), this);
     } catch (const sqlite::DialectError& e) {
         fail(e.native, e.message, errs);
     }
-    const QString first = sqlite::FirstKeyword(statement->tokens);
     const bool ddl = first == QLatin1String("CREATE") || first == QLatin1String("DROP") || first == QLatin1String("ALTER");
     ExecResult res;
     runSql(sql, res, errs, ddl, &values);

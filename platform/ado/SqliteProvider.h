@@ -41,7 +41,8 @@ private:
     QStringList columnsOf(const QString& table) override;
     const Table& table(const QString& name);
 
-    void run(const sqlite::Statement& s, ExecResult& res, Errors& errs);
+    // Runs a statement once; its tokens are taken over by the rewrite.
+    void run(sqlite::Statement& s, ExecResult& res, Errors& errs);
     // Runs the statements of `sql`; `values`, when given, are bound to the first one.
     void runSql(const QString& sql, ExecResult& res, Errors& errs, bool ddl, const QVector<BoundValue>* values = nullptr);
     // One value at a marker; `asDate` reads a text as a date. Finalizes `st` and throws on failure.
