@@ -16,11 +16,12 @@ bool isIdentChar(QChar c) { return c.isLetterOrNumber() || c == u'_' || c == u'@
 bool eq(const QString& a, QLatin1StringView b) { return a.size() == b.size() && a.compare(b, Qt::CaseInsensitive) == 0; }
 
 bool isWord(const Token& t, QLatin1StringView w) { return t.kind == Token::Word && !t.removed && eq(t.text, w); }
-bool isPunct(const Token& t, QLatin1StringView p)
+inline bool isPunct(const Token& t, QLatin1StringView p)
 {
     if (t.kind != Token::Punct || t.removed || t.text.size() != p.size()) return false;
+    const QChar* c = t.text.constData();
     for (qsizetype i = 0; i < p.size(); ++i)
-        if (t.text[i] != QLatin1Char(p[i])) return false;
+        if (c[i] != QLatin1Char(p[i])) return false;
     return true;
 }
 bool significant(const Token& t) { return !t.removed && t.kind != Token::Space && t.kind != Token::Comment; }
@@ -356,9 +357,9 @@ private:
             const Token& k = t_[i_];
             if (k.kind == Token::Space || k.kind == Token::Comment) continue;
             if (k.kind == Token::Punct) {
-                if (k.text == QLatin1String("(")) ++depth;
-                else if (k.text == QLatin1String(")")) depth = std::max(0, depth - 1);
-                else if (k.text == QLatin1String(";") && depth == 0 && (!trigger || triggerEnded)) break;
+                if (isPunct(k, QLatin1StringView("("))) ++depth;
+                else if (isPunct(k, QLatin1StringView(")"))) depth = std::max(0, depth - 1);
+                else if (isPunct(k, QLatin1StringView(";")) && depth == 0 && (!trigger || triggerEnded)) break;
             } else if (k.kind == Token::Word && depth == 0) {
                 const QString u = k.text.toUpper();
                 if (isGoLine(i_)) break;
@@ -382,6 +383,12 @@ private:
                 else if (u == QLatin1String("SELECT")) sawSelect = true;
             }
             prevAt = i_;
+        }
+        // A batch of this one statement: its tokens are taken over whole.
+        if (i_ == n()) {
+            t_.erase(t_.begin(), t_.begin() + from);
+            i_ = n();
+            return std::move(t_);
         }
         // Taken over, all but the last token: a GO line's check looks back one token.
         std::vector<Token> out;

@@ -284,6 +284,12 @@ private slots:
         QTest::newRow("semicolons, GO lines, SET NOCOUNT")
             << QString("SET NOCOUNT ON; SELECT 1;\nGO\nSELECT 'a;GO' AS x\r\nGO\r\nCOMMIT TRANSACTION")
             << QStringList{"IGNORED", "SQL:SELECT 1", "SQL:SELECT 'a;GO' AS x", "COMMIT"};
+        QTest::newRow("one statement after blanks, taken whole")
+            << QString(" \r\n -- nota\r\nINSERT INTO T (A, B) VALUES (1,'x'),(2,'y')\r\n")
+            << QStringList{"SQL:INSERT INTO T (A, B) VALUES (1,'x'),(2,'y')"};
+        QTest::newRow("GO line after a statement without a separator, the last one to the end")
+            << QString("UPDATE T SET A = 1\r\nGO\nGO\r\nUPDATE U SET B = 2\nGO")
+            << QStringList{"SQL:UPDATE T SET A = 1", "SQL:UPDATE U SET B = 2"};
         QTest::newRow("INSERT ... SELECT and UPDATE ... SET stay whole")
             << QString("INSERT INTO T (A)\r\nSELECT A FROM U\rUPDATE T\r\nSET A = 1\rSELECT CASE WHEN A=1 THEN 'x' ELSE 'y' END FROM T")
             << QStringList{"SQL:INSERT INTO T (A)\r\nSELECT A FROM U", "SQL:UPDATE T\r\nSET A = 1",
