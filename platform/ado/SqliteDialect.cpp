@@ -181,11 +181,18 @@ public:
     std::vector<Statement> all()
     {
         std::vector<Statement> out;
+        each([&](Statement& s) { out.push_back(std::move(s)); });
+        return out;
+    }
+
+    // Hands each statement over as it is found.
+    template <class F>
+    void each(F&& f)
+    {
         while (skipSeparators()) {
             Statement s;
-            if (parseOne(s)) out.push_back(std::move(s));
+            if (parseOne(s)) f(s);
         }
-        return out;
     }
 
 private:
@@ -439,6 +446,12 @@ std::vector<Statement> SplitBatch(const QString& batch)
 {
     Splitter sp(Tokenize(batch));
     return sp.all();
+}
+
+void ForEachStatement(const QString& batch, const std::function<void(Statement&)>& f)
+{
+    Splitter sp(Tokenize(batch));
+    sp.each(f);
 }
 
 // ---------------------------------------------------------------- dates

@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 #include <QStringView>
+#include <functional>
 #include <vector>
 
 namespace ado::sqlite {
@@ -11,9 +12,9 @@ namespace ado::sqlite {
 struct Token {
     enum Kind { Space, Comment, Word, Quoted, Bracketed, DQuoted, Number, Punct, HashDate, Variable };
     Kind kind = Space;
+    bool removed = false;    // next to the kind: a token is 80 bytes, not 88
     QString text;
     QString before, after;   // text inserted around the token by a rewrite
-    bool removed = false;
 };
 
 std::vector<Token> Tokenize(QStringView sql);
@@ -48,6 +49,9 @@ struct Statement {
 // brackets and parentheses; IF guards, BEGIN ... END blocks and transaction statements
 // (SAVE TRANSACTION name and ROLLBACK TRANSACTION name keep their savepoint name).
 std::vector<Statement> SplitBatch(const QString& batch);
+// The same statements handed to `f` one at a time, each as soon as it is split (a long
+// batch never holds all its statements' tokens twice).
+void ForEachStatement(const QString& batch, const std::function<void(Statement&)>& f);
 
 // Rewrites one statement for SQLite (schema may be null: no date or text knowledge).
 // Throws DialectError.

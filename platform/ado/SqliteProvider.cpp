@@ -485,8 +485,7 @@ QStringList SqliteProvider::primaryKey(const QString& tableName)
 ExecResult SqliteProvider::execute(const QString& text, Errors& errs)
 {
     ExecResult res;
-    std::vector<sqlite::Statement> statements = sqlite::SplitBatch(text);
-    for (sqlite::Statement& s : statements) run(s, res, errs);
+    sqlite::ForEachStatement(text, [&](sqlite::Statement& s) { run(s, res, errs); });
     if (!res.wrote) res.affected = -1;
     return res;
 }

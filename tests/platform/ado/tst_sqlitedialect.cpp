@@ -330,6 +330,10 @@ private slots:
         QFETCH(QStringList, statements);
         const QString before = batch;
         QCOMPARE(kinds(SplitBatch(batch)), statements);
+        // Handed over one at a time, as a batch runs them, they are the same.
+        std::vector<Statement> oneByOne;
+        ForEachStatement(batch, [&](Statement& s) { oneByOne.push_back(std::move(s)); });
+        QCOMPARE(kinds(oneByOne), statements);
         QCOMPARE(batch, before);
     }
 
