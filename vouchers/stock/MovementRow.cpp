@@ -108,60 +108,62 @@ QVector<CampoValor> StockPosting::movementRow(const Movimiento& m)
     const int f = m.fila;
     const QString articulo = cell(f, ColArticulo::IdArticulo);
     QVector<CampoValor> campos;
-    auto add = [&](const char* campo, const QString& valor) { campos.append({QLatin1String(campo), valor}); };
+    campos.reserve(46);
+    // The names are static texts: a row of a long voucher allocates none for them.
+    auto add = [&](const QString& campo, const QString& valor) { campos.append({campo, valor}); };
 
-    add("TC", Quoted(Code(a_.TC, 4)));
-    add("IdComprobante", Quoted(a_.SucNroLetra));
+    add(QStringLiteral("TC"), Quoted(Code(a_.TC, 4)));
+    add(QStringLiteral("IdComprobante"), Quoted(a_.SucNroLetra));
     if (!compras_)
-        add("IdComplemento", SqlAmount(Utilidades->TextoAMoneda(a_.IdComplemento)));
-    add("Secuencia", secuenciaTexto());
-    add("Fecha", Quoted(a_.Fecha));
+        add(QStringLiteral("IdComplemento"), SqlAmount(Utilidades->TextoAMoneda(a_.IdComplemento)));
+    add(QStringLiteral("Secuencia"), secuenciaTexto());
+    add(QStringLiteral("Fecha"), Quoted(a_.Fecha));
     const QString caja = cajaLiteral();
     if (!caja.isEmpty())
-        add("IdCaja", caja);
-    add("IdDeposito", m.deposito);
+        add(QStringLiteral("IdCaja"), caja);
+    add(QStringLiteral("IdDeposito"), m.deposito);
     if (a_.EsTransferencia)
-        add("IDDEPOSITO_DESTINO", m.destino);
-    add("IdPosicion", Quoted(withoutApostrophes(cell(f, ColArticulo::Posicion))));
-    add("IdArticulo", Quoted(Code(articulo, 25)));
-    add("Descripcion", descripcion(rawCell(f, ColArticulo::Descripcion)));
+        add(QStringLiteral("IDDEPOSITO_DESTINO"), m.destino);
+    add(QStringLiteral("IdPosicion"), Quoted(withoutApostrophes(cell(f, ColArticulo::Posicion))));
+    add(QStringLiteral("IdArticulo"), Quoted(Code(articulo, 25)));
+    add(QStringLiteral("Descripcion"), descripcion(rawCell(f, ColArticulo::Descripcion)));
     cede();
-    add("NroLote", loteLiteral(m.lote));
+    add(QStringLiteral("NroLote"), loteLiteral(m.lote));
     // Who controls the line: its own code (87), else the customs lot (37), else Aduana.
     if (!cell(f, ColArticulo::ControladoPor).isEmpty())
-        add("ControladoPor", Quoted(cell(f, ColArticulo::ControladoPor)));
+        add(QStringLiteral("ControladoPor"), Quoted(cell(f, ColArticulo::ControladoPor)));
     else if (cell(f, ColArticulo::LoteAduana).isEmpty())
-        add("ControladoPor", Quoted(withoutApostrophes(vb::Trim(a_.Aduana))));
+        add(QStringLiteral("ControladoPor"), Quoted(withoutApostrophes(vb::Trim(a_.Aduana))));
     else
-        add("ControladoPor", Quoted(withoutApostrophes(cell(f, ColArticulo::LoteAduana))));
+        add(QStringLiteral("ControladoPor"), Quoted(withoutApostrophes(cell(f, ColArticulo::LoteAduana))));
     if (!cell(f, ColArticulo::LoteOrigen).isEmpty())
-        add("IdOrigen", Quoted(Code(cell(f, ColArticulo::LoteOrigen), 4)));
+        add(QStringLiteral("IdOrigen"), Quoted(Code(cell(f, ColArticulo::LoteOrigen), 4)));
     else if (!vb::Trim(a_.LoteOrigen).isEmpty())
-        add("IdOrigen", Quoted(Code(a_.LoteOrigen, 4)));
-    add("NroSerie", loteLiteral(m.serie));
-    add("IdUnidad", cell(f, ColArticulo::Unidad).isEmpty() ? QStringLiteral("NULL") : Quoted(Code(cell(f, ColArticulo::Unidad), 4)));
-    add("Cantidad", SqlAmount(m.cantidad));
+        add(QStringLiteral("IdOrigen"), Quoted(Code(a_.LoteOrigen, 4)));
+    add(QStringLiteral("NroSerie"), loteLiteral(m.serie));
+    add(QStringLiteral("IdUnidad"), cell(f, ColArticulo::Unidad).isEmpty() ? QStringLiteral("NULL") : Quoted(Code(cell(f, ColArticulo::Unidad), 4)));
+    add(QStringLiteral("Cantidad"), SqlAmount(m.cantidad));
     cede();
     if (m.conUD) {
-        add("CantidadUD", SqlAmount(m.cantidadUD));
-        add("IdUnidadBase", Quoted(Code(m.unidadBase, 4)));
+        add(QStringLiteral("CantidadUD"), SqlAmount(m.cantidadUD));
+        add(QStringLiteral("IdUnidadBase"), Quoted(Code(m.unidadBase, 4)));
     }
     const QString cuenta = cuentaProveedor(articulo);
     if (!cuenta.isEmpty())
-        add("CuentaProveedor", cuenta);
-    add("IdMotivoStock", motivoLiteral(f));
-    add("PrecioVenta", amountCell(f, ColArticulo::Importe));
-    add("Importe_S_Iva", amountCell(f, ColArticulo::PrecioSinIVA));
+        add(QStringLiteral("CuentaProveedor"), cuenta);
+    add(QStringLiteral("IdMotivoStock"), motivoLiteral(f));
+    add(QStringLiteral("PrecioVenta"), amountCell(f, ColArticulo::Importe));
+    add(QStringLiteral("Importe_S_Iva"), amountCell(f, ColArticulo::PrecioSinIVA));
     // The cost of the line, else the article's.
     vb::Currency costo = Utilidades->TextoAMoneda(rawCell(f, ColArticulo::Costo));
     if (costo == vb::Currency())
         costo = Utilidades->TextoAMoneda(Utilidades->ValorATexto(gDBPrincipal->DatosTabla(
             QStringLiteral("V_MA_ARTICULOS"), vb::Variant(Code(articulo, 25)), QStringLiteral("Costo"), QStringLiteral("idarticulo"),
             vb::Variant(8), QString(), true, false)));
-    add("Costo", SqlAmount(costo));
-    add("Impuestos", SqlAmount(Utilidades->TextoAMoneda(rawCell(f, ColArticulo::Impuestos))
+    add(QStringLiteral("Costo"), SqlAmount(costo));
+    add(QStringLiteral("Impuestos"), SqlAmount(Utilidades->TextoAMoneda(rawCell(f, ColArticulo::Impuestos))
                             + Utilidades->TextoAMoneda(rawCell(f, ColArticulo::ITC))));
-    add("DtoItem", amountCell(f, ColArticulo::PorcDescuento));
+    add(QStringLiteral("DtoItem"), amountCell(f, ColArticulo::PorcDescuento));
     // The origin: the line's own voucher of origin (34) when taken from the grid.
     if (tcGrid_) {
         const QString tipo = vb::Trim(vb::Left(rawCell(f, ColArticulo::CpteOrigen), 4));
@@ -172,35 +174,35 @@ QVector<CampoValor> StockPosting::movementRow(const Movimiento& m)
         a_.ComprobanteOrigen = cpte.isEmpty() ? QStringLiteral("NULL") : Quoted(cpte);
     }
     a_.TcOrigen.remove(QLatin1Char('\''));
-    add("Tc_Origen", isNull(a_.TcOrigen) ? QStringLiteral("NULL") : Quoted(a_.TcOrigen));
-    add("IdComprobante_Origen", a_.ComprobanteOrigen);
-    add("Id_Origen", amountCell(f, ColArticulo::IdCpteOrigen));
+    add(QStringLiteral("Tc_Origen"), isNull(a_.TcOrigen) ? QStringLiteral("NULL") : Quoted(a_.TcOrigen));
+    add(QStringLiteral("IdComprobante_Origen"), a_.ComprobanteOrigen);
+    add(QStringLiteral("Id_Origen"), amountCell(f, ColArticulo::IdCpteOrigen));
     // The line's VAT rate; one of 0 takes the general rate unless the line is exempt.
     const vb::Currency iva = Utilidades->TextoAMoneda(rawCell(f, ColArticulo::IVA));
     const bool exento = Utilidades->TextoAMoneda(rawCell(f, ColArticulo::EsExento)).rounded(0) == vb::Currency::fromInt(-1);
-    add("IVARI", iva == vb::Currency() && !exento ? SqlAmount(vb::Currency::fromDouble(piva_)) : SqlAmount(iva));
-    add("IVARNI", amountCell(f, ColArticulo::SegundaTasaIVA));
+    add(QStringLiteral("IVARI"), iva == vb::Currency() && !exento ? SqlAmount(vb::Currency::fromDouble(piva_)) : SqlAmount(iva));
+    add(QStringLiteral("IVARNI"), amountCell(f, ColArticulo::SegundaTasaIVA));
     if (!isNull(a_.IdTecnico))
-        add("IdTecnico", Quoted(Utilidades->AjustaLargo(a_.IdTecnico, 4)));
+        add(QStringLiteral("IdTecnico"), Quoted(Utilidades->AjustaLargo(a_.IdTecnico, 4)));
     if (rawCell(f, ColArticulo::Coeficiente).isEmpty())
         g_.SetTextMatrix(f, ColArticulo::Coeficiente, QStringLiteral("1"));
-    add("EQUIV_UDBASE", amountCell(f, ColArticulo::Coeficiente));
-    add("IDINSERT", amountCell(f, ColArticulo::IdInsert));
-    add("IDCOMPULSA", amountCell(f, ColArticulo::IdCompulsa));
-    add("Oferta", amountCell(f, ColArticulo::Oferta));
-    add("IdVendedor", Quoted(a_.IdVendedor));
-    add("Importe_Ud", amountCell(f, ColArticulo::ImporteUnidad));
-    add("Ud_Pr", Quoted(Utilidades->AjustaLargo(rawCell(f, ColArticulo::UnidadPrecio), 4)));
-    add("UNEGOCIO", Quoted(Code(gUNegocio, 4)));
-    add("ARTMONEDA", Quoted(Utilidades->AjustaLargo(a_.ArtMoneda, 4)));
-    add("ARTCOTIZACION", SqlAmount(a_.ArtCotizacion));
+    add(QStringLiteral("EQUIV_UDBASE"), amountCell(f, ColArticulo::Coeficiente));
+    add(QStringLiteral("IDINSERT"), amountCell(f, ColArticulo::IdInsert));
+    add(QStringLiteral("IDCOMPULSA"), amountCell(f, ColArticulo::IdCompulsa));
+    add(QStringLiteral("Oferta"), amountCell(f, ColArticulo::Oferta));
+    add(QStringLiteral("IdVendedor"), Quoted(a_.IdVendedor));
+    add(QStringLiteral("Importe_Ud"), amountCell(f, ColArticulo::ImporteUnidad));
+    add(QStringLiteral("Ud_Pr"), Quoted(Utilidades->AjustaLargo(rawCell(f, ColArticulo::UnidadPrecio), 4)));
+    add(QStringLiteral("UNEGOCIO"), Quoted(Code(gUNegocio, 4)));
+    add(QStringLiteral("ARTMONEDA"), Quoted(Utilidades->AjustaLargo(a_.ArtMoneda, 4)));
+    add(QStringLiteral("ARTCOTIZACION"), SqlAmount(a_.ArtCotizacion));
     // A line on loan marks the whole call.
     if (vb::Val(rawCell(f, ColArticulo::EnComodato)) == 1)
         comodato_ = true;
-    add("EnComodato", amountCell(f, ColArticulo::EnComodato));
-    add("CANT_BL", SqlAmount(m.bl));
-    add("CANT_KG", SqlAmount(m.kg));
-    add("CANT_M3", SqlAmount(m.m3));
+    add(QStringLiteral("EnComodato"), amountCell(f, ColArticulo::EnComodato));
+    add(QStringLiteral("CANT_BL"), SqlAmount(m.bl));
+    add(QStringLiteral("CANT_KG"), SqlAmount(m.kg));
+    add(QStringLiteral("CANT_M3"), SqlAmount(m.m3));
 
     return campos;
 }

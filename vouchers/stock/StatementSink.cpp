@@ -13,17 +13,31 @@ constexpr int kFilasPorSentencia = 100;
 
 void StatementSink::AddRow(const QVector<CampoValor>& campos)
 {
-    QStringList columnas;
-    QStringList valores;
-    for (const CampoValor& c : campos) {
-        columnas << c.Campo;
-        valores << c.Valor;
-    }
-    const QString lista = columnas.join(QLatin1Char(','));
-    if (lista != columnas_ || filas_.size() >= kFilasPorSentencia)
+    // The rows so far take this one when their columns are the same, name by name.
+    bool mismas = campos.size() == columnas_.size() && filas_ < kFilasPorSentencia;
+    for (qsizetype i = 0; mismas && i < campos.size(); ++i)
+        mismas = campos[i].Campo == columnas_[i];
+    if (!mismas) {
         closeRows();
-    columnas_ = lista;
-    filas_ << QLatin1Char('(') + valores.join(QLatin1Char(',')) + QLatin1Char(')');
+        for (const CampoValor& c : campos)
+            columnas_ << c.Campo;
+    }
+    qsizetype largo = valores_.size() + campos.size() + 2;
+    for (const CampoValor& c : campos)
+        largo += c.Valor.size();
+    // Room for the rest of the statement's rows at once, as long as this one.
+    if (largo > valores_.capacity())
+        valores_.reserve(valores_.size() + (largo - valores_.size()) * (kFilasPorSentencia - filas_));
+    if (filas_ > 0)
+        valores_ += QLatin1Char(',');
+    valores_ += QLatin1Char('(');
+    for (qsizetype i = 0; i < campos.size(); ++i) {
+        if (i > 0)
+            valores_ += QLatin1Char(',');
+        valores_ += campos[i].Valor;
+    }
+    valores_ += QLatin1Char(')');
+    ++filas_;
 }
 
 void StatementSink::Add(const QString& statement)
@@ -40,10 +54,11 @@ std::optional<StockFailure> StatementSink::Flush()
 
 void StatementSink::closeRows()
 {
-    if (filas_.isEmpty())
+    if (filas_ == 0)
         return;
-    write(QStringLiteral("INSERT INTO V_MV_STOCK(") + columnas_ + QStringLiteral(") VALUES ") + filas_.join(QLatin1Char(',')));
-    filas_.clear();
+    write(QStringLiteral("INSERT INTO V_MV_STOCK(") + columnas_.join(QLatin1Char(',')) + QStringLiteral(") VALUES ") + valores_);
+    valores_.clear();
+    filas_ = 0;
     columnas_.clear();
 }
 

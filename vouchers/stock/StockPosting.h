@@ -81,8 +81,9 @@ protected:
 
 private:
     void closeRows();
-    QString columnas_;
-    QStringList filas_;
+    QStringList columnas_;   // the columns of the rows waiting
+    QString valores_;        // their literals, "(...),(...)"
+    int filas_ = 0;          // how many
 };
 
 // One movement of a line: its lot and serial (blank: none, CHR(255) already removed)
