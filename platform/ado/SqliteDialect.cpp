@@ -580,22 +580,22 @@ public:
         comparisons();
         top();
         qsizetype size = 0;
-        for (const Token& k : t_) size += k.before.size() + k.text.size() + k.after.size();
+        for (const Token& k : t_) size += k.before().size() + k.text.size() + k.after().size();
         QString out;
         out.reserve(size + 16);
         bool added = false;   // the text so far ends with a rewrite's addition
         for (const Token& k : t_) {
             const QStringView text = k.removed ? QStringView() : QStringView(k.text);
-            if (k.before.isEmpty() && text.isEmpty() && k.after.isEmpty()) continue;
-            const QChar front = !k.before.isEmpty() ? k.before.front() : !text.isEmpty() ? text.front() : k.after.front();
+            if (k.before().isEmpty() && text.isEmpty() && k.after().isEmpty()) continue;
+            const QChar front = !k.before().isEmpty() ? k.before().front() : !text.isEmpty() ? text.front() : k.after().front();
             // An addition never runs into what the caller wrote right after it ("'FC'AND").
             if (added && !front.isSpace() && !out.isEmpty() && out.back().isLetterOrNumber()
                 && (front.isLetterOrNumber() || front == QLatin1Char('\'')))
                 out += QLatin1Char(' ');
-            out += k.before;
+            out += k.before();
             out += text;
-            out += k.after;
-            added = !k.after.isEmpty();
+            out += k.after();
+            added = !k.after().isEmpty();
         }
         return out.trimmed();
     }
@@ -710,7 +710,7 @@ private:
         }
         if (!any) return;
         removeRange(withWord ? withIndex : open, close);
-        if (withWord) t_[close].after += QLatin1Char(' ');
+        if (withWord) t_[close].around().after += QLatin1Char(' ');
     }
 
     // CONVERT(varchar(10), x, 103): the type becomes a text argument of our function.
@@ -728,7 +728,7 @@ private:
         for (int j = open + 1; j < comma; ++j)
             if (!t_[j].removed) type += t_[j].text;
         removeRange(open + 1, comma - 1);
-        t_[comma].before = QLatin1Char('\'') + type.trimmed().replace(QLatin1Char('\''), QStringLiteral("''")) + QLatin1Char('\'');
+        t_[comma].around().before = QLatin1Char('\'') + type.trimmed().replace(QLatin1Char('\''), QStringLiteral("''")) + QLatin1Char('\'');
     }
 
     void computeDepths()
@@ -846,8 +846,8 @@ private:
             toDate(value);
             return;
         }
-        value.before += QStringLiteral("tsql_date(");
-        value.after.prepend(QLatin1Char(')'));
+        value.around().before += QStringLiteral("tsql_date(");
+        value.around().after.prepend(QLatin1Char(')'));
     }
 
     void toDate(Token& lit)
@@ -864,7 +864,7 @@ private:
         if (first < 0 || !isWord(t_[first], QLatin1StringView("DELETE"))) return;
         const int nx = next(first);
         if (nx < 0 || isWord(t_[nx], QLatin1StringView("FROM")) || !isName(nx)) return;
-        t_[nx].before += QStringLiteral("FROM ");
+        t_[nx].around().before += QStringLiteral("FROM ");
     }
 
     void insertValues()
@@ -971,7 +971,7 @@ private:
             const int arg = next(open);   // the quoted type made by convertType
             if (arg < 0) return false;
             const Token& a = t_[arg];
-            const QString type = (a.before.isEmpty() ? a.text : a.before).toUpper();
+            const QString type = (a.before().isEmpty() ? a.text : a.before()).toUpper();
             return type.contains(QLatin1String("CHAR")) || type.contains(QLatin1String("TEXT"));
         }
         return false;
@@ -1052,7 +1052,7 @@ private:
             if (u == QLatin1String("GETDATE")) return ColumnKind::Date;
             if (u == QLatin1String("CONVERT")) {
                 const int arg = next(next(fn));
-                const QString type = arg >= 0 ? (t_[arg].before.isEmpty() ? t_[arg].text : t_[arg].before).toUpper() : QString();
+                const QString type = arg >= 0 ? (t_[arg].before().isEmpty() ? t_[arg].text : t_[arg].before()).toUpper() : QString();
                 if (type.contains(QLatin1String("DATE"))) return ColumnKind::Date;
             }
             static const QSet<QString> numeric = {QStringLiteral("LEN"), QStringLiteral("CHARINDEX"), QStringLiteral("YEAR"),
@@ -1093,12 +1093,12 @@ private:
             // SQL Server's date + n: n days on the julian day, written back as a date
             const int ds = dateLeft ? ls : R, de = dateLeft ? L : re;
             const int ns = dateLeft ? R : ls, ne = dateLeft ? re : L;
-            t_[ls].before += QStringLiteral("datetime(");
-            t_[ds].before += QStringLiteral("julianday(");
-            t_[de].after.prepend(QStringLiteral(")"));
-            t_[ns].before += QStringLiteral("(");
-            t_[ne].after.prepend(QStringLiteral(")"));
-            t_[re].after += QStringLiteral(")");
+            t_[ls].around().before += QStringLiteral("datetime(");
+            t_[ds].around().before += QStringLiteral("julianday(");
+            t_[de].around().after.prepend(QStringLiteral(")"));
+            t_[ns].around().before += QStringLiteral("(");
+            t_[ne].around().after.prepend(QStringLiteral(")"));
+            t_[re].around().after += QStringLiteral(")");
             dateStarts_.insert(ls);
             dateEnds_.insert(re);
             return;
@@ -1109,8 +1109,8 @@ private:
             // SQL Server turns the text into a number (and fails when it is none)
             const int s0 = textLeft ? operandStart(L) : R, s1 = textLeft ? L : operandEnd(R);
             if (s0 < 0 || s1 < 0) unsupported(QStringLiteral("Adding text to a number"));
-            t_[s0].before += QStringLiteral("tsql_num(");
-            t_[s1].after.prepend(QStringLiteral(")"));
+            t_[s0].around().before += QStringLiteral("tsql_num(");
+            t_[s1].around().after.prepend(QStringLiteral(")"));
             return;
         }
         if (lk == ColumnKind::Number || rk == ColumnKind::Number) return;
@@ -1145,7 +1145,7 @@ private:
             if (setFrom >= 0 && setTo < 0) setTo = n();
         }
         auto inSet = [&](int i) { return setFrom >= 0 && i > setFrom && i < setTo; };
-        auto collate = [&](Token& lit) { lit.after += QStringLiteral(" COLLATE NOCASE"); };
+        auto collate = [&](Token& lit) { lit.around().after += QStringLiteral(" COLLATE NOCASE"); };
 
         for (int i = 0; i < n(); ++i) {
             Token& k = t_[i];
@@ -1231,8 +1231,8 @@ private:
                         || eq(t_[j].text, QLatin1StringView("INTERSECT")))) { end = j; break; }
             }
             const QString limit = QStringLiteral(" LIMIT ") + count.trimmed() + QLatin1Char(' ');
-            if (end >= 0) t_[end].before.prepend(limit);
-            else t_.back().after += limit;
+            if (end >= 0) t_[end].around().before.prepend(limit);
+            else t_.back().around().after += limit;
         }
     }
 };

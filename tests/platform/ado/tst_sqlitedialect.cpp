@@ -337,6 +337,26 @@ private slots:
         QCOMPARE(batch, before);
     }
 
+    // A rewrite of copied tokens leaves the text it adds around them to the copy.
+    void rewritingACopyLeavesTheTokens()
+    {
+        const std::vector<Token> tokens = Tokenize(u"SELECT TOP 1 * FROM T WHERE A='x'");
+        const QString once = Translate(tokens, nullptr);
+        QCOMPARE(once, QStringLiteral("SELECT  * FROM T WHERE A='x' COLLATE NOCASE LIMIT 1"));
+        QCOMPARE(Translate(tokens, nullptr), once);
+        for (const Token& t : tokens) {
+            QVERIFY(t.before().isEmpty());
+            QVERIFY(t.after().isEmpty());
+        }
+        Token marked = tokens.back();
+        marked.around().after = QStringLiteral(" COLLATE NOCASE");
+        Token copy = marked;
+        copy.around().after += QStringLiteral(" LIMIT 1");
+        QCOMPARE(marked.after(), QStringLiteral(" COLLATE NOCASE"));
+        QCOMPARE(copy.after(), QStringLiteral(" COLLATE NOCASE LIMIT 1"));
+        QCOMPARE(copy.text, QStringLiteral("'x'"));
+    }
+
     void ifGuardParts()
     {
         const auto s = SplitBatch(QStringLiteral("IF NOT EXISTS (SELECT TOP 1 * FROM T WHERE A='x') INSERT INTO T (A) VALUES ('x') ELSE UPDATE T SET B=1"));
