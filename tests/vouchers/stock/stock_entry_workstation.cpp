@@ -7,25 +7,16 @@
 // Voucher i is delivery note R 0001-<first + i>. A save that waited for the lock in
 // vain, or whose number was taken meanwhile, is run again. Prints "POSTED <vouchers
 // written> BOXES <message boxes shown>"; every box is answered OK and written to stderr.
+#include "StockWorkstation.h"
+
 #include "data/DB_Dll.h"
-#include "frame/Config.h"
 #include "frame/SaveTransaction.h"
-#include "frame/Startup.h"
 #include "frame/StatementBuilder.h"
 #include "numbering/ast.h"
 #include "platform/ui/FlexGrid.h"
-#include "platform/ui/Operator.h"
-#include "platform/vb/App.h"
-#include "tests/frame/FrameFixture.h"
-#include "tests/support/CountingOperator.h"
-#include "tests/support/FixedClock.h"
-#include "tests/support/RegionalPin.h"
-#include "tests/support/TestMain.h"
 #include "vouchers/ClsCmnCptes.h"
 
-#include <QApplication>
 #include <QThread>
-#include <cstdio>
 
 namespace {
 
@@ -65,21 +56,9 @@ Outcome post(ClsCmnCptes& c, ui::FlexGrid& grid, const QString& numero)
 
 int main(int argc, char* argv[])
 {
-    testsupport::PrepareTestProcess();
-    QApplication app(argc, argv);
-    const QStringList args = QCoreApplication::arguments();
-    if (args.size() < 5) {
-        std::fprintf(stderr, "usage: stock_entry_workstation <folder> <database> <first number> <vouchers>\n");
+    stocktest::Workstation ws(argc, argv, QDate(2026, 12, 9));
+    if (!ws.Started())
         return 2;
-    }
-    vb::App::SetPath(args[1]);
-    testsupport::FixedClock clock(2026, 12, 9, 10, 30);
-    testsupport::RegionalPin regional;
-    testsupport::CountingOperator op;
-    ui::SetOperator(&op);
-    frametest::OpenMain(args[2]);
-    gPeriodo = 2026;
-    gUsuarioLogeado = QStringLiteral("Vandrel");
 
     ui::FlexGrid grid;
     grid.setObjectName(QStringLiteral("MSFlexGrid2"));
@@ -94,11 +73,9 @@ int main(int argc, char* argv[])
 
     // One voucher object for every voucher, as a form keeps its own.
     ClsCmnCptes c;
-    const int first = args[3].toInt();
-    const int vouchers = args[4].toInt();
     int posted = 0;
-    for (int i = 0; i < vouchers; ++i) {
-        const QString numero = QStringLiteral("%1").arg(first + i, 8, 10, QLatin1Char('0'));
+    for (int i = 0; i < ws.Vouchers(); ++i) {
+        const QString numero = ws.Numero(i);
         for (int vez = 1; vez <= 50; ++vez) {
             const Outcome o = post(c, grid, numero);
             if (o == Outcome::Written)
@@ -108,8 +85,5 @@ int main(int argc, char* argv[])
             QThread::msleep(5 * vez);
         }
     }
-    std::printf("POSTED %d BOXES %d\n", posted, op.boxes);
-    std::fflush(stdout);
-    ui::SetOperator(nullptr);
-    return 0;
+    return ws.Finish(posted);
 }

@@ -1,13 +1,11 @@
 // Several workstations posting stock entries at once on one SQLite file, each a process
 // of its own: an entry number read inside the transaction that writes the entry is never
 // shared by two vouchers, and none is skipped.
+#include "RunWorkstations.h"
 #include "tests/support/TestMain.h"
 #include "tests/support/vouchers/VoucherFixture.h"
 
-#include <QProcess>
-#include <QRegularExpression>
 #include <QTest>
-#include <memory>
 
 using testsupport::VoucherFixture;
 
@@ -20,21 +18,8 @@ private slots:
         VoucherFixture db;
         db.SetConfig(QStringLiteral("AsientosXStock"), QStringLiteral("SI"));
         const int perWorkstation = 40;
-        std::vector<std::unique_ptr<QProcess>> ws;
-        for (int w = 0; w < 3; ++w) {
-            auto p = std::make_unique<QProcess>();
-            p->setProgram(QStringLiteral(WORKSTATION_EXE));
-            p->setArguments({db.folder.path(), VoucherFixture::kDb, QString::number(1000 * (w + 1)), QString::number(perWorkstation)});
-            p->start();
-            ws.push_back(std::move(p));
-        }
-        for (auto& p : ws) {
-            QVERIFY(p->waitForFinished(180000));
-            QCOMPARE(p->exitCode(), 0);
-            const QString out = QString::fromUtf8(p->readAllStandardOutput());
-            QVERIFY2(out.contains(QStringLiteral("POSTED %1 BOXES 0").arg(perWorkstation)),
-                     qPrintable(out + QString::fromUtf8(p->readAllStandardError())));
-        }
+        const QString fallo = stocktest::RunThreeWorkstations(QStringLiteral(WORKSTATION_EXE), db, perWorkstation, perWorkstation);
+        QVERIFY2(fallo.isEmpty(), qPrintable(fallo));
         const int vouchers = 3 * perWorkstation;
         auto count = [&](const QString& sql) { return db.Scalar(sql).toInt(); };
         // Every voucher: three lines under one entry number, each number one voucher's.

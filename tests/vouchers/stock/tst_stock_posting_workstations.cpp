@@ -1,12 +1,11 @@
 // Several workstations posting stock at once on one SQLite file, each a process of its
 // own: the automatic lots, the internal "PE" vouchers and the entry numbers that the
 // postings take inside their transactions are never shared and never skipped.
+#include "RunWorkstations.h"
 #include "tests/support/TestMain.h"
 #include "tests/support/vouchers/VoucherFixture.h"
 
-#include <QProcess>
 #include <QTest>
-#include <memory>
 
 using testsupport::VoucherFixture;
 
@@ -20,21 +19,8 @@ private slots:
         db.SetConfig(QStringLiteral("AsientosXStock"), QStringLiteral("SI"));
         db.SetConfig(QStringLiteral("AsignacionAutomaticaDeLoteING"), QStringLiteral("SI"));
         const int perWorkstation = 15;
-        std::vector<std::unique_ptr<QProcess>> ws;
-        for (int w = 0; w < 3; ++w) {
-            auto p = std::make_unique<QProcess>();
-            p->setProgram(QStringLiteral(WORKSTATION_EXE));
-            p->setArguments({db.folder.path(), VoucherFixture::kDb, QString::number(1000 * (w + 1)), QString::number(perWorkstation)});
-            p->start();
-            ws.push_back(std::move(p));
-        }
-        for (auto& p : ws) {
-            QVERIFY(p->waitForFinished(180000));
-            QCOMPARE(p->exitCode(), 0);
-            const QString out = QString::fromUtf8(p->readAllStandardOutput());
-            QVERIFY2(out.contains(QStringLiteral("POSTED %1 BOXES 0").arg(2 * perWorkstation)),
-                     qPrintable(out + QString::fromUtf8(p->readAllStandardError())));
-        }
+        const QString fallo = stocktest::RunThreeWorkstations(QStringLiteral(WORKSTATION_EXE), db, perWorkstation, 2 * perWorkstation);
+        QVERIFY2(fallo.isEmpty(), qPrintable(fallo));
         const int vouchers = 3 * perWorkstation;
         auto count = [&](const QString& sql) { return db.Scalar(sql).toInt(); };
 
