@@ -8,6 +8,7 @@
 #include "platform/ui/Operator.h"
 #include "platform/vb/Strings.h"
 #include "platform/zeltrix/Services.h"
+#include "vouchers/grids/GridHelpers.h"
 #include "vouchers/grids/ProgramasHermanos.h"
 
 #include <initializer_list>
@@ -31,14 +32,9 @@ const QString kPorBarra4 = QStringLiteral(
 // Voucher types whose lines may take articles of any business unit.
 const QStringList kTiposSinControlUNegocio = {QStringLiteral("FP"), QStringLiteral("NCFP"), QStringLiteral("NP")};
 
-QString literal(const QString& text)
-{
-    return gDBPrincipal->SQLValue(text).toString();
-}
-
 QString code25(const QString& code)
 {
-    return literal(Utilidades->AjustaLargo(code, 25));
+    return vouchergrids::Literal(Utilidades->AjustaLargo(code, 25));
 }
 
 QString fieldText(ado::Recordset& rs, const QString& name)
@@ -133,7 +129,7 @@ bool bySupplier(Queries& q, QString& code, const QString& CuentaProveedor, const
         const QString sql = QStringLiteral("SELECT IDARTICULO,IDARTICULOPROVEEDOR,idunidad as UdBase FROM V_MA_PRECIOS "
                                            "WHERE IDARTICULOPROVEEDOR = ")
                           + code25(code) + QStringLiteral(" and IDLISTA = ")
-                          + literal(Utilidades->AjustaLargo(vb::Trim(ListaPrecio), 4)) + QStringLiteral(" AND TIPOLISTA = 'C'");
+                          + vouchergrids::Literal(Utilidades->AjustaLargo(vb::Trim(ListaPrecio), 4)) + QStringLiteral(" AND TIPOLISTA = 'C'");
         if (q.open(sql)) {
             listed = true;
             code = fieldText(q.rs(), QStringLiteral("IdArticulo"));
@@ -143,12 +139,12 @@ bool bySupplier(Queries& q, QString& code, const QString& CuentaProveedor, const
     }
     auto byArticleField = [&](const QString& value) {
         return q.open(QStringLiteral("SELECT *,IDUNIDAD AS UDBASE  FROM V_MA_ARTICULOS WHERE CodigoArtProveedor = ") + value
-                      + QStringLiteral(" and CuentaProveedor = ") + literal(vb::Trim(CuentaProveedor)));
+                      + QStringLiteral(" and CuentaProveedor = ") + vouchergrids::Literal(vb::Trim(CuentaProveedor)));
     };
     if (!listed)
         found = byArticleField(code25(code));
     if (!found && code.contains(QLatin1Char('.')))
-        found = byArticleField(literal(vb::Trim(code)));
+        found = byArticleField(vouchergrids::Literal(vb::Trim(code)));
     return found;
 }
 

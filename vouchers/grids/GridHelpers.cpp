@@ -15,6 +15,11 @@ ui::FlexGrid& Need(ui::FlexGrid* grid)
     return *grid;
 }
 
+QString Literal(const QString& text)
+{
+    return QLatin1Char('\'') + QString(text).replace(QLatin1Char('\''), QLatin1String("''")) + QLatin1Char('\'');
+}
+
 bool SwitchOn(const QString& value)
 {
     return value.compare(QLatin1String("SI"), Qt::CaseInsensitive) == 0;

@@ -17,6 +17,8 @@ namespace vouchergrids {
 ui::FlexGrid& Need(ui::FlexGrid* grid);
 // A configuration switch is on when its value is "SI", in any case.
 bool SwitchOn(const QString& value);
+// A text as a SQL literal: between apostrophes, its own apostrophes doubled.
+QString Literal(const QString& text);
 // Codes compare trimmed and without regard to case.
 bool SameCode(const QString& a, const QString& b);
 // A data row counts when its code (column 0), trimmed, is not empty.

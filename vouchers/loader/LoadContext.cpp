@@ -51,11 +51,6 @@ vb::Currency Converted(const vb::Variant& amount, const vb::Variant& cotizacion)
     return Utilidades->ValorCampo(amount).toCurrency() * Utilidades->ValorCampo(cotizacion).toCurrency();
 }
 
-QString Literal(const QString& text)
-{
-    return gDBPrincipal->SQLValue(vb::Variant(text)).toString();
-}
-
 bool Same(const QString& a, const char* b)
 {
     return a.compare(QLatin1String(b), Qt::CaseInsensitive) == 0;

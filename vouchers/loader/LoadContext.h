@@ -9,6 +9,7 @@
 // whole load (Step throws LeaveLoad, which only AsignarDatosComprobante catches).
 #include "platform/ado/Recordset.h"
 #include "platform/vb/Variant.h"
+#include "vouchers/grids/GridHelpers.h"
 
 #include <QHash>
 #include <QString>
@@ -88,8 +89,7 @@ QString MoneyText(const vb::Variant& amount);
 QString MoneyText(const vb::Variant& amount, const vb::Variant& cotizacion);
 // An amount times an exchange rate, both read through ValorCampo, computed in money.
 vb::Currency Converted(const vb::Variant& amount, const vb::Variant& cotizacion);
-// A text as an SQL literal between apostrophes, its own apostrophes doubled.
-QString Literal(const QString& text);
+using vouchergrids::Literal;
 // Texts compared as the loader compares them: letter case ignored.
 bool Same(const QString& a, const char* b);
 // Whether the running program is the given sibling program of the suite.

@@ -12,17 +12,13 @@
 #include "platform/ui/Operator.h"
 #include "platform/vb/VbError.h"
 #include "platform/zeltrix/Services.h"
+#include "vouchers/grids/GridHelpers.h"
 #include "vouchers/lookup/RowFields.h"
 #include "vouchers/lookup/VoucherStatements.h"
 
 #include <memory>
 
 namespace {
-
-bool activado(const QString& valor)
-{
-    return valor.compare(QLatin1String("SI"), Qt::CaseInsensitive) == 0;
-}
 
 // The list's run-time error for a sub-item beyond its columns: passed over.
 constexpr int kValorNoValido = 380;
@@ -78,8 +74,8 @@ void FrmConsComprobantes::ConsultaCptes()
         if (s.casillas)
             ListView1->SetCheckboxes(true);
     }) && trap([&] {
-        consulta.usaRemitoContado = activado(Cfg(QStringLiteral("UsaRemitoContado")));
-        consulta.entregaParcialRemito = activado(Cfg(QStringLiteral("EntregaParcialRemito")));
+        consulta.usaRemitoContado = vouchergrids::SwitchOn(Cfg(QStringLiteral("UsaRemitoContado")));
+        consulta.entregaParcialRemito = vouchergrids::SwitchOn(Cfg(QStringLiteral("EntregaParcialRemito")));
     }) && trap([&] { Encolumnar(); })
         && trap([&] { Utilidades->PreparaFormulario(this, false); })
         && trap([&] { AsignaIconoYEstilo(this); })

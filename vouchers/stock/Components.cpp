@@ -26,7 +26,7 @@ QString depositLiteral(const QString& IdDeposito)
     if (d.size() >= 2 && d.startsWith(QLatin1Char('\'')) && d.endsWith(QLatin1Char('\''))
         && !d.mid(1, d.size() - 2).remove(QStringLiteral("''")).contains(QLatin1Char('\'')))
         return Utilidades->AjustaLargo(d, 4);
-    return Quoted(Code(d, 4));
+    return Literal(Code(d, 4));
 }
 
 RegArticuloCantidad element(const QString& codigo, const QString& unidad, double cantidad)
@@ -52,7 +52,7 @@ bool IdArticuloTieneInsumos(const QString& IdArticulo, QVector<RegArticuloCantid
         // 1.
         [&] {
             db.AbrirRecordset(QStringLiteral("SELECT * FROM V_MA_INSUMOS  with(nolock)  WHERE IDARTICULO = ")
-                                  + Quoted(Code(IdArticulo, 25)),
+                                  + Literal(Code(IdArticulo, 25)),
                               rs);
         },
         // 2.
@@ -102,7 +102,7 @@ bool ArticuloTieneLotes(const QString& IdArticulo, const QString& IdDeposito, QV
         // 2.
         [&] {
             db.AbrirRecordset(QStringLiteral("SELECT * FROM STK_SERIES_Y_LOTES WHERE IdArticulo = ")
-                                  + Quoted(Utilidades->AjustaLargo(IdArticulo, 25))
+                                  + Literal(Utilidades->AjustaLargo(IdArticulo, 25))
                                   + QStringLiteral(" AND CANTIDAD > 0  AND IDDEPOSITO = ") + depositLiteral(IdDeposito)
                                   + QStringLiteral(" and not nrolote is null ORDER BY NROLOTE"),
                               rs);

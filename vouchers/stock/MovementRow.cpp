@@ -38,7 +38,7 @@ QString loteLiteral(const QString& valor)
     if (vb::Trim(valor).isEmpty())
         return QStringLiteral("NULL");
     const QString ajustado = Utilidades->AjustaLargo(valor, 25);
-    return Quoted(vb::Trim(ajustado).size() > 25 ? ajustado.left(25) : ajustado);
+    return Literal(vb::Trim(ajustado).size() > 25 ? ajustado.left(25) : ajustado);
 }
 
 } // namespace
@@ -61,7 +61,7 @@ QString StockPosting::amountCell(int fila, int columna) const
 QString StockPosting::descripcion(const QString& texto) const
 {
     const int largo = c_.gLenDesc > 0 ? c_.gLenDesc : 100;
-    return Quoted(withoutApostrophes(vb::Trim(texto).left(largo)));
+    return Literal(withoutApostrophes(vb::Trim(texto).left(largo)));
 }
 
 QString StockPosting::cajaLiteral()
@@ -69,7 +69,7 @@ QString StockPosting::cajaLiteral()
     if (vb::Trim(gCaja).isEmpty())
         return QString();
     gCaja.remove(QLatin1Char('\''));
-    return Quoted(Code(gCaja, 4));
+    return Literal(Code(gCaja, 4));
 }
 
 QString StockPosting::motivoLiteral(int fila)
@@ -78,11 +78,11 @@ QString StockPosting::motivoLiteral(int fila)
     if (motivoGrid_)
         a_.IdMotivoStock = cell(fila, ColArticulo::MotivoStock).isEmpty()
                                ? QStringLiteral("NULL")
-                               : Quoted(Utilidades->AjustaLargo(rawCell(fila, ColArticulo::MotivoStock), 4));
+                               : Literal(Utilidades->AjustaLargo(rawCell(fila, ColArticulo::MotivoStock), 4));
     a_.IdMotivoStock.remove(QLatin1Char('\''));
     if (isNull(a_.IdMotivoStock))
         return QStringLiteral("NULL");
-    return Quoted(Code(a_.IdMotivoStock, 4));
+    return Literal(Code(a_.IdMotivoStock, 4));
 }
 
 QString StockPosting::cuentaProveedor(const QString& articulo) const
@@ -95,7 +95,7 @@ QString StockPosting::cuentaProveedor(const QString& articulo) const
         if (cuenta.isEmpty())
             cuenta = QStringLiteral("NULL");
     }
-    return isNull(cuenta) ? QString() : Quoted(cuenta);
+    return isNull(cuenta) ? QString() : Literal(cuenta);
 }
 
 QString StockPosting::secuenciaTexto() const
@@ -112,41 +112,41 @@ QVector<CampoValor> StockPosting::movementRow(const Movimiento& m)
     // The names are static texts: a row of a long voucher allocates none for them.
     auto add = [&](const QString& campo, const QString& valor) { campos.append({campo, valor}); };
 
-    add(QStringLiteral("TC"), Quoted(Code(a_.TC, 4)));
-    add(QStringLiteral("IdComprobante"), Quoted(a_.SucNroLetra));
+    add(QStringLiteral("TC"), Literal(Code(a_.TC, 4)));
+    add(QStringLiteral("IdComprobante"), Literal(a_.SucNroLetra));
     if (!compras_)
         add(QStringLiteral("IdComplemento"), SqlAmount(Utilidades->TextoAMoneda(a_.IdComplemento)));
     add(QStringLiteral("Secuencia"), secuenciaTexto());
-    add(QStringLiteral("Fecha"), Quoted(a_.Fecha));
+    add(QStringLiteral("Fecha"), Literal(a_.Fecha));
     const QString caja = cajaLiteral();
     if (!caja.isEmpty())
         add(QStringLiteral("IdCaja"), caja);
     add(QStringLiteral("IdDeposito"), m.deposito);
     if (a_.EsTransferencia)
         add(QStringLiteral("IDDEPOSITO_DESTINO"), m.destino);
-    add(QStringLiteral("IdPosicion"), Quoted(withoutApostrophes(cell(f, ColArticulo::Posicion))));
-    add(QStringLiteral("IdArticulo"), Quoted(Code(articulo, 25)));
+    add(QStringLiteral("IdPosicion"), Literal(withoutApostrophes(cell(f, ColArticulo::Posicion))));
+    add(QStringLiteral("IdArticulo"), Literal(Code(articulo, 25)));
     add(QStringLiteral("Descripcion"), descripcion(rawCell(f, ColArticulo::Descripcion)));
     cede();
     add(QStringLiteral("NroLote"), loteLiteral(m.lote));
     // Who controls the line: its own code (87), else the customs lot (37), else Aduana.
     if (!cell(f, ColArticulo::ControladoPor).isEmpty())
-        add(QStringLiteral("ControladoPor"), Quoted(cell(f, ColArticulo::ControladoPor)));
+        add(QStringLiteral("ControladoPor"), Literal(cell(f, ColArticulo::ControladoPor)));
     else if (cell(f, ColArticulo::LoteAduana).isEmpty())
-        add(QStringLiteral("ControladoPor"), Quoted(withoutApostrophes(vb::Trim(a_.Aduana))));
+        add(QStringLiteral("ControladoPor"), Literal(withoutApostrophes(vb::Trim(a_.Aduana))));
     else
-        add(QStringLiteral("ControladoPor"), Quoted(withoutApostrophes(cell(f, ColArticulo::LoteAduana))));
+        add(QStringLiteral("ControladoPor"), Literal(withoutApostrophes(cell(f, ColArticulo::LoteAduana))));
     if (!cell(f, ColArticulo::LoteOrigen).isEmpty())
-        add(QStringLiteral("IdOrigen"), Quoted(Code(cell(f, ColArticulo::LoteOrigen), 4)));
+        add(QStringLiteral("IdOrigen"), Literal(Code(cell(f, ColArticulo::LoteOrigen), 4)));
     else if (!vb::Trim(a_.LoteOrigen).isEmpty())
-        add(QStringLiteral("IdOrigen"), Quoted(Code(a_.LoteOrigen, 4)));
+        add(QStringLiteral("IdOrigen"), Literal(Code(a_.LoteOrigen, 4)));
     add(QStringLiteral("NroSerie"), loteLiteral(m.serie));
-    add(QStringLiteral("IdUnidad"), cell(f, ColArticulo::Unidad).isEmpty() ? QStringLiteral("NULL") : Quoted(Code(cell(f, ColArticulo::Unidad), 4)));
+    add(QStringLiteral("IdUnidad"), cell(f, ColArticulo::Unidad).isEmpty() ? QStringLiteral("NULL") : Literal(Code(cell(f, ColArticulo::Unidad), 4)));
     add(QStringLiteral("Cantidad"), SqlAmount(m.cantidad));
     cede();
     if (m.conUD) {
         add(QStringLiteral("CantidadUD"), SqlAmount(m.cantidadUD));
-        add(QStringLiteral("IdUnidadBase"), Quoted(Code(m.unidadBase, 4)));
+        add(QStringLiteral("IdUnidadBase"), Literal(Code(m.unidadBase, 4)));
     }
     const QString cuenta = cuentaProveedor(articulo);
     if (!cuenta.isEmpty())
@@ -171,10 +171,10 @@ QVector<CampoValor> StockPosting::movementRow(const Movimiento& m)
     }
     if (cpteGrid_) {
         const QString cpte = vb::Trim(vb::Mid(rawCell(f, ColArticulo::CpteOrigen), 5, 13));
-        a_.ComprobanteOrigen = cpte.isEmpty() ? QStringLiteral("NULL") : Quoted(cpte);
+        a_.ComprobanteOrigen = cpte.isEmpty() ? QStringLiteral("NULL") : Literal(cpte);
     }
     a_.TcOrigen.remove(QLatin1Char('\''));
-    add(QStringLiteral("Tc_Origen"), isNull(a_.TcOrigen) ? QStringLiteral("NULL") : Quoted(a_.TcOrigen));
+    add(QStringLiteral("Tc_Origen"), isNull(a_.TcOrigen) ? QStringLiteral("NULL") : Literal(a_.TcOrigen));
     add(QStringLiteral("IdComprobante_Origen"), a_.ComprobanteOrigen);
     add(QStringLiteral("Id_Origen"), amountCell(f, ColArticulo::IdCpteOrigen));
     // The line's VAT rate; one of 0 takes the general rate unless the line is exempt.
@@ -183,18 +183,18 @@ QVector<CampoValor> StockPosting::movementRow(const Movimiento& m)
     add(QStringLiteral("IVARI"), iva == vb::Currency() && !exento ? SqlAmount(vb::Currency::fromDouble(piva_)) : SqlAmount(iva));
     add(QStringLiteral("IVARNI"), amountCell(f, ColArticulo::SegundaTasaIVA));
     if (!isNull(a_.IdTecnico))
-        add(QStringLiteral("IdTecnico"), Quoted(Utilidades->AjustaLargo(a_.IdTecnico, 4)));
+        add(QStringLiteral("IdTecnico"), Literal(Utilidades->AjustaLargo(a_.IdTecnico, 4)));
     if (rawCell(f, ColArticulo::Coeficiente).isEmpty())
         g_.SetTextMatrix(f, ColArticulo::Coeficiente, QStringLiteral("1"));
     add(QStringLiteral("EQUIV_UDBASE"), amountCell(f, ColArticulo::Coeficiente));
     add(QStringLiteral("IDINSERT"), amountCell(f, ColArticulo::IdInsert));
     add(QStringLiteral("IDCOMPULSA"), amountCell(f, ColArticulo::IdCompulsa));
     add(QStringLiteral("Oferta"), amountCell(f, ColArticulo::Oferta));
-    add(QStringLiteral("IdVendedor"), Quoted(a_.IdVendedor));
+    add(QStringLiteral("IdVendedor"), Literal(a_.IdVendedor));
     add(QStringLiteral("Importe_Ud"), amountCell(f, ColArticulo::ImporteUnidad));
-    add(QStringLiteral("Ud_Pr"), Quoted(Utilidades->AjustaLargo(rawCell(f, ColArticulo::UnidadPrecio), 4)));
-    add(QStringLiteral("UNEGOCIO"), Quoted(Code(gUNegocio, 4)));
-    add(QStringLiteral("ARTMONEDA"), Quoted(Utilidades->AjustaLargo(a_.ArtMoneda, 4)));
+    add(QStringLiteral("Ud_Pr"), Literal(Utilidades->AjustaLargo(rawCell(f, ColArticulo::UnidadPrecio), 4)));
+    add(QStringLiteral("UNEGOCIO"), Literal(Code(gUNegocio, 4)));
+    add(QStringLiteral("ARTMONEDA"), Literal(Utilidades->AjustaLargo(a_.ArtMoneda, 4)));
     add(QStringLiteral("ARTCOTIZACION"), SqlAmount(a_.ArtCotizacion));
     // A line on loan marks the whole call.
     if (vb::Val(rawCell(f, ColArticulo::EnComodato)) == 1)

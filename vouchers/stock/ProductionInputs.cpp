@@ -54,7 +54,7 @@ QSet<QString> conComponentes(const ui::FlexGrid& g)
     for (int fila = 1; fila < g.Rows(); ++fila) {
         const QString articulo = vb::Trim(g.TextMatrix(fila, ColArticulo::IdArticulo));
         if (!articulo.isEmpty())
-            codigos << Quoted(Code(articulo, 25));
+            codigos << Literal(Code(articulo, 25));
     }
     codigos.removeDuplicates();
     QSet<QString> out;
@@ -274,14 +274,14 @@ QVector<CampoValor> StockPosting::productionRow(int fila, const QString& deposit
 
     QVector<CampoValor> campos;
     auto add = [&](const char* campo, const QString& valor) { campos.append({QLatin1String(campo), valor}); };
-    add("TC", Quoted(Code(QStringLiteral("PE"), 4)));
-    add("IdComprobante", Quoted(idPE_));
+    add("TC", Literal(Code(QStringLiteral("PE"), 4)));
+    add("IdComprobante", Literal(idPE_));
     if (!compras_)
         add("IdComplemento", SqlAmount(Utilidades->TextoAMoneda(a_.IdComplemento)));
     add("Secuencia", secuenciaTexto());
-    add("Fecha", Quoted(a_.Fecha));
+    add("Fecha", Literal(a_.Fecha));
     add("IdDeposito", deposito);
-    add("IdArticulo", Quoted(Utilidades->AjustaLargo(producido ? producto : articulo, 25)));
+    add("IdArticulo", Literal(Utilidades->AjustaLargo(producido ? producto : articulo, 25)));
     if (producido)
         add("Descripcion", descripcion(rawCell(fila, ColArticulo::Descripcion)));
     else if (articulo == QLatin1String("*"))
@@ -289,10 +289,10 @@ QVector<CampoValor> StockPosting::productionRow(int fila, const QString& deposit
     else
         add("Descripcion", descripcion(datoArticulo(QStringLiteral("DESCRIPCION"), QStringLiteral("IDARTICULO"))));
     if (!producido && !vb::Trim(lote).isEmpty())
-        add("NroLote", Quoted(Utilidades->AjustaLargo(lote, 25)));
-    add("IdUnidad", unidad.isEmpty() ? QStringLiteral("NULL") : Quoted(Utilidades->AjustaLargo(unidad, 4)));
+        add("NroLote", Literal(Utilidades->AjustaLargo(lote, 25)));
+    add("IdUnidad", unidad.isEmpty() ? QStringLiteral("NULL") : Literal(Utilidades->AjustaLargo(unidad, 4)));
     add("CantidadUd", SqlAmount(enBase));
-    add("IdUnidadBase", unidadBase.isEmpty() ? QStringLiteral("NULL") : Quoted(Code(unidadBase, 4)));
+    add("IdUnidadBase", unidadBase.isEmpty() ? QStringLiteral("NULL") : Literal(Code(unidadBase, 4)));
     add("equiv_udbase", numberOf(equivalencia));
     add("Cantidad", SqlAmount(enUnidad));
     const QString caja = cajaLiteral();
@@ -307,16 +307,16 @@ QVector<CampoValor> StockPosting::productionRow(int fila, const QString& deposit
     add("Importe_S_iva", QStringLiteral("0"));
     add("Costo", producido ? amountCell(fila, ColArticulo::Costo)
                            : SqlAmount(Utilidades->TextoAMoneda(datoArticulo(QStringLiteral("Costo"), QStringLiteral("idarticulo")))));
-    add("Tc_Origen", Quoted(a_.TC));
-    add("IdComprobante_Origen", Quoted(a_.SucNroLetra));
-    add("ControladoPor", Quoted(producto));
-    add("Unegocio", gUNegocio.compare(QLatin1String("Null"), Qt::CaseInsensitive) == 0 ? gUNegocio : Quoted(gUNegocio));
-    add("ARTMONEDA", Quoted(Utilidades->AjustaLargo(a_.ArtMoneda, 4)));
+    add("Tc_Origen", Literal(a_.TC));
+    add("IdComprobante_Origen", Literal(a_.SucNroLetra));
+    add("ControladoPor", Literal(producto));
+    add("Unegocio", gUNegocio.compare(QLatin1String("Null"), Qt::CaseInsensitive) == 0 ? gUNegocio : Literal(gUNegocio));
+    add("ARTMONEDA", Literal(Utilidades->AjustaLargo(a_.ArtMoneda, 4)));
     add("ARTCOTIZACION", SqlAmount(a_.ArtCotizacion));
     // The caller's origin type follows the line's, as the voucher's own rows leave it.
     if (tcGrid_) {
         const QString tipo = vb::Trim(vb::Left(rawCell(fila, ColArticulo::CpteOrigen), 4));
-        a_.TcOrigen = tipo.isEmpty() ? QStringLiteral("NULL") : Quoted(tipo);
+        a_.TcOrigen = tipo.isEmpty() ? QStringLiteral("NULL") : Literal(tipo);
     }
 
     return campos;

@@ -148,7 +148,7 @@ QString ClsCmnCptes::GeneraAsientoStock(ui::FlexGrid* grid, QString& eMotivoStoc
 
     // 5. The counter account and the description of the motive.
     const bool costoVenta = TipoMov == 99;
-    const QString motivo = Quoted(Utilidades->AjustaLargo(eMotivoStock, 4));
+    const QString motivo = Literal(Utilidades->AjustaLargo(eMotivoStock, 4));
     QString contrapartida;
     QString detalle;
     bool hayMotivo = false;
@@ -185,9 +185,9 @@ QString ClsCmnCptes::GeneraAsientoStock(ui::FlexGrid* grid, QString& eMotivoStoc
     const QString periodo = QString::number(gPeriodo);
 
     // 7. Entry number and sub-journal.
-    const QString comprobante = QStringLiteral("TC = ") + Quoted(Utilidades->AjustaLargo(TC, 4)) + QStringLiteral(" AND SUCURSAL = ")
-                              + Quoted(Suc) + QStringLiteral(" AND NUMERO = ") + Quoted(Nro) + QStringLiteral(" AND LETRA = ")
-                              + Quoted(Letra);
+    const QString comprobante = QStringLiteral("TC = ") + Literal(Utilidades->AjustaLargo(TC, 4)) + QStringLiteral(" AND SUCURSAL = ")
+                              + Literal(Suc) + QStringLiteral(" AND NUMERO = ") + Literal(Nro) + QStringLiteral(" AND LETRA = ")
+                              + Literal(Letra);
     QString existente;
     bool cargado = false;
     QString tipoReg;
@@ -287,7 +287,7 @@ QString ClsCmnCptes::GeneraAsientoStock(ui::FlexGrid* grid, QString& eMotivoStoc
     for (int desde = 0; desde < articulos.size(); desde += kPorLectura) {
         QStringList codigos;
         for (const QString& articulo : articulos.mid(desde, kPorLectura))
-            codigos << Quoted(articulo);
+            codigos << Literal(articulo);
         if (!RunSteps(trap, {
                 [&] {
                     db.AbrirRecordset(QStringLiteral("select idarticulo, cuentacontableC from v_ma_articulos where idarticulo in (")
@@ -340,37 +340,37 @@ QString ClsCmnCptes::GeneraAsientoStock(ui::FlexGrid* grid, QString& eMotivoStoc
     const QString unegocio = gUNegocio.compare(QLatin1String("Null"), Qt::CaseInsensitive) == 0
                                ? gUNegocio
                                : db.SQLValue(vb::Variant(gUNegocio)).toString();
-    const QString caja = vb::Trim(gCaja).isEmpty() ? QStringLiteral("NULL") : Quoted(Code(gCaja, 4));
+    const QString caja = vb::Trim(gCaja).isEmpty() ? QStringLiteral("NULL") : Literal(Code(gCaja, 4));
     auto insert = [&](const Linea& l, qint32 secuencia) {
         QVector<CampoValor> campos{
-            {QStringLiteral("Cuenta"), Quoted(l.cuenta)},
-            {QStringLiteral("Secuencia"), Quoted(QString::number(secuencia))},
-            {QStringLiteral("Mes_Operativo"), Quoted(QString::number(mes))},
-            {QStringLiteral("[Numero Asiento]"), Quoted(QString::number(qint64(UltimoNroAsiento)))},
-            {QStringLiteral("Fecha"), Quoted(Fecha)},
-            {QStringLiteral("FechaSubDiario"), Quoted(Fecha)},
-            {QStringLiteral("Detalle"), Quoted(detalle)},
-            {QStringLiteral("TC"), Quoted(TC)},
-            {QStringLiteral("SUCURSAL"), Quoted(Suc)},
-            {QStringLiteral("NUMERO"), Quoted(Nro)},
-            {QStringLiteral("LETRA"), Quoted(Letra)},
-            {QStringLiteral("PERIODO"), Quoted(periodo)},
-            {QStringLiteral("Tipo_Reg"), Quoted(tipoReg)},
-            {QStringLiteral("[DEBE-HABER]"), Quoted(l.lado())},
+            {QStringLiteral("Cuenta"), Literal(l.cuenta)},
+            {QStringLiteral("Secuencia"), Literal(QString::number(secuencia))},
+            {QStringLiteral("Mes_Operativo"), Literal(QString::number(mes))},
+            {QStringLiteral("[Numero Asiento]"), Literal(QString::number(qint64(UltimoNroAsiento)))},
+            {QStringLiteral("Fecha"), Literal(Fecha)},
+            {QStringLiteral("FechaSubDiario"), Literal(Fecha)},
+            {QStringLiteral("Detalle"), Literal(detalle)},
+            {QStringLiteral("TC"), Literal(TC)},
+            {QStringLiteral("SUCURSAL"), Literal(Suc)},
+            {QStringLiteral("NUMERO"), Literal(Nro)},
+            {QStringLiteral("LETRA"), Literal(Letra)},
+            {QStringLiteral("PERIODO"), Literal(periodo)},
+            {QStringLiteral("Tipo_Reg"), Literal(tipoReg)},
+            {QStringLiteral("[DEBE-HABER]"), Literal(l.lado())},
             {QStringLiteral("FechaHora_Grabacion"), ahora},
-            {QStringLiteral("USUARIO_LOGEADO"), Quoted(gUsuarioLogeado)},
+            {QStringLiteral("USUARIO_LOGEADO"), Literal(gUsuarioLogeado)},
             {QStringLiteral("Importe"), SqlAmount(l.importe)},
             {QStringLiteral("Moneda"), QStringLiteral("'   1'")},
             {QStringLiteral("Cotizacion"), QStringLiteral("1")},
             {QStringLiteral("CABImporte"), SqlAmount(cabImporte)},
-            {QStringLiteral("CABCuenta"), Quoted(vb::Trim(contrapartida))},
-            {QStringLiteral("CABNombre"), Quoted(eMotivoStock)},
+            {QStringLiteral("CABCuenta"), Literal(vb::Trim(contrapartida))},
+            {QStringLiteral("CABNombre"), Literal(eMotivoStock)},
             {QStringLiteral("Unegocio"), unegocio},
             {QStringLiteral("IdCajas"), caja},
         };
         if (costoVenta) {
-            campos << CampoValor{QStringLiteral("TC_ORIGEN"), Quoted(Code(tcOrigen, 4))};
-            campos << CampoValor{QStringLiteral("CPTE_ORIGEN"), Quoted(cpteOrigen)};
+            campos << CampoValor{QStringLiteral("TC_ORIGEN"), Literal(Code(tcOrigen, 4))};
+            campos << CampoValor{QStringLiteral("CPTE_ORIGEN"), Literal(cpteOrigen)};
         }
         QString sentencia = QStringLiteral("INSERT INTO MV_ASIENTOS ");
         ArmaInsert(sentencia, campos, true);
@@ -391,8 +391,8 @@ QString ClsCmnCptes::GeneraAsientoStock(ui::FlexGrid* grid, QString& eMotivoStoc
         for (const Linea& l : std::as_const(lineas)) {
             if (l.importe <= vb::Currency())
                 continue;
-            const QString renglon = comprobante + QStringLiteral(" AND CUENTA = ") + Quoted(l.cuenta)
-                                  + QStringLiteral(" AND [DEBE-HABER] = ") + Quoted(l.lado());
+            const QString renglon = comprobante + QStringLiteral(" AND CUENTA = ") + Literal(l.cuenta)
+                                  + QStringLiteral(" AND [DEBE-HABER] = ") + Literal(l.lado());
             bool existe = false;
             if (!RunSteps(trap, {
                     [&] { db.AbrirRecordset(QStringLiteral("SELECT * FROM MV_ASIENTOS  with(nolock)  WHERE ") + renglon, rs); },

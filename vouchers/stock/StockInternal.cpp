@@ -2,7 +2,6 @@
 
 #include "data/DB_Dll.h"
 #include "frame/Format.h"
-#include "numbering/VoucherKey.h"
 #include "platform/ado/Recordset.h"
 #include "platform/vb/Strings.h"
 #include "platform/zeltrix/Services.h"
@@ -13,13 +12,6 @@ namespace voucherstock {
 QString Code(const QString& code, int width)
 {
     return Utilidades->AjustaLargo(vb::Trim(code), width);
-}
-
-QString Quoted(const QString& text)
-{
-    // What SQLValue makes of a text, without going through a Variant: the posting of a
-    // long voucher writes tens of thousands.
-    return QLatin1Char('\'') + voucherkey::SqlText(text) + QLatin1Char('\'');
 }
 
 QString FieldText(ado::Recordset& rs, const QString& name)

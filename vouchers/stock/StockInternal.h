@@ -1,6 +1,7 @@
 #pragma once
 // Helpers shared by the stock sources of the voucher library; not part of its interface.
 #include "platform/vb/Currency.h"
+#include "vouchers/grids/GridHelpers.h"
 #include <QString>
 
 namespace ado {
@@ -11,8 +12,7 @@ namespace voucherstock {
 
 // A code brought to the width of its column for a quoted literal: trimmed first.
 QString Code(const QString& code, int width);
-// The text between apostrophes, its own apostrophes doubled: 'text'.
-QString Quoted(const QString& text);
+using vouchergrids::Literal;
 // A field read null-safe (ValorCampo): its text, trimmed.
 QString FieldText(ado::Recordset& rs, const QString& name);
 // A field read null-safe as a number: numbers as they are, texts through TextoADoble.

@@ -50,8 +50,8 @@ QString AsignarNumeroComprobante(const QString& TC, const QString& Sucursal, con
         },
         // 2.
         [&] {
-            db.AbrirRecordset(QStringLiteral("SELECT TC,IDCOMPROBANTE From V_MV_STOCK  with(nolock) WHERE TC = ") + Quoted(TC)
-                                  + QStringLiteral(" AND IDCOMPROBANTE = ") + Quoted(suc + numero + letra),
+            db.AbrirRecordset(QStringLiteral("SELECT TC,IDCOMPROBANTE From V_MV_STOCK  with(nolock) WHERE TC = ") + Literal(TC)
+                                  + QStringLiteral(" AND IDCOMPROBANTE = ") + Literal(suc + numero + letra),
                               rs);
         },
         // 3.
@@ -60,8 +60,8 @@ QString AsignarNumeroComprobante(const QString& TC, const QString& Sucursal, con
         [&] {
             if (tomado)
                 db.AbrirRecordset(QStringLiteral("SELECT MAX(IDCOMPROBANTE) AS ULTIMO From V_MV_STOCK  with(nolock) WHERE TC = ")
-                                      + Quoted(TC) + QStringLiteral(" AND SUBSTRING(IDCOMPROBANTE, 1, 4)= ") + Quoted(suc)
-                                      + QStringLiteral(" AND SUBSTRING(IDCOMPROBANTE, 13, 1)= ") + Quoted(letra),
+                                      + Literal(TC) + QStringLiteral(" AND SUBSTRING(IDCOMPROBANTE, 1, 4)= ") + Literal(suc)
+                                      + QStringLiteral(" AND SUBSTRING(IDCOMPROBANTE, 13, 1)= ") + Literal(letra),
                                   rs);
         },
         [&] {
@@ -91,22 +91,22 @@ void ControlStock(const QString& IdDeposito, const QString& IdArticulo, const QS
     DB_Dll& db = *gDBPrincipal;
     ado::Recordset rs;
     const bool todos = vb::Trim(IdDeposito).isEmpty();
-    const QString articulo = Quoted(Code(IdArticulo, 25));
+    const QString articulo = Literal(Code(IdArticulo, 25));
     QString sql;
     if (gUsaStockUdKg) {
         // 4. In units of the unit-and-kilo balance; a blank deposit sums over all of them.
         sql = todos ? QStringLiteral("SELECT SUM(CantidadUd) AS STOCK FROM STK_STOCK_UDKG with(nolock) WHERE IDARTICULO = ") + articulo
                     : QStringLiteral("SELECT CantidadUd AS STOCK FROM STK_STOCK_UDKG with(nolock) WHERE IDARTICULO = ") + articulo
-                          + QStringLiteral(" AND IDDEPOSITO = ") + Quoted(Code(IdDeposito, 4));
+                          + QStringLiteral(" AND IDDEPOSITO = ") + Literal(Code(IdDeposito, 4));
     } else if (todos) {
         // 3.
         sql = QStringLiteral("SELECT SUM(STOCK) AS STOCK  FROM STK_SALDOS_UNIDADES with(nolock) WHERE IDARTICULO = ") + articulo
-            + QStringLiteral(" AND EQUIVALENCIA = ") + Quoted(Code(IdUnidad, 4)) + QStringLiteral(" ");
+            + QStringLiteral(" AND EQUIVALENCIA = ") + Literal(Code(IdUnidad, 4)) + QStringLiteral(" ");
     } else {
         // 2.
         sql = QStringLiteral("SELECT STOCK AS STOCK FROM STK_SALDOS_UNIDADES with(nolock) WHERE IDARTICULO = ") + articulo
-            + QStringLiteral(" AND EQUIVALENCIA = ") + Quoted(Code(IdUnidad, 4)) + QStringLiteral(" AND IDDEPOSITO = ")
-            + Quoted(Code(IdDeposito, 4));
+            + QStringLiteral(" AND EQUIVALENCIA = ") + Literal(Code(IdUnidad, 4)) + QStringLiteral(" AND IDDEPOSITO = ")
+            + Literal(Code(IdDeposito, 4));
     }
     // 5.
     double saldo = Stock;

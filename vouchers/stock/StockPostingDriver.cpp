@@ -110,7 +110,7 @@ std::optional<StockFailure> StockPosting::prologue()
         if (IsCode(valor, "ELDELGRID"))
             delGrid = true;
         else
-            valor = blank(valor) ? QStringLiteral("NULL") : Quoted(valor);
+            valor = blank(valor) ? QStringLiteral("NULL") : Literal(valor);
     };
     origen(a_.TcOrigen, tcGrid_);
     origen(a_.ComprobanteOrigen, cpteGrid_);
@@ -121,7 +121,7 @@ std::optional<StockFailure> StockPosting::prologue()
         && !irObligatorio)
         sink_.Add(QStringLiteral("if exists(select * from c_mv_cpte  with(nolock)  where TC=") + a_.TcOrigen
                   + QStringLiteral(" and IDCOMPROBANTE=") + a_.ComprobanteOrigen + QStringLiteral(" and fecharecepcion is null) ")
-                  + QStringLiteral(" UPDATE c_mv_cpte set FechaRecepcion=") + Quoted(a_.Fecha) + QStringLiteral(" where TC=")
+                  + QStringLiteral(" UPDATE c_mv_cpte set FechaRecepcion=") + Literal(a_.Fecha) + QStringLiteral(" where TC=")
                   + a_.TcOrigen + QStringLiteral(" and IDCOMPROBANTE=") + a_.ComprobanteOrigen);
     // 10. The sign; a type that is not there stops the posting (the operator is told).
     if (a_.SignoRemota != 0)
@@ -143,25 +143,25 @@ std::optional<StockFailure> StockPosting::prologue()
     if (IsCode(a_.IdDeposito, "ELDELGRID"))
         depositoGrid_ = true;
     else if (!blank(a_.IdDeposito))
-        a_.IdDeposito = Quoted(Code(a_.IdDeposito, 4));
+        a_.IdDeposito = Literal(Code(a_.IdDeposito, 4));
     else
-        a_.IdDeposito = Quoted(Code(Cfg(QStringLiteral("DepositoDefault")), 4));
+        a_.IdDeposito = Literal(Code(Cfg(QStringLiteral("DepositoDefault")), 4));
     // 14. The motive: from the grid, given, the configured default, or none.
     if (IsCode(a_.IdMotivoStock, "ELDELGRID")) {
         motivoGrid_ = true;
     } else {
         a_.IdMotivoStock.remove(QLatin1Char('\''));
         if (!blank(a_.IdMotivoStock)) {
-            a_.IdMotivoStock = Quoted(Utilidades->AjustaLargo(a_.IdMotivoStock, 4));
+            a_.IdMotivoStock = Literal(Utilidades->AjustaLargo(a_.IdMotivoStock, 4));
         } else if (a_.IdMotivoStock.isEmpty()) {
             const QString porDefecto = vb::Trim(Cfg(QStringLiteral("MotivoStockDefault")));
-            a_.IdMotivoStock = porDefecto.isEmpty() ? QStringLiteral("NULL") : Quoted(Utilidades->AjustaLargo(porDefecto, 4));
+            a_.IdMotivoStock = porDefecto.isEmpty() ? QStringLiteral("NULL") : Literal(Utilidades->AjustaLargo(porDefecto, 4));
         } else {
             a_.IdMotivoStock = QStringLiteral("NULL");
         }
     }
     // 15. A transfer goes somewhere.
-    a_.IdDepositoDestino = blank(a_.IdDepositoDestino) ? QStringLiteral("NULL") : Quoted(Code(a_.IdDepositoDestino, 4));
+    a_.IdDepositoDestino = blank(a_.IdDepositoDestino) ? QStringLiteral("NULL") : Literal(Code(a_.IdDepositoDestino, 4));
     if (a_.EsTransferencia && !esDepositoReal(a_.IdDepositoDestino))
         return StockFailure{QStringLiteral("No se ha informado el depósito de destino de la transferencia")};
     // 16.
@@ -175,7 +175,7 @@ std::optional<StockFailure> StockPosting::prologue()
         a_.IdDepositoDestino = a_.IdDeposito;
         ado::Recordset rs;
         db.AbrirRecordset(QStringLiteral("SELECT MAX(SECUENCIA) AS MAX_SECUENCIA FROM V_MV_STOCK WHERE TC = ")
-                              + Quoted(Code(a_.TC, 4)) + QStringLiteral(" AND IDCOMPROBANTE = ") + Quoted(a_.SucNroLetra),
+                              + Literal(Code(a_.TC, 4)) + QStringLiteral(" AND IDCOMPROBANTE = ") + Literal(a_.SucNroLetra),
                           rs);
         double base = rs.EOF() ? 0.0 : FieldDouble(rs, QStringLiteral("MAX_SECUENCIA"));
         db.CierraRecordset(rs);
@@ -190,7 +190,7 @@ QString StockPosting::depositoDeLinea(int fila) const
 {
     const QString propio = cell(fila, ColArticulo::Deposito);
     if (!propio.isEmpty())
-        return Quoted(Code(propio, 4));
+        return Literal(Code(propio, 4));
     return depositoGrid_ ? QString() : a_.IdDeposito;
 }
 

@@ -36,7 +36,7 @@ double lotBalance(const QString& sql)
 QString lotBalanceHead(const QString& IdArticulo)
 {
     return QStringLiteral(" SELECT SUM(CANTIDAD) AS SaldoStock FROM STK_SERIES_Y_LOTES  WHERE IDARTICULO = ")
-         + Quoted(Code(IdArticulo, 25));
+         + Literal(Code(IdArticulo, 25));
 }
 
 } // namespace
@@ -60,8 +60,8 @@ bool ClsCmnCptes::TieneSPNL(const QString& Tcp, const QString& IdCptep)
 {
     DB_Dll& db = *gDBPrincipal;
     ado::Recordset rs;
-    db.AbrirRecordset(QStringLiteral("Select * from v_mv_stock where tc = 'spnl' and tc_origen = ") + Quoted(Tcp)
-                          + QStringLiteral(" and idcomprobante_origen = ") + Quoted(IdCptep),
+    db.AbrirRecordset(QStringLiteral("Select * from v_mv_stock where tc = 'spnl' and tc_origen = ") + Literal(Tcp)
+                          + QStringLiteral(" and idcomprobante_origen = ") + Literal(IdCptep),
                       rs);
     const bool tiene = !rs.EOF();
     db.CierraRecordset(rs);
@@ -84,10 +84,10 @@ double ClsCmnCptes::ObtieneStockLOTE(const QString& IdArticulo, const QString& I
     trap([&] {
         // 1. An empty lot is the stock without lot.
         const QString lote = NroLote.isEmpty() ? QStringLiteral(" AND (NroLote = '' OR NROLOTE IS NULL)")
-                                               : QStringLiteral(" AND NroLote = ") + Quoted(Code(NroLote, 25)) + QStringLiteral(" ");
+                                               : QStringLiteral(" AND NroLote = ") + Literal(Code(NroLote, 25)) + QStringLiteral(" ");
         // 2.
         saldo = lotBalance(lotBalanceHead(IdArticulo) + QStringLiteral(" AND IdDeposito = ")
-                           + Quoted(Utilidades->AjustaLargo(IdDeposito, 4)) + QStringLiteral(" ") + lote);
+                           + Literal(Utilidades->AjustaLargo(IdDeposito, 4)) + QStringLiteral(" ") + lote);
     });
     return saldo;
 }
@@ -127,7 +127,7 @@ double ClsCmnCptes::ObtieneStock(const QString& IdArticulo, QString& IdDeposito,
         // 2.1 An article that is not there has neither lots nor serials.
         [&] {
             db.AbrirRecordset(QStringLiteral("SELECT USASERIE, USALOTE FROM V_MA_ARTICULOS WHERE IDARTICULO = ")
-                                  + Quoted(Code(IdArticulo, 25)) + QStringLiteral(" "),
+                                  + Literal(Code(IdArticulo, 25)) + QStringLiteral(" "),
                               rs);
         },
         [&] {
@@ -141,13 +141,13 @@ double ClsCmnCptes::ObtieneStock(const QString& IdArticulo, QString& IdDeposito,
             // 2.2, 2.3
             QString sql = lotBalanceHead(IdArticulo);
             if (given(IdDeposito))
-                sql += QStringLiteral(" AND IdDeposito = ") + Quoted(Utilidades->AjustaLargo(IdDeposito, 4)) + QStringLiteral(" ");
+                sql += QStringLiteral(" AND IdDeposito = ") + Literal(Utilidades->AjustaLargo(IdDeposito, 4)) + QStringLiteral(" ");
             if (given(NroLote))
-                sql += QStringLiteral(" AND NroLote = ") + Quoted(Code(NroLote, 25)) + QStringLiteral(" ");
+                sql += QStringLiteral(" AND NroLote = ") + Literal(Code(NroLote, 25)) + QStringLiteral(" ");
             if (given(NroSerie))
-                sql += QStringLiteral(" AND NroSerie = ") + Quoted(Code(NroSerie, 25)) + QStringLiteral(" ");
+                sql += QStringLiteral(" AND NroSerie = ") + Literal(Code(NroSerie, 25)) + QStringLiteral(" ");
             if (given(IdPosicion))
-                sql += QStringLiteral(" AND IdPosicion = ") + Quoted(Code(IdPosicion, 15)) + QStringLiteral(" ");
+                sql += QStringLiteral(" AND IdPosicion = ") + Literal(Code(IdPosicion, 15)) + QStringLiteral(" ");
             // 2.4
             if (usaSerie && !usaLote)
                 sql += QStringLiteral(" AND NroLote is NULL ");

@@ -43,7 +43,7 @@ qint16 ClsCmnCptes::ObtieneSignoComprobante(const QString& TC, bool LibroIVA)
         // 1.
         [&] {
             db.AbrirRecordset(QStringLiteral("SELECT * FROM V_TA_CPTE  with(nolock)  WHERE CODIGO=")
-                                  + Quoted(Code(TC, 4)),
+                                  + Literal(Code(TC, 4)),
                               rs);
         },
         // 2.
