@@ -10,6 +10,7 @@
 #include "platform/vb/VbError.h"
 #include "vouchers/lookup/VoucherIcons.h"
 #include "vouchers/lookup/VoucherStatements.h"
+#include "vouchers/lookup/VoucherTypes.h"
 
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -21,14 +22,6 @@ namespace {
 constexpr int kColumnaTexto = 1;
 constexpr int kColumna2 = 2;
 constexpr int kColumna3 = 3;
-
-bool enGrupo(const QString& tc, std::initializer_list<const char*> codes)
-{
-    for (const char* code : codes)
-        if (tc.compare(QLatin1String(code), Qt::CaseInsensitive) == 0)
-            return true;
-    return false;
-}
 
 // A column of a row as the accept rule reads it; a column the list lacks reads empty.
 QString columna(const ui::ListItem& item, int k)
@@ -177,7 +170,7 @@ void FrmConsComprobantes::CmdAceptar_Click()
     if (filling_)
         return;
     const ui::ListItem elegida = ListView1->SelectedItem();
-    if (enGrupo(TC, {"OC"})) {
+    if (voucherlookup::EsTipo(TC, "OC")) {
         // The ticked orders, in the list's order; the chosen row when none is ticked.
         QString lista;
         for (int i = 1; i <= ListView1->ListItems().Count(); ++i) {
@@ -194,16 +187,16 @@ void FrmConsComprobantes::CmdAceptar_Click()
             IdComplemento = QStringLiteral("0");
     } else if (elegida.isNothing()) {
         NroComprobante = QString();
-    } else if (enGrupo(TC, {"OT", "NP", "FC", "RM", "ND", "NC", "NCFP", "OP", "FP", "GF"})) {
+    } else if (voucherlookup::EsTipo(TC, voucherlookup::kTiposVenta)) {
         NroComprobante = columna(elegida, kColumna2);
         IdComplemento = columna(elegida, kColumna3);
-    } else if (enGrupo(TC, {"FCC", "NCC", "LNCC", "NCPE", "NDPR", "NCCP", "NDC", "LNDC", "RMC"})) {
+    } else if (voucherlookup::EsTipo(TC, voucherlookup::kTiposCompra) || voucherlookup::EsTipo(TC, voucherlookup::kTiposAsiento)) {
         NroComprobante = columna(elegida, kColumna2);
         Proveedor = columna(elegida, kColumna3);
-    } else if (enGrupo(TC, {"PR"})) {
+    } else if (voucherlookup::EsTipo(TC, "PR")) {
         NroComprobante = columna(elegida, kColumna2);
         IdComplemento = QStringLiteral("0");
-    } else if (enGrupo(TC, {"T3"})) {
+    } else if (voucherlookup::EsTipo(TC, "T3")) {
         NroComprobante = columna(elegida, kColumnaTexto);
         IdComplemento = QStringLiteral("0");
     } else {

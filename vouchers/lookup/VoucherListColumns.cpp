@@ -6,6 +6,7 @@
 #include "platform/ui/ListView.h"
 #include "platform/ui/Metrics.h"
 #include "platform/vb/Strings.h"
+#include "vouchers/lookup/VoucherTypes.h"
 
 namespace {
 
@@ -16,20 +17,20 @@ struct Columna {
 };
 
 struct GrupoColumnas {
-    std::initializer_list<const char*> tipos;
+    std::initializer_list<voucherlookup::Tipos> tipos;
     std::initializer_list<Columna> columnas;
 };
 
 // The column groups, tested in this order; the last one takes every other type.
 const GrupoColumnas kGrupos[] = {
-    {{"RM-T"}, {{"ID", 5}, {"COMPROBANTE", 15}, {"COMPLEMENTO", 6}, {"FECHA", 20}, {"CUENTA", 13}}},
-    {{"OT", "FC", "RM", "ND", "NC", "NCFP", "OP", "NP", "FP", "GF"},
+    {{{"RM-T"}}, {{"ID", 5}, {"COMPROBANTE", 15}, {"COMPLEMENTO", 6}, {"FECHA", 20}, {"CUENTA", 13}}},
+    {{voucherlookup::kTiposVenta},
      {{"FECHA", 20}, {"COMPROBANTE", 15}, {"ID", 5}, {"NOMBRE", 21}, {"Referencia", 15}, {"IMPORTE", 10}}},
-    {{"FCC", "NCC", "LNCC", "NCCP", "NDC", "LNDC", "RMC", "NCPE", "NDPR"},
+    {{voucherlookup::kTiposCompra, voucherlookup::kTiposAsiento},
      {{"FECHA", 13}, {"COMPROBANTE", 15}, {"PROVEEDOR", 15}, {"NOMBRE", 21}, {"CONCEPTO", 21}, {"IMPORTE", 10}}},
-    {{"PR"}, {{"FECHA", 13}, {"COMPROBANTE", 15}, {"NOMBRE", 21}, {"ID", 5}, {"Referencia", 21}, {"IMPORTE", 10}}},
-    {{"T3"}, {{"Nº Int.", 7}, {"FECHA", 13}, {"COMPROBANTE", 15}, {"ID", 4}, {"FH Envio", 10}, {"FH Recep", 10}}},
-    {{"OC"},
+    {{{"PR"}}, {{"FECHA", 13}, {"COMPROBANTE", 15}, {"NOMBRE", 21}, {"ID", 5}, {"Referencia", 21}, {"IMPORTE", 10}}},
+    {{{"T3"}}, {{"Nº Int.", 7}, {"FECHA", 13}, {"COMPROBANTE", 15}, {"ID", 4}, {"FH Envio", 10}, {"FH Recep", 10}}},
+    {{{"OC"}},
      {{"FECHA", 13}, {"PROVEEDOR", 13}, {"COMPROBANTE", 17}, {"IMPORTE", 9}, {"COMENTARIOS", 15}, {"Inf. Recepción", 15}}},
     {{}, {{"FECHA", 13}, {"COMPROBANTE", 15}, {"CUENTA", 15}, {"NOMBRE", 21}, {"CONCEPTO", 21}, {"IMPORTE", 10}}},
 };
@@ -37,8 +38,8 @@ const GrupoColumnas kGrupos[] = {
 const GrupoColumnas& grupoDe(const QString& tc)
 {
     for (const GrupoColumnas& g : kGrupos)
-        for (const char* tipo : g.tipos)
-            if (tc.compare(QLatin1String(tipo), Qt::CaseInsensitive) == 0)
+        for (voucherlookup::Tipos tipos : g.tipos)
+            if (voucherlookup::EsTipo(tc, tipos))
                 return g;
     return kGrupos[std::size(kGrupos) - 1];
 }

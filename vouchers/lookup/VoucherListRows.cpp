@@ -10,22 +10,21 @@
 #include "platform/vb/Strings.h"
 #include "platform/zeltrix/Services.h"
 #include "vouchers/lookup/RowFields.h"
+#include "vouchers/lookup/VoucherTypes.h"
 
 using voucherlookup::RowFields;
 
 namespace {
 
+// The row's type as stored may carry its padding.
 bool is(const QString& tc, const char* code)
 {
-    return vb::Trim(tc).compare(QLatin1String(code), Qt::CaseInsensitive) == 0;
+    return voucherlookup::EsTipo(vb::Trim(tc), code);
 }
 
-bool isOneOf(const QString& tc, std::initializer_list<const char*> codes)
+bool isOneOf(const QString& tc, voucherlookup::Tipos codes)
 {
-    for (const char* code : codes)
-        if (is(tc, code))
-            return true;
-    return false;
+    return voucherlookup::EsTipo(vb::Trim(tc), codes);
 }
 
 } // namespace
@@ -39,9 +38,9 @@ FrmConsComprobantes::GrupoFila FrmConsComprobantes::GrupoDeFila() const
         return GrupoFila::Transporte;
     if (is(TC, "T3"))
         return GrupoFila::T3;
-    if (isOneOf(TC, {"FCC", "NCC", "LNCC", "NCCP", "NDC", "LNDC", "RMC"}))
+    if (isOneOf(TC, voucherlookup::kTiposCompra))
         return GrupoFila::Compras;
-    if (isOneOf(TC, {"NCPE", "NDPR"}))
+    if (isOneOf(TC, voucherlookup::kTiposAsiento))
         return GrupoFila::Ingresos;
     if (is(TC, "PR"))
         return GrupoFila::Presupuestos;

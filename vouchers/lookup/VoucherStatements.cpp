@@ -4,25 +4,13 @@
 #include "lookup/ConsultaSql.h"
 #include "platform/vb/Strings.h"
 #include "platform/zeltrix/Services.h"
+#include "vouchers/lookup/VoucherTypes.h"
 
 #include <QRegularExpression>
 
 namespace voucherlookup {
 
 namespace {
-
-bool is(const QString& tc, const char* code)
-{
-    return tc.compare(QLatin1String(code), Qt::CaseInsensitive) == 0;
-}
-
-bool isOneOf(const QString& tc, std::initializer_list<const char*> codes)
-{
-    for (const char* code : codes)
-        if (is(tc, code))
-            return true;
-    return false;
-}
 
 // A search box counts when it holds something other than its prompt.
 bool searches(const QString& text, const QString& prompt)
@@ -53,7 +41,7 @@ Seleccion ResuelveSeleccion(const QString& TC)
         {"FP/PENDIENTES", "FP", false, false},
     };
     for (const Alias& a : aliases) {
-        if (is(TC, a.name)) {
+        if (EsTipo(TC, a.name)) {
             s.tc = QString::fromLatin1(a.tc);
             s.pendientes = a.pendientes;
             s.transporte = a.transporte;
@@ -61,7 +49,7 @@ Seleccion ResuelveSeleccion(const QString& TC)
             break;
         }
     }
-    s.casillas = is(s.tc, "OC");
+    s.casillas = EsTipo(s.tc, "OC");
     return s;
 }
 
@@ -94,11 +82,11 @@ QString Sentencia(const Consulta& c)
     // The caller's condition, after " AND ", only when there is one.
     const QString y = hayFiltro ? QStringLiteral(" AND ") + f : QString();
 
-    if (is(tc, "RMC") && c.pendientes)
+    if (EsTipo(tc, "RMC") && c.pendientes)
         return QStringLiteral(" SELECT CUENTA , ANULADA, Nombre, TC,IDCOMPROBANTE, ID,FECHA, Importe FROM "
                               "C_RemitosPendientes with(nolock) WHERE TC = '")
              + t4 + QStringLiteral("' ") + s + y + QStringLiteral(" ORDER BY IDCOMPROBANTE DESC");
-    if (is(tc, "RM") && c.pendientes) {
+    if (EsTipo(tc, "RM") && c.pendientes) {
         if (hayFiltro && c.usaRemitoContado)
             return QStringLiteral(" SELECT CUENTA , ANULADA, Nombre, APROBADO, TC,IDCOMPROBANTE, ID,FECHA, Importe, '' AS "
                                   "OBSERVACIONES FROM V_RemitosPendientes with(nolock) WHERE TC = '")
@@ -119,28 +107,28 @@ QString Sentencia(const Consulta& c)
              + t4 + QStringLiteral("'") + s
              + QStringLiteral(" AND FINALIZADA = 0 AND BLOQUEADA = 0 ORDER BY IDCOMPROBANTE DESC");
     }
-    if (is(tc, "T3"))
+    if (EsTipo(tc, "T3"))
         return QStringLiteral("SELECT * FROM V_MV_CPTETERCEROS  with(nolock)  ORDER BY ID,IDCOMPROBANTE, IDCOMPLEMENTO");
-    if (isOneOf(tc, {"NCPE", "NDPR"})) {
+    if (EsTipo(tc, kTiposAsiento)) {
         if (hayFiltro)
             return QStringLiteral("SELECT * FROM MV_ASIENTOS  with(nolock)  WHERE TC = '") + t4 + QStringLiteral("' AND ")
                  + f + QStringLiteral(" ORDER BY SUCURSAL, NUMERO, LETRA DESC ");
         return QStringLiteral("SELECT * FROM MV_ASIENTOS  with(nolock)  WHERE TC = '") + t4
              + QStringLiteral("' AND SECUENCIA = 1 ORDER BY SUCURSAL, NUMERO, LETRA DESC");
     }
-    if (isOneOf(tc, {"FCC", "NCC", "LNCC", "NCCP", "NDC", "LNDC", "RMC"})) {
+    if (EsTipo(tc, kTiposCompra)) {
         if (hayFiltro)
             return QStringLiteral("SELECT * FROM C_MV_CPTE  with(nolock)  WHERE TC = '") + t4 + QStringLiteral("'") + s + y
                  + QStringLiteral(" ORDER BY IDCOMPROBANTE DESC ");
         return QStringLiteral("SELECT * FROM C_MV_CPTE  with(nolock)  WHERE TC = '") + t4 + QStringLiteral("'") + s
              + QStringLiteral(" ORDER BY IDCOMPROBANTE DESC");
     }
-    if (is(tc, "OT") && c.pendientes)
+    if (EsTipo(tc, "OT") && c.pendientes)
         return QStringLiteral(" SELECT CUENTA , ANULADA, Nombre, APROBADO, TC,IDCOMPROBANTE, IDCOMPlemento,ID,FECHA, "
                               "Importe,FechaHora_Grabacion,FechaHOra_Modificacion FROM V_OT_Pendientes with(nolock) WHERE "
                               "TC = '")
              + t4 + QStringLiteral("'") + s + y + QStringLiteral(" ORDER BY IDCOMPROBANTE DESC");
-    if (is(tc, "OT")) {
+    if (EsTipo(tc, "OT")) {
         if (hayFiltro)
             return QStringLiteral(" SELECT CUENTA , ANULADA, Nombre, APROBADO, TC,IDCOMPROBANTE, IDCOMPlemento , ID,FECHA, "
                                   "Importe,FechaHora_Grabacion,FechaHOra_Modificacion FROM V_OT_Pendientes with(nolock) "
@@ -150,7 +138,7 @@ QString Sentencia(const Consulta& c)
                               "Importe FROM V_OT_Pendientes with(nolock) WHERE TC = '")
              + t4 + QStringLiteral("'") + s + QStringLiteral(" ") + QStringLiteral(" ORDER BY IDCOMPROBANTE DESC");
     }
-    if (is(tc, "NP") && c.pendientes) {
+    if (EsTipo(tc, "NP") && c.pendientes) {
         if (hayFiltro)
             return QStringLiteral(" SELECT CUENTA , ANULADA, Nombre, APROBADO, TC,IDCOMPROBANTE,IDCOMPLEMENTO, ID,FECHA, "
                                   "Importe, FechaPreparacion, fechahora_grabacion,IdPalm,Observaciones,Fechahora_grabacion,"
@@ -163,7 +151,7 @@ QString Sentencia(const Consulta& c)
              + t4 + QStringLiteral("'") + s
              + QStringLiteral(" AND FINALIZADA = 0 and anulada = 0 ORDER BY IDCOMPROBANTE DESC");
     }
-    if (is(tc, "PR") && c.pendientes) {
+    if (EsTipo(tc, "PR") && c.pendientes) {
         if (hayFiltro)
             return QStringLiteral(" SELECT CUENTA , ANULADA, Nombre, APROBADO, TC,IDCOMPROBANTE, ID,FECHA, Importe, "
                                   "comentarios,Fechahora_grabacion,fechahora_modificacion FROM V_MV_CPTE with(nolock) WHERE "
@@ -174,17 +162,17 @@ QString Sentencia(const Consulta& c)
                               "FROM V_PR_PENDIENTES with(nolock)  WHERE TC = '")
              + t4 + QStringLiteral("'") + s + QStringLiteral(" AND APROBADO = 1 ORDER BY IDCOMPROBANTE DESC");
     }
-    if (is(tc, "OC"))
+    if (EsTipo(tc, "OC"))
         return QStringLiteral(" SELECT FECHA, CUENTA , NOMBRE, ANULADA, APROBADO, TC,IDCOMPROBANTE, ID,Importe, comentarios, "
                               "Garantia FROM C_MV_CPTE  with(nolock) WHERE TC = '")
              + t4 + QStringLiteral("'") + s + QStringLiteral(" AND (APROBADO = 1) AND (FINALIZADO = 0) AND (ANULADA = 0)") + y
              + QStringLiteral(" ORDER BY IDCOMPROBANTE DESC");
-    if (is(tc, "FP"))
+    if (EsTipo(tc, "FP"))
         return QStringLiteral(" SELECT CUENTA , ANULADA, Nombre, APROBADO, TC,IDCOMPROBANTE, ID,FECHA, "
                               "Importe,Fechahora_grabacion,fechahora_modificacion FROM V_MV_CPTE with(nolock) WHERE TC = '")
              + t4 + QStringLiteral("' ") + y + QStringLiteral(" ") + s
              + QStringLiteral("  AND FINALIZADA = 0 ORDER BY IDCOMPROBANTE DESC");
-    if (is(tc, "RM") && c.transporte)
+    if (EsTipo(tc, "RM") && c.transporte)
         return QStringLiteral("SELECT dbo.V_MV_Stock.TC, dbo.V_MV_Stock.IDCOMPROBANTE, dbo.V_MV_Stock.IDCOMPLEMENTO, "
                               "dbo.V_MV_Stock.FECHA,dbo.V_MV_Stock.CUENTAPROVEEDOR ")
              + QStringLiteral(" FROM         dbo.V_MV_Stock LEFT OUTER JOIN")
@@ -197,13 +185,13 @@ QString Sentencia(const Consulta& c)
              + QStringLiteral(" GROUP BY dbo.V_MV_Stock.TC,dbo.V_MV_Stock.IDCOMPROBANTE,dbo.V_MV_Stock.IDCOMPLEMENTO,"
                               "dbo.V_MV_Stock.FECHA,dbo.V_MV_Stock.CUENTAPROVEEDOR ORDER BY dbo.V_MV_Stock.FECHA DESC,"
                               "dbo.V_MV_Stock.IDCOMPROBANTE,dbo.V_MV_Stock.IDCOMPLEMENTO");
-    if (hayFiltro && is(tc, "RM"))
+    if (hayFiltro && EsTipo(tc, "RM"))
         return QStringLiteral("SELECT * FROM V_MV_CPTE  with(nolock)  WHERE COMPLEMENTARIO = 0 AND TC = '") + t4
              + QStringLiteral("'") + s + y + QStringLiteral(" ORDER BY  IDCOMPROBANTE DESC, IDCOMPLEMENTO ASC  ");
     if (hayFiltro)
         return QStringLiteral("SELECT * FROM V_MV_CPTE  with(nolock)  WHERE TC = '") + t4 + QStringLiteral("'") + s + y
              + QStringLiteral(" ORDER BY  IDCOMPROBANTE DESC, IDCOMPLEMENTO ASC  ");
-    if (is(tc, "RM"))
+    if (EsTipo(tc, "RM"))
         return QStringLiteral("SELECT * FROM V_MV_CPTE  with(nolock)  WHERE COMPLEMENTARIO = 0 AND BLOQUEADA = 0 AND TC = '")
              + t4 + QStringLiteral("'") + s + QStringLiteral(" ORDER BY IDCOMPROBANTE DESC, IDCOMPLEMENTO ASC");
     return QStringLiteral("SELECT * FROM V_MV_CPTE  with(nolock)  WHERE   TC = '") + t4 + QStringLiteral("'") + s
