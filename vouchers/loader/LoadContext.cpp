@@ -46,6 +46,13 @@ QString MoneyText(const vb::Variant& amount, const vb::Variant& cotizacion)
     return MoneyText(vb::Variant(Converted(amount, cotizacion)));
 }
 
+QString LoadedMoneyText(LoadContext& ctx, const vb::Variant& amount)
+{
+    if (ctx.ConvertirMoneda)
+        return MoneyText(amount, Value(ctx.cabecera, QStringLiteral("Cotizacion")));
+    return MoneyText(amount);
+}
+
 vb::Currency Converted(const vb::Variant& amount, const vb::Variant& cotizacion)
 {
     return Utilidades->ValorCampo(amount).toCurrency() * Utilidades->ValorCampo(cotizacion).toCurrency();

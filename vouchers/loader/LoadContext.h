@@ -87,6 +87,9 @@ QString Trimmed(ado::Recordset& rs, const QString& field);
 // configured decimals, no thousands separators.
 QString MoneyText(const vb::Variant& amount);
 QString MoneyText(const vb::Variant& amount, const vb::Variant& cotizacion);
+// An amount of a stored row as the load writes it: times the header's exchange rate when
+// the load converts.
+QString LoadedMoneyText(LoadContext& ctx, const vb::Variant& amount);
 // An amount times an exchange rate, both read through ValorCampo, computed in money.
 vb::Currency Converted(const vb::Variant& amount, const vb::Variant& cotizacion);
 using vouchergrids::Literal;

@@ -46,12 +46,7 @@ bool fillConcept(LoadContext& ctx, ui::FlexGrid& g, int r)
 
     ctx.Step([&] { g.SetTextMatrix(r, ColOtroConcepto::Detalle, Trimmed(rs, QStringLiteral("Observacion"))); });
     auto amount = [&](int col, const char* field) {
-        ctx.Step([&] {
-            const vb::Variant value = Value(rs, QString::fromLatin1(field));
-            g.SetTextMatrix(r, col,
-                            ctx.ConvertirMoneda ? MoneyText(value, Value(ctx.cabecera, QStringLiteral("Cotizacion")))
-                                                : MoneyText(value));
-        });
+        ctx.Step([&] { g.SetTextMatrix(r, col, LoadedMoneyText(ctx, Value(rs, QString::fromLatin1(field)))); });
     };
     amount(ColOtroConcepto::Importe, "Importe");
     amount(ColOtroConcepto::ImporteSinIVA, "Importe_S_IVA");

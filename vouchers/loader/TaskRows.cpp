@@ -18,12 +18,7 @@ void fillTask(LoadContext& ctx, ui::FlexGrid& g, int r)
         ctx.Step([&] { g.SetTextMatrix(r, col, text()); });
     };
     auto amount = [&](const char* field) {
-        return [&ctx, &rs, field] {
-            const QString name = QString::fromLatin1(field);
-            if (ctx.ConvertirMoneda)
-                return MoneyText(Value(rs, name), Value(ctx.cabecera, QStringLiteral("Cotizacion")));
-            return MoneyText(Value(rs, name));
-        };
+        return [&ctx, &rs, field] { return LoadedMoneyText(ctx, Value(rs, QString::fromLatin1(field))); };
     };
 
     put(ColTarea::IdTarea, [&] { return Trimmed(rs, QStringLiteral("IDTAREA")); });
