@@ -37,11 +37,6 @@ QString code25(const QString& code)
     return vouchergrids::Literal(Utilidades->AjustaLargo(code, 25));
 }
 
-QString fieldText(ado::Recordset& rs, const QString& name)
-{
-    return Utilidades->ValorATexto(Utilidades->ValorCampo(rs.Fields(name)));
-}
-
 // The queries of one call: each opens into the caller's recordset with the caller's
 // access; a query that returns a row hands its UdBase on.
 class Queries {
@@ -57,7 +52,7 @@ public:
         gDBPrincipal->AbrirRecordset(sql, rs_, nullptr, cursor_, lock_);
         if (rs_.BOF())
             return false;
-        udBase_ = fieldText(rs_, QStringLiteral("UdBase"));
+        udBase_ = vouchergrids::FieldText(rs_, QStringLiteral("UdBase"));
         return true;
     }
     // The first of the searches that finds the code.
@@ -132,7 +127,7 @@ bool bySupplier(Queries& q, QString& code, const QString& CuentaProveedor, const
                           + vouchergrids::Literal(Utilidades->AjustaLargo(vb::Trim(ListaPrecio), 4)) + QStringLiteral(" AND TIPOLISTA = 'C'");
         if (q.open(sql)) {
             listed = true;
-            code = fieldText(q.rs(), QStringLiteral("IdArticulo"));
+            code = vouchergrids::FieldText(q.rs(), QStringLiteral("IdArticulo"));
             found = q.open(QStringLiteral("SELECT *,IDUNIDAD AS UDBASE  FROM V_MA_ARTICULOS WHERE idarticulo = ")
                            + code25(code));
         }
@@ -172,13 +167,13 @@ bool BuscaArticulo(QString& Codigo, ado::Recordset& Rs, qint16 SoloLectura, qint
     if (!found && !vb::Trim(CuentaProveedor).isEmpty())
         found = bySupplier(q, Codigo, CuentaProveedor, ListaPrecio);
     if (found)
-        Codigo = fieldText(Rs, QStringLiteral("IdArticulo"));
+        Codigo = vouchergrids::FieldText(Rs, QStringLiteral("IdArticulo"));
     if (!Rs.EOF())
-        Descripcion = fieldText(Rs, QStringLiteral("Descripcion"));
+        Descripcion = vouchergrids::FieldText(Rs, QStringLiteral("Descripcion"));
 
     if (found && gRazonSocialPorUneg && EsProgramaDeVentas()
         && !Utilidades->EstaEnLista(TC, kTiposSinControlUNegocio)
-        && fieldText(Rs, QStringLiteral("idTipo")).compare(gUNegocio, Qt::CaseInsensitive) != 0) {
+        && vouchergrids::FieldText(Rs, QStringLiteral("idTipo")).compare(gUNegocio, Qt::CaseInsensitive) != 0) {
         if (ModoUNegocio == 0) {
             ui::MsgBox(QStringLiteral("Este articulo pertenece a una unidad de negocio distinta a la seleccionada"),
                        ui::vbOKOnly);

@@ -1,9 +1,11 @@
 #include "vouchers/grids/GridHelpers.h"
 
 #include "data/DbTrap.h"
+#include "platform/ado/Recordset.h"
 #include "platform/ui/FlexGrid.h"
 #include "platform/vb/Strings.h"
 #include "platform/vb/VbError.h"
+#include "platform/zeltrix/Services.h"
 #include "vouchers/GridColumns.h"
 
 namespace vouchergrids {
@@ -13,6 +15,11 @@ ui::FlexGrid& Need(ui::FlexGrid* grid)
     if (!grid)
         vb::Raise(91);
     return *grid;
+}
+
+QString FieldText(ado::Recordset& rs, const QString& name)
+{
+    return Utilidades->ValorATexto(Utilidades->ValorCampo(rs.Fields(name)));
 }
 
 QString Literal(const QString& text)

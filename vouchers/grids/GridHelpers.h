@@ -7,16 +7,25 @@
 
 class DbTrap;
 
+namespace ado {
+class Recordset;
+}
+
 namespace ui {
 class FlexGrid;
 }
 
 namespace vouchergrids {
 
+// Divides a lot from its serial inside one value of a lot list.
+inline const QChar kSeparadorLoteSerie(0x00FF);
+
 // The grid behind a grid argument; an absent grid raises 91.
 ui::FlexGrid& Need(ui::FlexGrid* grid);
 // A configuration switch is on when its value is "SI", in any case.
 bool SwitchOn(const QString& value);
+// A field of a recordset's current row as text, Null as "" (ValorCampo, ValorATexto).
+QString FieldText(ado::Recordset& rs, const QString& name);
 // A text as a SQL literal: between apostrophes, its own apostrophes doubled.
 QString Literal(const QString& text);
 // Codes compare trimmed and without regard to case.

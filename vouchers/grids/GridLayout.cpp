@@ -47,7 +47,7 @@ QString voucherFamily(const QString& TC)
                       rs);
     QString sistema;
     if (!rs.EOF())
-        sistema = vb::Trim(Utilidades->ValorATexto(Utilidades->ValorCampo(rs.Fields(QStringLiteral("Sistema")))));
+        sistema = vb::Trim(vouchergrids::FieldText(rs, QStringLiteral("Sistema")));
     db.CierraRecordset(rs);
     return sistema;
 }

@@ -53,7 +53,7 @@ bool ClsCmnCptes::ValidaCantidadLineasCpte(const QString& TC, const QString& Let
                     CantLineas = 0;
                     return;
                 }
-                const QString text = Utilidades->ValorATexto(Utilidades->ValorCampo(rs.Fields(QStringLiteral("CantLineas"))));
+                const QString text = vouchergrids::FieldText(rs, QStringLiteral("CantLineas"));
                 CantLineas = vb::CInt(vb::Variant(Utilidades->TextoAMoneda(text)));
             },
             [&] { db.CierraRecordset(rs); },

@@ -65,7 +65,7 @@ QString ObtieneUnidadArticulo(const QString& IdArticulo)
                       rs);
     QString unit;
     if (!rs.EOF())
-        unit = vb::Trim(Utilidades->ValorATexto(Utilidades->ValorCampo(rs.Fields(QStringLiteral("IdUnidad")))));
+        unit = vb::Trim(vouchergrids::FieldText(rs, QStringLiteral("IdUnidad")));
     db.CierraRecordset(rs);
     return unit;
 }

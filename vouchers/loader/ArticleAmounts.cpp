@@ -63,7 +63,7 @@ void writeMoney(ArticleRow& r)
         converted(ColArticulo::PrecioSinIVA, "Importe_S_IVA");
         converted(ColArticulo::Impuestos, "Impuestos");
         r.Put(ColArticulo::ITC, [&] {
-            return NumberText(Converted(r, vb::Variant(Utilidades->TextoAMoneda(Text(ctx.articulos, QStringLiteral("iTC"))))));
+            return NumberText(Converted(r, vb::Variant(Utilidades->TextoAMoneda(FieldText(ctx.articulos, QStringLiteral("iTC"))))));
         });
         converted(ColArticulo::Total, "Total");
         return;
@@ -73,7 +73,7 @@ void writeMoney(ArticleRow& r)
         if (!ctx.esCompra)
             return r.LineText("Costo");
         return Utilidades->ValorATexto(gDBPrincipal->DatosTabla(QStringLiteral("V_MA_ARTICULOS"),
-                                                                vb::Variant(Text(ctx.articulos, QStringLiteral("IdArticulo"))),
+                                                                vb::Variant(FieldText(ctx.articulos, QStringLiteral("IdArticulo"))),
                                                                 QStringLiteral("Costo"), QStringLiteral("IdArticulo")));
     });
     r.PutLine(ColArticulo::PrecioSinIVA, "Importe_S_IVA");
@@ -90,9 +90,9 @@ void writeListedPrices(ArticleRow& r)
     ado::Recordset lista;
     ctx.Step([&] {
         gDBPrincipal->AbrirRecordset(QStringLiteral("SELECT CONIVA FROM  VT_MA_PRECIOS_ARTICULOS WHERE IDARTICULO = ")
-                                         + Literal(Text(ctx.articulos, QStringLiteral("IdArticulo")))
+                                         + Literal(FieldText(ctx.articulos, QStringLiteral("IdArticulo")))
                                          + QStringLiteral(" AND IDLISTA = ")
-                                         + Literal(Utilidades->AjustaLargo(Text(ctx.articulos, QStringLiteral("IdLista")), 4))
+                                         + Literal(Utilidades->AjustaLargo(FieldText(ctx.articulos, QStringLiteral("IdLista")), 4))
                                          + QStringLiteral(" AND TIPOLISTA = 'V'"),
                                      lista);
     });
@@ -199,7 +199,7 @@ void WriteAmounts(ArticleRow& r)
                               ctx.ConvertirMoneda ? NumberText(Converted(r, lista)) : vb::CStr(lista));
     });
     r.Put(ColArticulo::TotalLinea, [&] { return totalWithTaxes(r); });
-    r.Put(ColArticulo::CodigoArtProveedor, [&] { return Text(ctx.articulos, QStringLiteral("CodigoArtProveedor")); });
+    r.Put(ColArticulo::CodigoArtProveedor, [&] { return FieldText(ctx.articulos, QStringLiteral("CodigoArtProveedor")); });
 }
 
 } // namespace voucherloader

@@ -65,7 +65,7 @@ QString unitPrice(ArticleRow& r)
     const vb::Variant importe = r.Stored("Importe");
     const vb::Variant sinIva = r.Stored("Importe_S_IVA");
     const bool conIva = !importe.isNull() && !sinIva.isNull() && vb::Compare(importe, sinIva) > 0;
-    if (Same(vb::Trim(Text(ctx.cabecera, QStringLiteral("CondicionIva"))), "1") && conIva && !ctx.preciosFinales)
+    if (Same(vb::Trim(FieldText(ctx.cabecera, QStringLiteral("CondicionIva"))), "1") && conIva && !ctx.preciosFinales)
         return r.LineText("Importe_S_IVA");
     return r.LineText("Importe");
 }
@@ -78,7 +78,7 @@ void writePriceWithVat(ArticleRow& r)
     ctx.Step([&] {
         const vb::Variant exento = r.Stored("Exento");
         letraB = !exento.isNull() && !exento.toBool()
-              && Same(ObtieneLetraComprobante(Cfg(QStringLiteral("CONDIVA")), Text(ctx.cabecera, QStringLiteral("CondicionIva"))),
+              && Same(ObtieneLetraComprobante(Cfg(QStringLiteral("CONDIVA")), FieldText(ctx.cabecera, QStringLiteral("CondicionIva"))),
                       "B");
     });
     if (!letraB)
@@ -98,7 +98,7 @@ void writeSalesData(ArticleRow& r)
     r.PutLine(ColArticulo::PorcDescuento, "PorcDto");
     r.PutLine(ColArticulo::ListaPrecio, "IdLista");
     r.Put(ColArticulo::EnComodato, [&] {
-        return Text(r.ctx.cabecera, QStringLiteral("EnComodato")) == QLatin1String("1") ? QStringLiteral("1")
+        return FieldText(r.ctx.cabecera, QStringLiteral("EnComodato")) == QLatin1String("1") ? QStringLiteral("1")
                                                                                           : QStringLiteral("0");
     });
     if (r.deposito)
@@ -139,7 +139,7 @@ void writeArticleData(ArticleRow& r)
     r.Put(ColArticulo::CuentaContable, [&] { return r.ArticleText("CuentaContable"); });
     r.Put(ColArticulo::CodProveedor, [&] { return r.ArticleText("CodigoArtProveedor"); });
     // An article without a rate of its own takes the voucher's general rate.
-    r.Put(ColArticulo::IVA, [&] { return Text(r.articulo, QStringLiteral("TasaIVA")); });
+    r.Put(ColArticulo::IVA, [&] { return FieldText(r.articulo, QStringLiteral("TasaIVA")); });
     r.Put(ColArticulo::IVA, [&] {
         const QString tasa = r.Cell(ColArticulo::IVA);
         return Utilidades->TextoAMoneda(tasa) == vb::Currency() ? NumberText(r.ctx.PIVA) : tasa;

@@ -37,7 +37,7 @@ double appliedFromView(ArticleRow& r)
     });
     ctx.Step([&] {
         if (!ctx.aplicado.BOF())
-            aplicada = Utilidades->TextoAMoneda(Text(ctx.aplicado, QStringLiteral("CantidadAplicada"))).toDouble();
+            aplicada = Utilidades->TextoAMoneda(FieldText(ctx.aplicado, QStringLiteral("CantidadAplicada"))).toDouble();
     });
     ctx.Step([&] { db.CierraRecordset(ctx.aplicado); });
     ui::DoEvents();
@@ -48,7 +48,7 @@ double appliedFromView(ArticleRow& r)
 double pending(ArticleRow& r, double& entregada)
 {
     LoadContext& ctx = r.ctx;
-    return ctx.cptes.CantRepartoPend(ctx.TC, ctx.SucNroLetra, Text(ctx.articulos, QStringLiteral("IdArticulo")),
+    return ctx.cptes.CantRepartoPend(ctx.TC, ctx.SucNroLetra, FieldText(ctx.articulos, QStringLiteral("IdArticulo")),
                                      entregada);
 }
 
@@ -118,7 +118,7 @@ void SettleQuantities(ArticleRow& r)
             } else if (is(reparto, 0)) {
                 if (preparada.isNull()) {
                     r.aLlevar = q;
-                } else if (Utilidades->TextoAMoneda(Text(ctx.articulos, QStringLiteral("CANTIDADAFACTURAR"))) > vb::Currency()) {
+                } else if (Utilidades->TextoAMoneda(FieldText(ctx.articulos, QStringLiteral("CANTIDADAFACTURAR"))) > vb::Currency()) {
                     r.aplicada = q - r.Line("CANTIDADAFACTURAR").toDouble();
                     r.aLlevar = capped(q - preparada.toDouble());
                 } else {

@@ -46,7 +46,7 @@ void writeTimber(ArticleRow& r)
     bool porMedidas = false;
     ctx.Step([&] {
         // The article's row is at hand when the line's code found it as an article code.
-        const QString codigo = Text(ctx.articulos, QStringLiteral("IdArticulo"));
+        const QString codigo = FieldText(ctx.articulos, QStringLiteral("IdArticulo"));
         QString pide = r.hallado && vouchergrids::SameCode(r.ArticleText("IdArticulo"), codigo)
                          ? r.ArticleText("PIDEMEDIDAS")
                          : vb::Trim(Utilidades->ValorATexto(gDBPrincipal->DatosTabla(
@@ -125,7 +125,7 @@ void CompleteRow(ArticleRow& r)
         if (Same(ctx.CpteDestino, "FP") || Same(ctx.CpteDestino, "NCFP"))
             writeProforma(r);
         ctx.Step([&] {
-            if (Same(vb::Trim(Text(ctx.cabecera, QStringLiteral("CondicionIva"))), "3")
+            if (Same(vb::Trim(FieldText(ctx.cabecera, QStringLiteral("CondicionIva"))), "3")
                 && Same(r.ArticleText("procedencia"), "EXENTO LEY"))
                 r.g.SetTextMatrix(r.row, ColArticulo::EsExento, QStringLiteral("1"));
         });

@@ -96,7 +96,7 @@ void LoadArticles(LoadContext& ctx)
             if (!ctx.primeraFila)
                 ctx.Step([&] {
                     skip = RunningProgram("Brontavel")
-                        && ctx.cptes.ExisteEnGrid(g, Text(rs, QStringLiteral("IdArticulo")));
+                        && ctx.cptes.ExisteEnGrid(g, FieldText(rs, QStringLiteral("IdArticulo")));
                 });
         }
         if (!skip) {

@@ -26,14 +26,9 @@ vb::Variant Value(ado::Recordset& rs, const QString& field)
     return Utilidades->ValorCampo(rs.Fields(field));
 }
 
-QString Text(ado::Recordset& rs, const QString& field)
-{
-    return Utilidades->ValorATexto(Value(rs, field));
-}
-
 QString Trimmed(ado::Recordset& rs, const QString& field)
 {
-    return vb::Trim(Text(rs, field));
+    return vb::Trim(FieldText(rs, field));
 }
 
 QString MoneyText(const vb::Variant& amount)

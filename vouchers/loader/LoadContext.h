@@ -81,7 +81,7 @@ struct LoadContext {
 // A field of a recordset's current row, never Null (ValorCampo).
 vb::Variant Value(ado::Recordset& rs, const QString& field);
 // Its text ("" for Null), and that text without outer blanks.
-QString Text(ado::Recordset& rs, const QString& field);
+using vouchergrids::FieldText;
 QString Trimmed(ado::Recordset& rs, const QString& field);
 // An amount (a value, or a value times the exchange rate) as the grids show money: the
 // configured decimals, no thousands separators.

@@ -85,7 +85,7 @@ void RepairOrderLines(LoadContext& ctx)
                           lineas);
     });
     ctx.Step([&] {
-        letraA = ObtieneLetraComprobante(Cfg(QStringLiteral("CONDIVA")), Text(cabecera, QStringLiteral("CondicionIva")))
+        letraA = ObtieneLetraComprobante(Cfg(QStringLiteral("CONDIVA")), FieldText(cabecera, QStringLiteral("CondicionIva")))
                      .compare(QLatin1String("A"), Qt::CaseInsensitive)
                  == 0;
     });

@@ -42,7 +42,7 @@ vb::Currency ClsCmnCptes::ImporteCargosReales(const QString& Cuenta)
         },
         [&] {
             importe = Utilidades->TextoAMoneda(
-                Utilidades->ValorATexto(Utilidades->ValorCampo(rs.Fields(QStringLiteral("Importe")))));
+                vouchergrids::FieldText(rs, QStringLiteral("Importe")));
         },
     });
     vouchergrids::ResumeNext([&] {

@@ -43,13 +43,13 @@ void fillTask(LoadContext& ctx, ui::FlexGrid& g, int r)
     put(ColTarea::IdTecnico, [&] { return Trimmed(rs, QStringLiteral("IdTecnico")); });
     put(ColTarea::FechaRealInicio, [&] { return Trimmed(rs, QStringLiteral("FechaREALInicio")); });
     put(ColTarea::FechaRealFin, [&] { return Trimmed(rs, QStringLiteral("FechaREALFin")); });
-    put(ColTarea::Prioridad, [&] { return vb::CStr(vb::Variant(vb::Val(Text(rs, QStringLiteral("Prioridad"))))); });
+    put(ColTarea::Prioridad, [&] { return vb::CStr(vb::Variant(vb::Val(FieldText(rs, QStringLiteral("Prioridad"))))); });
     // The user who entered the task is a name: it is copied as text.
     put(ColTarea::Usuario, [&] { return Trimmed(rs, QStringLiteral("Usuario")); });
-    put(ColTarea::FhPresentacion, [&] { return Text(rs, QStringLiteral("FHPRESENTACION")); });
-    put(ColTarea::FhEmision, [&] { return Text(rs, QStringLiteral("FHEMISION")); });
-    put(ColTarea::NroExp, [&] { return Text(rs, QStringLiteral("NROEXP")); });
-    put(ColTarea::FhEntrega, [&] { return Text(rs, QStringLiteral("FhEntrega")); });
+    put(ColTarea::FhPresentacion, [&] { return FieldText(rs, QStringLiteral("FHPRESENTACION")); });
+    put(ColTarea::FhEmision, [&] { return FieldText(rs, QStringLiteral("FHEMISION")); });
+    put(ColTarea::NroExp, [&] { return FieldText(rs, QStringLiteral("NROEXP")); });
+    put(ColTarea::FhEntrega, [&] { return FieldText(rs, QStringLiteral("FhEntrega")); });
 }
 
 } // namespace

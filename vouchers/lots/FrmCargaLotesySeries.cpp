@@ -28,7 +28,6 @@ const QString kNumeroDeLote = QStringLiteral("Número de Lote");
 const QString kNumeroDeSerie = QStringLiteral("Número de Serie");
 
 // The separator of a lot and a serial inside a key.
-const QChar kSeparador(0x00FF);
 
 } // namespace
 
@@ -54,7 +53,7 @@ bool FrmCargaLotesySeries::EsColumnaEditable(int col) const
 
 QString FrmCargaLotesySeries::ClaveDeFila(int fila) const
 {
-    return vb::Trim(MSFlexGrid1->TextMatrix(fila, ColLote)) + kSeparador + vb::Trim(MSFlexGrid1->TextMatrix(fila, ColSerie));
+    return vb::Trim(MSFlexGrid1->TextMatrix(fila, ColLote)) + vouchergrids::kSeparadorLoteSerie + vb::Trim(MSFlexGrid1->TextMatrix(fila, ColSerie));
 }
 
 QStringList FrmCargaLotesySeries::ClavesDeFilas() const

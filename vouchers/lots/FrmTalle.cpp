@@ -14,6 +14,7 @@
 #include "platform/vb/ErrorAnswer.h"
 #include "platform/vb/Strings.h"
 #include "platform/zeltrix/Services.h"
+#include "vouchers/grids/GridHelpers.h"
 #include "vouchers/lots/DialogButtons.h"
 #include "vouchers/lots/DialogGrid.h"
 
@@ -231,7 +232,7 @@ QStringList FrmTalle::Habilitados(const QString& Clave)
     db.AbrirRecordset(QStringLiteral("SELECT valor from ta_configuracion where clave='") + Clave + QLatin1Char('\''), rs);
     QString valor;
     if (!rs.EOF())
-        valor = Utilidades->ValorATexto(Utilidades->ValorCampo(rs.Fields(QStringLiteral("Valor"))));
+        valor = vouchergrids::FieldText(rs, QStringLiteral("Valor"));
     db.CierraRecordset(rs);
     QStringList piezas;
     Divide(valor, QStringLiteral(","), piezas);
@@ -284,7 +285,7 @@ void FrmTalle::SeleccionaDefaults()
                       rs);
     if (!rs.EOF() && esVerdadero(Utilidades->ValorCampo(rs.Fields(QStringLiteral("UsaTalle"))))) {
         const auto valor = [&](const QString& campo) {
-            return vb::Trim(Utilidades->ValorATexto(Utilidades->ValorCampo(rs.Fields(campo))));
+            return vb::Trim(vouchergrids::FieldText(rs, campo));
         };
         dpdTalle->setCurrentIndex(qMax<int>(0, IndiceEnArray(talles_, valor(QStringLiteral("TalleDefault")), 0)));
         dpdColor->setCurrentIndex(qMax<int>(0, IndiceEnArray(colores_, valor(QStringLiteral("ColorDefault")), 0)));

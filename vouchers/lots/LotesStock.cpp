@@ -16,12 +16,6 @@ using lotdialogs::QuantityText;
 
 namespace {
 
-const QChar kSeparador(0x00FF);
-
-QString fieldText(ado::Recordset& rs, const QString& name)
-{
-    return Utilidades->ValorATexto(Utilidades->ValorCampo(rs.Fields(name)));
-}
 
 // The values of a pipe list, without the splitter's closing empty element.
 QStringList valores(ClsCmnCptes& cptes, const QString& lista)
@@ -50,8 +44,8 @@ void FrmCargaLotesySeries::CargaStock()
     while (!rs.EOF()) {
         const int fila = g.Rows();
         g.SetRows(fila + 1);
-        g.SetTextMatrix(fila, ColLote, vb::Trim(fieldText(rs, QStringLiteral("NroLote"))));
-        g.SetTextMatrix(fila, ColSerie, vb::Trim(fieldText(rs, QStringLiteral("NroSerie"))));
+        g.SetTextMatrix(fila, ColLote, vb::Trim(vouchergrids::FieldText(rs, QStringLiteral("NroLote"))));
+        g.SetTextMatrix(fila, ColSerie, vb::Trim(vouchergrids::FieldText(rs, QStringLiteral("NroSerie"))));
         g.SetTextMatrix(fila, ColStock, QuantityText(Utilidades->ValorCampo(rs.Fields(QStringLiteral("Cantidad"))).toDouble()));
         ++registros;
         rs.MoveNext();
@@ -62,9 +56,9 @@ void FrmCargaLotesySeries::CargaStock()
     // key, so that a serial picked before finds its own row.
     QStringList claves = ClavesDeFilas();
     for (const QString& pick : valores(Cptes(), Lotes)) {
-        if (pick.isEmpty() || pick == QString(kSeparador) || IndiceEnArray(claves, pick, 0) >= 0)
+        if (pick.isEmpty() || pick == QString(vouchergrids::kSeparadorLoteSerie) || IndiceEnArray(claves, pick, 0) >= 0)
             continue;
-        const qsizetype corte = pick.indexOf(kSeparador);
+        const qsizetype corte = pick.indexOf(vouchergrids::kSeparadorLoteSerie);
         const int fila = g.Rows();
         g.SetRows(fila + 1);
         g.SetTextMatrix(fila, ColLote, corte < 0 ? pick : pick.left(corte));

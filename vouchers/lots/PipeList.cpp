@@ -2,6 +2,7 @@
 // and rewriting the lists that carry the lots, serials, positions and sizes of a line.
 // Nothing here can fail at run time, so no operation has an error trap of its own.
 #include "vouchers/ClsCmnCptes.h"
+#include "vouchers/grids/GridHelpers.h"
 
 #include "platform/vb/Strings.h"
 #include "platform/zeltrix/Services.h"
@@ -9,16 +10,10 @@
 namespace {
 
 const QChar kBar = QLatin1Char('|');
-const QString kSeparator = QString(QChar(0xFF));   // divides a lot from a serial inside a value
 
 bool blank(const QString& s)
 {
     return vb::Trim(s).isEmpty();
-}
-
-bool sameValue(const QString& a, const QString& b)
-{
-    return vb::Trim(a).compare(vb::Trim(b), Qt::CaseInsensitive) == 0;
 }
 
 // The text trimmed, without its leading "|".
@@ -124,7 +119,7 @@ qint32 ClsCmnCptes::Busca_Lotes_Series(const QString& PipeSeriesLotes, const QSt
     QString value;
     qint32 position = 1;
     while (walk.next(value, false)) {
-        if (sameValue(value, QueSerieLote))
+        if (vouchergrids::SameCode(value, QueSerieLote))
             return position;
         ++position;
     }
@@ -155,7 +150,7 @@ qint32 ClsCmnCptes::Cuenta_Series_Lotes(const QString& PipeSeries, const QString
             continue;
         bool seen = false;
         for (const QString& c : counted)
-            seen = seen || sameValue(c, key);
+            seen = seen || vouchergrids::SameCode(c, key);
         if (!seen)
             counted.append(key);
     }
@@ -174,7 +169,7 @@ QString ClsCmnCptes::StrSerieLote(const QString& Serie_Lote)
             continue;
         bool seen = false;
         for (const QString& t : taken)
-            seen = seen || sameValue(t, v);
+            seen = seen || vouchergrids::SameCode(t, v);
         if (seen)
             continue;
         result += QLatin1Char(' ') + v;
@@ -185,13 +180,13 @@ QString ClsCmnCptes::StrSerieLote(const QString& Serie_Lote)
 
 QString ClsCmnCptes::InsertaCHR255(const QString& iPipe)
 {
-    return QString(kBar) + QString(iPipe.mid(1)).replace(kBar, kSeparator + kBar);
+    return QString(kBar) + QString(iPipe.mid(1)).replace(kBar, QString(vouchergrids::kSeparadorLoteSerie) + kBar);
 }
 
 QString ClsCmnCptes::ExtraeSerieLoteConValor(QString& Serie, QString& Lote)
 {
-    Lote = Utilidades->QuitaCaracteres(Lote, kSeparator);
-    Serie = Utilidades->QuitaCaracteres(Serie, kSeparator);
+    Lote = Utilidades->QuitaCaracteres(Lote, vouchergrids::kSeparadorLoteSerie);
+    Serie = Utilidades->QuitaCaracteres(Serie, vouchergrids::kSeparadorLoteSerie);
     QStringList lotes, series;
     DescomponeSerieLote(Lote, lotes);
     DescomponeSerieLote(Serie, series);

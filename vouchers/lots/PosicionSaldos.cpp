@@ -9,24 +9,15 @@
 #include "platform/zeltrix/Services.h"
 #include "vouchers/ClsCmnCptes.h"
 #include "vouchers/Stock.h"
+#include "vouchers/grids/GridHelpers.h"
 
 using lotdialogs::QuantityText;
 
 namespace {
 
-QString fieldText(ado::Recordset& rs, const QString& name)
-{
-    return Utilidades->ValorATexto(Utilidades->ValorCampo(rs.Fields(name)));
-}
-
 double fieldNumber(ado::Recordset& rs, const QString& name)
 {
     return Utilidades->ValorCampo(rs.Fields(name)).toDouble();
-}
-
-bool sameText(const QString& a, const QString& b)
-{
-    return vb::Trim(a).compare(vb::Trim(b), Qt::CaseInsensitive) == 0;
 }
 
 } // namespace
@@ -59,11 +50,11 @@ void FrmLoteyPosicion::AgregaSaldosPorPosicion(bool conLotes)
     while (!rs.EOF()) {
         const int fila = g.Rows();
         g.SetRows(fila + 1);
-        g.SetTextMatrix(fila, ColPosicion, vb::Trim(fieldText(rs, QStringLiteral("IdPosicion"))));
+        g.SetTextMatrix(fila, ColPosicion, vb::Trim(vouchergrids::FieldText(rs, QStringLiteral("IdPosicion"))));
         if (conLotes)
-            g.SetTextMatrix(fila, ColLote, vb::Trim(fieldText(rs, QStringLiteral("NroLote"))));
+            g.SetTextMatrix(fila, ColLote, vb::Trim(vouchergrids::FieldText(rs, QStringLiteral("NroLote"))));
         g.SetTextMatrix(fila, ColUnidad, IUNIDAD);
-        const QString unidad = Utilidades->AjustaLargo(fieldText(rs, QStringLiteral("IdUnidadBase")), 4);
+        const QString unidad = Utilidades->AjustaLargo(vouchergrids::FieldText(rs, QStringLiteral("IdUnidadBase")), 4);
         g.SetTextMatrix(fila, ColDisponible,
                         QuantityText(EnUnidadDeLinea(fieldNumber(rs, QStringLiteral("disponible")), unidad)));
         g.SetTextMatrix(fila, ColCantidad, QStringLiteral("0"));
@@ -86,7 +77,7 @@ void FrmLoteyPosicion::AgregaSaldoDeposito()
     double saldo = 0;
     while (!rs.EOF()) {
         saldo += EnUnidadDeLinea(fieldNumber(rs, QStringLiteral("Saldo")),
-                                 Utilidades->AjustaLargo(fieldText(rs, QStringLiteral("IdUnidadBase")), 4));
+                                 Utilidades->AjustaLargo(vouchergrids::FieldText(rs, QStringLiteral("IdUnidadBase")), 4));
         rs.MoveNext();
     }
     db.CierraRecordset(rs);
@@ -127,8 +118,8 @@ void FrmLoteyPosicion::RestauraAnteriores(bool conLotes)
             continue;
         }
         for (int fila = g.FixedRows(); fila < g.Rows(); ++fila) {
-            if (fila == filaDeposito_ || !sameText(g.TextMatrix(fila, ColPosicion), posiciones.at(k))
-                || (conLotes && !sameText(g.TextMatrix(fila, ColLote), lote)))
+            if (fila == filaDeposito_ || !vouchergrids::SameCode(g.TextMatrix(fila, ColPosicion), posiciones.at(k))
+                || (conLotes && !vouchergrids::SameCode(g.TextMatrix(fila, ColLote), lote)))
                 continue;
             g.SetTextMatrix(fila, ColCantidad, cantidad);
             break;

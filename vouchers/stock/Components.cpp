@@ -69,8 +69,8 @@ bool IdArticuloTieneInsumos(const QString& IdArticulo, QVector<RegArticuloCantid
             const bool paso = RunSteps(trap, {
                 [&] {
                     RegArticuloCantidad& r = Insumos.last();
-                    r.Codigo = Utilidades->ValorATexto(Utilidades->ValorCampo(rs.Fields(QStringLiteral("IdArticuloInsumo"))));
-                    r.Unidad = Utilidades->ValorATexto(Utilidades->ValorCampo(rs.Fields(QStringLiteral("IdUnidadInsumo"))));
+                    r.Codigo = vouchergrids::FieldText(rs, QStringLiteral("IdArticuloInsumo"));
+                    r.Unidad = vouchergrids::FieldText(rs, QStringLiteral("IdUnidadInsumo"));
                     r.Cantidad = FieldDouble(rs, QStringLiteral("Cantidad"));
                 },
                 [&] { Insumos.append(RegArticuloCantidad()); },
@@ -124,7 +124,7 @@ bool ArticuloTieneLotes(const QString& IdArticulo, const QString& IdDeposito, QV
             QString lote;
             double cantidad = 0;
             const bool paso = RunSteps(trap, {
-                [&] { lote = Utilidades->ValorATexto(Utilidades->ValorCampo(rs.Fields(QStringLiteral("NroLote")))); },
+                [&] { lote = vouchergrids::FieldText(rs, QStringLiteral("NroLote")); },
                 [&] { cantidad = FieldDouble(rs, QStringLiteral("Cantidad")); },
                 [&] {
                     if (total + cantidad > Cantidad) {

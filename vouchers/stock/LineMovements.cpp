@@ -24,7 +24,7 @@ QStringList valores(ClsCmnCptes& c, const QString& lista)
 // A lot or size code as stored: without the lot/serial separator, trimmed.
 QString codigo(const QString& valor)
 {
-    return vb::Trim(QString(valor).remove(kSeparador));
+    return vb::Trim(QString(valor).remove(kSeparadorLoteSerie));
 }
 
 double numero(const QString& texto)
@@ -70,7 +70,7 @@ QList<Entrada> agrupa(const QList<Entrada>& porValor, bool conCantidades, double
 // Lot and serial of an exit pick: the lot before the separator, the serial after it.
 void partePick(const QString& valor, QString& lote, QString& serie)
 {
-    const int p = valor.indexOf(kSeparador);
+    const int p = valor.indexOf(kSeparadorLoteSerie);
     lote = codigo(p < 0 ? valor : valor.left(p));
     serie = p < 0 ? QString() : codigo(valor.mid(p + 1));
 }
@@ -123,7 +123,7 @@ QList<Entrada> EntradasDeLinea(ClsCmnCptes& c, const LineaStock& linea, bool sal
             QString valor = series[i];
             Entrada e;
             e.cantidad = 1;
-            if (valor.contains(kSeparador)) {
+            if (valor.contains(kSeparadorLoteSerie)) {
                 partePick(valor, e.lote, e.serie);
             } else {
                 e.lote = unLote ? QString() : codigo(i < lotes.size() ? lotes[i] : QString());

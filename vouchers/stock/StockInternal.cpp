@@ -16,7 +16,7 @@ QString Code(const QString& code, int width)
 
 QString FieldText(ado::Recordset& rs, const QString& name)
 {
-    return vb::Trim(Utilidades->ValorATexto(Utilidades->ValorCampo(rs.Fields(name))));
+    return vb::Trim(vouchergrids::FieldText(rs, name));
 }
 
 double FieldDouble(ado::Recordset& rs, const QString& name)

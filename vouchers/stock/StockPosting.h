@@ -6,6 +6,7 @@
 #include "frame/StatementBuilder.h"
 #include "platform/vb/Currency.h"
 #include "vouchers/Stock.h"
+#include "vouchers/grids/GridHelpers.h"
 
 #include <QElapsedTimer>
 #include <QHash>
@@ -26,7 +27,7 @@ namespace voucherstock {
 // The value of a deposit, motive or origin argument that makes each line give its own.
 inline const QString kElDelGrid = QStringLiteral("ELDELGRID");
 // Divides a lot from a serial inside a pipe-list value.
-inline const QChar kSeparador = QChar(0xFF);
+using vouchergrids::kSeparadorLoteSerie;
 
 // The arguments of one call, as the posting works on them; the caller's variables get
 // the in/out ones back only when the posting succeeds.
