@@ -41,19 +41,6 @@ void frmRecepcionMutuales::hideEditor()
     txtEdit->hide();
 }
 
-void frmRecepcionMutuales::keepCellInView()
-{
-    const int row = MSFlexGrid1->Row() - MSFlexGrid1->FixedRows();
-    if (row < 0 || row >= MSFlexGrid1->rowCount())
-        return;
-    int col = MSFlexGrid1->Col() - MSFlexGrid1->FixedCols();
-    if (col < 0)
-        col = qMax(0, MSFlexGrid1->columnAt(0));
-    if (col >= MSFlexGrid1->columnCount())
-        return;
-    MSFlexGrid1->scrollTo(MSFlexGrid1->model()->index(row, col));
-}
-
 // ---- the convention's procedures ----
 
 bool frmRecepcionMutuales::ColEdit(int Col, int Row)
@@ -107,7 +94,7 @@ void frmRecepcionMutuales::MsflexGridEdt(ui::FlexGrid* MsFlexGrid, CajaTexto* Ed
         return;
     if (editable) {
         // The cell is brought into view first, so that the editor lands on it.
-        if (vb::shouldLeave(PasoSalvo5(rutina, [&] { keepCellInView(); })))
+        if (vb::shouldLeave(PasoSalvo5(rutina, [&] { MSFlexGrid1->ShowCurrentCell(); })))
             return;
         if (vb::shouldLeave(PasoSalvo5(rutina, [&] {
                 Edt->setGeometry(ui::TwipsToPixels(MsFlexGrid->Left() + MsFlexGrid->CellLeft()),
@@ -144,7 +131,7 @@ void frmRecepcionMutuales::MsflexGridEdt(ui::FlexGrid* MsFlexGrid, CajaTexto* Ed
         } else if (MsFlexGrid->Col() < MsFlexGrid->Cols() - 1) {
             // What the Right key does on the grid, at once.
             MsFlexGrid->SetCol(MsFlexGrid->Col() + 1);
-            keepCellInView();
+            MSFlexGrid1->ShowCurrentCell();
         }
     });
 }
@@ -203,7 +190,7 @@ void frmRecepcionMutuales::EditKeyCode(ui::FlexGrid* MsFlexGrid, CajaTexto* Edt,
     default:
         break;
     }
-    paso([&] { keepCellInView(); });
+    paso([&] { MSFlexGrid1->ShowCurrentCell(); });
 }
 
 void frmRecepcionMutuales::MsflexKey(ui::FlexGrid* MsFlexGrid, int& KeyCode)

@@ -134,8 +134,6 @@ private:
     // Hides the editor; when it had the focus the grid takes it, so the focus never
     // wanders into a header box (whose Validate would reload the date).
     void hideEditor();
-    // Scrolls the grid so that the current cell is in view.
-    void keepCellInView();
     // An amount as the grid shows it: the configured decimals, no thousands separators.
     static QString TextoImporte(vb::Currency importe);
     // The list lookup of a table: the code the operator chose, trimmed; empty when cancelled.

@@ -477,6 +477,11 @@ void FlexGrid::moveByOperator(int row, int col)
     moveTo(row, col);
     // The operator's moves bring the cell into view; moves made by code leave the
     // scrolling to the form (TopRow).
+    ShowCurrentCell();
+}
+
+void FlexGrid::ShowCurrentCell()
+{
     if (m_row < FixedRows() || m_row >= Rows())
         return;
     int viewCol = m_col - FixedCols();

@@ -77,6 +77,9 @@ public:
     // The first scrolling column in view, likewise.
     int LeftCol() const;
     void SetLeftCol(int col);
+    // Scrolls the current cell into view; in a fixed column, its row at the scrolling
+    // columns shown.
+    void ShowCurrentCell();
     bool RowIsVisible(int row) const;
     bool ColIsVisible(int col) const;
 

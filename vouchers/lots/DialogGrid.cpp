@@ -170,7 +170,7 @@ bool CellEditor::IsOpen() const
 
 void CellEditor::Open(int KeyAscii)
 {
-    KeepCellInView();
+    grid_.ShowCurrentCell();
     box_.setGeometry(ui::TwipsToPixels(grid_.Left() + grid_.CellLeft()), ui::TwipsToPixels(grid_.Top() + grid_.CellTop()),
                      ui::TwipsToPixels(grid_.CellWidth()), ui::TwipsToPixels(grid_.CellHeight()));
     box_.show();
@@ -222,19 +222,7 @@ void CellEditor::AfterConfirm(int KeyCode, const std::function<void()>& gotFocus
             grid_.SetRow(row + 1);
         }
     }
-    KeepCellInView();
-}
-
-void CellEditor::KeepCellInView()
-{
-    const int row = grid_.Row() - grid_.FixedRows();
-    const int col = grid_.Col() - grid_.FixedCols();
-    if (row < 0 || row >= grid_.rowCount())
-        return;
-    const int viewCol = col >= 0 && col < grid_.columnCount() ? col : qMax(0, grid_.columnAt(0));
-    if (viewCol >= grid_.columnCount())
-        return;
-    grid_.scrollTo(grid_.model()->index(row, viewCol));
+    grid_.ShowCurrentCell();
 }
 
 } // namespace lotdialogs

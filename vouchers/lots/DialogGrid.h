@@ -89,8 +89,6 @@ public:
     // and Down move the cursor one data row, keeping its column; Esc drops the edit. The
     // current cell ends in view.
     void AfterConfirm(int KeyCode, const std::function<void()>& gotFocus, const std::function<void()>& enterMove);
-    // Scrolls the grid so that the current cell is in view.
-    void KeepCellInView();
 
 private:
     ui::FlexGrid& grid_;

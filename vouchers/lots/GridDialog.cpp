@@ -112,7 +112,7 @@ void GridDialog::VaACelda(int fila, int col)
         return;
     MSFlexGrid1->SetRow(fila);
     MSFlexGrid1->SetCol(col);
-    editor_->KeepCellInView();
+    MSFlexGrid1->ShowCurrentCell();
 }
 
 void GridDialog::AjustaAnchoDialogo()
