@@ -529,19 +529,23 @@ void SqliteProvider::run(sqlite::Statement& s, ExecResult& res, Errors& errs)
         else if (!yes && s.body.size() > 1) run(s.body[1], res, errs);
         return;
     }
-    case sqlite::Statement::Sql: {
-        const QString first = sqlite::FirstKeyword(s.tokens);
-        QString sql;
-        try {
-            sql = sqlite::Translate(std::move(s.tokens), this);
-        } catch (const sqlite::DialectError& e) {
-            fail(e.native, e.message, errs);
-        }
-        const bool ddl = first == QLatin1String("CREATE") || first == QLatin1String("DROP") || first == QLatin1String("ALTER");
-        runSql(sql, res, errs, ddl);
+    case sqlite::Statement::Sql:
+        runStatement(s, res, errs);
         return;
     }
+}
+
+void SqliteProvider::runStatement(sqlite::Statement& s, ExecResult& res, Errors& errs, const QVector<BoundValue>* values)
+{
+    const QString first = sqlite::FirstKeyword(s.tokens);
+    QString sql;
+    try {
+        sql = sqlite::Translate(std::move(s.tokens), this);
+    } catch (const sqlite::DialectError& e) {
+        fail(e.native, e.message, errs);
     }
+    const bool ddl = first == QLatin1String("CREATE") || first == QLatin1String("DROP") || first == QLatin1String("ALTER");
+    runSql(sql, res, errs, ddl, values);
 }
 
 void SqliteProvider::runSql(const QString& sql, ExecResult& res, Errors& errs, bool ddl, const QVector<BoundValue>* values)
@@ -726,16 +730,8 @@ ExecResult SqliteProvider::executeBound(const QString& text, const QVector<Bound
     }
     if (count != 1 || statement->kind != sqlite::Statement::Sql)
         fail(102, QStringLiteral("A command with parameters runs one statement."), errs);
-    const QString first = sqlite::FirstKeyword(statement->tokens);
-    QString sql;
-    try {
-        sql = sqlite::Translate(std::move(statement->tokens), this);
-    } catch (const sqlite::DialectError& e) {
-        fail(e.native, e.message, errs);
-    }
-    const bool ddl = first == QLatin1String("CREATE") || first == QLatin1String("DROP") || first == QLatin1String("ALTER");
     ExecResult res;
-    runSql(sql, res, errs, ddl, &values);
+    runStatement(*statement, res, errs, &values);
     if (!res.wrote) res.affected = -1;
     return res;
 }

@@ -43,6 +43,8 @@ private:
 
     // Runs a statement once; its tokens are taken over by the rewrite.
     void run(sqlite::Statement& s, ExecResult& res, Errors& errs);
+    // A plain statement, rewritten for SQLite and run, with its parameters when it has some.
+    void runStatement(sqlite::Statement& s, ExecResult& res, Errors& errs, const QVector<BoundValue>* values = nullptr);
     // Runs the statements of `sql`; `values`, when given, are bound to the first one.
     void runSql(const QString& sql, ExecResult& res, Errors& errs, bool ddl, const QVector<BoundValue>* values = nullptr);
     // One value at a marker; `asDate` reads a text as a date. Finalizes `st` and throws on failure.
