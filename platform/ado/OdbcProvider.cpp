@@ -3,7 +3,7 @@
 #include "platform/ado/Field.h"
 #include "platform/ado/OdbcBatch.h"
 #include "platform/ado/OpenConnections.h"
-#include "platform/ado/SqliteDialect.h"
+#include "platform/ado/SqlServerDate.h"
 
 #include <QAtomicInt>
 #include <QSqlDatabase>
@@ -191,7 +191,7 @@ QVariant boundValue(const BoundValue& b)
         return QVariant(QMetaType::fromType<QDateTime>());
     if (b.value.type() == vb::VarType::String) {
         QString iso;
-        if (sqlite::SqlServerDate(b.value.toString(), iso))
+        if (SqlServerDate(b.value.toString(), iso))
             return QVariant(QDateTime::fromString(iso, QStringLiteral("yyyy-MM-dd HH:mm:ss")));
     }
     return toQVariant(b.value);

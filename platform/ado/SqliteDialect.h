@@ -1,6 +1,8 @@
 #pragma once
 // The SQL Server dialect the system writes, adapted for SQLite at execution time.
 // Pure functions: the caller's text is never changed, only what reaches SQLite.
+#include "platform/ado/SqlServerDate.h"
+
 #include <QString>
 #include <QStringList>
 #include <QStringView>
@@ -94,10 +96,7 @@ QString TranslateCondition(const std::vector<Token>& tokens, SchemaInfo* schema)
 // Convenience for one statement given as text.
 QString TranslateText(const QString& statement, SchemaInfo* schema = nullptr);
 
-// Reads a date as SQL Server does with DATEFORMAT dmy (day-month-year; two-digit
-// years 00-49 are 20xx, 50-99 19xx; ISO yyyy-mm-dd; an empty text is 1900-01-01)
-// and writes it as 'YYYY-MM-DD HH:MM:SS'. False when it is not a readable date.
-bool SqlServerDate(QStringView text, QString& iso);
+using ado::SqlServerDate;
 
 // The statement's first keyword in upper case ("" when none).
 QString FirstKeyword(const std::vector<Token>& tokens);
