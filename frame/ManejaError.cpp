@@ -1,5 +1,4 @@
 #include "frame/ManejaError.h"
-#include "platform/ui/Operator.h"
 #include "platform/vb/App.h"
 #include "platform/vb/Strings.h"
 #include "platform/zeltrix/ErrorReport.h"
@@ -20,21 +19,6 @@ QString tmpVariable()
             return env.value(name);
     return vb::App::Environ(QStringLiteral("TMPDIR"));
 }
-
-// Answers every box with 0 while it lives, so that the shared dialog only writes its line.
-class SilentOperator : public ui::Operator {
-public:
-    SilentOperator() : previous_(&ui::CurrentOperator()) { ui::SetOperator(this); }
-    ~SilentOperator() override { ui::SetOperator(previous_); }
-    int MsgBox(const QString&, int, const QString&) override { return 0; }
-    QString InputBox(const QString&, const QString&, const QString&) override { return {}; }
-    int ShowModal(QDialog&) override { return 0; }
-    QString OpenFileName(const QString&, const QString&, const QString&) override { return {}; }
-    QDate PickDate(const QString&, const QDate&) override { return {}; }
-
-private:
-    ui::Operator* previous_;
-};
 
 } // namespace
 
@@ -67,6 +51,7 @@ qint16 ManejaError(const vb::VbError& CodErr, const std::optional<int>& Botones,
 
 void LogErrorSilently(const vb::VbError& CodErr, const QString& Rutina)
 {
-    SilentOperator silent;
-    zeltrix::ReportError(CodErr, 18, Rutina, FrameErrorLog(), kTitleTail);
+    // The shared dialog's line, with no box and no answer; an error 0 is no error.
+    if (CodErr.Number != 0)
+        zeltrix::LogError(CodErr, Rutina, FrameErrorLog());
 }
