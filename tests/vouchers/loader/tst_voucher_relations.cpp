@@ -4,6 +4,7 @@
 
 #include "platform/vb/VbError.h"
 #include "tests/support/ScriptedOperator.h"
+#include "tests/support/ErrorOf.h"
 #include "tests/support/TestMain.h"
 
 #include <QDialog>
@@ -243,13 +244,10 @@ private slots:
         ScriptedOperator op;
         if (error == 0)
             op.expectForm(QStringLiteral("FrmCtrlCargosReales"), [](QDialog&) { return 0; });
-        int raised = 0;
-        try {
-            f.Cptes().ControlDeCargosReales(&form, QStringLiteral("110301"), QStringLiteral("MP-4410"));
-        } catch (const vb::VbError& e) {
-            raised = e.Number;
-        }
-        QCOMPARE(raised, error);
+        QCOMPARE(testsupport::ErrorOf([&] {
+                     f.Cptes().ControlDeCargosReales(&form, QStringLiteral("110301"), QStringLiteral("MP-4410"));
+                 }),
+                 error);
         if (error == 0)
             QCOMPARE(form.property("Matricula").toString(), QStringLiteral("MP-4410"));
     }
