@@ -6,14 +6,15 @@ SaveTransaction::~SaveTransaction()
     Rollback();
 }
 
-bool SaveTransaction::run(const QString& statement)
+bool SaveTransaction::Run(const QString& statement, ado::Recordset* rows)
 {
     DB_Dll& db = *gDBPrincipal;
-    db.EjecutaConsultaSQL(statement);
+    db.EjecutaConsultaSQL(statement, nullptr, rows);
     ado::Errors& errors = db.gCnn->Errors();
     if (errors.Count() == 0)
         return true;
     failureText_ = errors.Item(0).Description;
+    failureNumber_ = errors.Item(0).NativeError;
     lockWait_ = data::IsLockWait(errors);
     errors.Clear();
     return false;
@@ -30,7 +31,7 @@ bool SaveTransaction::Begin()
 {
     if (open_)
         return true;
-    if (!run(QStringLiteral("BEGIN TRANSACTION")))
+    if (!Run(QStringLiteral("BEGIN TRANSACTION")))
         return false;
     open_ = true;
     gDBPrincipal->raiseErrorsToHolder = true;
@@ -39,19 +40,19 @@ bool SaveTransaction::Begin()
 
 bool SaveTransaction::Save(const QString& point)
 {
-    return open_ && run(QStringLiteral("SAVE TRANSACTION ") + point);
+    return open_ && Run(QStringLiteral("SAVE TRANSACTION ") + point);
 }
 
 bool SaveTransaction::RollbackTo(const QString& point)
 {
-    return open_ && run(QStringLiteral("ROLLBACK TRANSACTION ") + point);
+    return open_ && Run(QStringLiteral("ROLLBACK TRANSACTION ") + point);
 }
 
 bool SaveTransaction::Commit()
 {
     if (!open_)
         return false;
-    if (run(QStringLiteral("COMMIT TRANSACTION"))) {
+    if (Run(QStringLiteral("COMMIT TRANSACTION"))) {
         ended();
         return true;
     }

@@ -6,6 +6,10 @@
 // code that holds the transaction instead: nothing is shown while the lock is held.
 #include <QString>
 
+namespace ado {
+class Recordset;
+}
+
 class SaveTransaction {
 public:
     SaveTransaction() = default;
@@ -26,17 +30,23 @@ public:
     // "ROLLBACK TRANSACTION"; nothing when no transaction is open.
     void Rollback();
 
+    // A statement of the save, its rows (if any) into `rows`; false when it failed, the
+    // failure kept as below and the connection's errors cleared.
+    bool Run(const QString& statement, ado::Recordset* rows = nullptr);
+
     bool IsOpen() const { return open_; }
-    // The last statement of these that failed: the server's description, and whether it
-    // waited for a lock in vain (running the whole transaction again may succeed).
+    // The last statement run through this that failed: the server's description and
+    // number, and whether it waited for a lock in vain (running the whole transaction
+    // again may succeed).
     QString FailureText() const { return failureText_; }
+    int FailureNumber() const { return failureNumber_; }
     bool LockWait() const { return lockWait_; }
 
 private:
-    bool run(const QString& statement);
     void ended();
 
     bool open_ = false;
     QString failureText_;
+    int failureNumber_ = 0;
     bool lockWait_ = false;
 };

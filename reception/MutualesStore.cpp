@@ -313,7 +313,7 @@ Intento IntentaGrabar(const QString& Fecha, const QString& Cuenta, const QString
 
         // The row and, in the same batch, the ID this connection gave it.
         const QString hoy = vb::Variant(vb::App::Now().date()).toString();
-        db.EjecutaConsultaSQL(
+        const bool insertada = t.Run(
             QStringLiteral("INSERT INTO V_MV_MUTUALES (CUENTA,IDMUTUAL,IMPORTE,OBSERVACIONES,FECHACOMPROBANTE,FECHARECEPCION,"
                            "USUARIO,UNEGOCIO) ")
                 + QStringLiteral("VALUES('") + Sql(Cuenta) + QStringLiteral("','") + Sql(Comprobante) + QStringLiteral("',")
@@ -321,15 +321,10 @@ Intento IntentaGrabar(const QString& Fecha, const QString& Cuenta, const QString
                 + QStringLiteral("','") + Sql(hoy) + QStringLiteral("','") + Sql(Fecha) + QStringLiteral("','")
                 + Sql(gUsuarioLogeado) + QStringLiteral("','") + Sql(UNegocio) + QStringLiteral("')") + CRLF
                 + QStringLiteral("SELECT SCOPE_IDENTITY() AS ID"),
-            nullptr, &rs);
-        ado::Errors& errores = db.gCnn->Errors();
-        if (errores.Count() > 0) {
-            const QString mensaje = errores.Item(0).Description;
-            // A duplicate key is a reception made meanwhile: the next run names it.
-            const bool reintentar = data::IsLockWait(errores) || errores.Item(0).NativeError == 2627;
-            errores.Clear();
-            return falla(mensaje, reintentar);
-        }
+            &rs);
+        // A duplicate key is a reception made meanwhile: the next run names it.
+        if (!insertada)
+            return falla(t.FailureText(), t.LockWait() || t.FailureNumber() == 2627);
         r.ID = vb::Trim(rs.Fields(QStringLiteral("ID")).Value().toString());
         db.CierraRecordset(rs);
 
