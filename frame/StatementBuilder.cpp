@@ -36,7 +36,7 @@ void AgregaCampo(const QString& Campo, QString& Valor, const QString& Tipo, bool
         notSized();
     else
         gVecCampos.append(CampoValor{});
-    Valor.remove(QLatin1Char('\''));
+    // The value is stored as given: SQLValue doubles its apostrophes inside the literal.
     CampoValor& last = gVecCampos.last();
     last.Campo = Campo;
     if (Valor.compare(QLatin1String("NULL"), Qt::CaseInsensitive) == 0)

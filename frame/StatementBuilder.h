@@ -22,8 +22,8 @@ extern QVector<CampoValor> gVecTotales;
 extern QStringList gVecScript;
 
 // Adds a column and the literal of Valor of kind Tipo ("'" text and dates, "@"
-// amounts); Nuevo starts a new list. Apostrophes are removed from Valor, in the
-// caller's variable too; "NULL" in any case gives the word Null.
+// amounts); Nuevo starts a new list. The text is stored as given, its apostrophes
+// doubled in the literal; "NULL" in any case gives the word Null.
 void AgregaCampo(const QString& Campo, QString& Valor, const QString& Tipo, bool Nuevo);
 void AgregaCampo(const QString& Campo, const QString& Valor, const QString& Tipo, bool Nuevo);
 

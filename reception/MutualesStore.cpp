@@ -93,6 +93,25 @@ QString PrimerError()
     return errores.Count() > 0 ? errores.Item(0).Description : QString();
 }
 
+// The statements that take a deleted row's entry lines: those written with its texts as
+// they stand. Earlier programs wrote the lines of a voucher with apostrophes without
+// them; such lines go too, unless a row still stored (the deleted one is gone by then)
+// names the same voucher of that account once its apostrophes are left out.
+QString LineasDeLaFila(const QString& Cuenta, const QString& Comprobante)
+{
+    const QString lineas = QStringLiteral("DELETE MV_ASIENTOS WHERE TC_ORIGEN = 'Mutl' and cuentaorigen = '");
+    QString S = lineas + Sql(Cuenta) + QStringLiteral("' and cpte_origen = '") + Sql(Comprobante) + QStringLiteral("'");
+    const QLatin1Char apostrofo('\'');
+    if (!Cuenta.contains(apostrofo) && !Comprobante.contains(apostrofo))
+        return S;
+    const QString cuentaSin = QString(Cuenta).remove(apostrofo);
+    const QString cpteSin = QString(Comprobante).remove(apostrofo);
+    S += CRLF + lineas + Sql(cuentaSin) + QStringLiteral("' and cpte_origen = '") + Sql(cpteSin)
+       + QStringLiteral("' and NOT EXISTS (SELECT 1 FROM V_MV_MUTUALES WHERE CUENTA = '") + Sql(Cuenta)
+       + QStringLiteral("' AND UPPER(RTRIM(REPLACE(IDMUTUAL, '''', ''))) = UPPER('") + Sql(cpteSin) + QStringLiteral("'))");
+    return S;
+}
+
 bool ConfiguracionCompleta(const ConfiguracionAsiento& c)
 {
     return !vb::Trim(c.TCMutuales).isEmpty() && !vb::Trim(c.CuentaMutualesAFacturar).isEmpty()
@@ -475,13 +494,8 @@ bool EliminaMutual(const QString& Marca, const QString& ID, const QString& Cuent
     if (respuesta != ui::vbYes)
         return false;
 
-    // The entry lines were written with AgregaCampo, which drops apostrophes: they are
-    // matched on the same text.
-    const QString cuentaOrigen = vb::Trim(Cuenta).remove(QLatin1Char('\''));
-    const QString cpteOrigen = vb::Trim(Comprobante).remove(QLatin1Char('\''));
     const QString S = QStringLiteral("begin transaction ") + CRLF + QStringLiteral("DELETE V_MV_MUTUALES WHERE ID = ") + id + CRLF
-                    + QStringLiteral("DELETE MV_ASIENTOS WHERE TC_ORIGEN = 'Mutl' and cuentaorigen = '") + cuentaOrigen
-                    + QStringLiteral("' and cpte_origen = '") + cpteOrigen + QStringLiteral("'");
+                    + LineasDeLaFila(vb::Trim(Cuenta), vb::Trim(Comprobante));
 
     // A failed batch or commit is rolled back before it is shown, so that no
     // transaction stays open on the connection.

@@ -47,7 +47,9 @@ struct ResultadoGrabacion {
 // stored). The form marks the row with "*" and the ID when the result is Grabada.
 ResultadoGrabacion GrabaMutual(const FilaRecepcion& Fila, const ConfiguracionAsiento& Config, bool& ErrorEnCampo);
 
-// Takes back a stored row with every reception entry line of its account and voucher,
+// Takes back a stored row with the reception entry lines of its account and voucher
+// (texts as they stand; lines an earlier program wrote without the voucher's
+// apostrophes too, when no other row of the account names that voucher without them),
 // in one transaction. Marca, ID, Cuenta and Comprobante are columns 0, 7, 1 and 3 of the
 // grid row. A row without mark is left alone; a row the database holds as invoiced (an
 // invoice mark that is not blank, whatever the grid shows) is refused naming its

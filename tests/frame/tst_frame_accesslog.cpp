@@ -45,8 +45,8 @@ private slots:
                                     << "RECEPCIONMUTUALES" << "Administra Central QP";
         QTest::newRow("user named as the database") << "DEMO.SQLITE" << "RecepcionMutuales" << "" << "RECEPCIONMUTUALES"
                                                     << "RECEPCIONMUTUALES" << "DEMO.SQLITE";
-        QTest::newRow("apostrophe: found, removed in the row") << "O'Neil" << "RecepcionMutuales" << "" << "RECEPCIÓN DE MUTUALES"
-                                                               << "RECEPCIONMUTUALES" << "ONeil";
+        QTest::newRow("apostrophe: found, kept in the row") << "O'Neil" << "RecepcionMutuales" << "" << "RECEPCIÓN DE MUTUALES"
+                                                            << "RECEPCIONMUTUALES" << "O'Neil";
     }
     void task()
     {

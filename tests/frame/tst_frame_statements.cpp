@@ -139,7 +139,9 @@ private slots:
         QTest::addColumn<QString>("literal");
         QTest::addColumn<QString>("valorDespues");
         QTest::newRow("text") << "Pérez" << "'" << "'Pérez'" << "Pérez";
-        QTest::newRow("apostrophes removed, also from the caller's variable") << "O'Bri'en" << "'" << "'OBrien'" << "OBrien";
+        QTest::newRow("apostrophes kept, doubled in the literal") << "O'Bri'en" << "'" << "'O''Bri''en'" << "O'Bri'en";
+        QTest::newRow("a statement's text stays one literal") << "'; DROP TABLE T" << "'" << "'''; DROP TABLE T'"
+                                                              << "'; DROP TABLE T";
         QTest::newRow("null any case") << "nUlL" << "'" << "Null" << "nUlL";
         QTest::newRow("amount in the workstation's format") << "1234,5" << "@" << "1234.5" << "1234,5";
         QTest::newRow("amount typed with regional comma") << "1.234,5" << "@" << "1234.5" << "1.234,5";
