@@ -112,16 +112,26 @@ bool ObtieneCuentaContable(QString& Codigo, ado::Recordset& Rs, bool SoloLectura
 
 qint16 ObtienePeriodo(const QString& Fecha)
 {
-    const QString fecha = vb::IsDate(Fecha) ? vb::Format(vb::Variant(vb::CDate(Fecha)), QStringLiteral("DD/MM/YYYY")) : Fecha;
-    ado::Recordset rs;
-    gDBPrincipal->AbrirRecordset(QStringLiteral("Select * from MV_EJERCICIOS  with(nolock)  where [FECHA DESDE] <= '") + quoted(fecha)
-                                     + QStringLiteral("' and [FECHA HASTA] >= '") + quoted(fecha) + QStringLiteral("'"),
-                                 rs, nullptr, ado::adOpenForwardOnly, ado::adLockReadOnly);
     qint16 periodo = 0;
-    if (!rs.EOF())
-        periodo = vb::RoundToInt(rs.Fields(QStringLiteral("Periodo")).Value().toDouble());
-    gDBPrincipal->CierraRecordset(rs);
+    ObtienePeriodo(Fecha, periodo);
     return periodo;
+}
+
+bool ObtienePeriodo(const QString& Fecha, qint16& Periodo, QString* Sentencia)
+{
+    const QString fecha = vb::IsDate(Fecha) ? vb::Format(vb::Variant(vb::CDate(Fecha)), QStringLiteral("DD/MM/YYYY")) : Fecha;
+    const QString sql = QStringLiteral("Select * from MV_EJERCICIOS  with(nolock)  where [FECHA DESDE] <= '") + quoted(fecha)
+                      + QStringLiteral("' and [FECHA HASTA] >= '") + quoted(fecha) + QStringLiteral("'");
+    if (Sentencia)
+        *Sentencia = sql;
+    ado::Recordset rs;
+    gDBPrincipal->AbrirRecordset(sql, rs, nullptr, ado::adOpenForwardOnly, ado::adLockReadOnly);
+    Periodo = 0;
+    const bool encontrado = !rs.EOF();
+    if (encontrado)
+        Periodo = vb::RoundToInt(rs.Fields(QStringLiteral("Periodo")).Value().toDouble());
+    gDBPrincipal->CierraRecordset(rs);
+    return encontrado;
 }
 
 QDateTime FechaServidor()

@@ -20,6 +20,9 @@ bool ObtieneCuentaContable(QString& Codigo, ado::Recordset& Rs, bool SoloLectura
 
 // The Periodo of the fiscal year holding the date (bounds included); 0 when none.
 qint16 ObtienePeriodo(const QString& Fecha);
+// The same, telling whether a fiscal year holds the date at all; Sentencia, when
+// given, receives the query that was asked.
+bool ObtienePeriodo(const QString& Fecha, qint16& Periodo, QString* Sentencia = nullptr);
 
 // The server's date and time to the second; when it cannot be read, the configured
 // operating date (UTILIZARFECHADIA on and FECHAOPERHASTA a date) or the workstation's clock.

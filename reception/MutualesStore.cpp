@@ -214,7 +214,23 @@ ResultadoAsiento EscribeAsiento(const QString& Fecha, const QString& Cuenta, con
         QString Numeracion;
 
         paso([&] { TipoReg = ObtieneTipoRegCont(TC); });
-        paso([&] { Periodo = vb::Variant(ObtienePeriodo(Fecha)).toString(); });
+        bool conEjercicio = false;
+        QString consultaPeriodo;
+        paso([&] {
+            qint16 periodo = 0;
+            conEjercicio = ObtienePeriodo(Fecha, periodo, &consultaPeriodo);
+            Periodo = vb::Variant(periodo).toString();
+        });
+        // A date in no fiscal year has no period to book the entry into: the entry fails,
+        // the row stays with the record of why.
+        if (!conEjercicio) {
+            resultado.fallido = true;
+            resultado.script.batch = consultaPeriodo;
+            resultado.script.text = QStringLiteral("No se generó el asiento: la fecha de recepción ") + vb::Trim(Fecha)
+                                  + QStringLiteral(" no pertenece a ningún ejercicio contable.") + CRLF
+                                  + QStringLiteral("El registro quedó grabado sin asiento.");
+            return resultado;
+        }
         paso([&] { Mes = vb::CDate(vb::Trim(Fecha)).date().month(); });
         paso([&] { NroAsiento = ObtieneNroAsiento(vb::Variant(Mes), vb::Variant(Periodo), vb::Variant(TipoReg)); });
         paso([&] { Obtener_Nro_Comprobante(TC, Sucursal, Numero, Letra, false, true, QString(), gUNegocio); });
