@@ -18,6 +18,10 @@ QString FmtMoneda(const QString& Valor, int Decimales = -1, bool Miles = true);
 // The same for an amount already read (-3 writes it as CStr does).
 QString FmtMoneda(vb::Currency Valor, int Decimales = -1, bool Miles = true);
 
+// The largest amount, either way, that the grids, the status bar and the report show
+// whole: 999,999,999.99. A typed amount beyond it is refused.
+inline constexpr vb::Currency ImporteMaximo = vb::Currency::fromRaw(Q_INT64_C(9999999999900));
+
 double ConvierteAMinutos(const QString& Hora, const QString& Horas, const QString& Minutos, bool EsTexto);
 QString MinutosAHoras(double Minutos, qint32& Horas, qint32& MinutosResto, bool ForzarDosPuntos);
 

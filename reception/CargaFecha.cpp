@@ -4,6 +4,7 @@
 #include "data/DB_Dll.h"
 #include "frame/ModGlobal.h"
 #include "platform/ui/EventPulse.h"
+#include "platform/ui/Metrics.h"
 #include "platform/ui/Operator.h"
 #include "platform/vb/Strings.h"
 #include "platform/vb/VbError.h"
@@ -113,9 +114,15 @@ void frmRecepcionMutuales::CargaMutualesFecha()
                                                                               QStringLiteral("codigo"))));
             MSFlexGrid1->SetTextMatrix(fila, 2, *descripcion);
             MSFlexGrid1->SetTextMatrix(fila, 3, texto(fIdMutual));
-            MSFlexGrid1->SetTextMatrix(fila, 4, importe.type() == vb::VarType::Currency
-                                                    ? FmtMoneda(importe.toCurrency(), -1, false)
-                                                    : FmtMoneda(Utilidades->ValorATexto(importe), -1, false));
+            const vb::Currency monto = importe.type() == vb::VarType::Currency
+                                         ? importe.toCurrency()
+                                         : Utilidades->TextoAMoneda(Utilidades->ValorATexto(importe));
+            const QString textoMonto = FmtMoneda(monto, -1, false);
+            MSFlexGrid1->SetTextMatrix(fila, 4, textoMonto);
+            // An amount stored by another program beyond what the column is laid out for
+            // widens it: a cell never shows part of an amount.
+            if (monto > ImporteMaximo || -monto > ImporteMaximo)
+                MSFlexGrid1->SetColWidth(4, qMax(MSFlexGrid1->ColWidth(4), ui::CellTextWidth(*MSFlexGrid1, textoMonto)));
             MSFlexGrid1->SetTextMatrix(fila, 5, texto(fUNegocio));
             MSFlexGrid1->SetTextMatrix(fila, 6, texto(fObservaciones));
             MSFlexGrid1->SetTextMatrix(fila, 7, texto(fID));

@@ -123,7 +123,17 @@ void frmRecepcionMutuales::MSFlexGrid1_RowColChange()
 {
     Ignora([this] { StatusBar1Panels[0]->setText(QStringLiteral("Registros: ") + QString::number(MSFlexGrid1->Rows() - 1)); });
     Ignora([this] {
-        StatusBar1Panels[1]->setText(QStringLiteral("Importe Total: ") + TextoImporte(SumaImportes()));
+        QString total;
+        try {
+            total = TextoImporte(SumaImportes());
+        } catch (const vb::VbError& e) {
+            // Amounts stored by other programs can add up past what an amount holds: the
+            // panel says so rather than showing another figure.
+            if (e.Number != vb::ErrOverflow)
+                throw;
+            total = QStringLiteral("no se puede calcular, supera el importe máximo");
+        }
+        StatusBar1Panels[1]->setText(QStringLiteral("Importe Total: ") + total);
     });
     const int fila = MSFlexGrid1->Row();
     if (!vb::Trim(MSFlexGrid1->TextMatrix(fila, 7)).isEmpty()) {

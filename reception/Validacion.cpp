@@ -13,12 +13,13 @@ using reception::Paso;
 
 namespace {
 
-// Whether a typed number lies within the range of an amount.
+// Whether a typed number, rounded to the decimals it is stored with, is an amount the
+// grid, the status bar and the report show whole.
 bool cabeEnImporte(const QString& V)
 {
     try {
-        Utilidades->TextoAMoneda(V);
-        return true;
+        const vb::Currency importe = Utilidades->TextoAMoneda(FmtMoneda(V, -1, false));
+        return importe <= ImporteMaximo && -importe <= ImporteMaximo;
     } catch (const vb::VbError&) {
         return false;
     }

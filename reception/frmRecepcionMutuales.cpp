@@ -380,7 +380,7 @@ void frmRecepcionMutuales::Inicializa()
     // The amount column shows the largest amount, -999999999.99, whole: a narrower one
     // would cut its leading digits.
     Ignora([this] {
-        const QString mayor = TextoImporte(vb::Currency::fromRaw(Q_INT64_C(-9999999999900)));
+        const QString mayor = TextoImporte(-ImporteMaximo);
         MSFlexGrid1->SetColWidth(4, qMax(MSFlexGrid1->ColWidth(4), ui::CellTextWidth(*MSFlexGrid1, mayor)));
     });
     Ignora([this] { MSFlexGrid1->SetRows(2); });

@@ -17,6 +17,7 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QStandardPaths>
+#include <limits>
 
 namespace report {
 
@@ -275,8 +276,21 @@ void ReportEngine::ImprimeReporte(const QString& Reporte, const QStringList&, co
     }
     rs.Close();
 
-    const ReportDocument document =
-        compose(definition, rows, columnOf, groupColumn, assignments({Formula1, Formula2, Formula3, Formula4, Formula5}));
+    ReportDocument document;
+    try {
+        document =
+            compose(definition, rows, columnOf, groupColumn, assignments({Formula1, Formula2, Formula3, Formula4, Formula5}));
+    } catch (const vb::VbError& e) {
+        if (e.Number != vb::ErrOverflow)
+            throw;
+        // A total no amount can hold would print wrong: nothing is printed.
+        ui::MsgBox(QStringLiteral("No se imprime el reporte \"%1\": sus importes suman más de lo que un importe puede "
+                                  "guardar (%2). Acote la selección.")
+                       .arg(definition.title, shown(vb::Variant(vb::Currency::fromRaw(std::numeric_limits<qint64>::max())),
+                                                    QStringLiteral("money"))),
+                   ui::vbCritical, QStringLiteral("Aviso al operador"));
+        return;
+    }
     const QString path = outputPath(Reporte);
     document.writePdf(path);
     lastFile_ = path;

@@ -103,6 +103,17 @@ private slots:
             {true, "12.5", "", 0},
             {true, "1,2,3", "", 0},
             {false, "999999999999999", "", 0},   // beyond any amount
+            // the largest amounts the grid, the status bar and the report show whole
+            {false, "999,999,999.99", "999999999.99", Q_INT64_C(9999999999900)},
+            {false, "-999999999.99", "-999999999.99", -Q_INT64_C(9999999999900)},
+            {false, "999999999.994", "999999999.99", Q_INT64_C(9999999999900)},
+            {true, "999.999.999,99", "999999999,99", Q_INT64_C(9999999999900)},
+            // beyond them, though an amount could hold it
+            {false, "1,000,000,000", "", 0},
+            {false, "-1000000000", "", 0},
+            {false, "999999999.995", "", 0},   // 1,000,000,000.00 once rounded
+            {false, "922337203685477", "", 0},
+            {true, "1.000.000.000", "", 0},
         };
         for (const auto& r : rows)
             QTest::addRow("%s %s", r.comma ? "comma" : "point", r.typed)
@@ -182,6 +193,65 @@ private slots:
         QVERIFY2(text.contains(QStringLiteral("11,111,111.11")), qPrintable(text));
         // the day's total and the grand total
         QCOMPARE(text.count(QStringLiteral("998,765,432.23")), 2);
+    }
+
+    // Two amounts of 999,999,999.99 make a day's total past that: the status bar and the
+    // report's totals write it whole.
+    void dayTotalPastTheLargestAmount()
+    {
+        ReceptionFixture fx;
+        fx.folder.copyFromSource(QStringLiteral("reports/V_MV_MUTUALES_RECEPCION.json"));
+        frmRecepcionMutuales& f = fx.open();
+        ScriptedOperator op;
+        for (int i = 0; i < 2; ++i) {
+            typeUpToTheAmount(fx, i + 1, QStringLiteral("RD-2026-8100%1").arg(i + 1));
+            fx.typeCell(QStringLiteral("999999999.99"));
+            fx.typeCell(QString());
+            fx.typeCell(QStringLiteral("x"));
+            fx.press(Qt::Key_F2);
+        }
+        op.verifyAllUsed();
+        f.MSFlexGrid1->SetRow(1);
+        QCOMPARE(f.StatusBar1Panels[1]->text(), QStringLiteral("Importe Total: 1999999999.98"));
+        if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+            QSKIP("pdftotext is not installed");
+        fx.press(Qt::Key_F4);
+        auto* engine = dynamic_cast<report::ReportEngine*>(ImpresorReportes.get());
+        QVERIFY(engine);
+        const QString text = pdfText(engine->lastFile());
+        QCOMPARE(text.count(QStringLiteral("1,999,999,999.98")), 2);
+    }
+
+    // Amounts an earlier program stored past what an amount can add up: each shows
+    // whole in the grid; the status bar says the total cannot be worked out, and the
+    // report prints nothing but tells why.
+    void storedAmountsPastTheMoneyRange()
+    {
+        const QString insert = QStringLiteral(
+            "INSERT INTO V_MV_MUTUALES (CUENTA, IDMUTUAL, IMPORTE, FECHARECEPCION, USUARIO, UNEGOCIO) VALUES ('110301', '%1', "
+            "922337203685477, '2026-12-15 00:00:00', 'Vandrel', '   1')");
+        ReceptionFixture fx({insert.arg(QStringLiteral("GR-1")), insert.arg(QStringLiteral("GR-2"))});
+        fx.folder.copyFromSource(QStringLiteral("reports/V_MV_MUTUALES_RECEPCION.json"));
+        frmRecepcionMutuales& f = fx.open();
+        ui::FlexGrid* g = f.MSFlexGrid1;
+        ScriptedOperator op;
+        fx.typeHeader(0, QStringLiteral("15/12/2026"));
+        QCOMPARE(g->Rows(), 3);
+        for (int row = 1; row <= 2; ++row) {
+            QCOMPARE(g->TextMatrix(row, 4), QStringLiteral("922337203685477.00"));
+            QVERIFY(showsWhole(g, row, 4));
+        }
+        g->SetRow(2);
+        QCOMPARE(f.StatusBar1Panels[1]->text(),
+                 QStringLiteral("Importe Total: no se puede calcular, supera el importe máximo"));
+
+        op.expectMsgBox(QStringLiteral("sus importes suman más de lo que un importe puede guardar"), ui::vbOK,
+                        QStringLiteral("Aviso al operador"), ui::vbCritical);
+        fx.press(Qt::Key_F4);
+        op.verifyAllUsed();
+        auto* engine = dynamic_cast<report::ReportEngine*>(ImpresorReportes.get());
+        QVERIFY(engine);
+        QVERIFY(engine->lastFile().isEmpty());
     }
 };
 
