@@ -94,6 +94,13 @@ QString formulaNumber(const QString& bound)
 
 bool given(const QString& bound) { return !vb::Trim(bound).isEmpty(); }
 
+// A bound between the formula's apostrophes: its own apostrophes doubled, as the
+// formula language reads a quote inside a text.
+QString quoted(const QString& bound)
+{
+    return QStringLiteral("'") + QString(bound).replace(QLatin1Char('\''), QStringLiteral("''")) + QStringLiteral("'");
+}
+
 // The message for the criterion's bounds, or nothing when they are sound.
 std::optional<QString> checkBounds(const zeltrix::RegCriterio& c, const QString& desde, const QString& hasta)
 {
@@ -127,7 +134,7 @@ QString criterionText(const zeltrix::RegCriterio& c, const QString& desde, const
             return Utilidades->FechaReporte(bound);
         if (isNumericType(c.TipoDato))
             return formulaNumber(bound);
-        return QStringLiteral("'") + bound + QStringLiteral("'");
+        return quoted(bound);
     };
 
     const bool patterns = c.TipoDato != TipoFecha && c.TipoDato != TipoDoble;
@@ -136,12 +143,12 @@ QString criterionText(const zeltrix::RegCriterio& c, const QString& desde, const
 
     QString t;
     if (lowerPattern)
-        t = QStringLiteral(" (") + field + QStringLiteral(" LIKE '") + desde + QStringLiteral("' ");
+        t = QStringLiteral(" (") + field + QStringLiteral(" LIKE ") + quoted(desde) + QStringLiteral(" ");
     else if (given(desde))
         t = field + QStringLiteral(" >= ") + value(desde) + QStringLiteral(" ");
 
     if (upperPattern) {
-        const QString part = field + QStringLiteral(" LIKE '") + hasta + QStringLiteral("' ");
+        const QString part = field + QStringLiteral(" LIKE ") + quoted(hasta) + QStringLiteral(" ");
         if (lowerPattern)
             t += QStringLiteral(" OR ") + part;
         else if (!t.isEmpty())

@@ -74,9 +74,12 @@ private slots:
         QTest::newRow("full text range, trimmed field")
             << Criterios{C("A", "C", A, 200)}
             << "TrimLeft(TrimRight({T.A})) >= 'A'  AND TrimLeft(TrimRight({T.A})) <= 'C' " << "";
-        QTest::newRow("values go in untrimmed and unescaped")
+        QTest::newRow("values go in untrimmed, an apostrophe doubled")
             << Criterios{C(" O'Higgins", "", A, 129, true)}
-            << "{T.A} >= ' O'Higgins' " << "";
+            << "{T.A} >= ' O''Higgins' " << "";
+        QTest::newRow("apostrophes in a range and in patterns")
+            << Criterios{C("D'A", "D'Z", A, 129, true), C("'*", "O'*", B, 129, true)}
+            << "{T.A} >= 'D''A'  AND {T.A} <= 'D''Z'  AND  ({T.B} LIKE '''*'  OR {T.B} LIKE 'O''*' )" << "";
         QTest::newRow("text bounds in the wrong order, case ignored")
             << Criterios{C("b", "A", A, 129)}
             << Before << "Desde Mayor que Hasta, Campo : {T.A}";
