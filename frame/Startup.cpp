@@ -7,6 +7,7 @@
 #include "frame/ManejaError.h"
 #include "frame/ProgramHooks.h"
 #include "frame/QueryMasks.h"
+#include "platform/ui/Operator.h"
 #include "platform/vb/App.h"
 #include "platform/vb/ErrorAnswer.h"
 #include "platform/vb/Strings.h"
@@ -52,7 +53,82 @@ bool runSteps(const QString& routine, const std::vector<std::function<void()>>& 
     return true;
 }
 
+QStringList& requiredTables()
+{
+    static QStringList tables{QStringLiteral("TA_CONFIGURACION"), QStringLiteral("Control_Acceso")};
+    return tables;
+}
+
+bool isOracle(const DB_Dll& db)
+{
+    return vb::InStr(db.gConnString, QStringLiteral("OraOLEDB"), vbTextCompare) > 0
+        || vb::InStr(db.gProveedor, QStringLiteral("ORACLE"), vbTextCompare) > 0;
+}
+
+// Opens the main connection; a database that lacks tables the program needs is refused
+// with one message, closed, and the connection dialog offered again on Yes.
+void openMainDatabase(bool PideParametros, int TipoCursor, const QString& CadenaConexion)
+{
+    DB_Dll& db = *gDBPrincipal;
+    for (bool pide = PideParametros;; pide = true) {
+        db.OpenServerADODB(pide, TipoCursor, CadenaConexion, true, true);
+        if (!db.gOpenFlag)
+            return;
+        const QStringList faltan = TablasFaltantes();
+        if (faltan.isEmpty())
+            return;
+        try { db.gCnn->Close(); } catch (const vb::VbError&) {}
+        db.gOpenFlag = false;
+        const QString CRLF = QStringLiteral("\r\n");
+        const QString texto = QStringLiteral("La base de datos ") + db.gDBName
+                            + QStringLiteral(" no es una base de datos del sistema: ")
+                            + (faltan.size() == 1 ? QStringLiteral("le falta la tabla ") : QStringLiteral("le faltan las tablas "))
+                            + faltan.join(QStringLiteral(", ")) + QStringLiteral(".") + CRLF + CRLF
+                            + QStringLiteral("Verifique el nombre de la base de datos.") + CRLF + CRLF
+                            + QStringLiteral(" - Desea Intentarlo Nuevamente??? ");
+        if (ui::MsgBox(texto, ui::vbYesNo + ui::vbCritical, QStringLiteral(" Error de Conexion a Base de Datos")) != ui::vbYes)
+            return;
+    }
+}
+
 } // namespace
+
+QStringList TablasRequeridas()
+{
+    return requiredTables();
+}
+
+void RequiereTablas(const QStringList& Tablas)
+{
+    for (const QString& t : Tablas)
+        if (!requiredTables().contains(t, Qt::CaseInsensitive))
+            requiredTables().append(t);
+}
+
+QStringList TablasFaltantes()
+{
+    DB_Dll& db = *gDBPrincipal;
+    // Oracle's catalogue names the tables otherwise; its statements are rewritten anyway.
+    if (isOracle(db))
+        return {};
+    QStringList presentes;
+    try {
+        ado::Recordset rs = db.gCnn->OpenSchema(ado::adSchemaTables);
+        while (!rs.EOF()) {
+            const QString nombre = rs.Fields(QStringLiteral("TABLE_NAME")).Value().toString();
+            // an owner in front of the name ("dbo.") is not part of it
+            presentes << vb::Trim(nombre.mid(nombre.lastIndexOf(QLatin1Char('.')) + 1));
+            rs.MoveNext();
+        }
+    } catch (const vb::VbError&) {
+        // A catalogue that cannot be read has none of them.
+    }
+    QStringList faltan;
+    for (const QString& t : requiredTables())
+        if (!presentes.contains(t, Qt::CaseInsensitive))
+            faltan << t;
+    return faltan;
+}
 
 QString CommandLineValue(const QString& Linea, const QString& Clave)
 {
@@ -192,10 +268,7 @@ void InicializaSistema(bool SinParametros, const QString& LineaComando, QString&
                 db.gUserPassWord = password;
                 db.gServidor = ExtraeServidor(servidor);
             },
-            [&] {
-                const bool pide = vb::Trim(servidor).isEmpty() || vb::Trim(usuario).isEmpty();
-                gDBPrincipal->OpenServerADODB(pide, TipoCursor, CadenaConexion, true, true);
-            },
+            [&] { openMainDatabase(vb::Trim(servidor).isEmpty() || vb::Trim(usuario).isEmpty(), TipoCursor, CadenaConexion); },
             [&] {
                 if (!gDBPrincipal->gOpenFlag)
                     vb::App::End();

@@ -2,6 +2,7 @@
 // Start-up and shutdown of the program, and the run-state values they set.
 #include "platform/vb/Variant.h"
 #include <QString>
+#include <QStringList>
 
 extern QString gClaveEstacion;     // UCase(machine) & "|" & UCase(user), at most 50 characters
 extern vb::Variant gEstiloBarras;  // Val of the workstation's "FlatToolbars"
@@ -20,6 +21,14 @@ void FinalizaSistema();
 // The host part of a server text: after the first "/", before the first ":".
 QString ExtraeServidor(const QString& Servidor);
 void ConectaEstadisticas();
+
+// The tables a database must have for this program to work on it: the configuration
+// and the access log, and those the program adds with RequiereTablas before start-up.
+// Start-up refuses a main database that lacks any of them as a failed connection is.
+QStringList TablasRequeridas();
+void RequiereTablas(const QStringList& Tablas);
+// Those of TablasRequeridas the open main connection's database does not have.
+QStringList TablasFaltantes();
 
 // The value of a command-line item: the text after the key (found without regard to
 // case) up to the next ";", with every "=" removed, trimmed; empty when the key is absent.

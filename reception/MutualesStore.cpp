@@ -605,6 +605,11 @@ bool ImprimeReporteMutuales(const FiltroReporte& Filtro)
     return true;
 }
 
+void RequiereTablasRecepcion()
+{
+    RequiereTablas({kTablaMutuales, QStringLiteral("MV_ASIENTOS"), QStringLiteral("V_TA_CPTE"), QStringLiteral("V_MV_CTROL_CPTE")});
+}
+
 void InstalaImpresorReportes()
 {
     // Start-up may already have told the printer in place where the reports are.

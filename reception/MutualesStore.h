@@ -72,6 +72,10 @@ struct FiltroReporte {
 // errors (a header date that is no date, a printer failure) reach the caller's trap.
 bool ImprimeReporteMutuales(const FiltroReporte& Filtro);
 
+// Tells start-up the tables the reception works on (its rows, their entry lines, the
+// numbering of the entry): a database without them is refused at connection.
+void RequiereTablasRecepcion();
+
 // Puts the program's report engine, running on the main connection, in the
 // ImpresorReportes holder; called once when the form loads.
 void InstalaImpresorReportes();

@@ -272,6 +272,7 @@ void frmRecepcionMutuales::Form_Load()
     SetProgressNoticeRelease([] { gDisplay.reset(); });
     // Start-up hands the lookup driver its connection and query-mask settings.
     InstalaConsultas();
+    reception::RequiereTablasRecepcion();
 
     if (vb::shouldLeave(Paso(rutina, [] {
             QString conexion;

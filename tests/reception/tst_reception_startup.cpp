@@ -3,11 +3,18 @@
 #include "ReceptionFixture.h"
 #include "frame/ModGlobal.h"
 #include "platform/ui/Metrics.h"
+#include "ReceptionTestSupport.h"
+#include "data/DB_Dll.h"
+#include "platform/vb/App.h"
+#include "tests/frame/FrameFixture.h"
+#include "tests/support/EndTrap.h"
 #include "tests/support/ScriptedOperator.h"
 #include "tests/support/TestMain.h"
 #include "widgets/UtilKor.h"
+#include <QDialog>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QStatusBar>
 #include <QTest>
 
@@ -158,6 +165,71 @@ private slots:
                                 "configuracion\r\nConfiguracion del Sistema/Caja y Bancos"));
         QCOMPARE(op.shown()[0].title, QStringLiteral("Aviso al operador"));
         QCOMPARE(op.shown()[0].style, int(ui::vbInformation));
+    }
+
+    // A database that lacks a table the program works on is refused at connection with
+    // one message naming what is missing; answered No, the program ends before anything
+    // is read or written.
+    void databaseWithoutTheSuitesTables_data()
+    {
+        QTest::addColumn<QString>("database");     // the command line's; "vacia.sqlite" is a 0-byte file
+        QTest::addColumn<QStringList>("statements");
+        QTest::addColumn<QString>("missing");
+        for (const char* table : {"TA_CONFIGURACION", "V_MV_MUTUALES", "MV_ASIENTOS", "V_TA_CPTE", "V_MV_CTROL_CPTE",
+                                  "Control_Acceso"})
+            QTest::addRow("without %s", table) << "demo.sqlite" << QStringList{QStringLiteral("DROP TABLE ") + table}
+                                               << QStringLiteral("le falta la tabla ") + table + QStringLiteral(".");
+        QTest::newRow("0-byte file") << "vacia.sqlite" << QStringList{}
+                                     << "le faltan las tablas TA_CONFIGURACION, Control_Acceso, V_MV_MUTUALES, MV_ASIENTOS, "
+                                        "V_TA_CPTE, V_MV_CTROL_CPTE.";
+    }
+    void databaseWithoutTheSuitesTables()
+    {
+        QFETCH(QString, database);
+        QFETCH(QStringList, statements);
+        QFETCH(QString, missing);
+        ReceptionFixture fx(statements);
+        fx.folder.write(QStringLiteral("vacia.sqlite"), QByteArray());
+        vb::App::SetCommand(QStringLiteral("@Server=SQLITE;@DbName=%1;@Usuario=Vandrel;@Password=;@Caja=1").arg(database));
+        testsupport::EndTrap trap;
+        ScriptedOperator op;
+        op.expectMsgBox(QStringLiteral("La base de datos ") + database + QStringLiteral(" no es una base de datos del sistema: ")
+                            + missing,
+                        ui::vbNo, QStringLiteral(" Error de Conexion a Base de Datos"), ui::vbYesNo + ui::vbCritical);
+        QVERIFY_THROWS_EXCEPTION(testsupport::ProgramEnded, fx.open(false));
+        op.verifyAllUsed();
+        QCOMPARE(op.shown().size(), 1);
+        QCOMPARE(trap.calls(), 1);
+        QVERIFY(!gDBPrincipal->gOpenFlag);
+        if (!missing.contains(QStringLiteral("Control_Acceso")))
+            QCOMPARE(receptiontest::count(QStringLiteral("SELECT COUNT(*) FROM Control_Acceso")), 0);
+    }
+
+    // Answered Yes, the connection dialog is offered again; the database chosen there
+    // is the one the program works on.
+    void refusedDatabaseOffersTheDialog()
+    {
+        ReceptionFixture fx({QStringLiteral("DROP TABLE MV_ASIENTOS")});
+        frametest::CreateDatabase(fx.folder, QStringLiteral("empresa.sqlite"),
+                                  {QStringLiteral("db/schema.sql"), QStringLiteral("db/demo.sql")});
+        ScriptedOperator op;
+        op.expectMsgBox(QStringLiteral("le falta la tabla MV_ASIENTOS."), ui::vbYes);
+        op.expectForm(QStringLiteral("frmAcceso"), [](QDialog& d) {
+            auto* db = d.findChild<QLineEdit*>(QStringLiteral("TxtDbName"));
+            if (db->text() != QLatin1String("demo.sqlite"))
+                qWarning("the dialog did not start on the refused database");
+            db->setText(QStringLiteral("empresa.sqlite"));
+            d.setProperty("Aceptar", true);
+            d.accept();
+            return int(QDialog::Accepted);
+        });
+        frmRecepcionMutuales& f = fx.open(false);
+        op.verifyAllUsed();
+        QVERIFY(gDBPrincipal->gOpenFlag);
+        QCOMPARE(gDBPrincipal->gDBName, QStringLiteral("empresa.sqlite"));
+        QCOMPARE(f.TCMutuales, QStringLiteral("MUT"));
+        QCOMPARE(frametest::Scalar(QStringLiteral("empresa.sqlite"), QStringLiteral("SELECT COUNT(*) FROM Control_Acceso")).toInt(),
+                 1);
     }
 };
 
