@@ -20,8 +20,10 @@ bool cabeEnImporte(const QString& V)
     try {
         const vb::Currency importe = Utilidades->TextoAMoneda(FmtMoneda(V, -1, false));
         return importe <= ImporteMaximo && -importe <= ImporteMaximo;
-    } catch (const vb::VbError&) {
-        return false;
+    } catch (const vb::VbError& e) {
+        // Any other failure (decimals the configuration cannot give) is the rewrite's
+        // below, under the procedure's trap.
+        return e.Number != vb::ErrOverflow;
     }
 }
 

@@ -44,6 +44,26 @@ void typeUpToTheAmount(ReceptionFixture& fx, int row, const QString& comprobante
     fx.typeCell(comprobante);
 }
 
+// Types and saves (F2) one row per amount on grid rows 1, 2, ..., vouchers stem1, stem2, ...
+void saveRows(ReceptionFixture& fx, const QStringList& amounts, const QString& stem)
+{
+    for (int i = 0; i < amounts.size(); ++i) {
+        typeUpToTheAmount(fx, i + 1, stem + QString::number(i + 1));
+        fx.typeCell(amounts[i]);
+        fx.typeCell(QString());
+        fx.typeCell(QStringLiteral("x"));
+        fx.press(Qt::Key_F2);
+    }
+}
+
+// The text of the report F4 prints.
+QString printedReport(ReceptionFixture& fx)
+{
+    fx.press(Qt::Key_F4);
+    auto* engine = dynamic_cast<report::ReportEngine*>(ImpresorReportes.get());
+    return engine ? pdfText(engine->lastFile()) : QString();
+}
+
 // The amount stored for a voucher, in ten-thousandths.
 qint64 stored(const QString& comprobante)
 {
@@ -164,14 +184,7 @@ private slots:
         frmRecepcionMutuales& f = fx.open();
         ui::FlexGrid* g = f.MSFlexGrid1;
         ScriptedOperator op;
-        const QString amounts[] = {QStringLiteral("987,654,321.12"), QStringLiteral("11,111,111.11")};
-        for (int i = 0; i < 2; ++i) {
-            typeUpToTheAmount(fx, i + 1, QStringLiteral("RD-2026-8000%1").arg(i + 1));
-            fx.typeCell(amounts[i]);
-            fx.typeCell(QString());
-            fx.typeCell(QStringLiteral("x"));
-            fx.press(Qt::Key_F2);
-        }
+        saveRows(fx, {QStringLiteral("987,654,321.12"), QStringLiteral("11,111,111.11")}, QStringLiteral("RD-2026-8000"));
         op.verifyAllUsed();
         QCOMPARE(g->TextMatrix(1, 4), QStringLiteral("987654321.12"));
         QCOMPARE(g->TextMatrix(2, 4), QStringLiteral("11111111.11"));
@@ -185,10 +198,7 @@ private slots:
 
         if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
             QSKIP("pdftotext is not installed");
-        fx.press(Qt::Key_F4);
-        auto* engine = dynamic_cast<report::ReportEngine*>(ImpresorReportes.get());
-        QVERIFY(engine);
-        const QString text = pdfText(engine->lastFile());
+        const QString text = printedReport(fx);
         QVERIFY2(text.contains(QStringLiteral("987,654,321.12")), qPrintable(text));
         QVERIFY2(text.contains(QStringLiteral("11,111,111.11")), qPrintable(text));
         // the day's total and the grand total
@@ -203,23 +213,13 @@ private slots:
         fx.folder.copyFromSource(QStringLiteral("reports/V_MV_MUTUALES_RECEPCION.json"));
         frmRecepcionMutuales& f = fx.open();
         ScriptedOperator op;
-        for (int i = 0; i < 2; ++i) {
-            typeUpToTheAmount(fx, i + 1, QStringLiteral("RD-2026-8100%1").arg(i + 1));
-            fx.typeCell(QStringLiteral("999999999.99"));
-            fx.typeCell(QString());
-            fx.typeCell(QStringLiteral("x"));
-            fx.press(Qt::Key_F2);
-        }
+        saveRows(fx, {QStringLiteral("999999999.99"), QStringLiteral("999999999.99")}, QStringLiteral("RD-2026-8100"));
         op.verifyAllUsed();
         f.MSFlexGrid1->SetRow(1);
         QCOMPARE(f.StatusBar1Panels[1]->text(), QStringLiteral("Importe Total: 1999999999.98"));
         if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
             QSKIP("pdftotext is not installed");
-        fx.press(Qt::Key_F4);
-        auto* engine = dynamic_cast<report::ReportEngine*>(ImpresorReportes.get());
-        QVERIFY(engine);
-        const QString text = pdfText(engine->lastFile());
-        QCOMPARE(text.count(QStringLiteral("1,999,999,999.98")), 2);
+        QCOMPARE(printedReport(fx).count(QStringLiteral("1,999,999,999.98")), 2);
     }
 
     // Amounts an earlier program stored past what an amount can add up: each shows
