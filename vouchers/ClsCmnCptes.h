@@ -293,8 +293,10 @@ public:
     // The audit row of an action on a voucher (V_MV_CPTEACCIONES): a creation (lEsAlta),
     // else a change (lEsModificacion), else a deletion, now, by the logged user on this
     // workstation and program. With GeneraSentencia the INSERT goes into SentenciaSQL for
-    // the caller's batch; otherwise it runs at once. Never raises: a failed write goes
-    // to the error log.
+    // the caller's batch; otherwise it runs at once. IdComplemento is a whole number (empty
+    // or any other text is 0). Never raises: a complement or entry number out of range, or
+    // a failed write, is shown in the error dialog and logged, and nothing is recorded (a
+    // collected SentenciaSQL comes back empty).
     void ActualizaBuchon(const QString& TC, const QString& SucNroLetra, const QString& IdComplemento, bool lEsAlta,
                          bool lEsModificacion, bool GeneraSentencia, QString& SentenciaSQL, const QString& NroAsiento);
     // The outstanding balance of the account's applied charges; 0 when it cannot be read.
