@@ -91,8 +91,9 @@ public:
                          ui::FlexGrid* MSFlexGrid4);
 
     // Whether the filled rows plus Agragarle fit the page-line limit of TC and Letra
-    // (TA_CONFIG_IMP_CPTE). CantLineas returns the limit (0 none); with LineasAnteriores
-    // the limit passed in is used without a query. CantLineasUsadas returns the rows
+    // (TA_CONFIG_IMP_CPTE). CantLineas returns the limit (0 none: so is a stored limit of 0
+    // or less, or not a number); with LineasAnteriores the limit passed in is used without
+    // a query, one of 0 or less being none. CantLineasUsadas returns the rows
     // counted when a limit applies.
     bool ValidaCantidadLineasCpte(const QString& TC, const QString& Letra, ui::FlexGrid* MSFlexGrid1,
                                   ui::FlexGrid* MSFlexGrid2, ui::FlexGrid* MSFlexGrid3, qint16& CantLineas,

@@ -35,8 +35,7 @@ qint16 pageLineLimit(const LoadContext& ctx)
                       rs);
     qint16 limite = 9999;
     if (!rs.BOF())
-        limite = vb::CInt(vb::Variant(
-            Utilidades->TextoAMoneda(Utilidades->ValorATexto(Value(rs, QStringLiteral("CantLineas"))))));
+        limite = vouchergrids::LineasPorHoja(Utilidades->ValorATexto(Value(rs, QStringLiteral("CantLineas"))));
     db.CierraRecordset(rs);
     return limite;
 }

@@ -117,6 +117,15 @@ private slots:
         QTest::newRow("limit 0: every line, no message")
             << QStringList{"UPDATE TA_CONFIG_IMP_CPTE SET CANTLINEAS = 0 WHERE TC = 'FC' AND LETRA = 'A'"} << "NP" << kOrder
             << "FC" << "A" << "A" << QStringList() << "" << kOrderLines;
+        QTest::newRow("a negative limit is no limit")
+            << QStringList{"UPDATE TA_CONFIG_IMP_CPTE SET CANTLINEAS = -3 WHERE TC = 'FC' AND LETRA = 'A'"} << "NP"
+            << kOrder << "FC" << "A" << "A" << QStringList() << "" << kOrderLines;
+        QTest::newRow("a limit that is no number is no limit")
+            << QStringList{"UPDATE TA_CONFIG_IMP_CPTE SET CANTLINEAS = 'abc' WHERE TC = 'FC' AND LETRA = 'A'"} << "NP"
+            << kOrder << "FC" << "A" << "A" << QStringList() << "" << kOrderLines;
+        QTest::newRow("a negative limit of a delivery note is no limit either")
+            << QStringList{loadertest::PageLines("RM  ", "R", -1)} << "NP" << kOrder << "RM" << "R" << "R"
+            << QStringList() << "" << kOrderLines;
         QTest::newRow("order into a delivery note: no message")
             << QStringList() << "NP" << kOrder << "RM" << "R" << "R" << QStringList() << "" << kOrderLines;
         QTest::newRow("delivery note of 2 lines: the lines left out are told")
