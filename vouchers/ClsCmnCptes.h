@@ -307,7 +307,8 @@ public:
     // modally.
     void ControlDeCargosReales(QWidget* FrmCtrlCargosReales, const QString& Cliente, const QString& Matricula);
     // Whether some sales voucher was issued from this one (annulled ones count with
-    // TenerEnCuentaAnulados).
+    // TenerEnCuentaAnulados). The complement compares as a whole number: "" and "0" are
+    // the same voucher; one out of range raises 6.
     bool EstaRelacionadoAOtroComprobante(const QString& TC, const QString& SucNroLetra, const QString& Complemento,
                                          bool TenerEnCuentaAnulados);
     // The amount of the sales vouchers issued from this one (any complement), annulled

@@ -198,6 +198,9 @@ private slots:
         QTest::newRow("an empty complement is 0") << "NP" << kOrder << "" << false << "" << "" << kOrderLines;
         QTest::newRow("a complement that is no number is 0")
             << "NP" << kOrder << "x OR 1=1" << false << "" << "" << kOrderLines;
+        QTest::newRow("a complement with decimals is no whole number: 0, not rounded")
+            << "NP" << kOrder << "1.5" << false << "" << "" << kOrderLines;
+        QTest::newRow("a complement with an apostrophe is 0") << "NP" << kOrder << "0'" << false << "" << "" << kOrderLines;
         QTest::newRow("another complement")
             << "NP" << kOrder << "1" << false << "" << "No existe el comprobante NP 000100000045X" << QStringList();
         QTest::newRow("an apostrophe in the id")
@@ -436,7 +439,7 @@ private slots:
     {
         Bench b;
         ScriptedOperator op;
-        op.expectMsgBox(QStringLiteral("Ha ocurrido el Siguiente Error (6)"), 5);
+        op.expectMsgBox(QStringLiteral("Ha ocurrido el Siguiente Error (6) El complemento 99999999999 está fuera de rango"), 5);
         Load load;
         load.complemento = QStringLiteral("99999999999");
         b.Run(load);
