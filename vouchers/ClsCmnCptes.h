@@ -320,7 +320,9 @@ public:
     // Copies a stored voucher (TC, SucNroLetra and IdComplemento, or Proveedor for a
     // purchase one) into the task, article and other-concept grids of a voucher of type
     // CpteDestino being built; each grid must come from InicializaGrids, and the loaded
-    // rows are followed by one empty row. Sets NPP_Cliente and NPP_IDCpte, IdRepartoRM
+    // rows are followed by one empty row. The complement is a whole number (empty or any
+    // other text is 0). Stored article lines without an article code are left out, and
+    // the operator is told how many. Sets NPP_Cliente and NPP_IDCpte, IdRepartoRM
     // (in: -98 negates quantities) and an empty LetraDestino of an invoice ("A"); hands
     // the source's header back in LrcsCpte when one is passed. The operator's input to
     // the grids' window is dropped while it runs.

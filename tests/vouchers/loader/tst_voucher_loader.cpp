@@ -38,6 +38,13 @@ QString leftOut(int n, int limite)
     return start + QStringLiteral(" (El sistema tiene configurado %1 por hoja)").arg(limite);
 }
 
+// Lines without an article code, left out of a load.
+QString withoutArticle(int n)
+{
+    return n == 1 ? QStringLiteral("Quedó 1 renglón de artículos sin cargar (no tiene código de artículo)")
+                  : QStringLiteral("Quedaron %1 renglones de artículos sin cargar (no tienen código de artículo)").arg(n);
+}
+
 const QString kOrder = QStringLiteral("000100000045X");
 const QStringList kOrderLines{QStringLiteral("IBU400"), QStringLiteral("AMO500"), QStringLiteral("ALCGEL")};
 
@@ -257,6 +264,65 @@ private slots:
             QCOMPARE(cabecera.State(), int(ado::adStateOpen));
             QCOMPARE(vb::Trim(cabecera.Fields(QStringLiteral("IdComprobante")).Value().toString()), vb::Trim(id));
         }
+    }
+
+    // A stored line without an article code cannot be posted or invoiced: it gets no row,
+    // the operator is told once how many were left out, and one empty row closes the grid.
+    void linesWithoutArticle_data()
+    {
+        QTest::addColumn<QStringList>("extra");
+        QTest::addColumn<QString>("tc");
+        QTest::addColumn<QString>("id");
+        QTest::addColumn<QString>("destino");
+        QTest::addColumn<QString>("letra");
+        QTest::addColumn<QStringList>("messages");
+        QTest::addColumn<QStringList>("loaded");
+
+        const QString purchase = QStringLiteral("000100004512A");
+        QTest::newRow("a purchase line without article")
+            << QStringList{"UPDATE C_MV_CPTEINSUMOS SET IDARTICULO = NULL WHERE ID = 2500"} << "FCC" << purchase << "FC"
+            << "A" << QStringList{withoutArticle(1)} << QStringList{"AMO500"};
+        QTest::newRow("every line without article: nothing loaded")
+            << QStringList{"UPDATE C_MV_CPTEINSUMOS SET IDARTICULO = NULL WHERE ID = 2500",
+                           "UPDATE C_MV_CPTEINSUMOS SET IDARTICULO = '   ' WHERE ID = 2501"}
+            << "FCC" << purchase << "FC" << "A" << QStringList{withoutArticle(2)} << QStringList();
+        QTest::newRow("an order line of blanks in the middle")
+            << QStringList{"UPDATE V_MV_CPTEINSUMOS SET IDARTICULO = '  ' WHERE ID = 2501"} << "NP" << kOrder << "FC" << "A"
+            << QStringList{withoutArticle(1)} << QStringList{"IBU400", "ALCGEL"};
+        QTest::newRow("... it does not count against the page-line limit")
+            << QStringList{"UPDATE V_MV_CPTEINSUMOS SET IDARTICULO = NULL WHERE ID = 2501",
+                           loadertest::PageLines("RM  ", "R", 2)}
+            << "NP" << kOrder << "RM" << "R" << QStringList{withoutArticle(1)} << QStringList{"IBU400", "ALCGEL"};
+        QTest::newRow("... nor among the lines past the limit")
+            << QStringList{"UPDATE V_MV_CPTEINSUMOS SET IDARTICULO = NULL WHERE ID = 2502",
+                           loadertest::PageLines("RM  ", "R", 1)}
+            << "NP" << kOrder << "RM" << "R" << QStringList{leftOut(1, 1), withoutArticle(1)} << QStringList{"IBU400"};
+    }
+    void linesWithoutArticle()
+    {
+        QFETCH(QStringList, extra);
+        QFETCH(QString, tc);
+        QFETCH(QString, id);
+        QFETCH(QString, destino);
+        QFETCH(QString, letra);
+        QFETCH(QStringList, messages);
+        QFETCH(QStringList, loaded);
+        Bench b(extra, destino);
+        ScriptedOperator op;
+        for (const QString& m : messages)
+            op.expectMsgBox(m, 1, kAviso, 64);
+        Load load = loadertest::From(tc, id, tc == QLatin1String("FCC"));
+        load.destino = destino;
+        load.letra = letra;
+        b.Run(load);
+        QCOMPARE(op.shown().size(), messages.size());
+        for (int i = 0; i < messages.size(); ++i)
+            QCOMPARE(op.shown()[i].text, messages[i]);
+        const ui::FlexGrid& g = *b.form.MSFlexGrid2;
+        QCOMPARE(codes(g), loaded);
+        QCOMPARE(g.Rows(), loaded.size() + 2);
+        QCOMPARE(g.TextMatrix(g.Rows() - 1, ColArticulo::IdArticulo), QString());
+        QCOMPARE(g.TextMatrix(g.Rows() - 1, ColArticulo::Total), QString());
     }
 
     void deliveryRunNumber_data()
