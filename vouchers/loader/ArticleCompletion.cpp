@@ -85,8 +85,8 @@ void writeBulk(ArticleRow& r, bool merged)
         r.Put(col, [&] {
             if (!merged)
                 return Utilidades->ValorATexto(value());
-            return NumberText(Utilidades->TextoAMoneda(r.Cell(col))
-                              + Utilidades->TextoAMoneda(Utilidades->ValorATexto(value())));
+            return NumberText(Utilidades->TextoADoble(r.Cell(col))
+                              + Utilidades->TextoADoble(Utilidades->ValorATexto(value())));
         });
     };
     put(ColArticulo::CantBL, [&] { return KiloBase(r, false) ? r.Line("Equiv_UDBase") : r.Line("Cant_BL"); });
