@@ -117,8 +117,8 @@ using Check = std::function<void(const VoucherFixture&, const QString& text)>;
 struct Argument {
     const char* name;
     std::function<void(VoucherHostForm&, const QString& text)> call;
-    QString writes;
-    Check check;
+    QString writes = {};
+    Check check = {};
 };
 
 void buchon(VoucherHostForm& f, const QString& tc, const QString& id, const QString& complemento,
@@ -188,12 +188,16 @@ const QList<Argument>& arguments()
              f.Cptes().ValidaCantidadLineasCpte(QStringLiteral("FC"), t, f.MSFlexGrid1, f.MSFlexGrid2, f.MSFlexGrid3,
                                                 lineas, usadas, 0, false);
          }},
-        {"BuscaArticulo Codigo", [](VoucherHostForm&, const QString& t) { find(t, QStringLiteral("210101"), QStringLiteral("DSUD"), QString()); }},
+        {"BuscaArticulo Codigo",
+         [](VoucherHostForm&, const QString& t) { find(t, QStringLiteral("210101"), QStringLiteral("DSUD"), QString()); }},
         {"BuscaArticulo CuentaProveedor",
          [](VoucherHostForm&, const QString& t) { find(QStringLiteral("NOEXISTE.1"), t, QString(), QString()); }},
         {"BuscaArticulo ListaPrecio",
-         [](VoucherHostForm&, const QString& t) { find(QStringLiteral("NOEXISTE"), QStringLiteral("210101"), t, QString()); }},
-        {"BuscaArticulo TC", [](VoucherHostForm&, const QString& t) { find(QStringLiteral("IBU400"), QString(), QString(), t); }},
+         [](VoucherHostForm&, const QString& t) {
+             find(QStringLiteral("NOEXISTE"), QStringLiteral("210101"), t, QString());
+         }},
+        {"BuscaArticulo TC",
+         [](VoucherHostForm&, const QString& t) { find(QStringLiteral("IBU400"), QString(), QString(), t); }},
         {"ObtieneUnidadArticulo IdArticulo", [](VoucherHostForm&, const QString& t) { ObtieneUnidadArticulo(t); }},
         {"IdArticuloTieneEquivalencias IdArticulo",
          [](VoucherHostForm&, const QString& t) {
@@ -259,7 +263,8 @@ const QList<Argument>& arguments()
              f.Cptes().CantRepartoPend("NP", order, t, aplicado);
          }},
         // the loader
-        {"AsignarDatosComprobante TC", [=](VoucherHostForm& f, const QString& t) { loadInto(f, t, order, "0", false, "", "FC", "A"); }},
+        {"AsignarDatosComprobante TC",
+         [=](VoucherHostForm& f, const QString& t) { loadInto(f, t, order, "0", false, "", "FC", "A"); }},
         {"AsignarDatosComprobante SucNroLetra",
          [](VoucherHostForm& f, const QString& t) { loadInto(f, "NP", t, "0", false, "", "FC", "A"); }},
         {"AsignarDatosComprobante IdComplemento",

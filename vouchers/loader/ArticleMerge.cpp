@@ -85,9 +85,10 @@ void fold(ui::FlexGrid& g, int fila, int nueva)
                                  / cantidad;
         cells.append({ColArticulo::Coeficiente, NumberText(coeficiente)});
         for (int col : {ColArticulo::Importe, ColArticulo::PrecioSinIVA, ColArticulo::Costo, ColArticulo::Impuestos,
-                        ColArticulo::ITC})
-            cells.append({col, NumberText(vb::Currency::fromDouble(
-                                   (money(fila, col).toDouble() * qFila + money(nueva, col).toDouble() * qNueva) / cantidad))});
+                        ColArticulo::ITC}) {
+            const double promedio = (money(fila, col).toDouble() * qFila + money(nueva, col).toDouble() * qNueva) / cantidad;
+            cells.append({col, NumberText(vb::Currency::fromDouble(promedio))});
+        }
     }
     for (int col : {ColArticulo::Total, ColArticulo::TotalLinea})
         cells.append({col, sumMoney(col)});
