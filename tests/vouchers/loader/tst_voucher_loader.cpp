@@ -58,6 +58,18 @@ QStringList codes(const ui::FlexGrid& g)
     return c;
 }
 
+// Runs the load with an operator who expects exactly these information boxes, in order.
+void runTelling(Bench& b, Load& load, const QStringList& messages)
+{
+    ScriptedOperator op;
+    for (const QString& m : messages)
+        op.expectMsgBox(m, 1, kAviso, 64);
+    b.Run(load);
+    QCOMPARE(op.shown().size(), messages.size());
+    for (int i = 0; i < messages.size(); ++i)
+        QCOMPARE(op.shown()[i].text, messages[i]);
+}
+
 // Counts the keys and clicks that reach a widget.
 class InputCounter : public QObject {
 public:
@@ -163,17 +175,12 @@ private slots:
         Bench b(extra, destino);
         b.form.Cptes().NPP_Cliente = QStringLiteral("x");
         b.form.Cptes().NPP_IDCpte = QStringLiteral("y");
-        ScriptedOperator op;
-        for (const QString& m : messages)
-            op.expectMsgBox(m, 1, kAviso, 64);
         Load load = loadertest::From(tc, id);
         load.destino = destino;
         load.letra = letra;
-        b.Run(load);
-
-        QCOMPARE(op.shown().size(), messages.size());
-        for (int i = 0; i < messages.size(); ++i)
-            QCOMPARE(op.shown()[i].text, messages[i]);
+        runTelling(b, load, messages);
+        if (QTest::currentTestFailed())
+            return;
         QCOMPARE(load.letra, letraOut);
         if (cliente == QLatin1String("-")) {
             QCOMPARE(b.form.Cptes().NPP_Cliente, QStringLiteral("x"));
@@ -308,16 +315,12 @@ private slots:
         QFETCH(QStringList, messages);
         QFETCH(QStringList, loaded);
         Bench b(extra, destino);
-        ScriptedOperator op;
-        for (const QString& m : messages)
-            op.expectMsgBox(m, 1, kAviso, 64);
         Load load = loadertest::From(tc, id, tc == QLatin1String("FCC"));
         load.destino = destino;
         load.letra = letra;
-        b.Run(load);
-        QCOMPARE(op.shown().size(), messages.size());
-        for (int i = 0; i < messages.size(); ++i)
-            QCOMPARE(op.shown()[i].text, messages[i]);
+        runTelling(b, load, messages);
+        if (QTest::currentTestFailed())
+            return;
         const ui::FlexGrid& g = *b.form.MSFlexGrid2;
         QCOMPARE(codes(g), loaded);
         QCOMPARE(g.Rows(), loaded.size() + 2);
