@@ -91,8 +91,9 @@ public:
                          ui::FlexGrid* MSFlexGrid4);
 
     // Whether the filled rows plus Agragarle fit the page-line limit of TC and Letra
-    // (TA_CONFIG_IMP_CPTE). CantLineas returns the limit (0 none); with LineasAnteriores
-    // the limit passed in is used without a query. CantLineasUsadas returns the rows
+    // (TA_CONFIG_IMP_CPTE). CantLineas returns the limit (0 none: so is a stored limit of 0
+    // or less, or not a number); with LineasAnteriores the limit passed in is used without
+    // a query, one of 0 or less being none. CantLineasUsadas returns the rows
     // counted when a limit applies.
     bool ValidaCantidadLineasCpte(const QString& TC, const QString& Letra, ui::FlexGrid* MSFlexGrid1,
                                   ui::FlexGrid* MSFlexGrid2, ui::FlexGrid* MSFlexGrid3, qint16& CantLineas,
@@ -293,8 +294,10 @@ public:
     // The audit row of an action on a voucher (V_MV_CPTEACCIONES): a creation (lEsAlta),
     // else a change (lEsModificacion), else a deletion, now, by the logged user on this
     // workstation and program. With GeneraSentencia the INSERT goes into SentenciaSQL for
-    // the caller's batch; otherwise it runs at once. Never raises: a failed write goes
-    // to the error log.
+    // the caller's batch; otherwise it runs at once. IdComplemento is a whole number (empty
+    // or any other text is 0). Never raises: a complement or entry number out of range, or
+    // a failed write, is shown in the error dialog and logged, and nothing is recorded (a
+    // collected SentenciaSQL comes back empty).
     void ActualizaBuchon(const QString& TC, const QString& SucNroLetra, const QString& IdComplemento, bool lEsAlta,
                          bool lEsModificacion, bool GeneraSentencia, QString& SentenciaSQL, const QString& NroAsiento);
     // The outstanding balance of the account's applied charges; 0 when it cannot be read.
@@ -304,7 +307,8 @@ public:
     // modally.
     void ControlDeCargosReales(QWidget* FrmCtrlCargosReales, const QString& Cliente, const QString& Matricula);
     // Whether some sales voucher was issued from this one (annulled ones count with
-    // TenerEnCuentaAnulados).
+    // TenerEnCuentaAnulados). The complement compares as a whole number: "" and "0" are
+    // the same voucher; one out of range raises 6.
     bool EstaRelacionadoAOtroComprobante(const QString& TC, const QString& SucNroLetra, const QString& Complemento,
                                          bool TenerEnCuentaAnulados);
     // The amount of the sales vouchers issued from this one (any complement), annulled
@@ -316,7 +320,9 @@ public:
     // Copies a stored voucher (TC, SucNroLetra and IdComplemento, or Proveedor for a
     // purchase one) into the task, article and other-concept grids of a voucher of type
     // CpteDestino being built; each grid must come from InicializaGrids, and the loaded
-    // rows are followed by one empty row. Sets NPP_Cliente and NPP_IDCpte, IdRepartoRM
+    // rows are followed by one empty row. The complement is a whole number (empty or any
+    // other text is 0). Stored article lines without an article code are left out, and
+    // the operator is told how many. Sets NPP_Cliente and NPP_IDCpte, IdRepartoRM
     // (in: -98 negates quantities) and an empty LetraDestino of an invoice ("A"); hands
     // the source's header back in LrcsCpte when one is passed. The operator's input to
     // the grids' window is dropped while it runs.

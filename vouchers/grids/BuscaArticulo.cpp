@@ -15,19 +15,22 @@
 
 namespace {
 
-// The article queries, each followed by the code at 25 characters as a literal.
+// The article queries, each followed by the code at 25 characters as a literal. The
+// barcode queries name the barcode's unit IDUNIDAD before the article's columns, so that
+// a read of IDUNIDAD by name (the first column of that name) gets the unit scanned; UDBASE
+// is the article's stock unit in every query.
 const QString kPorCodigo = QStringLiteral("SELECT *,IDUNIDAD AS UDBASE  FROM V_MA_ARTICULOS WHERE IDARTICULO = ");
 const QString kPorBarra = QStringLiteral("SELECT *,IDUNIDAD AS UDBASE  FROM V_MA_ARTICULOS WHERE codigobarra =  ");
 const QString kPorBarraDUN = QStringLiteral(
-    "SELECT *,IDUNIDAD AS UDBASE , ISNULL(UD_TTE,IDUNIDAD) AS IDUNIDAD FROM V_MA_ARTICULOS WHERE CODIGOBARRADUN = ");
+    "SELECT ISNULL(UD_TTE,IDUNIDAD) AS IDUNIDAD, *,IDUNIDAD AS UDBASE  FROM V_MA_ARTICULOS WHERE CODIGOBARRADUN = ");
 const QString kPorBarra1 = QStringLiteral(
-    "SELECT *,IDUNIDAD AS UDBASE , ISNULL(UMCB1,IDUNIDAD) AS IDUNIDAD FROM V_MA_ARTICULOS WHERE CODIGOBARRA1 = ");
+    "SELECT ISNULL(UMCB1,IDUNIDAD) AS IDUNIDAD, *,IDUNIDAD AS UDBASE  FROM V_MA_ARTICULOS WHERE CODIGOBARRA1 = ");
 const QString kPorBarra2 = QStringLiteral(
-    "SELECT *,IDUNIDAD AS UDBASE , ISNULL(UMCB2,IDUNIDAD) AS IDUNIDAD FROM V_MA_ARTICULOS WHERE CODIGOBARRA2 = ");
+    "SELECT ISNULL(UMCB2,IDUNIDAD) AS IDUNIDAD, *,IDUNIDAD AS UDBASE  FROM V_MA_ARTICULOS WHERE CODIGOBARRA2 = ");
 const QString kPorBarra3 = QStringLiteral(
-    "SELECT *,IDUNIDAD AS UDBASE , ISNULL(UMCB3,IDUNIDAD) AS IDUNIDAD FROM V_MA_ARTICULOS WHERE CODIGOBARRA3 = ");
+    "SELECT ISNULL(UMCB3,IDUNIDAD) AS IDUNIDAD, *,IDUNIDAD AS UDBASE  FROM V_MA_ARTICULOS WHERE CODIGOBARRA3 = ");
 const QString kPorBarra4 = QStringLiteral(
-    "SELECT *,IDUNIDAD AS UDBASE , ISNULL(UMCB4,IDUNIDAD) AS IDUNIDAD FROM V_MA_ARTICULOS WHERE CODIGOBARRA4 = ");
+    "SELECT ISNULL(UMCB4,IDUNIDAD) AS IDUNIDAD, *,IDUNIDAD AS UDBASE  FROM V_MA_ARTICULOS WHERE CODIGOBARRA4 = ");
 
 // Voucher types whose lines may take articles of any business unit.
 const QStringList kTiposSinControlUNegocio = {QStringLiteral("FP"), QStringLiteral("NCFP"), QStringLiteral("NP")};

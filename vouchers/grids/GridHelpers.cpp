@@ -8,6 +8,9 @@
 #include "platform/zeltrix/Services.h"
 #include "vouchers/GridColumns.h"
 
+#include <QRegularExpression>
+#include <limits>
+
 namespace vouchergrids {
 
 ui::FlexGrid& Need(ui::FlexGrid* grid)
@@ -25,6 +28,50 @@ QString FieldText(ado::Recordset& rs, const QString& name)
 QString Literal(const QString& text)
 {
     return QLatin1Char('\'') + QString(text).replace(QLatin1Char('\''), QLatin1String("''")) + QLatin1Char('\'');
+}
+
+namespace {
+
+[[noreturn]] void outOfRange(const QString& name, const QString& text)
+{
+    vb::Raise(vb::ErrOverflow, name + QLatin1Char(' ') + vb::Trim(text) + QStringLiteral(" está fuera de rango"));
+}
+
+} // namespace
+
+qint32 Complemento(const QString& IdComplemento)
+{
+    static const QRegularExpression wholeNumber(QStringLiteral("^[+-]?[0-9]+$"));
+    const QString text = vb::Trim(IdComplemento);
+    if (!wholeNumber.match(text).hasMatch())
+        return 0;
+    bool ok = false;
+    const qlonglong value = text.toLongLong(&ok);
+    if (!ok || value < std::numeric_limits<qint32>::min() || value > std::numeric_limits<qint32>::max())
+        outOfRange(QStringLiteral("El complemento"), text);
+    return qint32(value);
+}
+
+QString ComplementLiteral(const QString& IdComplemento)
+{
+    return QString::number(Complemento(IdComplemento));
+}
+
+QString MoneyLiteral(const QString& text, const QString& name)
+{
+    try {
+        return Utilidades->TextoAMoneda(text).toString();
+    } catch (const vb::VbError& e) {
+        if (e.Number != vb::ErrOverflow)
+            throw;
+        outOfRange(name, text);
+    }
+}
+
+qint16 LineasPorHoja(const QString& cantLineas)
+{
+    const qint16 lineas = vb::CInt(vb::Variant(Utilidades->TextoAMoneda(cantLineas)));
+    return lineas > 0 ? lineas : qint16(0);
 }
 
 bool SwitchOn(const QString& value)

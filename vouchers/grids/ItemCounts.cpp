@@ -53,15 +53,15 @@ bool ClsCmnCptes::ValidaCantidadLineasCpte(const QString& TC, const QString& Let
                     CantLineas = 0;
                     return;
                 }
-                const QString text = vouchergrids::FieldText(rs, QStringLiteral("CantLineas"));
-                CantLineas = vb::CInt(vb::Variant(Utilidades->TextoAMoneda(text)));
+                CantLineas = vouchergrids::LineasPorHoja(vouchergrids::FieldText(rs, QStringLiteral("CantLineas")));
             },
             [&] { db.CierraRecordset(rs); },
         });
         if (!read)
             return false;
     }
-    if (CantLineas == 0)
+    // A limit of 0 or less is none, read or passed in.
+    if (CantLineas <= 0)
         return true;
 
     qint32 used = 0;

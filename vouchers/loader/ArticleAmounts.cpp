@@ -26,13 +26,14 @@ vb::Currency magnitude(vb::Currency amount)
 }
 
 // A money amount divided by the line's quantity, as the grid shows a unit price; a line
-// without quantity has a unit price of 0.
+// without quantity has a unit price of 0. The quantity is a double as stored: dividing by
+// it rounded to four decimals would change the price, or divide by 0.
 QString perUnit(ArticleRow& r, const char* amount)
 {
     const vb::Variant cantidad = r.Stored("Cantidad");
     vb::Currency precio;
     if (!cantidad.isNull() && cantidad.toDouble() != 0)
-        precio = r.Line(amount).toCurrency() / vb::Currency::fromDouble(cantidad.toDouble());
+        precio = vb::Currency::fromDouble(r.Line(amount).toDouble() / cantidad.toDouble());
     return FmtMoneda(NumberText(precio), -1, false);
 }
 
@@ -139,12 +140,15 @@ void writeUnlistedPrices(ArticleRow& r)
     });
 }
 
-// The line total with its per-unit taxes and fuel tax: total + quantity x (taxes + ITC).
+// The line total with its per-unit taxes and fuel tax: total + quantity x taxes +
+// quantity x ITC, in double precision on the quantity as the row holds it; the result is
+// the amount.
 QString totalWithTaxes(ArticleRow& r)
 {
-    const vb::Currency cantidad = money(r.Cell(ColArticulo::Cantidad));
-    return NumberText(money(r.Cell(ColArticulo::Total)) + cantidad * money(r.Cell(ColArticulo::Impuestos))
-                      + cantidad * money(r.Cell(ColArticulo::ITC)));
+    const double cantidad = Utilidades->TextoADoble(r.Cell(ColArticulo::Cantidad));
+    const double conImpuestos = money(r.Cell(ColArticulo::Total)).toDouble()
+                              + cantidad * money(r.Cell(ColArticulo::Impuestos)).toDouble();
+    return NumberText(vb::Currency::fromDouble(conImpuestos + cantidad * money(r.Cell(ColArticulo::ITC)).toDouble()));
 }
 
 } // namespace

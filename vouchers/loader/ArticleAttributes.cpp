@@ -21,9 +21,16 @@ QString mark(const vb::Variant& stored)
     return stored.toBool() ? QStringLiteral("-1") : QStringLiteral("0");
 }
 
+// Whether more was applied than the line holds: nothing of it is left.
+bool overApplied(double cantidad, double aplicada)
+{
+    return cantidad > 0 ? aplicada > cantidad : cantidad < 0 ? aplicada < cantidad : aplicada != 0;
+}
+
 // Column 7. A delivery note loaded into a credit note negates this line and every later
 // one: the pending quantity with its sign reversed. Otherwise what is left to carry,
-// never below 0 except for a returned delivery with nothing applied.
+// never below 0 except for a returned delivery with nothing applied. A line with more
+// applied than it holds carries 0 either way (and so does its pending quantity).
 void writeQuantity(ArticleRow& r)
 {
     LoadContext& ctx = r.ctx;
@@ -31,27 +38,37 @@ void writeQuantity(ArticleRow& r)
         if (Same(vb::Trim(ctx.TC), "RM") && (Same(ctx.CpteDestino, "NC") || Same(ctx.CpteDestino, "NCFP")))
             ctx.cantidadesNegativas = true;
     });
+    // Brontavel carries the quantity to carry as it was settled.
+    ctx.Step([&] {
+        r.sinPendiente = !RunningProgram("Brontavel") && overApplied(r.Line("Cantidad").toDouble(), r.aplicada);
+    });
     if (ctx.cantidadesNegativas) {
         r.aplicada = -r.aplicada;
-        r.Put(ColArticulo::Cantidad, [&] { return NumberText(-r.Line("Cantidad").toDouble() - r.aplicada); });
+        r.Put(ColArticulo::Cantidad, [&] {
+            return r.sinPendiente ? QStringLiteral("0") : NumberText(-r.Line("Cantidad").toDouble() - r.aplicada);
+        });
         return;
     }
     r.Put(ColArticulo::Cantidad, [&] {
         if (RunningProgram("Brontavel"))
             return NumberText(r.aLlevar);
+        if (r.sinPendiente)
+            return QStringLiteral("0");
         // An order line in another unit of an article kept in kilograms carries its kilos.
         if (KiloBase(r, true))
             return r.LineText("CANT_KG");
         return NumberText(r.Line("Cantidad").toDouble() - r.aplicada);
     });
     ctx.Step([&] {
-        if (Utilidades->TextoAMoneda(r.Cell(ColArticulo::Cantidad)) >= vb::Currency())
+        if (Utilidades->TextoADoble(r.Cell(ColArticulo::Cantidad)) >= 0)
             return;
         const vb::Variant cantidad = r.Stored("Cantidad");
         const bool devolucion = Same(vb::Trim(ctx.TC), "RM") && !cantidad.isNull() && cantidad.toDouble() < 0
                              && r.aplicada == 0;
-        if (!devolucion)
+        if (!devolucion) {
             r.g.SetTextMatrix(r.row, ColArticulo::Cantidad, QStringLiteral("0"));
+            r.sinPendiente = true;
+        }
     });
 }
 

@@ -37,7 +37,7 @@ double appliedFromView(ArticleRow& r)
     });
     ctx.Step([&] {
         if (!ctx.aplicado.BOF())
-            aplicada = Utilidades->TextoAMoneda(FieldText(ctx.aplicado, QStringLiteral("CantidadAplicada"))).toDouble();
+            aplicada = Utilidades->TextoADoble(FieldText(ctx.aplicado, QStringLiteral("CantidadAplicada")));
     });
     ctx.Step([&] { db.CierraRecordset(ctx.aplicado); });
     ui::DoEvents();
@@ -118,7 +118,7 @@ void SettleQuantities(ArticleRow& r)
             } else if (is(reparto, 0)) {
                 if (preparada.isNull()) {
                     r.aLlevar = q;
-                } else if (Utilidades->TextoAMoneda(FieldText(ctx.articulos, QStringLiteral("CANTIDADAFACTURAR"))) > vb::Currency()) {
+                } else if (Utilidades->TextoADoble(FieldText(ctx.articulos, QStringLiteral("CANTIDADAFACTURAR"))) > 0) {
                     r.aplicada = q - r.Line("CANTIDADAFACTURAR").toDouble();
                     r.aLlevar = capped(q - preparada.toDouble());
                 } else {

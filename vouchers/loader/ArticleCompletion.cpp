@@ -19,9 +19,12 @@ namespace {
 constexpr long kBlanco = 0xFFFFFF;
 
 // Column 23, with the sign the quantity of column 7 takes: negative under the
-// negative-quantity mark (which has already negated the applied quantity).
+// negative-quantity mark (which has already negated the applied quantity), and 0 when
+// column 7 found nothing pending.
 QString pendingQuantity(ArticleRow& r)
 {
+    if (r.sinPendiente)
+        return QStringLiteral("0");
     const bool negativas = r.ctx.cantidadesNegativas;
     const double aplicada = negativas ? -r.aplicada : r.aplicada;
     const double pendiente = RunningProgram("Brontavel") ? r.aLlevar : r.Line("Cantidad").toDouble() - aplicada;
@@ -85,8 +88,8 @@ void writeBulk(ArticleRow& r, bool merged)
         r.Put(col, [&] {
             if (!merged)
                 return Utilidades->ValorATexto(value());
-            return NumberText(Utilidades->TextoAMoneda(r.Cell(col))
-                              + Utilidades->TextoAMoneda(Utilidades->ValorATexto(value())));
+            return NumberText(Utilidades->TextoADoble(r.Cell(col))
+                              + Utilidades->TextoADoble(Utilidades->ValorATexto(value())));
         });
     };
     put(ColArticulo::CantBL, [&] { return KiloBase(r, false) ? r.Line("Equiv_UDBase") : r.Line("Cant_BL"); });

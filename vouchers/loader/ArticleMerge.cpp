@@ -64,31 +64,36 @@ QString joined(const QString& first, const QString& second)
 }
 
 // The new row's cells folded into row `fila`; nothing is written until every value has
-// been worked out.
+// been worked out. Quantities add up as doubles, amounts as money; the averaged prices
+// are worked out in double precision and then taken as amounts.
 void fold(ui::FlexGrid& g, int fila, int nueva)
 {
     auto money = [&](int row, int col) { return Utilidades->TextoAMoneda(g.TextMatrix(row, col)); };
     auto number = [&](int row, int col) { return Utilidades->TextoADoble(g.TextMatrix(row, col)); };
-    auto sum = [&](int col) { return NumberText(money(fila, col) + money(nueva, col)); };
+    auto sumMoney = [&](int col) { return NumberText(money(fila, col) + money(nueva, col)); };
+    auto sumNumber = [&](int col) { return NumberText(number(fila, col) + number(nueva, col)); };
 
-    const vb::Currency qFila = money(fila, ColArticulo::Cantidad);
-    const vb::Currency qNueva = money(nueva, ColArticulo::Cantidad);
-    const vb::Currency cantidad = qFila + qNueva;
+    const double qFila = number(fila, ColArticulo::Cantidad);
+    const double qNueva = number(nueva, ColArticulo::Cantidad);
+    const double cantidad = qFila + qNueva;
     QList<QPair<int, QString>> cells;
 
     // Lines whose quantities cancel out keep the earlier row's coefficient and prices.
-    const double cantidadDoble = number(fila, ColArticulo::Cantidad) + number(nueva, ColArticulo::Cantidad);
-    if (cantidad != vb::Currency() && cantidadDoble != 0) {
-        const double coeficiente = (number(fila, ColArticulo::Coeficiente) * number(fila, ColArticulo::Cantidad)
-                                    + number(nueva, ColArticulo::Coeficiente) * number(nueva, ColArticulo::Cantidad))
-                                 / cantidadDoble;
+    if (cantidad != 0) {
+        const double coeficiente = (number(fila, ColArticulo::Coeficiente) * qFila
+                                    + number(nueva, ColArticulo::Coeficiente) * qNueva)
+                                 / cantidad;
         cells.append({ColArticulo::Coeficiente, NumberText(coeficiente)});
         for (int col : {ColArticulo::Importe, ColArticulo::PrecioSinIVA, ColArticulo::Costo, ColArticulo::Impuestos,
-                        ColArticulo::ITC})
-            cells.append({col, NumberText((money(fila, col) * qFila + money(nueva, col) * qNueva) / cantidad)});
+                        ColArticulo::ITC}) {
+            const double promedio = (money(fila, col).toDouble() * qFila + money(nueva, col).toDouble() * qNueva) / cantidad;
+            cells.append({col, NumberText(vb::Currency::fromDouble(promedio))});
+        }
     }
-    for (int col : {ColArticulo::CantidadEquiv, ColArticulo::Total, ColArticulo::TotalLinea, ColArticulo::RestoPorAplicar})
-        cells.append({col, sum(col)});
+    for (int col : {ColArticulo::Total, ColArticulo::TotalLinea})
+        cells.append({col, sumMoney(col)});
+    for (int col : {ColArticulo::CantidadEquiv, ColArticulo::RestoPorAplicar})
+        cells.append({col, sumNumber(col)});
     cells.append({ColArticulo::Cantidad, NumberText(cantidad)});
     for (int col : {ColArticulo::NroLote, ColArticulo::NroSerie})
         cells.append({col, joined(g.TextMatrix(fila, col), g.TextMatrix(nueva, col))});

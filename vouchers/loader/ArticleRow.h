@@ -23,6 +23,9 @@ struct ArticleRow {
     bool deposito = false;   // "PideDepositoEnCptes": the line's deposit is carried
     double aLlevar = 0;      // quantity to carry
     double aplicada = 0;     // applied quantity; negated under the negative-quantity mark
+    // Nothing of the line is pending (more was applied than it holds): the quantity and
+    // the pending quantity are both 0.
+    bool sinPendiente = false;
     // The article's master row (BuscaArticulo), read until the row is complete; only
     // when `hallado`.
     ado::Recordset articulo;

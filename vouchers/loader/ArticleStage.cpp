@@ -44,24 +44,40 @@ bool passedOver(LoadContext& ctx)
     return !recepcion.isNull() && recepcion.toDouble() == -999;
 }
 
-// The lines from the current one to the end that the stage would have loaded.
-int linesLeft(LoadContext& ctx)
+// A stored line without an article code cannot be posted or invoiced: it gets no row.
+bool withoutArticle(LoadContext& ctx)
 {
-    int left = 0;
-    for (; !ctx.articulos.EOF(); ctx.articulos.MoveNext())
-        if (!passedOver(ctx))
-            ++left;
-    return left;
+    return vb::Trim(FieldText(ctx.articulos, QStringLiteral("IdArticulo"))).isEmpty();
 }
 
-void tellLinesLeftOut(int left, int limite)
+// The lines left out, told once when the load ends.
+struct LeftOut {
+    int porLimite = 0;      // past the page-line limit
+    int sinArticulo = 0;    // without an article code
+};
+
+// The lines from the current one to the end that the stage would have loaded, and those
+// among them without an article.
+void countLinesLeft(LoadContext& ctx, LeftOut& left)
+{
+    for (; !ctx.articulos.EOF(); ctx.articulos.MoveNext()) {
+        if (passedOver(ctx))
+            continue;
+        if (withoutArticle(ctx))
+            ++left.sinArticulo;
+        else
+            ++left.porLimite;
+    }
+}
+
+// "Quedó 1 renglón de artículos sin cargar" followed by why.
+void tellLinesLeftOut(int left, const QString& porque)
 {
     const QString cuantos = left == 1 ? QStringLiteral("Quedó 1 renglón de artículos sin cargar")
                                       : QStringLiteral("Quedaron ") + QString::number(left)
                                             + QStringLiteral(" renglones de artículos sin cargar");
-    ui::MsgBox(cuantos + QStringLiteral(" (El sistema tiene configurado ") + QString::number(limite)
-                   + QStringLiteral(" por hoja)"),
-               ui::vbInformation + ui::vbOKOnly, QStringLiteral("Aviso al operador"));
+    ui::MsgBox(cuantos + QStringLiteral(" (") + porque + QLatin1Char(')'), ui::vbInformation + ui::vbOKOnly,
+               QStringLiteral("Aviso al operador"));
 }
 
 } // namespace
@@ -81,12 +97,17 @@ void LoadArticles(LoadContext& ctx)
 
     ctx.primeraFila = true;
     ctx.contador = 0;
-    int left = 0;
+    LeftOut left;
     bool eof = false;
     ctx.Step([&] { eof = rs.EOF(); });
     while (!eof) {
         bool skip = false;
         ctx.Step([&] { skip = passedOver(ctx); });
+        if (!skip) {
+            ctx.Step([&] { skip = withoutArticle(ctx); });
+            if (skip)
+                ++left.sinArticulo;
+        }
         if (!skip) {
             // A line the last article lookup left out gave its row to this one.
             if (ctx.flagUNegocio == 2)
@@ -102,7 +123,7 @@ void LoadArticles(LoadContext& ctx)
         if (!skip) {
             ++ctx.contador;
             if (ctx.contador > ctx.limiteLineas && ctx.limiteLineas > 0) {
-                ctx.Step([&] { left = linesLeft(ctx); });
+                ctx.Step([&] { countLinesLeft(ctx, left); });
                 break;
             }
             ctx.Step([&] {
@@ -122,8 +143,16 @@ void LoadArticles(LoadContext& ctx)
         if (g->Rows() <= g->FixedRows() || vouchergrids::IsFilled(*g, g->Rows() - 1))
             g->SetRows(g->Rows() + 1);
     });
-    if (left > 0)
-        ctx.Step([&] { tellLinesLeftOut(left, ctx.limiteLineas); });
+    if (left.porLimite > 0)
+        ctx.Step([&] {
+            tellLinesLeftOut(left.porLimite, QStringLiteral("El sistema tiene configurado ")
+                                                 + QString::number(ctx.limiteLineas) + QStringLiteral(" por hoja"));
+        });
+    if (left.sinArticulo > 0)
+        ctx.Step([&] {
+            tellLinesLeftOut(left.sinArticulo, left.sinArticulo == 1 ? QStringLiteral("no tiene código de artículo")
+                                                                     : QStringLiteral("no tienen código de artículo"));
+        });
 }
 
 } // namespace voucherloader

@@ -35,14 +35,14 @@ qint16 pageLineLimit(const LoadContext& ctx)
                       rs);
     qint16 limite = 9999;
     if (!rs.BOF())
-        limite = vb::CInt(vb::Variant(
-            Utilidades->TextoAMoneda(Utilidades->ValorATexto(Value(rs, QStringLiteral("CantLineas"))))));
+        limite = vouchergrids::LineasPorHoja(Utilidades->ValorATexto(Value(rs, QStringLiteral("CantLineas"))));
     db.CierraRecordset(rs);
     return limite;
 }
 
 // The key of the source's rows: type, id and complement of a sales voucher, or type, id
-// and supplier of a purchase one. The complement is a number (0 when it is none).
+// and supplier of a purchase one. The complement is a whole number (0 when it is none or
+// not one; one out of range takes the load's error path).
 QString keyCondition(const QString& TC, const QString& SucNroLetra, const QString& IdComplemento, bool Compras,
                      const QString& Proveedor)
 {
@@ -50,7 +50,7 @@ QString keyCondition(const QString& TC, const QString& SucNroLetra, const QStrin
                         + QStringLiteral(" AND IDCOMPROBANTE = ") + Literal(vb::Trim(SucNroLetra));
     if (Compras)
         return start + QStringLiteral(" AND CUENTA = ") + Literal(Proveedor);
-    return start + QStringLiteral(" AND IdComplemento = ") + QString::number(Utilidades->TextoAEntero(IdComplemento));
+    return start + QStringLiteral(" AND IdComplemento = ") + vouchergrids::ComplementLiteral(IdComplemento);
 }
 
 QString articleOrder(const LoadContext& ctx, bool invoicing)

@@ -40,7 +40,7 @@ QString taxesUpdate(LoadContext& ctx, ado::Recordset& linea)
         return QString();
     return QStringLiteral("update ") + table(ctx) + QStringLiteral(" set impuestos = ")
          + gDBPrincipal->SQLValue(delArticulo, QStringLiteral("@")).toString() + QStringLiteral(" where id = ")
-         + vb::CStr(linea.Fields(QStringLiteral("ID")).Value());
+         + gDBPrincipal->SQLValue(linea.Fields(QStringLiteral("ID")).Value(), QStringLiteral("@")).toString();
 }
 
 // The VAT update of the line the recordset stands on, or "" when the line keeps its
@@ -62,7 +62,7 @@ QString vatUpdate(LoadContext& ctx, ado::Recordset& linea)
     const double monto = sinIva.toDouble() * (alicuota.toDouble() / 100 + 1);
     return QStringLiteral("update ") + table(ctx) + QStringLiteral(" set IMPORTE = ")
          + money(monto) + QStringLiteral(", TOTAL = ") + money(monto * cantidad.toDouble())
-         + QStringLiteral(" where id = ") + vb::CStr(stored("ID"));
+         + QStringLiteral(" where id = ") + gDBPrincipal->SQLValue(stored("ID"), QStringLiteral("@")).toString();
 }
 
 } // namespace

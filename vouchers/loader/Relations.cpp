@@ -5,6 +5,7 @@
 #include "data/DB_Dll.h"
 #include "platform/vb/Strings.h"
 #include "platform/zeltrix/Services.h"
+#include "vouchers/grids/GridHelpers.h"
 #include "vouchers/loader/LoadContext.h"
 
 using voucherloader::Literal;
@@ -24,8 +25,9 @@ QString issuedFrom(const QString& TC, const QString& SucNroLetra)
 bool ClsCmnCptes::EstaRelacionadoAOtroComprobante(const QString& TC, const QString& SucNroLetra,
                                                   const QString& Complemento, bool TenerEnCuentaAnulados)
 {
-    QString sql = issuedFrom(TC, SucNroLetra) + QStringLiteral(" AND COMPLEMENTOORIGEN = ") + Literal(Complemento)
-                + QStringLiteral(" ");
+    // The complement is a number: "" and "0" name the same voucher on every engine.
+    QString sql = issuedFrom(TC, SucNroLetra) + QStringLiteral(" AND COMPLEMENTOORIGEN = ")
+                + vouchergrids::ComplementLiteral(Complemento) + QStringLiteral(" ");
     if (!TenerEnCuentaAnulados)
         sql += QStringLiteral(" AND ANULADA = 0");
     ado::Recordset rs;

@@ -229,7 +229,7 @@ QStringList FrmTalle::Habilitados(const QString& Clave)
 {
     DB_Dll& db = *gDBPrincipal;
     ado::Recordset rs;
-    db.AbrirRecordset(QStringLiteral("SELECT valor from ta_configuracion where clave='") + Clave + QLatin1Char('\''), rs);
+    db.AbrirRecordset(QStringLiteral("SELECT valor from ta_configuracion where clave=") + vouchergrids::Literal(Clave), rs);
     QString valor;
     if (!rs.EOF())
         valor = vouchergrids::FieldText(rs, QStringLiteral("Valor"));

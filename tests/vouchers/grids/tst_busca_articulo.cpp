@@ -211,6 +211,42 @@ private slots:
             QCOMPARE(c.rs.Fields(QStringLiteral("IDARTICULO")).Value().toString(), code);
     }
 
+    // A read of IDUNIDAD by name gets the unit of the barcode that was scanned (the stock
+    // unit where that barcode has none); UdBase is always the stock unit.
+    void unitOfTheBarcode_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("barcodeFirst");
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<QString>("unidad");
+        QTest::newRow("DUN barcode: its unit") << "17790001000047" << 0 << "PARA500" << "BL  ";
+        QTest::newRow("box barcode: its unit") << "7790001000057" << 0 << "PARA500" << "CAJA";
+        QTest::newRow("box barcode, barcodes first") << "7790001000057" << 1 << "PARA500" << "CAJA";
+        QTest::newRow("main barcode: the stock unit") << "7790001000040" << 0 << "PARA500" << "UN  ";
+        QTest::newRow("article code: the stock unit") << "PARA500" << 1 << "PARA500" << "UN  ";
+        QTest::newRow("a barcode without its own unit: the stock unit") << "2000001000010" << 0 << "PESABLE" << "KG  ";
+    }
+    void unitOfTheBarcode()
+    {
+        QFETCH(QString, typed);
+        QFETCH(int, barcodeFirst);
+        QFETCH(QString, code);
+        QFETCH(QString, unidad);
+        VoucherFixture db(extraRows());
+        ScriptedOperator prompts;
+        Call c;
+        c.code = typed;
+        c.barcodeFirst = qint16(barcodeFirst);
+        c.run();
+        QVERIFY(c.found);
+        QCOMPARE(c.code, code);
+        QCOMPARE(c.rs.Fields(QStringLiteral("IDUNIDAD")).Value().toString(), unidad);
+        QCOMPARE(c.rs.Fields(QStringLiteral("IdUnidad")).Value().toString(), unidad);
+        QCOMPARE(c.udBase, c.rs.Fields(QStringLiteral("UDBASE")).Value().toString());
+        QCOMPARE(c.rs.Fields(QStringLiteral("UDBASE")).Value().toString(), code == QLatin1String("PESABLE") ? "KG  " : "UN  ");
+        QCOMPARE(c.rs.Fields(QStringLiteral("Descripcion")).Value().toString(), c.description);
+    }
+
     // Either automatic-lot switch splits the lot off.
     void lotSwitchForProductionOrders()
     {

@@ -80,6 +80,13 @@ private slots:
                                           << true << 0 << 99;
         QTest::newRow("limit 0: none") << QStringList{limitRow(100, "PR  ", "X", "0")} << "PR" << "X" << false
                                        << QList<int>{6, 20, 2} << 5 << false << 0 << true << 0 << 99;
+        QTest::newRow("a negative limit: none") << QStringList{limitRow(100, "PR  ", "X", "-3")} << "PR" << "X" << false
+                                               << QList<int>{6, 20, 2} << 5 << false << 0 << true << 0 << 99;
+        QTest::newRow("a limit that is no number: none")
+            << QStringList{limitRow(100, "PR  ", "X", "'abc'")} << "PR" << "X" << false << QList<int>{6, 20, 2} << 5
+            << false << 0 << true << 0 << 99;
+        QTest::newRow("earlier negative limit: none") << limit20 << "OT" << "X" << false << QList<int>{0, 30, 0} << 0
+                                                      << true << -3 << true << -3 << 99;
         QTest::newRow("the lowest ID gives the limit")
             << QStringList{limitRow(9, "PR  ", "X", "5"), limitRow(4, "PR  ", "X", "12")} << "PR" << "X" << false
             << QList<int>{0, 10, 0} << 2 << false << 0 << true << 12 << 10;

@@ -81,7 +81,11 @@ void loadAndCompare()
     load.destino = destino;
     load.convertir = convertir;
     b.Run(load);
-    QCOMPARE(loadertest::Mismatches(*b.form.MSFlexGrid2, row, cells), QString());
+    const ui::FlexGrid& g = *b.form.MSFlexGrid2;
+    QCOMPARE(loadertest::Mismatches(g, row, cells), QString());
+    // The load went to its end: one empty row closes the grid.
+    QVERIFY(g.Rows() > row + 1);
+    QCOMPARE(g.TextMatrix(g.Rows() - 1, A::IdArticulo), QString());
 }
 
 } // namespace
@@ -143,6 +147,39 @@ private slots:
                {At(A::Importe, "4.75"), At(A::Total, "9.5"), At(A::PrecioConIVA, "4.75"), At(A::ListaConIVA, "0")});
     }
     void prices() { loadAndCompare(); }
+
+    // Quantities stay the doubles stored: a unit price is the total divided by the stored
+    // quantity, and the line total with taxes multiplies by it, each taken as an amount
+    // at the end. The demo invoice's ibuprofen line, without price list, total 100.
+    void storedQuantities_data()
+    {
+        addColumns();
+        Case invoice = from(QStringLiteral("FC"), QStringLiteral("000100000118A"));
+        const QString whole = Header("IdReparto = 5", "2502");
+        auto line = [](const char* cantidad, const char* impuestos) {
+            return Line(QStringLiteral("IdLista = NULL, PorcDto = 0, Total = 100, TotalFinal = 100, iTC = 0, Cantidad = %1, "
+                                       "Impuestos = %2")
+                            .arg(QLatin1String(cantidad), QLatin1String(impuestos)),
+                        "2506");
+        };
+        addRow("final prices, 0.33333: 100 / 0.33333", {whole, kFinales, line("0.33333", "300")}, invoice,
+               {At(A::Importe, "300.00"), At(A::Total, "100"), At(A::TotalLinea, "100")});
+        addRow("final prices, 0.00004: no division by zero", {whole, kFinales, line("0.00004", "300")}, invoice,
+               {At(A::Importe, "2500000.00"), At(A::Total, "100"), At(A::TotalLinea, "100")});
+        addRow("final prices, 2.33335", {whole, kFinales, line("2.33335", "2000")}, invoice,
+               {At(A::Importe, "42.86"), At(A::Total, "100"), At(A::TotalLinea, "100")});
+        addRow("0.33333 times the taxes", {whole, line("0.33333", "300")}, invoice,
+               {At(A::Total, "100"), At(A::Impuestos, "300"), At(A::TotalLinea, "199.999")});
+        addRow("0.00004 times the taxes", {whole, line("0.00004", "300")}, invoice, {At(A::TotalLinea, "100.012")});
+        addRow("2.33335 times the taxes", {whole, line("2.33335", "2000")}, invoice, {At(A::TotalLinea, "4766.7")});
+        addRow("... and the fuel tax",
+               {whole, line("2.33335", "2000"), Line("iTC = 1000", "2506")}, invoice, {At(A::TotalLinea, "7100.05")});
+        addRow("a listed line stored without VAT, 0.33333: its final total / 0.33333",
+               {whole, kFinales,
+                Line("Importe = 100, Importe_S_IVA = 100, Cantidad = 0.33333, Total = 100, TotalFinal = 121", "2506")},
+               invoice, {At(A::Total, "121"), At(A::Importe, "363.00")});
+    }
+    void storedQuantities() { loadAndCompare(); }
 
     void vat_data()
     {

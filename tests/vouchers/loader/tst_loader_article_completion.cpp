@@ -165,6 +165,12 @@ private slots:
                            At(A::PrecioSinIVA, "28925.6198"), At(A::Costo, "18000"), At(A::Total, "0"),
                            At(A::RestoPorAplicar, "0"), At(A::CantBL, "0"), At(A::NroSerie, "|2|3|")}
             << paracetamol;
+        QTest::newRow("quantities of fractions fold as stored, not as amounts")
+            << (pair + Line("Cantidad = 0.33333, CantidadUd = 33.333, Cant_BL = 0.33333", "2520")
+                + Line("Cantidad = 0.33334, CantidadUd = 33.334, Cant_BL = 0.33334", "2522"))
+            << "FC" << 6
+            << QStringList{At(A::Cantidad, "0.66667"), At(A::RestoPorAplicar, "0.66667"), At(A::CantidadEquiv, "66.667")}
+            << paracetamol;
         QTest::newRow("codes compare without case or outer blanks")
             << (pair + Line("IDARTICULO = 'guante '", "2522")) << "FC" << 6 << QStringList{At(A::Cantidad, "5")}
             << paracetamol;

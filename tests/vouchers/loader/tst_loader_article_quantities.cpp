@@ -125,6 +125,16 @@ private slots:
             << QStringList{Header("IdReparto = 0", "2500"), Line("Cantidadpreparada = -2, CANTIDADAFACTURAR = 12", "2500")}
             << "Brontavel" << "NP" << kOrder << false << QStringList{"10", "6", "2"} << QStringList{"10", "6", "2"}
             << QStringList{"10", "6", "2"};
+        // More applied than the line holds leaves nothing: column 23 follows column 7.
+        QTest::newRow("6 amoxicillin with 8 prepared: nothing to carry, nothing pending")
+            << QStringList{Header("IdReparto = 0", "2500"), Line("Cantidadpreparada = 8, CANTIDADAFACTURAR = 0", "2501")}
+            << "Gestion" << "NP" << kOrder << false << QStringList{"10", "0", "2"} << ud
+            << QStringList{"10", "0", "2"};
+        QTest::newRow("a return of 5 with 8 prepared: nothing either")
+            << QStringList{Header("IdReparto = 0", "2500"),
+                           Line("Cantidad = -5, Cantidadpreparada = -8, CANTIDADAFACTURAR = 0", "2501")}
+            << "Gestion" << "NP" << kOrder << false << QStringList{"10", "0", "2"} << ud
+            << QStringList{"10", "0", "2"};
         QTest::newRow("another delivery run number: nothing to carry")
             << QStringList{Header("IdReparto = 3", "2500")} << "Brontavel" << "NP" << kOrder << false
             << QStringList{"0", "0", "0"} << QStringList{"0", "0", "0"} << QStringList{"0", "0", "0"};

@@ -38,6 +38,13 @@ QString leftOut(int n, int limite)
     return start + QStringLiteral(" (El sistema tiene configurado %1 por hoja)").arg(limite);
 }
 
+// Lines without an article code, left out of a load.
+QString withoutArticle(int n)
+{
+    return n == 1 ? QStringLiteral("Quedó 1 renglón de artículos sin cargar (no tiene código de artículo)")
+                  : QStringLiteral("Quedaron %1 renglones de artículos sin cargar (no tienen código de artículo)").arg(n);
+}
+
 const QString kOrder = QStringLiteral("000100000045X");
 const QStringList kOrderLines{QStringLiteral("IBU400"), QStringLiteral("AMO500"), QStringLiteral("ALCGEL")};
 
@@ -49,6 +56,18 @@ QStringList codes(const ui::FlexGrid& g)
         if (!code.isEmpty())
             c << code;
     return c;
+}
+
+// Runs the load with an operator who expects exactly these information boxes, in order.
+void runTelling(Bench& b, Load& load, const QStringList& messages)
+{
+    ScriptedOperator op;
+    for (const QString& m : messages)
+        op.expectMsgBox(m, 1, kAviso, 64);
+    b.Run(load);
+    QCOMPARE(op.shown().size(), messages.size());
+    for (int i = 0; i < messages.size(); ++i)
+        QCOMPARE(op.shown()[i].text, messages[i]);
 }
 
 // Counts the keys and clicks that reach a widget.
@@ -117,6 +136,15 @@ private slots:
         QTest::newRow("limit 0: every line, no message")
             << QStringList{"UPDATE TA_CONFIG_IMP_CPTE SET CANTLINEAS = 0 WHERE TC = 'FC' AND LETRA = 'A'"} << "NP" << kOrder
             << "FC" << "A" << "A" << QStringList() << "" << kOrderLines;
+        QTest::newRow("a negative limit is no limit")
+            << QStringList{"UPDATE TA_CONFIG_IMP_CPTE SET CANTLINEAS = -3 WHERE TC = 'FC' AND LETRA = 'A'"} << "NP"
+            << kOrder << "FC" << "A" << "A" << QStringList() << "" << kOrderLines;
+        QTest::newRow("a limit that is no number is no limit")
+            << QStringList{"UPDATE TA_CONFIG_IMP_CPTE SET CANTLINEAS = 'abc' WHERE TC = 'FC' AND LETRA = 'A'"} << "NP"
+            << kOrder << "FC" << "A" << "A" << QStringList() << "" << kOrderLines;
+        QTest::newRow("a negative limit of a delivery note is no limit either")
+            << QStringList{loadertest::PageLines("RM  ", "R", -1)} << "NP" << kOrder << "RM" << "R" << "R"
+            << QStringList() << "" << kOrderLines;
         QTest::newRow("order into a delivery note: no message")
             << QStringList() << "NP" << kOrder << "RM" << "R" << "R" << QStringList() << "" << kOrderLines;
         QTest::newRow("delivery note of 2 lines: the lines left out are told")
@@ -147,17 +175,12 @@ private slots:
         Bench b(extra, destino);
         b.form.Cptes().NPP_Cliente = QStringLiteral("x");
         b.form.Cptes().NPP_IDCpte = QStringLiteral("y");
-        ScriptedOperator op;
-        for (const QString& m : messages)
-            op.expectMsgBox(m, 1, kAviso, 64);
         Load load = loadertest::From(tc, id);
         load.destino = destino;
         load.letra = letra;
-        b.Run(load);
-
-        QCOMPARE(op.shown().size(), messages.size());
-        for (int i = 0; i < messages.size(); ++i)
-            QCOMPARE(op.shown()[i].text, messages[i]);
+        runTelling(b, load, messages);
+        if (QTest::currentTestFailed())
+            return;
         QCOMPARE(load.letra, letraOut);
         if (cliente == QLatin1String("-")) {
             QCOMPARE(b.form.Cptes().NPP_Cliente, QStringLiteral("x"));
@@ -189,6 +212,9 @@ private slots:
         QTest::newRow("an empty complement is 0") << "NP" << kOrder << "" << false << "" << "" << kOrderLines;
         QTest::newRow("a complement that is no number is 0")
             << "NP" << kOrder << "x OR 1=1" << false << "" << "" << kOrderLines;
+        QTest::newRow("a complement with decimals is no whole number: 0, not rounded")
+            << "NP" << kOrder << "1.5" << false << "" << "" << kOrderLines;
+        QTest::newRow("a complement with an apostrophe is 0") << "NP" << kOrder << "0'" << false << "" << "" << kOrderLines;
         QTest::newRow("another complement")
             << "NP" << kOrder << "1" << false << "" << "No existe el comprobante NP 000100000045X" << QStringList();
         QTest::newRow("an apostrophe in the id")
@@ -245,6 +271,61 @@ private slots:
             QCOMPARE(cabecera.State(), int(ado::adStateOpen));
             QCOMPARE(vb::Trim(cabecera.Fields(QStringLiteral("IdComprobante")).Value().toString()), vb::Trim(id));
         }
+    }
+
+    // A stored line without an article code cannot be posted or invoiced: it gets no row,
+    // the operator is told once how many were left out, and one empty row closes the grid.
+    void linesWithoutArticle_data()
+    {
+        QTest::addColumn<QStringList>("extra");
+        QTest::addColumn<QString>("tc");
+        QTest::addColumn<QString>("id");
+        QTest::addColumn<QString>("destino");
+        QTest::addColumn<QString>("letra");
+        QTest::addColumn<QStringList>("messages");
+        QTest::addColumn<QStringList>("loaded");
+
+        const QString purchase = QStringLiteral("000100004512A");
+        QTest::newRow("a purchase line without article")
+            << QStringList{"UPDATE C_MV_CPTEINSUMOS SET IDARTICULO = NULL WHERE ID = 2500"} << "FCC" << purchase << "FC"
+            << "A" << QStringList{withoutArticle(1)} << QStringList{"AMO500"};
+        QTest::newRow("every line without article: nothing loaded")
+            << QStringList{"UPDATE C_MV_CPTEINSUMOS SET IDARTICULO = NULL WHERE ID = 2500",
+                           "UPDATE C_MV_CPTEINSUMOS SET IDARTICULO = '   ' WHERE ID = 2501"}
+            << "FCC" << purchase << "FC" << "A" << QStringList{withoutArticle(2)} << QStringList();
+        QTest::newRow("an order line of blanks in the middle")
+            << QStringList{"UPDATE V_MV_CPTEINSUMOS SET IDARTICULO = '  ' WHERE ID = 2501"} << "NP" << kOrder << "FC" << "A"
+            << QStringList{withoutArticle(1)} << QStringList{"IBU400", "ALCGEL"};
+        QTest::newRow("... it does not count against the page-line limit")
+            << QStringList{"UPDATE V_MV_CPTEINSUMOS SET IDARTICULO = NULL WHERE ID = 2501",
+                           loadertest::PageLines("RM  ", "R", 2)}
+            << "NP" << kOrder << "RM" << "R" << QStringList{withoutArticle(1)} << QStringList{"IBU400", "ALCGEL"};
+        QTest::newRow("... nor among the lines past the limit")
+            << QStringList{"UPDATE V_MV_CPTEINSUMOS SET IDARTICULO = NULL WHERE ID = 2502",
+                           loadertest::PageLines("RM  ", "R", 1)}
+            << "NP" << kOrder << "RM" << "R" << QStringList{leftOut(1, 1), withoutArticle(1)} << QStringList{"IBU400"};
+    }
+    void linesWithoutArticle()
+    {
+        QFETCH(QStringList, extra);
+        QFETCH(QString, tc);
+        QFETCH(QString, id);
+        QFETCH(QString, destino);
+        QFETCH(QString, letra);
+        QFETCH(QStringList, messages);
+        QFETCH(QStringList, loaded);
+        Bench b(extra, destino);
+        Load load = loadertest::From(tc, id, tc == QLatin1String("FCC"));
+        load.destino = destino;
+        load.letra = letra;
+        runTelling(b, load, messages);
+        if (QTest::currentTestFailed())
+            return;
+        const ui::FlexGrid& g = *b.form.MSFlexGrid2;
+        QCOMPARE(codes(g), loaded);
+        QCOMPARE(g.Rows(), loaded.size() + 2);
+        QCOMPARE(g.TextMatrix(g.Rows() - 1, ColArticulo::IdArticulo), QString());
+        QCOMPARE(g.TextMatrix(g.Rows() - 1, ColArticulo::Total), QString());
     }
 
     void deliveryRunNumber_data()
@@ -427,7 +508,7 @@ private slots:
     {
         Bench b;
         ScriptedOperator op;
-        op.expectMsgBox(QStringLiteral("Ha ocurrido el Siguiente Error (6)"), 5);
+        op.expectMsgBox(QStringLiteral("Ha ocurrido el Siguiente Error (6) El complemento 99999999999 está fuera de rango"), 5);
         Load load;
         load.complemento = QStringLiteral("99999999999");
         b.Run(load);

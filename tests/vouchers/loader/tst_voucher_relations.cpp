@@ -143,8 +143,19 @@ private slots:
         QTest::newRow("a Null amount adds nothing")
             << QStringList{issuedFromDeliveryNote("000100000005A", 0, "NULL", 0)} << "RM" << "000100000057R" << "0"
             << true << true << "62840";
-        QTest::newRow("an apostrophe in the complement") << QStringList() << "NP" << kOrder << "0'" << false << false
-                                                         << "62840";
+        // The complement is a number: whatever is not a whole number is 0.
+        QTest::newRow("an apostrophe in the complement: not a number, 0") << QStringList() << "NP" << kOrder << "0'"
+                                                                           << true << true << "62840";
+        QTest::newRow("delivery note with the empty complement of the lookup: its invoice")
+            << QStringList() << "RM" << "000100000057R" << "" << true << true << "62840";
+        QTest::newRow("delivery note with complement 0: its invoice")
+            << QStringList() << "RM" << "000100000057R" << "0" << true << true << "62840";
+        QTest::newRow("decimals are no whole number: 0, not 2")
+            << QStringList{issuedFromDeliveryNote("000100000005A", 2, "100.25", 0),
+                           QStringLiteral("UPDATE V_MV_CPTE SET COMPLEMENTOORIGEN = 5 WHERE ID = 2502")}
+            << "RM" << "000100000057R" << "1.5" << false << false << "62940.25";
+        QTest::newRow("a statement in the complement")
+            << QStringList() << "RM" << "000100000057R" << "0); DELETE FROM V_MV_CPTE; --" << true << true << "62840";
     }
     void issuedFrom()
     {
@@ -161,6 +172,22 @@ private slots:
         QCOMPARE(f.Cptes().EstaRelacionadoAOtroComprobante(tc, id, complemento, false), related);
         QCOMPARE(f.Cptes().EstaRelacionadoAOtroComprobante(tc, id, complemento, true), relatedAnnulled);
         QCOMPARE(f.Cptes().ObtieneImporteCptesAsociados(tc, id).toString(), amount);
+    }
+
+    // A complement beyond any whole number the column holds is refused, naming it.
+    void complementOutOfRange()
+    {
+        VoucherFixture db;
+        VoucherHostForm f;
+        ScriptedOperator op;
+        try {
+            f.Cptes().EstaRelacionadoAOtroComprobante(QStringLiteral("RM"), QStringLiteral("000100000057R"),
+                                                      QStringLiteral("99999999999"), false);
+            QFAIL("no error raised");
+        } catch (const vb::VbError& e) {
+            QCOMPARE(e.Number, 6);
+            QCOMPARE(e.Description, QStringLiteral("El complemento 99999999999 está fuera de rango"));
+        }
     }
 
     void realCharges_data()
