@@ -198,6 +198,10 @@ private slots:
     void coloursReachTheScreen();
     void textsReachTheScreen_data();
     void textsReachTheScreen();
+    void widthsInXHoldTheirTexts_data();
+    void widthsInXHoldTheirTexts();
+    void fixedCellsFollowTheirAlignment_data();
+    void fixedCellsFollowTheirAlignment();
     void cursorIsFramed_data();
     void cursorIsFramed();
     void redraw();
@@ -1348,6 +1352,103 @@ void tst_FlexGrid::textsReachTheScreen()
     // Nothing spills into the neighbours.
     QVERIFY(!inked(2, true));
     QVERIFY(!inked(2, false));
+}
+
+void tst_FlexGrid::widthsInXHoldTheirTexts_data()
+{
+    // Headers and values that forms size in "X" of their font, as the voucher grids do.
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("n");
+    QTest::newRow("Cantidad") << "Cantidad" << 7;
+    QTest::newRow("Lista") << "Lista" << 4;
+    QTest::newRow("UDEquiv") << "UDEquiv" << 7;
+    QTest::newRow("Cant. Equiv") << "Cant. Equiv" << 9;
+    QTest::newRow("% Dto.") << "% Dto." << 5;
+    QTest::newRow("Cod.Proveedor") << "Cod.Proveedor" << 11;
+    QTest::newRow("Importe S/Iva") << "Importe S/Iva" << 11;
+    QTest::newRow("a unit") << "CAJA" << 4;
+    QTest::newRow("an amount") << "19.587.000,00" << 10;
+}
+
+void tst_FlexGrid::widthsInXHoldTheirTexts()
+{
+    // The text draws the same in a column of its width in X as in a wide one: nothing of
+    // it is cut, in a fixed row and in a scrolling one.
+    QFETCH(QString, text);
+    QFETCH(int, n);
+    Shown shown(3, 3);
+    FlexGrid* grid = shown.grid;
+    grid->clearFocus();
+    grid->SetColWidth(1, TextWidthX(shown.form, n));
+    grid->SetColWidth(2, TextWidthX(shown.form, 3 * n));
+    for (int row = 0; row < 2; ++row)
+        for (int col = 1; col < 3; ++col)
+            grid->SetTextMatrix(row, col, text);
+    grid->SetRow(2);
+    grid->SetCol(0);
+    QApplication::processEvents();
+    const QImage shot = grid->grab().toImage();
+    const auto ink = [&](int row, int col) {
+        // Inside a header's raised edges: only the text can tell the two cells apart.
+        const QRect cell = qtCellRect(*grid, row, col).adjusted(row == 0 ? 1 : 0, row == 0 ? 1 : 0, 0, 0);
+        const QRgb back = shot.pixel(cell.center().x(), cell.top() + 2);
+        int count = 0;
+        for (int x = cell.left(); x <= cell.right(); ++x)
+            for (int y = cell.top(); y <= cell.bottom(); ++y)
+                count += shot.pixel(x, y) != back;
+        return count;
+    };
+    QVERIFY(ink(1, 2) > 0);
+    QCOMPARE(ink(0, 1), ink(0, 2));
+    QCOMPARE(ink(1, 1), ink(1, 2));
+}
+
+void tst_FlexGrid::fixedCellsFollowTheirAlignment_data()
+{
+    QTest::addColumn<int>("row");
+    QTest::addColumn<int>("col");
+    QTest::addColumn<int>("alignment");
+    QTest::addColumn<QString>("half");
+    QTest::newRow("fixed column, centred") << 1 << 0 << int(flexAlignCenterCenter) << "both";
+    QTest::newRow("fixed column, centre top") << 1 << 0 << int(flexAlignCenterTop) << "both";
+    QTest::newRow("fixed column, right") << 1 << 0 << int(flexAlignRightCenter) << "right";
+    QTest::newRow("fixed column, left") << 1 << 0 << int(flexAlignLeftCenter) << "left";
+    QTest::newRow("header, right") << 0 << 1 << int(flexAlignRightCenter) << "right";
+    QTest::newRow("header, general") << 0 << 1 << int(flexAlignGeneral) << "left";
+}
+
+void tst_FlexGrid::fixedCellsFollowTheirAlignment()
+{
+    QFETCH(int, row);
+    QFETCH(int, col);
+    QFETCH(int, alignment);
+    QFETCH(QString, half);
+    Shown shown(3, 3);
+    FlexGrid* grid = shown.grid;
+    grid->clearFocus();
+    grid->SetColWidth(col, 1800);
+    grid->SetColAlignment(col, alignment);
+    grid->SetTextMatrix(row, col, QStringLiteral("LOTE"));
+    grid->SetRow(row);
+    grid->SetCol(col);
+    const QRect cell = QRect(grid->CellLeft() / 15, grid->CellTop() / 15, grid->CellWidth() / 15, grid->CellHeight() / 15)
+                           .adjusted(2, 2, -2, -2);
+    grid->SetRow(2);
+    grid->SetCol(2);
+    QApplication::processEvents();
+    const QImage shot = grid->grab().toImage();
+    const QRgb back = shot.pixel(cell.center().x(), cell.bottom());
+    const auto inked = [&](bool left) {
+        const int from = left ? cell.left() : cell.center().x() + 1;
+        const int to = left ? cell.center().x() - 1 : cell.right();
+        for (int x = from; x <= to; ++x)
+            for (int y = cell.top(); y <= cell.bottom(); ++y)
+                if (shot.pixel(x, y) != back)
+                    return true;
+        return false;
+    };
+    QCOMPARE(inked(true), half != QLatin1String("right"));
+    QCOMPARE(inked(false), half != QLatin1String("left"));
 }
 
 void tst_FlexGrid::cursorIsFramed_data()
