@@ -5,6 +5,7 @@
 // (GUANTE) by size code.
 #include "LotDialogDriver.h"
 #include "platform/ui/CajaTexto.h"
+#include "platform/ui/Metrics.h"
 #include "platform/ui/FlexGrid.h"
 #include "platform/ui/Operator.h"
 #include "platform/ui/Toolbar.h"
@@ -16,6 +17,7 @@
 #include "vouchers/lots/FrmCargaLotesySeries.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -439,6 +441,45 @@ private slots:
         QCOMPARE(r.cantidades, cantidades);
     }
 
+    // Unseen, a line's previous picks stand when they still add up to its quantity and the
+    // stock still holds them; otherwise the pick is proposed afresh, with no question.
+    void anAutomaticPickWithPreviousPicks_data()
+    {
+        QTest::addColumn<double>("cantidad");
+        QTest::addColumn<QString>("lotesAnt");
+        QTest::addColumn<QString>("cantidadesAnt");
+        QTest::addColumn<bool>("otherLine");   // another line took 8 of L-2511
+        QTest::addColumn<QString>("cantidades");
+        const QString all = keys("|L-2511#|L-2602#|P2611A#|P2612B#|#|");
+        QTest::newRow("raised from 2 to 5") << 5.0 << keys("|L-2511#|#|") << "|2|0|" << false << "|5|0|0|0|0|";
+        QTest::newRow("lowered from 5 to 2") << 2.0 << keys("|L-2511#|L-2602#|#|") << "|3|2|0|" << false << "|2|0|0|0|0|";
+        QTest::newRow("still adding up") << 3.0 << keys("|L-2602#|#|") << "|3|0|" << false << "|0|3|0|0|0|";
+        QTest::newRow("a lot another line took since") << 3.0 << keys("|L-2511#|#|") << "|3|0|" << true << "|1|2|0|0|0|";
+    }
+    void anAutomaticPickWithPreviousPicks()
+    {
+        QFETCH(double, cantidad);
+        QFETCH(QString, lotesAnt);
+        QFETCH(QString, cantidadesAnt);
+        QFETCH(bool, otherLine);
+        QFETCH(QString, cantidades);
+        QList<QStringList> lines{{"PARA500", lotesAnt, cantidadesAnt}};
+        if (otherLine)
+            lines.prepend({"PARA500", keys("|L-2511#|"), "|8|"});
+        lotstest::VoucherLines(host_->MSFlexGrid2, lines);
+        host_->MSFlexGrid2->SetRow(int(lines.size()));
+        ScriptedOperator op;   // nothing is shown, nothing is asked
+        Pick p;
+        p.mostrar = false;
+        p.cantidad = cantidad;
+        p.lotesAnt = lotesAnt;
+        p.cantidadesAnt = cantidadesAnt;
+        const Picked r = pick(*host_, op, p);
+        QCOMPARE(r.cantidad, cantidad);
+        QCOMPARE(r.lotes, keys("|L-2511#|L-2602#|P2611A#|P2612B#|#|"));
+        QCOMPARE(r.cantidades, cantidades);
+    }
+
     void cancelKeepsThePicks()
     {
         ScriptedOperator op;
@@ -528,24 +569,82 @@ private slots:
     {
         QTest::addColumn<QString>("serieAnt");
         QTest::addColumn<QStringList>("loaded");
-        QTest::newRow("two values") << "|A|B|" << QStringList{"A", "B", ""};
-        QTest::newRow("the last value unclosed") << "|A|B" << QStringList{"A", "", ""};
-        QTest::newRow("more values than units") << "|A|B|C|D|" << QStringList{"A", "B", "C"};
-        QTest::newRow("bars only") << "|||" << QStringList{"", "", ""};
+        QTest::addColumn<int>("missing");   // the first unit without a serial, 0 for none
+        QTest::newRow("two values") << "|A|B|" << QStringList{"A", "B", ""} << 3;
+        QTest::newRow("the last value unclosed") << "|A|B" << QStringList{"A", "", ""} << 2;
+        QTest::newRow("more values than units") << "|A|B|C|D|" << QStringList{"A", "B", "C"} << 0;
+        QTest::newRow("bars only") << "|||" << QStringList{"", "", ""} << 1;
     }
     void entrySerialsWithPreviousValues()
     {
         QFETCH(QString, serieAnt);
         QFETCH(QStringList, loaded);
+        QFETCH(int, missing);
         ScriptedOperator op;
         QString series, lotes;
         expectDialog(op, [&](FrmCargaLotesySeries& f) {
             QCOMPARE(f.MSFlexGrid1->TextMatrix(0, kValue), QStringLiteral("Número de Serie"));
             QCOMPARE(Column(f.MSFlexGrid1, kValue), loaded);
+            if (missing != 0)
+                op.expectMsgBox(QStringLiteral("Falta informar el Número de Serie de la fila %1").arg(missing), ui::vbOK,
+                                kAviso, ui::vbCritical);
             QTest::mouseClick(f.CmdAceptar, Qt::LeftButton);
+            QCOMPARE(f.isVisible(), missing != 0);
         });
         host_->Cptes().PideSerieLote(QStringLiteral("TERMDIG"), 3, serieAnt, QString(), series, lotes, true, false, false);
+        QCOMPARE(series, missing != 0 ? serieAnt : QStringLiteral("|A|B|C|"));
         QCOMPARE(lotes, QString());
+    }
+
+    // A serial names one unit: nothing copies the first one into the others, and OK wants
+    // one of its own on every row.
+    void entrySerialsAreOnePerUnit_data()
+    {
+        QTest::addColumn<QString>("articulo");
+        QTest::addColumn<bool>("lote");
+        QTest::addColumn<QStringList>("typed");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<int>("row");
+        QTest::newRow("rows left empty") << "TERMDIG" << false << QStringList{"TD-1"}
+                                         << "Falta informar el Número de Serie de la fila 2" << 2;
+        QTest::newRow("a serial twice") << "TERMDIG" << false << QStringList{"TD-1", "TD-2", "td-1"}
+                                        << "El Número de Serie de la fila 3 ya fue informado en la fila 1" << 3;
+        QTest::newRow("lots and serials: the serial twice")
+            << "GLUCOM" << true << QStringList{"G-1", "GL-1", "G-1", "GL-1", "G-1", "GL-2"}
+            << "El Número de Serie de la fila 2 ya fue informado en la fila 1" << 2;
+    }
+    void entrySerialsAreOnePerUnit()
+    {
+        QFETCH(QString, articulo);
+        QFETCH(bool, lote);
+        QFETCH(QStringList, typed);
+        QFETCH(QString, message);
+        QFETCH(int, row);
+        const int serialCol = lote ? kValue + 1 : kValue;
+        ScriptedOperator op;
+        QString series, lotes;
+        expectDialog(op, [&](FrmCargaLotesySeries& f) {
+            ui::FlexGrid* g = f.MSFlexGrid1;
+            // The column holds what its editor takes.
+            QVERIFY(g->ColWidth(serialCol) >= ui::TextWidthX(f, 25));
+            for (const QString& value : typed)
+                TypeCell(g, f.txtEdit, value);
+            if (!lote)
+                QCOMPARE(Column(g, serialCol).mid(typed.size()), QStringList(3 - typed.size(), QString()));
+            op.expectMsgBox(message, ui::vbOK, kAviso, ui::vbCritical);
+            pressF2(f);
+            QVERIFY(f.isVisible());
+            QCOMPARE(g->Row(), row);
+            QCOMPARE(g->Col(), serialCol);
+            // Put right, it goes.
+            for (int r = 1; r <= 3; ++r)
+                g->SetTextMatrix(r, serialCol, QStringLiteral("SN-%1").arg(r));
+            pressF2(f);
+            QVERIFY(!f.isVisible());
+        });
+        host_->Cptes().PideSerieLote(articulo, 3, QString(), QString(), series, lotes, true, lote, false);
+        QCOMPARE(series, QStringLiteral("|SN-1|SN-2|SN-3|"));
+        QCOMPARE(lotes, lote ? QStringLiteral("|G-1|G-1|G-1|") : QString());
     }
 
     // Lots and serials together: both columns, both lists.
@@ -601,16 +700,47 @@ private slots:
             ui::FlexGrid* g = f.MSFlexGrid1;
             lotstest::GoTo(g, 2, kValue);
             f.Toolbar1->Buttons(1).Action()->trigger();
-            QCOMPARE(Column(g, kValue), (QStringList{"S1", "S2", "S2", "S2"}));
+            QCOMPARE(Column(g, kValue), (QStringList{"L1", "L2", "L2", "L2"}));
             lotstest::GoTo(g, 3, kValue);
             f.Toolbar1->Buttons(2).Action()->trigger();
-            QCOMPARE(Column(g, kValue), (QStringList{"S1", "S2", "S2", ""}));
+            QCOMPARE(Column(g, kValue), (QStringList{"L1", "L2", "L2", ""}));
             pressF2(f);
         });
-        host_->Cptes().PideSerieLote(QStringLiteral("TERMDIG"), 4, QStringLiteral("|S1|S2|"), QString(), series, lotes, true,
-                                     false, false);
-        // OK fills the cells left empty with the first row's value.
-        QCOMPARE(series, QStringLiteral("|S1|S2|S2|S1|"));
+        host_->Cptes().PideSerieLote(QStringLiteral("PARA500"), 4, QString(), QStringLiteral("|L1|L2|"), series, lotes,
+                                     false, true, false);
+        // OK fills the lots left empty with the first row's.
+        QCOMPARE(lotes, QStringLiteral("|L1|L2|L2|L1|"));
+    }
+
+    // The toolbar's keys work from the grid, as their tips say, and Tab reaches the buttons.
+    void toolbarFromTheKeyboard()
+    {
+        ScriptedOperator op;
+        QString series, lotes;
+        expectDialog(op, [](FrmCargaLotesySeries& f) {
+            ui::FlexGrid* g = f.MSFlexGrid1;
+            QCOMPARE(f.Toolbar1->Buttons(1).ToolTipText(),
+                     QStringLiteral("(Alt+L) Llenar las demas celdas con el valor de las seleccionadas"));
+            QCOMPARE(f.Toolbar1->Buttons(2).ToolTipText(),
+                     QStringLiteral("(Alt+B) Blanquear las Celdas a partir de la celda seleccionada"));
+            lotstest::GoTo(g, 2, kValue);
+            QTest::keyClick(g, Qt::Key_L, Qt::AltModifier);
+            QCOMPARE(Column(g, kValue), (QStringList{"L1", "L2", "L2"}));
+            QTest::keyClick(g, Qt::Key_B, Qt::AltModifier);
+            QCOMPARE(Column(g, kValue), (QStringList{"L1", "L2", ""}));
+            QVERIFY(f.txtEdit->isHidden());
+            f.CmdCancelar->setFocus(Qt::TabFocusReason);
+            QTest::keyClick(f.CmdCancelar, Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), f.Toolbar1->widgetForAction(f.Toolbar1->Buttons(1).Action()));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), f.Toolbar1->widgetForAction(f.Toolbar1->Buttons(2).Action()));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), g);
+            pressF2(f);
+        });
+        host_->Cptes().PideSerieLote(QStringLiteral("PARA500"), 3, QString(), QStringLiteral("|L1|L2|"), series, lotes,
+                                     false, true, false);
+        QCOMPARE(lotes, QStringLiteral("|L1|L2|L1|"));
     }
 
     void entryCancelKeepsWhatTheLineHad()
