@@ -86,6 +86,18 @@ Picked pick(testsupport::VoucherHostForm& host, ScriptedOperator& op, const Pick
     return r;
 }
 
+// An automatic pick, unshown, of a line with its previous picks.
+Pick automatic(const QString& articulo, double cantidad, const QString& lotesAnt, const QString& cantidadesAnt)
+{
+    Pick p;
+    p.articulo = articulo;
+    p.mostrar = false;
+    p.cantidad = cantidad;
+    p.lotesAnt = lotesAnt;
+    p.cantidadesAnt = cantidadesAnt;
+    return p;
+}
+
 void pressF2(FrmCargaLotesySeries& f)
 {
     QTest::keyClick(f.MSFlexGrid1, Qt::Key_F2);
@@ -429,13 +441,7 @@ private slots:
         ScriptedOperator op;
         op.expectMsgBox(QStringLiteral("El Stock es Menor a la cantidad solicitada "), ui::vbOK, kAvisoTotal,
                         ui::vbInformation);
-        Pick p;
-        p.articulo = articulo;
-        p.mostrar = false;
-        p.cantidad = cantidad;
-        p.lotesAnt = lotesAnt;
-        p.cantidadesAnt = cantidadesAnt;
-        const Picked r = pick(*host_, op, p);
+        const Picked r = pick(*host_, op, automatic(articulo, cantidad, lotesAnt, cantidadesAnt));
         QCOMPARE(r.cantidad, taken);
         QCOMPARE(r.lotes, lotes);
         QCOMPARE(r.cantidades, cantidades);
@@ -450,7 +456,6 @@ private slots:
         QTest::addColumn<QString>("cantidadesAnt");
         QTest::addColumn<bool>("otherLine");   // another line took 8 of L-2511
         QTest::addColumn<QString>("cantidades");
-        const QString all = keys("|L-2511#|L-2602#|P2611A#|P2612B#|#|");
         QTest::newRow("raised from 2 to 5") << 5.0 << keys("|L-2511#|#|") << "|2|0|" << false << "|5|0|0|0|0|";
         QTest::newRow("lowered from 5 to 2") << 2.0 << keys("|L-2511#|L-2602#|#|") << "|3|2|0|" << false << "|2|0|0|0|0|";
         QTest::newRow("still adding up") << 3.0 << keys("|L-2602#|#|") << "|3|0|" << false << "|0|3|0|0|0|";
@@ -469,12 +474,7 @@ private slots:
         lotstest::VoucherLines(host_->MSFlexGrid2, lines);
         host_->MSFlexGrid2->SetRow(int(lines.size()));
         ScriptedOperator op;   // nothing is shown, nothing is asked
-        Pick p;
-        p.mostrar = false;
-        p.cantidad = cantidad;
-        p.lotesAnt = lotesAnt;
-        p.cantidadesAnt = cantidadesAnt;
-        const Picked r = pick(*host_, op, p);
+        const Picked r = pick(*host_, op, automatic(QStringLiteral("PARA500"), cantidad, lotesAnt, cantidadesAnt));
         QCOMPARE(r.cantidad, cantidad);
         QCOMPARE(r.lotes, keys("|L-2511#|L-2602#|P2611A#|P2612B#|#|"));
         QCOMPARE(r.cantidades, cantidades);
@@ -692,18 +692,33 @@ private slots:
         QCOMPARE(series, QStringLiteral("|TD-0099*1|TD-0100*1|"));
     }
 
+    // The toolbar by the mouse, or by the keys its tips name, from the grid.
+    void entryToolbar_data()
+    {
+        QTest::addColumn<bool>("keys");
+        QTest::newRow("the buttons") << false;
+        QTest::newRow("Alt+L and Alt+B") << true;
+    }
     void entryToolbar()
     {
+        QFETCH(bool, keys);
         ScriptedOperator op;
         QString series, lotes;
-        expectDialog(op, [](FrmCargaLotesySeries& f) {
+        expectDialog(op, [keys](FrmCargaLotesySeries& f) {
             ui::FlexGrid* g = f.MSFlexGrid1;
+            const auto press = [&](int index, Qt::Key key) {
+                if (keys)
+                    QTest::keyClick(g, key, Qt::AltModifier);
+                else
+                    f.Toolbar1->Buttons(index).Action()->trigger();
+            };
             lotstest::GoTo(g, 2, kValue);
-            f.Toolbar1->Buttons(1).Action()->trigger();
+            press(1, Qt::Key_L);
             QCOMPARE(Column(g, kValue), (QStringList{"L1", "L2", "L2", "L2"}));
             lotstest::GoTo(g, 3, kValue);
-            f.Toolbar1->Buttons(2).Action()->trigger();
+            press(2, Qt::Key_B);
             QCOMPARE(Column(g, kValue), (QStringList{"L1", "L2", "L2", ""}));
+            QVERIFY(f.txtEdit->isHidden());
             pressF2(f);
         });
         host_->Cptes().PideSerieLote(QStringLiteral("PARA500"), 4, QString(), QStringLiteral("|L1|L2|"), series, lotes,
@@ -712,35 +727,26 @@ private slots:
         QCOMPARE(lotes, QStringLiteral("|L1|L2|L2|L1|"));
     }
 
-    // The toolbar's keys work from the grid, as their tips say, and Tab reaches the buttons.
-    void toolbarFromTheKeyboard()
+    // Each tip names its button's key, and Tab reaches the buttons after Cancelar.
+    void toolbarTipsAndTab()
     {
         ScriptedOperator op;
         QString series, lotes;
         expectDialog(op, [](FrmCargaLotesySeries& f) {
-            ui::FlexGrid* g = f.MSFlexGrid1;
             QCOMPARE(f.Toolbar1->Buttons(1).ToolTipText(),
                      QStringLiteral("(Alt+L) Llenar las demas celdas con el valor de las seleccionadas"));
             QCOMPARE(f.Toolbar1->Buttons(2).ToolTipText(),
                      QStringLiteral("(Alt+B) Blanquear las Celdas a partir de la celda seleccionada"));
-            lotstest::GoTo(g, 2, kValue);
-            QTest::keyClick(g, Qt::Key_L, Qt::AltModifier);
-            QCOMPARE(Column(g, kValue), (QStringList{"L1", "L2", "L2"}));
-            QTest::keyClick(g, Qt::Key_B, Qt::AltModifier);
-            QCOMPARE(Column(g, kValue), (QStringList{"L1", "L2", ""}));
-            QVERIFY(f.txtEdit->isHidden());
+            const QList<QWidget*> order{f.CmdCancelar, f.Toolbar1->widgetForAction(f.Toolbar1->Buttons(1).Action()),
+                                        f.Toolbar1->widgetForAction(f.Toolbar1->Buttons(2).Action()), f.MSFlexGrid1};
             f.CmdCancelar->setFocus(Qt::TabFocusReason);
-            QTest::keyClick(f.CmdCancelar, Qt::Key_Tab);
-            QCOMPARE(QApplication::focusWidget(), f.Toolbar1->widgetForAction(f.Toolbar1->Buttons(1).Action()));
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            QCOMPARE(QApplication::focusWidget(), f.Toolbar1->widgetForAction(f.Toolbar1->Buttons(2).Action()));
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            QCOMPARE(QApplication::focusWidget(), g);
-            pressF2(f);
+            for (QWidget* w : order) {
+                QCOMPARE(QApplication::focusWidget(), w);
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            }
+            f.CmdCancelar_Click();
         });
-        host_->Cptes().PideSerieLote(QStringLiteral("PARA500"), 3, QString(), QStringLiteral("|L1|L2|"), series, lotes,
-                                     false, true, false);
-        QCOMPARE(lotes, QStringLiteral("|L1|L2|L1|"));
+        host_->Cptes().PideSerieLote(QStringLiteral("PARA500"), 3, QString(), QString(), series, lotes, false, true, false);
     }
 
     void entryCancelKeepsWhatTheLineHad()

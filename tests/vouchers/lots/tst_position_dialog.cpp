@@ -235,11 +235,7 @@ private slots:
         QFETCH(QStringList, extra);
         QFETCH(QStringList, positions);
         QFETCH(QStringList, available);
-        host_.reset();
-        db_.reset();
-        // A database of its own; the next test makes the demo one again.
-        testsupport::VoucherFixture changed(extra);
-        host_ = std::make_unique<testsupport::VoucherHostForm>();
+        const auto changed = ownDatabase(extra);
         ScriptedOperator op;
         askPositions(*host_, op, Request{}, [&](FrmLoteyPosicion& f) {
             QCOMPARE(Column(f.MSFlexGrid1, FrmLoteyPosicion::ColPosicion), positions);
@@ -445,10 +441,7 @@ private slots:
     {
         QFETCH(QStringList, extra);
         QFETCH(QStringList, available);
-        host_.reset();
-        db_.reset();
-        testsupport::VoucherFixture changed(extra);
-        host_ = std::make_unique<testsupport::VoucherHostForm>();
+        const auto changed = ownDatabase(extra);
         ScriptedOperator op;
         Request r;
         r.cantidad = -3;
@@ -678,6 +671,17 @@ private slots:
     }
 
 private:
+    // A database of its own, with the host form on it; the next test makes the demo one
+    // again.
+    std::unique_ptr<testsupport::VoucherFixture> ownDatabase(const QStringList& extra)
+    {
+        host_.reset();
+        db_.reset();
+        auto changed = std::make_unique<testsupport::VoucherFixture>(extra);
+        host_ = std::make_unique<testsupport::VoucherHostForm>();
+        return changed;
+    }
+
     testsupport::RegionalPin regional_;
     std::unique_ptr<testsupport::VoucherFixture> db_;
     std::unique_ptr<testsupport::VoucherHostForm> host_;
