@@ -23,8 +23,8 @@ namespace lotdialogs {
 // The label over the grid that names the article ("Artículo-Descripción" until loaded).
 QLabel* ArticleLabel(QWidget* form);
 // A toolbar named Toolbar1 with one picture button per tool tip, numbered from 1: fill
-// down (Alt+L), blank down (Alt+B), propose (Alt+P). Each button's key opens its tool tip,
-// and Tab reaches it.
+// down (Alt+L), blank down (Alt+B), propose (Alt+P). Each tool tip begins with its
+// button's key, and Tab reaches the button.
 ui::Toolbar* FillToolbar(QWidget* form, const QStringList& toolTips);
 // The toolbar's buttons as the widgets that take the focus, in button order.
 QList<QWidget*> ToolbarButtons(ui::Toolbar* toolbar);
