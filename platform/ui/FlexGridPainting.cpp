@@ -3,8 +3,10 @@
 
 #include "platform/ui/FlexGrid.h"
 #include "platform/ui/FlexGridCells.h"
+#include "platform/ui/Metrics.h"
 #include "platform/vb/Strings.h"
 
+#include <QFontMetricsF>
 #include <QPaintEvent>
 #include <QPainter>
 #include <qdrawutil.h>
@@ -29,6 +31,27 @@ Qt::Alignment QtAlignment(int flexAlignment, const QString& text)
 }
 
 namespace {
+
+// Where a text of `size` stands in `cell`: aligned as asked, kGridCellMargin pixels from
+// the sides it is aligned to, fewer when the text needs them, so that a text that fits
+// the cell is never cut; a text that does not fit starts at the left (at the right when
+// aligned right). Top and bottom keep one pixel off the edge.
+QPointF textOrigin(const QRect& cell, const QSizeF& size, Qt::Alignment align)
+{
+    const qreal room = cell.width() - size.width();
+    const qreal margin = qBound<qreal>(0, room / 2, kGridCellMargin);
+    // Across on whole pixels too: a text draws the same wherever it stands.
+    const int x = qRound(align & Qt::AlignRight     ? cell.left() + room - margin
+                         : align & Qt::AlignHCenter ? cell.left() + qMax<qreal>(room, 0) / 2
+                                                    : cell.left() + margin);
+    // Down in whole pixels, as the item views place a line.
+    const int height = int(size.height());
+    const int slack = qMax(0, cell.height() - height);
+    const int y = align & Qt::AlignTop      ? cell.top() + qMin(1, slack)
+                  : align & Qt::AlignBottom ? cell.top() + slack - qMin(1, slack)
+                                            : cell.top() + slack / 2;
+    return QPointF(x, y);
+}
 
 // A data-entry grid shows where typing goes: a solid frame on the current cell, strong
 // while the grid has the focus.
@@ -78,13 +101,13 @@ void FlexGridDelegate::forgetTexts()
 void FlexGridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
                              const QModelIndex& index) const
 {
-    const QWidget* widget = option.widget ? option.widget : m_grid;
-    paintCell(*painter, option, index.row() + m_grid->FixedRows(), index.column() + m_grid->FixedCols(),
-              widget->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, widget) + 1);
+    painter->save();
+    painter->setFont(GridCellFont(m_grid->font()));
+    paintCell(*painter, option, index.row() + m_grid->FixedRows(), index.column() + m_grid->FixedCols());
+    painter->restore();
 }
 
-void FlexGridDelegate::paintCell(QPainter& painter, const QStyleOptionViewItem& option, int row, int col,
-                                 int textMargin) const
+void FlexGridDelegate::paintCell(QPainter& painter, const QStyleOptionViewItem& option, int row, int col) const
 {
     // Straight from the grid's lists: a repaint asks the model nothing, and a cell costs
     // a fill and a text.
@@ -113,27 +136,17 @@ void FlexGridDelegate::paintCell(QPainter& painter, const QStyleOptionViewItem& 
 
     const QString& text = cells.text(row, col);
     if (!text.isEmpty()) {
-        // As the item views place a text: inside a margin, aligned as the column says,
-        // cut at the cell's edge.
+        // Aligned as the column says, cut at the cell's edge when it is longer.
         const QStaticText& laid = laidOut(text, painter.font());
         const QSizeF size = laid.size();
-        const QRect textRect = rect.adjusted(textMargin, 0, -textMargin, 0);
         const Qt::Alignment align = QtAlignment(grid.m_alignment.value(col, flexAlignGeneral), text);
-        const qreal x = align & Qt::AlignRight     ? textRect.left() + textRect.width() - size.width()
-                        : align & Qt::AlignHCenter ? textRect.left() + (textRect.width() - size.width()) / 2
-                                                   : textRect.left();
-        // Across at the text's own width, down in whole pixels, as the item views do.
-        const int height = int(size.height());
-        const int y = align & Qt::AlignTop      ? rect.top()
-                      : align & Qt::AlignBottom ? rect.top() + rect.height() - height
-                                                : rect.top() + (rect.height() - height) / 2;
-        const bool fits = size.width() <= textRect.width() && size.height() <= rect.height();
+        const bool fits = size.width() <= rect.width() && size.height() <= rect.height();
         if (!fits) {
             painter.save();
             painter.setClipRect(rect, Qt::IntersectClip);
         }
         painter.setPen(fore);
-        painter.drawStaticText(QPointF(x, y), laid);
+        painter.drawStaticText(textOrigin(rect, size, align), laid);
         if (!fits)
             painter.restore();
     }
@@ -148,7 +161,6 @@ void FlexGrid::paintEvent(QPaintEvent* event)
     // the same places, with the grid lines drawn in one go.
     QStyleOptionViewItem option;
     initViewItemOption(&option);
-    const int margin = style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1;
     const int gridSize = showGrid() ? 1 : 0;
     const int lastX = m_topHeader->length() - m_topHeader->offset() - 1;
     const int lastY = m_leftHeader->length() - m_leftHeader->offset() - 1;
@@ -156,6 +168,7 @@ void FlexGrid::paintEvent(QPaintEvent* event)
     const int fixedRows = FixedRows();
     const int fixedCols = FixedCols();
     QPainter painter(viewport());
+    painter.setFont(GridCellFont(font()));
     QList<QLine> lines;
     struct Column { int col, x, width; };
     QList<Column> columns;
@@ -187,7 +200,7 @@ void FlexGrid::paintEvent(QPaintEvent* event)
             const int y = m_leftHeader->sectionViewportPosition(r);
             for (const Column& c : columns) {
                 option.rect = QRect(c.x, y, c.width - gridSize, height - gridSize);
-                cells->paintCell(painter, option, r + fixedRows, c.col, margin);
+                cells->paintCell(painter, option, r + fixedRows, c.col);
             }
             if (gridSize)
                 lines.append(QLine(dirty.left(), y + height - 1, dirty.right(), y + height - 1));
@@ -258,11 +271,17 @@ void FlexGridHeader::paintFixedCell(const FlexGrid& grid, QPainter& painter, con
     qDrawShadePanel(&painter, rect, pal, false, 1, &fill);
     const QString& text = cells.text(row, col);
     if (!text.isEmpty()) {
+        // Inside the raised border, aligned as the column says, like the scrolling cells.
+        const QRect inside = rect.adjusted(1, 1, -1, -1);
+        const QFont font = GridCellFont(grid.font());
+        const QSizeF size = QFontMetricsF(font).size(Qt::TextSingleLine, text);
+        const Qt::Alignment align = QtAlignment(grid.m_alignment.value(col, flexAlignGeneral), text);
         painter.save();
-        painter.setClipRect(rect.adjusted(1, 1, -1, -1));
-        painter.setFont(grid.font());
+        painter.setClipRect(inside);
+        painter.setFont(font);
         painter.setPen(fore.isValid() ? fore : pal.color(QPalette::ButtonText));
-        painter.drawText(rect.adjusted(4, 0, -3, 0), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, text);
+        painter.drawText(QRectF(textOrigin(inside, size, align), size), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
+                         text);
         painter.restore();
     }
     // Code may leave the cursor on a fixed cell (a row's mark column); it stays visible.

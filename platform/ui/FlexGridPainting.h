@@ -19,9 +19,9 @@ public:
     explicit FlexGridDelegate(FlexGrid* grid);
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override;
-    // Cell (row, col) of the grid in option.rect; the text keeps `textMargin` pixels from
-    // the cell's sides.
-    void paintCell(QPainter& painter, const QStyleOptionViewItem& option, int row, int col, int textMargin) const;
+    // Cell (row, col) of the grid in option.rect, its text in the painter's font (the
+    // grid's cell font).
+    void paintCell(QPainter& painter, const QStyleOptionViewItem& option, int row, int col) const;
     // The texts laid out so far go (the grid's font changed).
     void forgetTexts();
 

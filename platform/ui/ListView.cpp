@@ -11,6 +11,7 @@
 #include <QKeyEvent>
 #include <QHelpEvent>
 #include <QMouseEvent>
+#include <QStyleOption>
 #include <QToolTip>
 
 namespace ui {
@@ -298,9 +299,22 @@ void ListView::SetSorted(bool sorted)
 
 void ListView::showSortIndicator()
 {
-    // The header shows by which column and in which direction the rows are ordered.
+    // The header shows by which column and in which direction the rows are ordered, with
+    // the arrow up for ascending as a Windows list has it. Qt's header points the arrow
+    // up for its descending order, so it is given the other one.
     header()->setSortIndicatorShown(m_model->sorted());
-    header()->setSortIndicator(m_model->sortKey(), m_model->descending() ? Qt::DescendingOrder : Qt::AscendingOrder);
+    header()->setSortIndicator(m_model->sortKey(), m_model->descending() ? Qt::AscendingOrder : Qt::DescendingOrder);
+}
+
+int ListView::HeaderWidth(const QString& text) const
+{
+    QStyleOptionHeader opt;
+    opt.initFrom(header());
+    opt.text = text;
+    opt.fontMetrics = header()->fontMetrics();
+    // Room for the sort arrow: the operator sorts by any column.
+    opt.sortIndicator = QStyleOptionHeader::SortDown;
+    return PixelsToTwips(header()->style()->sizeFromContents(QStyle::CT_HeaderSection, &opt, QSize(), header()).width());
 }
 
 void ListView::SetSmallIcons(ImageList* images)

@@ -149,6 +149,10 @@ public:
     ImageList* Icons() const { return m_icons; }
     void SetIcons(ImageList* images) { m_icons = images; }
 
+    // The width, in twips, a column needs to show `text` whole as its header, with room
+    // for the sort arrow.
+    int HeaderWidth(const QString& text) const;
+
     // Shows the rows added so far and applies a pending sort now rather than at the
     // next pass through the event loop.
     void sync();

@@ -17,6 +17,13 @@ int TextWidthX(const QWidget& widget, int n)
     return TextWidth(widget, QString(qMax(0, n), QLatin1Char('X')));
 }
 
+QFont GridCellFont(const QFont& font)
+{
+    QFont cell = font;
+    cell.setStretch(QFont::SemiCondensed);
+    return cell;
+}
+
 int CellTextWidth(const QWidget& view, const QString& text)
 {
     // An item view lays its text inside the focus frame's margin and one pixel on each

@@ -2,6 +2,7 @@
 #include "vouchers/ClsCmnCptes.h"
 
 #include "data/DbTrap.h"
+#include "platform/ui/InputFilter.h"
 #include "platform/ui/Operator.h"
 #include "vouchers/lookup/FrmConsComprobantes.h"
 
@@ -19,8 +20,13 @@ void ClsCmnCptes::ConsultaComprobante(const QString& TC, QString& Respuesta, con
         Proveedor->clear();
 
     const DbTrap trap(QStringLiteral("ConsultaComprobante"));
+    QWidget* host = QApplication::activeWindow();
+    // The fill lets pending events run before the dialog is modal: the operator's keys and
+    // clicks on the asking window meanwhile would ask again, so they are dropped until the
+    // dialog is shown (and then it blocks them itself).
+    const ui::WindowInputBlock block(host);
     std::unique_ptr<FrmConsComprobantes> form;
-    if (!trap([&] { form = std::make_unique<FrmConsComprobantes>(QApplication::activeWindow()); }) || !form)
+    if (!trap([&] { form = std::make_unique<FrmConsComprobantes>(host); }) || !form)
         return;
     const auto fields = [&] {
         form->TC = TC;

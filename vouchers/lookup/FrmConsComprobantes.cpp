@@ -14,6 +14,8 @@
 
 #include <QHBoxLayout>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 namespace {
@@ -91,8 +93,9 @@ FrmConsComprobantes::FrmConsComprobantes(QWidget* parent) : QDialog(parent)
     layout->addLayout(busqueda);
     layout->addWidget(ListView1, 1);
     layout->addLayout(botones);
-    // Wide enough for the widest column set (the sales vouchers').
-    resize(ui::TwipsToPixels(ui::TextWidthX(*this, 92)), ui::TwipsToPixels(6000));
+    // Until a query lays out its columns: as wide as the widest column set.
+    resize(width(), ui::TwipsToPixels(6000));
+    AjustaAncho(AnchoDeGrupos());
 
     setTabOrder(ListView1, CmdAceptar);
     setTabOrder(CmdAceptar, CmdCancelar);
@@ -114,6 +117,21 @@ FrmConsComprobantes::FrmConsComprobantes(QWidget* parent) : QDialog(parent)
 }
 
 FrmConsComprobantes::~FrmConsComprobantes() = default;
+
+void FrmConsComprobantes::AjustaAncho(int columnas)
+{
+    // The list's frame and its vertical scroll bar beside the columns, the form's margins
+    // around the list.
+    const QMargins margenes = layout()->contentsMargins();
+    int ancho = ui::TwipsToPixels(columnas) + 2 * ListView1->frameWidth()
+        + ListView1->verticalScrollBar()->sizeHint().width() + margenes.left() + margenes.right();
+    ancho = qMax(ancho, minimumSizeHint().width());
+    // The window's frame, once it has one, stays on the screen too.
+    if (const QScreen* pantalla = screen())
+        ancho = qMin(ancho, pantalla->availableGeometry().width() - (frameGeometry().width() - width()));
+    if (!isVisible() || ancho > width())
+        resize(ancho, height());
+}
 
 // ---------------------------------------------------------------------------------------
 // Loading and closing

@@ -95,6 +95,13 @@ private:
     bool AgregaFila(const voucherlookup::RowFields& campos, const DbTrap& trap);
     // Selects the text of a search box up to its last non-blank character.
     static void selectPrompt(CajaTexto* box);
+    // A column's width, in twips: its run of "X", or its header when that is wider.
+    int AnchoDeColumna(const char* titulo, int equis) const;
+    // The widest column set of all the groups, in twips.
+    int AnchoDeGrupos() const;
+    // The dialog as wide as a column set of `columnas` twips needs (within the screen):
+    // before it is shown, to that set; once shown, wider when the set needs it.
+    void AjustaAncho(int columnas);
 
     bool Pendientes = false;
     bool Transporte = false;

@@ -69,6 +69,24 @@ ui::SortAs sortAsDe(const QString& tag)
 
 } // namespace
 
+int FrmConsComprobantes::AnchoDeColumna(const char* titulo, int equis) const
+{
+    // Its run of "X", and never narrower than its header: "COMPLEMENTO" has 6 of them.
+    return qMax(ui::TextWidthX(*this, equis), ListView1->HeaderWidth(QString::fromUtf8(titulo)));
+}
+
+int FrmConsComprobantes::AnchoDeGrupos() const
+{
+    int ancho = 0;
+    for (const GrupoColumnas& g : kGrupos) {
+        int suma = 0;
+        for (const Columna& c : g.columnas)
+            suma += AnchoDeColumna(c.titulo, c.equis);
+        ancho = qMax(ancho, suma);
+    }
+    return ancho;
+}
+
 void FrmConsComprobantes::Encolumnar()
 {
     const DbTrap trap(QStringLiteral("Encolumnar"));
@@ -78,12 +96,16 @@ void FrmConsComprobantes::Encolumnar()
     for (const Columna& c : grupoDe(tipo).columnas) {
         const QString titulo = QString::fromUtf8(c.titulo);
         if (!trap([&] {
-                ui::ColumnHeader header = ListView1->ColumnHeaders().Add(titulo, ui::TextWidthX(*this, c.equis));
+                ui::ColumnHeader header = ListView1->ColumnHeaders().Add(titulo, AnchoDeColumna(c.titulo, c.equis));
                 header.SetTag(tagDe(titulo));
                 header.setSortAs(sortAsDe(header.Tag()));
             }))
             return;
     }
+    int ancho = 0;
+    for (int i = 1; i <= ListView1->ColumnHeaders().Count(); ++i)
+        ancho += ListView1->ColumnHeaders(i).Width();
+    AjustaAncho(ancho);
 }
 
 qint16 FrmConsComprobantes::ObtieneIndiceImagen(const QString& TC) const

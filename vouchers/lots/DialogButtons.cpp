@@ -5,6 +5,7 @@
 #include "platform/ui/FlexGrid.h"
 #include "platform/ui/Toolbar.h"
 
+#include <QAction>
 #include <QDialog>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -30,9 +31,28 @@ ui::Toolbar* FillToolbar(QWidget* form, const QStringList& toolTips)
     toolbar->setObjectName(QStringLiteral("Toolbar1"));
     const QStyle::StandardPixmap pictures[] = {QStyle::SP_ArrowDown, QStyle::SP_DialogResetButton,
                                                QStyle::SP_BrowserReload};
-    for (int i = 0; i < toolTips.size(); ++i)
-        toolbar->AddButton(toolTips.at(i), form->style()->standardIcon(pictures[qMin(i, 2)]));
+    // The same key for the same button in every dialog: Llenar, Blanquear, Proponer.
+    const QKeySequence keys[] = {QKeySequence(Qt::ALT | Qt::Key_L), QKeySequence(Qt::ALT | Qt::Key_B),
+                                 QKeySequence(Qt::ALT | Qt::Key_P)};
+    for (int i = 0; i < toolTips.size() && i < 3; ++i) {
+        const QString key = keys[i].toString(QKeySequence::NativeText);
+        ui::ToolbarButton& button = toolbar->AddButton(QLatin1Char('(') + key + QStringLiteral(") ") + toolTips.at(i),
+                                                       form->style()->standardIcon(pictures[i]));
+        button.Action()->setShortcut(keys[i]);
+        // Tab reaches the button as it does the other controls.
+        if (QWidget* w = toolbar->widgetForAction(button.Action()))
+            w->setFocusPolicy(Qt::TabFocus);
+    }
     return toolbar;
+}
+
+QList<QWidget*> ToolbarButtons(ui::Toolbar* toolbar)
+{
+    QList<QWidget*> buttons;
+    for (int i = 1; i <= toolbar->ButtonCount(); ++i)
+        if (QWidget* w = toolbar->widgetForAction(toolbar->Buttons(i).Action()))
+            buttons << w;
+    return buttons;
 }
 
 CajaTexto* FloatingEditor(QWidget* form)

@@ -106,12 +106,25 @@ void FitColumns(ui::FlexGrid& grid, int minimumX)
         if (grid.ColWidth(col) == 0)
             continue;
         int longest = 0;
-        for (int row = 0; row < grid.Rows(); ++row)
-            longest = qMax(longest, int(grid.TextMatrix(row, col).size()));
-        // As many "X" in the grid's own font, with the cell's margins: no header is cut.
+        int widest = 0;
+        for (int row = 0; row < grid.Rows(); ++row) {
+            const QString& text = grid.TextMatrix(row, col);
+            longest = qMax(longest, int(text.size()));
+            if (!text.isEmpty())
+                widest = qMax(widest, ui::CellTextWidth(grid, text));
+        }
+        // As many "X" in the grid's own font, with the cell's margins, and never narrower
+        // than its widest text: no header or value is cut.
         if (longest != 0)
-            grid.SetColWidth(col, ui::CellTextWidth(grid, QString(qMax(longest, minimumX), QLatin1Char('X'))));
+            grid.SetColWidth(col, qMax(widest, ui::CellTextWidth(grid, QString(qMax(longest, minimumX), QLatin1Char('X')))));
     }
+}
+
+void FitLength(ui::FlexGrid& grid, int col, int length)
+{
+    if (grid.ColWidth(col) == 0)
+        return;
+    grid.SetColWidth(col, qMax(grid.ColWidth(col), ui::CellTextWidth(grid, QString(length, QLatin1Char('X')))));
 }
 
 int GridWidth(const ui::FlexGrid& grid)
@@ -173,6 +186,8 @@ void CellEditor::Open(int KeyAscii)
     grid_.ShowCurrentCell();
     box_.setGeometry(ui::TwipsToPixels(grid_.Left() + grid_.CellLeft()), ui::TwipsToPixels(grid_.Top() + grid_.CellTop()),
                      ui::TwipsToPixels(grid_.CellWidth()), ui::TwipsToPixels(grid_.CellHeight()));
+    // The box writes as the cell does, so that what is typed shows as it will stand.
+    box_.setFont(ui::GridCellFont(grid_.font()));
     box_.show();
     box_.raise();
     if (KeyAscii > 32 || KeyAscii < 0) {

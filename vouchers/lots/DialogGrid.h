@@ -45,9 +45,12 @@ vb::Currency SumColumn(const ui::FlexGrid& grid, int col, int except = -1);
 void Distribute(ui::FlexGrid& grid, int availableCol, int takeCol, vb::Currency requested);
 
 // Each column that is not hidden becomes as wide as as many "X" as its longest text
-// (header included), never narrower than `minimumX` of them; a column without text
-// keeps its width.
+// (header included), never narrower than `minimumX` of them nor than its widest text; a
+// column without text keeps its width.
 void FitColumns(ui::FlexGrid& grid, int minimumX = 0);
+// A column that is not hidden becomes wide enough for `length` characters (what its
+// editor takes), when it is narrower.
+void FitLength(ui::FlexGrid& grid, int col, int length);
 // The pixels the grid needs to show all its columns side by side.
 int GridWidth(const ui::FlexGrid& grid);
 

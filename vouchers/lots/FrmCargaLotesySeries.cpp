@@ -27,7 +27,8 @@ const QString kSuperaStock = QStringLiteral("La Cantidad supera a la cantidad di
 const QString kNumeroDeLote = QStringLiteral("Número de Lote");
 const QString kNumeroDeSerie = QStringLiteral("Número de Serie");
 
-// The separator of a lot and a serial inside a key.
+// What the editor takes in entry mode: a lot, a serial or a size code of 25 characters.
+constexpr int kLargoValor = 25;
 
 } // namespace
 
@@ -167,7 +168,8 @@ void FrmCargaLotesySeries::CompletaTodoIgual()
 {
     ui::FlexGrid& g = *MSFlexGrid1;
     ResumeNext([&] {
-        if (!EsFilaDeDatos(1))
+        // A serial names one unit: the next unit never takes the first one's.
+        if (!EsFilaDeDatos(1) || ColumnaDeSeries() == ColValor)
             return;
         const QString valor = vb::Trim(g.TextMatrix(1, ColValor));
         for (int fila = 1; fila < g.Rows(); ++fila)
@@ -179,6 +181,12 @@ void FrmCargaLotesySeries::CompletaTodoIgual()
 void FrmCargaLotesySeries::AjustaAnchoColumnas()
 {
     lotdialogs::FitColumns(*MSFlexGrid1, 8);
+    // What the editor takes shows whole in the columns typed into.
+    if (EsConsultaDeSerieLote)
+        return;
+    for (int col = ColValor; col < MSFlexGrid1->Cols(); ++col)
+        if (EsColumnaEditable(col))
+            lotdialogs::FitLength(*MSFlexGrid1, col, kLargoValor);
 }
 
 // ---- sums ----
@@ -200,7 +208,7 @@ void FrmCargaLotesySeries::Text_Propiedades(CajaTexto* Texto, qint32 Columna)
     const bool cantidad = EsConsultaDeSerieLote && (Columna == ColStock || Columna == ColCantidad);
     Texto->SetDataField(cantidad ? QStringLiteral("Cantidad") : QString());
     Texto->SetTag(QString());
-    Texto->SetMaxLength(cantidad ? 0 : 25);
+    Texto->SetMaxLength(cantidad ? 0 : kLargoValor);
 }
 
 QString FrmCargaLotesySeries::RechazoDeFila(int fila, const QString& texto) const
@@ -280,8 +288,25 @@ QString FrmCargaLotesySeries::ListaDeColumna(int col) const
     return lista;
 }
 
+bool FrmCargaLotesySeries::PicksEnPie()
+{
+    if (!ValidaCantidadCantidadPedida())
+        return false;
+    for (int fila = MSFlexGrid1->FixedRows(); fila < MSFlexGrid1->Rows(); ++fila)
+        if (!RechazoDeFila(fila, MSFlexGrid1->TextMatrix(fila, ColCantidad)).isEmpty())
+            return false;
+    return true;
+}
+
 void FrmCargaLotesySeries::AceptaPicks()
 {
+    // Nobody sees an automatic pick to put it right: previous picks that no longer add up
+    // to the line's quantity, or that a row can no longer give, give way to a proposal
+    // made afresh from the stock, as for a line without picks.
+    if (!MostrarForm && !isVisible() && !PicksEnPie()) {
+        lotdialogs::FillDown(*MSFlexGrid1, MSFlexGrid1->FixedRows() - 1, ColCantidad, QStringLiteral("0"));
+        DistribuyeCantidad();
+    }
     if (!FilasValidas(ColCantidad))
         return;
     if (!ValidaCantidadCantidadPedida()) {
@@ -319,9 +344,38 @@ bool FrmCargaLotesySeries::SeriesConFormato()
     return true;
 }
 
+bool FrmCargaLotesySeries::SeriesUnaPorUnidad()
+{
+    const int col = ColumnaDeSeries();
+    if (col < 0)
+        return true;
+    ui::FlexGrid& g = *MSFlexGrid1;
+    for (int fila = g.FixedRows(); fila < g.Rows(); ++fila) {
+        const QString serie = vb::Trim(g.TextMatrix(fila, col));
+        QString rechazo;
+        if (serie.isEmpty()) {
+            rechazo = QStringLiteral("Falta informar el Número de Serie de la fila %1").arg(fila);
+        } else {
+            for (int antes = g.FixedRows(); antes < fila && rechazo.isEmpty(); ++antes)
+                if (vb::Trim(g.TextMatrix(antes, col)).compare(serie, Qt::CaseInsensitive) == 0)
+                    rechazo = QStringLiteral("El Número de Serie de la fila %1 ya fue informado en la fila %2")
+                                  .arg(fila)
+                                  .arg(antes);
+        }
+        if (rechazo.isEmpty())
+            continue;
+        VaACelda(fila, col);
+        lotdialogs::ShowRefusal(rechazo);
+        return false;
+    }
+    return true;
+}
+
 void FrmCargaLotesySeries::AceptaEntradas()
 {
     CompletaTodoIgual();
+    if (!SeriesUnaPorUnidad())
+        return;
     if (EsSerie && formatoSerieAsterisco_ && !SeriesConFormato())
         return;
     if (DosColumnas()) {

@@ -2,12 +2,14 @@
 // The lot and serial dialog of one voucher line, in two modes:
 // - entry (EsConsultaDeSerieLote False): one row per unit of Cantidad, where the operator
 //   types the lots, the serials (or both, side by side) or the size codes of goods coming
-//   in; OK returns them as pipe lists in Lotes and Series;
+//   in; empty lots and codes take the first row's, while every unit needs a serial of its
+//   own; OK returns them as pipe lists in Lotes and Series;
 // - pick (EsConsultaDeSerieLote True): the article's lots and serials with stock in the
 //   deposit, less what the voucher's other lines took, with a proposal of how much to take
 //   from each (or the line's previous picks); OK returns every row's lot-and-serial key
 //   (lot, CHR(255), serial) in Lotes and the quantity taken from it in Series, and may
-//   lower Cantidad to what the stock could give.
+//   lower Cantidad to what the stock could give. Unshown, previous picks that no longer
+//   stand give way to a fresh proposal.
 //
 // The opener sets the public fields, calls CargaDatos, then shows it modally or, for an
 // automatic pick, calls CmdAceptar_Click without showing it. Cancel rejects the dialog and
@@ -55,7 +57,8 @@ public:
     void InicializaGrid();
     void VerificaAnteriores();
     void VerificaExistenciasEnGrilla();
-    // Row 1's value into every empty value cell (entry mode's lots, serials or codes).
+    // Row 1's value into every empty value cell (entry mode's lots or codes; serials are
+    // one a unit and are left as typed).
     void CompletaTodoIgual();
     // 25 characters without a field; pick mode's quantity columns take "Cantidad" without
     // a limit. EditKeyCode and MsflexGridEdt are GridDialog's.
@@ -86,6 +89,11 @@ private:
     // Entry mode with lots and serials side by side: lots in column 1, serials in column 2.
     bool DosColumnas() const { return !EsConsultaDeSerieLote && EsSerieYLote; }
     int ColumnaSerieEntrada() const { return DosColumnas() ? ColValor + 1 : ColValor; }
+    // Entry mode's column of serials, one a unit; -1 when the values are lots or size codes.
+    int ColumnaDeSeries() const
+    {
+        return !EsConsultaDeSerieLote && EsSerie && !EsTalle && (DosColumnas() || !EsLote) ? ColumnaSerieEntrada() : -1;
+    }
     void AjustaAnchoColumnas();
     void DistribuyeCantidad();
     // The values of a pipe list into a value column, one a row from row 1.
@@ -100,6 +108,11 @@ private:
     // previous picks no longer in stock, and its previous quantities.
     void CargaStock();
     bool SeriesConFormato();
+    // OK's check of entry mode's serials: each row has its own; the first empty or repeated
+    // one gets the cursor and its message.
+    bool SeriesUnaPorUnidad();
+    // Whether the takes add up to Cantidad and every row can give its take.
+    bool PicksEnPie();
     void AceptaPicks();
     void AceptaEntradas();
 

@@ -101,9 +101,23 @@ void FrmLoteyPosicion::AjustaAnchoColumnas()
     MSFlexGrid1->SetColWidth(ColCantidad, qMax(MSFlexGrid1->ColWidth(ColCantidad), MSFlexGrid1->ColWidth(ColDisponible)));
 }
 
+vb::Currency FrmLoteyPosicion::CantidadAUbicar() const
+{
+    const vb::Currency pedida = vb::Currency::fromDouble(Cantidad1);
+    return EsDevolucion() ? -pedida : pedida;
+}
+
 void FrmLoteyPosicion::DistribuyeCantidad()
 {
-    lotdialogs::Distribute(*MSFlexGrid1, ColDisponible, ColCantidad, vb::Currency::fromDouble(Cantidad1));
+    // What comes back goes into the deposit: it is put away from there.
+    if (EsDevolucion()) {
+        if (filaDeposito_ > 0)
+            MSFlexGrid1->SetTextMatrix(filaDeposito_, ColCantidad,
+                                       QuantityText(CellQuantity(MSFlexGrid1->TextMatrix(filaDeposito_, ColCantidad))
+                                                    + CantidadAUbicar() - lotdialogs::SumColumn(*MSFlexGrid1, ColCantidad)));
+        return;
+    }
+    lotdialogs::Distribute(*MSFlexGrid1, ColDisponible, ColCantidad, CantidadAUbicar());
 }
 
 // ---- sums ----
@@ -115,7 +129,7 @@ double FrmLoteyPosicion::SumaFilas(qint32 MenosCual)
 
 bool FrmLoteyPosicion::ValidaCantidadCantidadPedida()
 {
-    return lotdialogs::SumColumn(*MSFlexGrid1, ColCantidad) == vb::Currency::fromDouble(Cantidad1);
+    return lotdialogs::SumColumn(*MSFlexGrid1, ColCantidad) == CantidadAUbicar();
 }
 
 // ---- the quantity cells ----
@@ -130,8 +144,10 @@ void FrmLoteyPosicion::Text_Propiedades(CajaTexto* Texto, qint32 Columna)
 
 QString FrmLoteyPosicion::RechazoDeFila(int fila, const QString& texto) const
 {
-    return lotdialogs::TakeRefusal(texto, CellQuantity(MSFlexGrid1->TextMatrix(fila, ColDisponible)), kNoHayDisponible,
-                                   false);
+    // A return puts goods into a position: what the position holds is no limit.
+    const vb::Currency disponible = EsDevolucion() ? CellQuantity(texto)
+                                                   : CellQuantity(MSFlexGrid1->TextMatrix(fila, ColDisponible));
+    return lotdialogs::TakeRefusal(texto, disponible, kNoHayDisponible, false);
 }
 
 void FrmLoteyPosicion::CampoValida(CajaTexto* Texto)
@@ -199,8 +215,9 @@ void FrmLoteyPosicion::EscribeSalida()
             continue;
         // The deposit's stock has no position and no lot.
         const bool deposito = fila == filaDeposito_;
+        // A return's entries carry its sign: the lists add up to the line's quantity.
         posiciones += (deposito ? QString() : vb::Trim(MSFlexGrid1->TextMatrix(fila, ColPosicion))) + QLatin1Char('*')
-            + cantidad + QLatin1Char('|');
+            + (EsDevolucion() ? QuantityText(-CellQuantity(cantidad)) : cantidad) + QLatin1Char('|');
         lotes += (deposito ? QString() : vb::Trim(MSFlexGrid1->TextMatrix(fila, ColLote))) + QLatin1Char('|');
     }
     Posiciones = posiciones;
@@ -214,12 +231,15 @@ void FrmLoteyPosicion::CmdAceptar_Click()
         return;
     if (!ValidaCantidadCantidadPedida()) {
         const vb::Currency total = lotdialogs::SumColumn(*MSFlexGrid1, ColCantidad);
-        // A request above the whole stock can only be lowered: the question is offered.
+        // A request above the whole stock can only be lowered: the question is offered. A
+        // return is asked about in what it places, and keeps its sign.
         const bool stockCorto =
-            lotdialogs::SumColumn(*MSFlexGrid1, ColDisponible) < vb::Currency::fromDouble(Cantidad1);
-        if (!lotdialogs::ConfirmTotal(total, Cantidad1, MostrarForm || stockCorto,
+            !EsDevolucion() && lotdialogs::SumColumn(*MSFlexGrid1, ColDisponible) < CantidadAUbicar();
+        double pedida = CantidadAUbicar().toDouble();
+        if (!lotdialogs::ConfirmTotal(total, pedida, MostrarForm || stockCorto,
                                       QStringLiteral("La suma de cantidades informadas es Menor a la cantidad solicitada ")))
             return;
+        Cantidad1 = EsDevolucion() ? -pedida : pedida;
     }
     EscribeSalida();
     accept();

@@ -4,11 +4,14 @@
 // much from each. It lists the article's positive balances in the deposit converted into
 // the line's unit, with the deposit's stock without a position last, proposes a
 // distribution of the requested quantity or restores a previous one, and on OK writes the
-// rows taken as two aligned pipe lists: positions with their quantities, and lots.
+// rows taken as two aligned pipe lists: positions with their quantities, and lots. A
+// negative line (a return) places its quantity without the sign, proposed into the
+// deposit and not limited by what a position holds; its entries carry the sign.
 //
 // The opener sets the public fields, calls CargaDatos, shows it modally and reads
 // Posiciones, Lotes and Cantidad1; OK accepts the dialog, Cancel (or Esc on the grid)
 // rejects it and writes nothing.
+#include "platform/vb/Currency.h"
 #include "vouchers/lots/GridDialog.h"
 
 #include <QString>
@@ -76,6 +79,11 @@ protected:
 private:
     // Whether the grid shows lots: with the lot flag, with or without positions.
     bool ConLotes() const { return EsLote; }
+    // A negative line is a return: its quantity comes back into the deposit and is put
+    // into positions like goods coming in.
+    bool EsDevolucion() const { return Cantidad1 < 0; }
+    // What the rows must place: the requested quantity without its sign.
+    vb::Currency CantidadAUbicar() const;
     void AjustaAnchoColumnas();
     void DistribuyeCantidad();
     // The previous selection as positions, quantities and lots, entry by entry.

@@ -13,6 +13,7 @@
 #include "vouchers/ClsCmnCptes.h"
 #include "vouchers/lots/DialogButtons.h"
 
+#include <QAbstractButton>
 #include <QKeyEvent>
 #include <QLayout>
 #include <QScreen>
@@ -51,10 +52,15 @@ GridDialog::GridDialog(QWidget* parent, const QString& name, const QString& capt
     });
     connect(txtEdit, &CajaTexto::KeyDown, this, &GridDialog::txtEdit_KeyDown);
     connect(txtEdit, &CajaTexto::KeyPress, this, &GridDialog::txtEdit_KeyPress);
+    // Tab walks the toolbar, the grid and the buttons, as they stand from the top.
+    QList<QWidget*> orden = ToolbarButtons(Toolbar1);
+    orden << MSFlexGrid1 << CmdAceptar << CmdCancelar;
+    for (qsizetype i = 1; i < orden.size(); ++i)
+        setTabOrder(orden.at(i - 1), orden.at(i));
     // The dialog sees its controls' keys first.
-    for (QWidget* w : {static_cast<QWidget*>(MSFlexGrid1), static_cast<QWidget*>(txtEdit),
-                       static_cast<QWidget*>(CmdAceptar), static_cast<QWidget*>(CmdCancelar)})
+    for (QWidget* w : orden)
         w->installEventFilter(this);
+    txtEdit->installEventFilter(this);
     resize(680, 400);
 }
 
@@ -241,6 +247,12 @@ bool GridDialog::eventFilter(QObject* watched, QEvent* event)
         // Esc on the grid, with no edit open, cancels as it does on the buttons.
         if (watched == MSFlexGrid1 && KeyCode == ui::vbKeyEscape) {
             CmdCancelar_Click();
+            return true;
+        }
+        // Enter on a toolbar button presses it, as it does a push button, rather than OK.
+        auto* boton = qobject_cast<QAbstractButton*>(watched);
+        if (KeyCode == ui::vbKeyReturn && boton && ToolbarButtons(Toolbar1).contains(boton)) {
+            boton->click();
             return true;
         }
         if (KeyCode != 0) {

@@ -11,6 +11,7 @@
 #include "vouchers/Stock.h"
 #include "vouchers/grids/GridHelpers.h"
 
+using lotdialogs::CellQuantity;
 using lotdialogs::QuantityText;
 
 namespace {
@@ -81,7 +82,8 @@ void FrmLoteyPosicion::AgregaSaldoDeposito()
         rs.MoveNext();
     }
     db.CierraRecordset(rs);
-    if (vb::Currency::fromDouble(saldo) <= vb::Currency())
+    // A return can always come back into the deposit.
+    if (vb::Currency::fromDouble(saldo) <= vb::Currency() && !EsDevolucion())
         return;
     ui::FlexGrid& g = *MSFlexGrid1;
     const int fila = g.Rows();
@@ -110,7 +112,12 @@ void FrmLoteyPosicion::RestauraAnteriores(bool conLotes)
     Cuenta_Series_Y_Lotes(PosicionesAnteriores, LotesAnteriores, posiciones, cantidades, lotes);
     ui::FlexGrid& g = *MSFlexGrid1;
     for (int k = 0; k < posiciones.size(); ++k) {
-        const QString cantidad = k < cantidades.size() ? cantidades.at(k) : QString();
+        QString cantidad = k < cantidades.size() ? cantidades.at(k) : QString();
+        // A return's entries carry its sign; the grid shows what is placed.
+        if (EsDevolucion()) {
+            const vb::Currency valor = CellQuantity(cantidad);
+            cantidad = QuantityText(valor < vb::Currency() ? -valor : valor);
+        }
         const QString lote = k < lotes.size() ? lotes.at(k) : QString();
         if (vb::Trim(posiciones.at(k)).isEmpty()) {
             if (filaDeposito_ > 0)

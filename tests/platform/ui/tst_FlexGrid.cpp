@@ -198,6 +198,8 @@ private slots:
     void coloursReachTheScreen();
     void textsReachTheScreen_data();
     void textsReachTheScreen();
+    void widthsInXHoldTheirTexts_data();
+    void widthsInXHoldTheirTexts();
     void cursorIsFramed_data();
     void cursorIsFramed();
     void redraw();
@@ -1294,22 +1296,34 @@ void tst_FlexGrid::coloursReachTheScreen()
 void tst_FlexGrid::textsReachTheScreen_data()
 {
     // Where a text's ink lands in its cell: "left" or "right" half, and whether the cell to
-    // its right stays clean.
+    // its right stays clean; in a scrolling cell, a fixed column and the header row.
+    QTest::addColumn<int>("row");
+    QTest::addColumn<int>("col");
     QTest::addColumn<int>("alignment");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("half");
     QTest::addColumn<bool>("bigFont");   // the grid's font twice the application's
-    QTest::newRow("left") << int(flexAlignLeftCenter) << "ab" << "left" << false;
-    QTest::newRow("right") << int(flexAlignRightCenter) << "ab" << "right" << false;
-    QTest::newRow("general, a number") << int(flexAlignGeneral) << "12" << "right" << false;
-    QTest::newRow("general, a text") << int(flexAlignGeneral) << "ab" << "left" << false;
-    QTest::newRow("too long for its cell, left") << int(flexAlignLeftCenter) << QString(60, QLatin1Char('W')) << "both" << false;
-    QTest::newRow("too long for its cell, right") << int(flexAlignRightCenter) << QString(60, QLatin1Char('W')) << "both" << false;
-    QTest::newRow("right, in the grid's own font") << int(flexAlignRightCenter) << "ab" << "right" << true;
+    QTest::newRow("left") << 1 << 1 << int(flexAlignLeftCenter) << "ab" << "left" << false;
+    QTest::newRow("right") << 1 << 1 << int(flexAlignRightCenter) << "ab" << "right" << false;
+    QTest::newRow("general, a number") << 1 << 1 << int(flexAlignGeneral) << "12" << "right" << false;
+    QTest::newRow("general, a text") << 1 << 1 << int(flexAlignGeneral) << "ab" << "left" << false;
+    QTest::newRow("too long for its cell, left") << 1 << 1 << int(flexAlignLeftCenter) << QString(60, QLatin1Char('W'))
+                                                 << "both" << false;
+    QTest::newRow("too long for its cell, right") << 1 << 1 << int(flexAlignRightCenter) << QString(60, QLatin1Char('W'))
+                                                  << "both" << false;
+    QTest::newRow("right, in the grid's own font") << 1 << 1 << int(flexAlignRightCenter) << "ab" << "right" << true;
+    QTest::newRow("fixed column, centred") << 1 << 0 << int(flexAlignCenterCenter) << "LOTE" << "both" << false;
+    QTest::newRow("fixed column, centre top") << 1 << 0 << int(flexAlignCenterTop) << "LOTE" << "both" << false;
+    QTest::newRow("fixed column, right") << 1 << 0 << int(flexAlignRightCenter) << "LOTE" << "right" << false;
+    QTest::newRow("fixed column, left") << 1 << 0 << int(flexAlignLeftCenter) << "LOTE" << "left" << false;
+    QTest::newRow("header, right") << 0 << 1 << int(flexAlignRightCenter) << "LOTE" << "right" << false;
+    QTest::newRow("header, general") << 0 << 1 << int(flexAlignGeneral) << "LOTE" << "left" << false;
 }
 
 void tst_FlexGrid::textsReachTheScreen()
 {
+    QFETCH(int, row);
+    QFETCH(int, col);
     QFETCH(int, alignment);
     QFETCH(QString, text);
     QFETCH(QString, half);
@@ -1322,32 +1336,83 @@ void tst_FlexGrid::textsReachTheScreen()
         font.setPointSize(font.pointSize() * 2);
         grid->setFont(font);
     }
-    grid->SetColWidth(1, 1200);
-    grid->SetColWidth(2, 1200);
-    grid->SetColAlignment(1, alignment);
-    grid->SetTextMatrix(1, 1, text);
+    grid->SetColWidth(col, 1200);
+    grid->SetColWidth(col + 1, 1200);
+    grid->SetColAlignment(col, alignment);
+    grid->SetTextMatrix(row, col, text);
     grid->SetRow(2);
     grid->SetCol(3);
     // the first paint that shows the text
     const QImage shot = grid->grab().toImage();
-    const QRgb base = grid->palette().color(QPalette::Base).rgb();
-    const auto inked = [&](int col, bool left) {
-        grid->SetRow(1);
-        grid->SetCol(col);
-        const QRect cell(grid->CellLeft() / 15, grid->CellTop() / 15, grid->CellWidth() / 15, grid->CellHeight() / 15);
+    const auto inked = [&](int c, bool left) {
+        grid->SetRow(row);
+        grid->SetCol(c);
+        // Inside a fixed cell's raised edge; the cell's own colour at its foot.
+        const QRect cell = QRect(grid->CellLeft() / 15, grid->CellTop() / 15, grid->CellWidth() / 15,
+                                 grid->CellHeight() / 15).adjusted(1, 1, -1, -1);
+        const QRgb back = shot.pixel(cell.center().x(), cell.bottom());
         const int from = left ? cell.left() : cell.center().x();
         const int to = left ? cell.center().x() : cell.right();
         for (int x = from; x <= to; ++x)
             for (int y = cell.top(); y <= cell.bottom(); ++y)
-                if (shot.pixel(x, y) != base)
+                if (shot.pixel(x, y) != back)
                     return true;
         return false;
     };
-    QCOMPARE(inked(1, true), half != QLatin1String("right"));
-    QCOMPARE(inked(1, false), half != QLatin1String("left"));
+    QCOMPARE(inked(col, true), half != QLatin1String("right"));
+    QCOMPARE(inked(col, false), half != QLatin1String("left"));
     // Nothing spills into the neighbours.
-    QVERIFY(!inked(2, true));
-    QVERIFY(!inked(2, false));
+    QVERIFY(!inked(col + 1, true));
+    QVERIFY(!inked(col + 1, false));
+}
+
+void tst_FlexGrid::widthsInXHoldTheirTexts_data()
+{
+    // Headers and values that forms size in "X" of their font, as the voucher grids do.
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("n");
+    QTest::newRow("Cantidad") << "Cantidad" << 7;
+    QTest::newRow("Lista") << "Lista" << 4;
+    QTest::newRow("UDEquiv") << "UDEquiv" << 7;
+    QTest::newRow("Cant. Equiv") << "Cant. Equiv" << 9;
+    QTest::newRow("% Dto.") << "% Dto." << 5;
+    QTest::newRow("Cod.Proveedor") << "Cod.Proveedor" << 11;
+    QTest::newRow("Importe S/Iva") << "Importe S/Iva" << 11;
+    QTest::newRow("a unit") << "CAJA" << 4;
+    QTest::newRow("an amount") << "19.587.000,00" << 10;
+}
+
+void tst_FlexGrid::widthsInXHoldTheirTexts()
+{
+    // The text draws the same in a column of its width in X as in a wide one: nothing of
+    // it is cut, in a fixed row and in a scrolling one.
+    QFETCH(QString, text);
+    QFETCH(int, n);
+    Shown shown(3, 3);
+    FlexGrid* grid = shown.grid;
+    grid->clearFocus();
+    grid->SetColWidth(1, TextWidthX(shown.form, n));
+    grid->SetColWidth(2, TextWidthX(shown.form, 3 * n));
+    for (int row = 0; row < 2; ++row)
+        for (int col = 1; col < 3; ++col)
+            grid->SetTextMatrix(row, col, text);
+    grid->SetRow(2);
+    grid->SetCol(0);
+    QApplication::processEvents();
+    const QImage shot = grid->grab().toImage();
+    const auto ink = [&](int row, int col) {
+        // Inside a header's raised edges: only the text can tell the two cells apart.
+        const QRect cell = qtCellRect(*grid, row, col).adjusted(row == 0 ? 1 : 0, row == 0 ? 1 : 0, 0, 0);
+        const QRgb back = shot.pixel(cell.center().x(), cell.top() + 2);
+        int count = 0;
+        for (int x = cell.left(); x <= cell.right(); ++x)
+            for (int y = cell.top(); y <= cell.bottom(); ++y)
+                count += shot.pixel(x, y) != back;
+        return count;
+    };
+    QVERIFY(ink(1, 2) > 0);
+    QCOMPARE(ink(0, 1), ink(0, 2));
+    QCOMPARE(ink(1, 1), ink(1, 2));
 }
 
 void tst_FlexGrid::cursorIsFramed_data()

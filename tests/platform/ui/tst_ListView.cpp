@@ -285,6 +285,48 @@ private slots:
         QCOMPARE(codes, (QList<int>{vbKeyDown, vbKeyUp, vbKeyReturn}));
     }
 
+    // The header's arrow points up for an ascending order, as a Windows list shows it.
+    void sortArrowPointsUpForAscending_data()
+    {
+        QTest::addColumn<int>("order");
+        QTest::addColumn<bool>("up");
+        QTest::newRow("ascending") << int(lvwAscending) << true;
+        QTest::newRow("descending") << int(lvwDescending) << false;
+    }
+    void sortArrowPointsUpForAscending()
+    {
+        QFETCH(int, order);
+        QFETCH(bool, up);
+        ListView list;
+        fill(list, {QStringLiteral("b"), QStringLiteral("a")});
+        list.resize(400, 200);
+        list.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&list));
+        list.SetSortKey(0);
+        list.SetSortOrder(order);
+        list.SetSorted(true);
+        list.sync();
+        QHeaderView* header = list.header();
+        const QImage shot = header->grab().toImage();
+        // The arrow stands at the right of the section, clear of "Uno": each line of it
+        // is told from the header's shading on that line.
+        const int right = header->sectionViewportPosition(0) + header->sectionSize(0) - 2;
+        const int left = right - 24;
+        QList<int> widths;
+        for (int y = 0; y < shot.height(); ++y) {
+            const QColor back = shot.pixelColor(left, y);
+            int ink = 0;
+            for (int x = left + 1; x <= right; ++x) {
+                const QColor c = shot.pixelColor(x, y);
+                ink += qAbs(c.red() - back.red()) + qAbs(c.green() - back.green()) + qAbs(c.blue() - back.blue()) > 90;
+            }
+            if (ink > 0)
+                widths << ink;
+        }
+        QVERIFY2(widths.size() >= 2, "no arrow drawn");
+        QCOMPARE(widths.first() < widths.last(), up);
+    }
+
     void aCutTextShowsWhole()
     {
         ListView list;

@@ -4,14 +4,20 @@
 #include "LookupRows.h"
 
 #include "platform/ui/CajaTexto.h"
+#include "platform/ui/FlexGrid.h"
 #include "platform/ui/ListView.h"
 #include "tests/support/ScriptedOperator.h"
 #include "tests/support/TestMain.h"
 #include "tests/support/vouchers/VoucherFixture.h"
+#include "tests/support/vouchers/VoucherHostForm.h"
 #include "vouchers/ClsCmnCptes.h"
 
 #include <QApplication>
+#include <QHeaderView>
+#include <QMouseEvent>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QTest>
 #include <functional>
 
@@ -282,6 +288,89 @@ private slots:
         QCOMPARE(respuesta, QStringLiteral("000100000045X"));
         QCOMPARE(complemento, QStringLiteral("0"));
         QCOMPARE(proveedor, QString());
+    }
+
+    // A double click on the asking form while the list fills (a long list pumps the
+    // form's events) asks nothing more: one request, one dialog, one answer.
+    void oneRequestOpensOneLookup()
+    {
+        VoucherFixture db;
+        testsupport::VoucherHostForm host;
+        host.show();
+        QApplication::setActiveWindow(&host);
+        QVERIFY(QTest::qWaitForWindowActive(&host));
+        ui::FlexGrid* grid = host.MSFlexGrid2;
+        grid->SetRows(3);
+        QStringList answers;
+        QObject::connect(grid, &ui::FlexGrid::DblClick, &host, [&] {
+            ClsCmnCptes cptes;
+            QString respuesta;
+            cptes.ConsultaComprobante(QStringLiteral("FC"), respuesta);
+            answers << respuesta;
+        });
+        ScriptedOperator op;
+        op.expectForm(QStringLiteral("FrmConsComprobantes"), [](QDialog& d) {
+            pick(QStringLiteral("000100000118A"))(form(d));
+            return int(QDialog::Accepted);
+        });
+        const QPoint at = grid->visualRect(grid->model()->index(0, 0)).center();
+        // The second click of the operator waits behind the first one.
+        QCoreApplication::postEvent(grid->viewport(), new QMouseEvent(QEvent::MouseButtonDblClick, at,
+                                                                      grid->viewport()->mapToGlobal(at), Qt::LeftButton,
+                                                                      Qt::LeftButton, Qt::NoModifier));
+        QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, at);
+        QCoreApplication::processEvents();
+        QCOMPARE(answers, QStringList{QStringLiteral("000100000118A")});
+        // Once the lookup is gone the form takes the operator's clicks again.
+        op.expectForm(QStringLiteral("FrmConsComprobantes"), [](QDialog& d) {
+            d.reject();
+            return int(QDialog::Rejected);
+        });
+        QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, at);
+        QCOMPARE(answers.size(), 2);
+    }
+
+    // The dialog opens as wide as the columns of its voucher group, the amount at the
+    // right inside the list, as far as the screen goes.
+    void theLookupIsAsWideAsItsColumns_data()
+    {
+        QTest::addColumn<QString>("tc");
+        QTest::addColumn<int>("points");
+        QTest::addColumn<bool>("whole");
+        // The offscreen screen is 800 pixels wide: at 8 points it holds every group.
+        QTest::newRow("purchase invoices") << "FCC" << 8 << true;
+        QTest::newRow("supplier credit notes") << "NCPE" << 8 << true;
+        QTest::newRow("other codes") << "TK" << 8 << true;
+        QTest::newRow("sales invoices") << "FC" << 8 << true;
+        QTest::newRow("transport delivery notes") << "RM/TRANSPORTE" << 8 << true;
+        QTest::newRow("purchase orders") << "OC" << 8 << true;
+        QTest::newRow("wider than the screen") << "FCC" << 12 << false;
+    }
+    void theLookupIsAsWideAsItsColumns()
+    {
+        QFETCH(QString, tc);
+        QFETCH(int, points);
+        QFETCH(bool, whole);
+        VoucherFixture db;
+        const QFont before = QApplication::font();
+        QFont font = before;
+        font.setPointSize(points);
+        QApplication::setFont(font);
+        consult(tc, [&](FrmConsComprobantes& f) {
+            QHeaderView* header = f.ListView1->header();
+            const int last = header->count() - 1;
+            const int right = header->sectionViewportPosition(last) + header->sectionSize(last);
+            QCOMPARE(right <= f.ListView1->viewport()->width(), whole);
+            QCOMPARE(f.ListView1->horizontalScrollBar()->isVisible(), !whole);
+            QVERIFY(f.width() <= f.screen()->availableGeometry().width());
+            // No header is cut: "COMPLEMENTO" is wider than its 6 X.
+            for (int i = 0; i <= last; ++i) {
+                const QString text = f.ListView1->ColumnHeaders(i + 1).Text();
+                QVERIFY2(header->sectionSize(i) > header->fontMetrics().horizontalAdvance(text), qPrintable(text));
+            }
+            f.reject();
+        });
+        QApplication::setFont(before);
     }
 
     void theCallersConditionReachesTheList()

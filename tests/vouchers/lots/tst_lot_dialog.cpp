@@ -5,6 +5,7 @@
 // (GUANTE) by size code.
 #include "LotDialogDriver.h"
 #include "platform/ui/CajaTexto.h"
+#include "platform/ui/Metrics.h"
 #include "platform/ui/FlexGrid.h"
 #include "platform/ui/Operator.h"
 #include "platform/ui/Toolbar.h"
@@ -16,6 +17,7 @@
 #include "vouchers/lots/FrmCargaLotesySeries.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -82,6 +84,18 @@ Picked pick(testsupport::VoucherHostForm& host, ScriptedOperator& op, const Pick
                                        p.lotesAnt, p.cantidadesAnt, r.lotes, r.cantidades, p.lote, p.serie, p.talle,
                                        r.deposito, p.mostrar);
     return r;
+}
+
+// An automatic pick, unshown, of a line with its previous picks.
+Pick automatic(const QString& articulo, double cantidad, const QString& lotesAnt, const QString& cantidadesAnt)
+{
+    Pick p;
+    p.articulo = articulo;
+    p.mostrar = false;
+    p.cantidad = cantidad;
+    p.lotesAnt = lotesAnt;
+    p.cantidadesAnt = cantidadesAnt;
+    return p;
 }
 
 void pressF2(FrmCargaLotesySeries& f)
@@ -427,15 +441,42 @@ private slots:
         ScriptedOperator op;
         op.expectMsgBox(QStringLiteral("El Stock es Menor a la cantidad solicitada "), ui::vbOK, kAvisoTotal,
                         ui::vbInformation);
-        Pick p;
-        p.articulo = articulo;
-        p.mostrar = false;
-        p.cantidad = cantidad;
-        p.lotesAnt = lotesAnt;
-        p.cantidadesAnt = cantidadesAnt;
-        const Picked r = pick(*host_, op, p);
+        const Picked r = pick(*host_, op, automatic(articulo, cantidad, lotesAnt, cantidadesAnt));
         QCOMPARE(r.cantidad, taken);
         QCOMPARE(r.lotes, lotes);
+        QCOMPARE(r.cantidades, cantidades);
+    }
+
+    // Unseen, a line's previous picks stand when they still add up to its quantity and the
+    // stock still holds them; otherwise the pick is proposed afresh, with no question.
+    void anAutomaticPickWithPreviousPicks_data()
+    {
+        QTest::addColumn<double>("cantidad");
+        QTest::addColumn<QString>("lotesAnt");
+        QTest::addColumn<QString>("cantidadesAnt");
+        QTest::addColumn<bool>("otherLine");   // another line took 8 of L-2511
+        QTest::addColumn<QString>("cantidades");
+        QTest::newRow("raised from 2 to 5") << 5.0 << keys("|L-2511#|#|") << "|2|0|" << false << "|5|0|0|0|0|";
+        QTest::newRow("lowered from 5 to 2") << 2.0 << keys("|L-2511#|L-2602#|#|") << "|3|2|0|" << false << "|2|0|0|0|0|";
+        QTest::newRow("still adding up") << 3.0 << keys("|L-2602#|#|") << "|3|0|" << false << "|0|3|0|0|0|";
+        QTest::newRow("a lot another line took since") << 3.0 << keys("|L-2511#|#|") << "|3|0|" << true << "|1|2|0|0|0|";
+    }
+    void anAutomaticPickWithPreviousPicks()
+    {
+        QFETCH(double, cantidad);
+        QFETCH(QString, lotesAnt);
+        QFETCH(QString, cantidadesAnt);
+        QFETCH(bool, otherLine);
+        QFETCH(QString, cantidades);
+        QList<QStringList> lines{{"PARA500", lotesAnt, cantidadesAnt}};
+        if (otherLine)
+            lines.prepend({"PARA500", keys("|L-2511#|"), "|8|"});
+        lotstest::VoucherLines(host_->MSFlexGrid2, lines);
+        host_->MSFlexGrid2->SetRow(int(lines.size()));
+        ScriptedOperator op;   // nothing is shown, nothing is asked
+        const Picked r = pick(*host_, op, automatic(QStringLiteral("PARA500"), cantidad, lotesAnt, cantidadesAnt));
+        QCOMPARE(r.cantidad, cantidad);
+        QCOMPARE(r.lotes, keys("|L-2511#|L-2602#|P2611A#|P2612B#|#|"));
         QCOMPARE(r.cantidades, cantidades);
     }
 
@@ -528,24 +569,82 @@ private slots:
     {
         QTest::addColumn<QString>("serieAnt");
         QTest::addColumn<QStringList>("loaded");
-        QTest::newRow("two values") << "|A|B|" << QStringList{"A", "B", ""};
-        QTest::newRow("the last value unclosed") << "|A|B" << QStringList{"A", "", ""};
-        QTest::newRow("more values than units") << "|A|B|C|D|" << QStringList{"A", "B", "C"};
-        QTest::newRow("bars only") << "|||" << QStringList{"", "", ""};
+        QTest::addColumn<int>("missing");   // the first unit without a serial, 0 for none
+        QTest::newRow("two values") << "|A|B|" << QStringList{"A", "B", ""} << 3;
+        QTest::newRow("the last value unclosed") << "|A|B" << QStringList{"A", "", ""} << 2;
+        QTest::newRow("more values than units") << "|A|B|C|D|" << QStringList{"A", "B", "C"} << 0;
+        QTest::newRow("bars only") << "|||" << QStringList{"", "", ""} << 1;
     }
     void entrySerialsWithPreviousValues()
     {
         QFETCH(QString, serieAnt);
         QFETCH(QStringList, loaded);
+        QFETCH(int, missing);
         ScriptedOperator op;
         QString series, lotes;
         expectDialog(op, [&](FrmCargaLotesySeries& f) {
             QCOMPARE(f.MSFlexGrid1->TextMatrix(0, kValue), QStringLiteral("Número de Serie"));
             QCOMPARE(Column(f.MSFlexGrid1, kValue), loaded);
+            if (missing != 0)
+                op.expectMsgBox(QStringLiteral("Falta informar el Número de Serie de la fila %1").arg(missing), ui::vbOK,
+                                kAviso, ui::vbCritical);
             QTest::mouseClick(f.CmdAceptar, Qt::LeftButton);
+            QCOMPARE(f.isVisible(), missing != 0);
         });
         host_->Cptes().PideSerieLote(QStringLiteral("TERMDIG"), 3, serieAnt, QString(), series, lotes, true, false, false);
+        QCOMPARE(series, missing != 0 ? serieAnt : QStringLiteral("|A|B|C|"));
         QCOMPARE(lotes, QString());
+    }
+
+    // A serial names one unit: nothing copies the first one into the others, and OK wants
+    // one of its own on every row.
+    void entrySerialsAreOnePerUnit_data()
+    {
+        QTest::addColumn<QString>("articulo");
+        QTest::addColumn<bool>("lote");
+        QTest::addColumn<QStringList>("typed");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<int>("row");
+        QTest::newRow("rows left empty") << "TERMDIG" << false << QStringList{"TD-1"}
+                                         << "Falta informar el Número de Serie de la fila 2" << 2;
+        QTest::newRow("a serial twice") << "TERMDIG" << false << QStringList{"TD-1", "TD-2", "td-1"}
+                                        << "El Número de Serie de la fila 3 ya fue informado en la fila 1" << 3;
+        QTest::newRow("lots and serials: the serial twice")
+            << "GLUCOM" << true << QStringList{"G-1", "GL-1", "G-1", "GL-1", "G-1", "GL-2"}
+            << "El Número de Serie de la fila 2 ya fue informado en la fila 1" << 2;
+    }
+    void entrySerialsAreOnePerUnit()
+    {
+        QFETCH(QString, articulo);
+        QFETCH(bool, lote);
+        QFETCH(QStringList, typed);
+        QFETCH(QString, message);
+        QFETCH(int, row);
+        const int serialCol = lote ? kValue + 1 : kValue;
+        ScriptedOperator op;
+        QString series, lotes;
+        expectDialog(op, [&](FrmCargaLotesySeries& f) {
+            ui::FlexGrid* g = f.MSFlexGrid1;
+            // The column holds what its editor takes.
+            QVERIFY(g->ColWidth(serialCol) >= ui::TextWidthX(f, 25));
+            for (const QString& value : typed)
+                TypeCell(g, f.txtEdit, value);
+            if (!lote)
+                QCOMPARE(Column(g, serialCol).mid(typed.size()), QStringList(3 - typed.size(), QString()));
+            op.expectMsgBox(message, ui::vbOK, kAviso, ui::vbCritical);
+            pressF2(f);
+            QVERIFY(f.isVisible());
+            QCOMPARE(g->Row(), row);
+            QCOMPARE(g->Col(), serialCol);
+            // Put right, it goes.
+            for (int r = 1; r <= 3; ++r)
+                g->SetTextMatrix(r, serialCol, QStringLiteral("SN-%1").arg(r));
+            pressF2(f);
+            QVERIFY(!f.isVisible());
+        });
+        host_->Cptes().PideSerieLote(articulo, 3, QString(), QString(), series, lotes, true, lote, false);
+        QCOMPARE(series, QStringLiteral("|SN-1|SN-2|SN-3|"));
+        QCOMPARE(lotes, lote ? QStringLiteral("|G-1|G-1|G-1|") : QString());
     }
 
     // Lots and serials together: both columns, both lists.
@@ -593,24 +692,61 @@ private slots:
         QCOMPARE(series, QStringLiteral("|TD-0099*1|TD-0100*1|"));
     }
 
+    // The toolbar by the mouse, or by the keys its tips name, from the grid.
+    void entryToolbar_data()
+    {
+        QTest::addColumn<bool>("keys");
+        QTest::newRow("the buttons") << false;
+        QTest::newRow("Alt+L and Alt+B") << true;
+    }
     void entryToolbar()
+    {
+        QFETCH(bool, keys);
+        ScriptedOperator op;
+        QString series, lotes;
+        expectDialog(op, [keys](FrmCargaLotesySeries& f) {
+            ui::FlexGrid* g = f.MSFlexGrid1;
+            const auto press = [&](int index, Qt::Key key) {
+                if (keys)
+                    QTest::keyClick(g, key, Qt::AltModifier);
+                else
+                    f.Toolbar1->Buttons(index).Action()->trigger();
+            };
+            lotstest::GoTo(g, 2, kValue);
+            press(1, Qt::Key_L);
+            QCOMPARE(Column(g, kValue), (QStringList{"L1", "L2", "L2", "L2"}));
+            lotstest::GoTo(g, 3, kValue);
+            press(2, Qt::Key_B);
+            QCOMPARE(Column(g, kValue), (QStringList{"L1", "L2", "L2", ""}));
+            QVERIFY(f.txtEdit->isHidden());
+            pressF2(f);
+        });
+        host_->Cptes().PideSerieLote(QStringLiteral("PARA500"), 4, QString(), QStringLiteral("|L1|L2|"), series, lotes,
+                                     false, true, false);
+        // OK fills the lots left empty with the first row's.
+        QCOMPARE(lotes, QStringLiteral("|L1|L2|L2|L1|"));
+    }
+
+    // Each tip names its button's key, and Tab reaches the buttons after Cancelar.
+    void toolbarTipsAndTab()
     {
         ScriptedOperator op;
         QString series, lotes;
         expectDialog(op, [](FrmCargaLotesySeries& f) {
-            ui::FlexGrid* g = f.MSFlexGrid1;
-            lotstest::GoTo(g, 2, kValue);
-            f.Toolbar1->Buttons(1).Action()->trigger();
-            QCOMPARE(Column(g, kValue), (QStringList{"S1", "S2", "S2", "S2"}));
-            lotstest::GoTo(g, 3, kValue);
-            f.Toolbar1->Buttons(2).Action()->trigger();
-            QCOMPARE(Column(g, kValue), (QStringList{"S1", "S2", "S2", ""}));
-            pressF2(f);
+            QCOMPARE(f.Toolbar1->Buttons(1).ToolTipText(),
+                     QStringLiteral("(Alt+L) Llenar las demas celdas con el valor de las seleccionadas"));
+            QCOMPARE(f.Toolbar1->Buttons(2).ToolTipText(),
+                     QStringLiteral("(Alt+B) Blanquear las Celdas a partir de la celda seleccionada"));
+            const QList<QWidget*> order{f.CmdCancelar, f.Toolbar1->widgetForAction(f.Toolbar1->Buttons(1).Action()),
+                                        f.Toolbar1->widgetForAction(f.Toolbar1->Buttons(2).Action()), f.MSFlexGrid1};
+            f.CmdCancelar->setFocus(Qt::TabFocusReason);
+            for (QWidget* w : order) {
+                QCOMPARE(QApplication::focusWidget(), w);
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            }
+            f.CmdCancelar_Click();
         });
-        host_->Cptes().PideSerieLote(QStringLiteral("TERMDIG"), 4, QStringLiteral("|S1|S2|"), QString(), series, lotes, true,
-                                     false, false);
-        // OK fills the cells left empty with the first row's value.
-        QCOMPARE(series, QStringLiteral("|S1|S2|S2|S1|"));
+        host_->Cptes().PideSerieLote(QStringLiteral("PARA500"), 3, QString(), QString(), series, lotes, false, true, false);
     }
 
     void entryCancelKeepsWhatTheLineHad()

@@ -15,6 +15,7 @@
 #include "vouchers/lots/FrmLoteyPosicion.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -170,11 +171,12 @@ private slots:
                                          f.MSFlexGrid1->TextMatrix(0, 2), f.MSFlexGrid1->TextMatrix(0, 3),
                                          f.MSFlexGrid1->TextMatrix(0, 4)};
             QCOMPARE(headers, (QStringList{"POSICION", loteHeader, "UNIDAD", "DISPONIBLE", "CANT."}));
+            // Each tip names the button's key.
             QCOMPARE(f.Toolbar1->Buttons(1).ToolTipText(),
-                     QStringLiteral("Llenar las demas celdas con el valor de las seleccionadas"));
+                     QStringLiteral("(Alt+L) Llenar las demas celdas con el valor de las seleccionadas"));
             QCOMPARE(f.Toolbar1->Buttons(2).ToolTipText(),
-                     QStringLiteral("Blanquear las Celdas a partir de la celda seleccionada"));
-            QCOMPARE(f.Toolbar1->Buttons(3).ToolTipText(), QStringLiteral("Proponer Automaticamente"));
+                     QStringLiteral("(Alt+B) Blanquear las Celdas a partir de la celda seleccionada"));
+            QCOMPARE(f.Toolbar1->Buttons(3).ToolTipText(), QStringLiteral("(Alt+P) Proponer Automaticamente"));
             QCOMPARE(f.CmdAceptar->text(), QStringLiteral("&Aceptar"));
             QCOMPARE(f.CmdCancelar->text(), QStringLiteral("&Cancelar"));
         });
@@ -233,11 +235,7 @@ private slots:
         QFETCH(QStringList, extra);
         QFETCH(QStringList, positions);
         QFETCH(QStringList, available);
-        host_.reset();
-        db_.reset();
-        // A database of its own; the next test makes the demo one again.
-        testsupport::VoucherFixture changed(extra);
-        host_ = std::make_unique<testsupport::VoucherHostForm>();
+        const auto changed = ownDatabase(extra);
         ScriptedOperator op;
         askPositions(*host_, op, Request{}, [&](FrmLoteyPosicion& f) {
             QCOMPARE(Column(f.MSFlexGrid1, FrmLoteyPosicion::ColPosicion), positions);
@@ -391,6 +389,124 @@ private slots:
             QCOMPARE(g->Row(), 1);
             QCOMPARE(g->Col(), kTake);
         });
+    }
+
+    // The toolbar without the mouse: its keys from the grid, and Tab and Enter.
+    void toolbarFromTheKeyboard()
+    {
+        ScriptedOperator op;
+        askPositions(*host_, op, Request{}, [&](FrmLoteyPosicion& f) {
+            ui::FlexGrid* g = f.MSFlexGrid1;
+            QTest::keyClick(g, Qt::Key_L, Qt::AltModifier);
+            QCOMPARE(Column(g, kTake), (QStringList{"4", "4", "4", "4"}));
+            g->SetRow(2);
+            QTest::keyClick(g, Qt::Key_B, Qt::AltModifier);
+            QCOMPARE(Column(g, kTake), (QStringList{"4", "4", "0", "0"}));
+            QTest::keyClick(g, Qt::Key_P, Qt::AltModifier);
+            QCOMPARE(Column(g, kTake), (QStringList{"4", "3", "3", "0"}));
+            QVERIFY(f.txtEdit->isHidden());
+            // Tab walks the grid, OK, Cancel and the three buttons, and comes back.
+            QList<QWidget*> order{g, f.CmdAceptar, f.CmdCancelar};
+            for (int i = 1; i <= 3; ++i)
+                order << f.Toolbar1->widgetForAction(f.Toolbar1->Buttons(i).Action());
+            for (QWidget* w : order) {
+                QCOMPARE(QApplication::focusWidget(), w);
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            }
+            QCOMPARE(QApplication::focusWidget(), g);
+            // Enter on a button presses it and does not accept the dialog.
+            g->SetRow(1);
+            QWidget* fill = order.at(3);
+            fill->setFocus(Qt::TabFocusReason);
+            QTest::keyClick(fill, Qt::Key_Return);
+            QCOMPARE(Column(g, kTake), (QStringList{"4", "4", "4", "4"}));
+            QVERIFY(f.isVisible());
+            QTest::keyClick(fill, Qt::Key_Escape);
+        });
+    }
+
+    // ---- a return ----
+
+    // A negative line brings goods back: its quantity goes into positions as an entry,
+    // proposed into the deposit, and comes back with its sign.
+    void aReturnIsPlaced_data()
+    {
+        QTest::addColumn<QStringList>("extra");
+        QTest::addColumn<QStringList>("available");
+        const QString unshelved = QStringLiteral("DELETE FROM V_MV_STOCK WHERE IdArticulo = 'PARA500' AND IdPosicion = ''");
+        QTest::newRow("the deposit holds stock") << QStringList{} << QStringList{"4", "3", "5", "23"};
+        QTest::newRow("the deposit holds none") << QStringList{unshelved} << QStringList{"4", "3", "5", "0"};
+    }
+    void aReturnIsPlaced()
+    {
+        QFETCH(QStringList, extra);
+        QFETCH(QStringList, available);
+        const auto changed = ownDatabase(extra);
+        ScriptedOperator op;
+        Request r;
+        r.cantidad = -3;
+        const Answer a = askPositions(*host_, op, r, [&](FrmLoteyPosicion& f) {
+            ui::FlexGrid* g = f.MSFlexGrid1;
+            QCOMPARE(Column(g, FrmLoteyPosicion::ColPosicion), (QStringList{"EST-A1", "HEL-01", "EST-A2", "DEPOSITO 1"}));
+            QCOMPARE(Column(g, kAvailable), available);
+            QCOMPARE(Column(g, kTake), (QStringList{"0", "0", "0", "3"}));
+            // A position takes more than it holds; nothing below zero.
+            lotstest::GoTo(g, 2, kTake);
+            op.expectMsgBox(QStringLiteral("La Cantidad no puede ser Menor a Cero"), ui::vbOK, kAviso, ui::vbCritical);
+            TypeCell(g, f.txtEdit, QStringLiteral("-1"));
+            QTest::keyClick(f.txtEdit, Qt::Key_Escape);
+            TypeCell(g, f.txtEdit, QStringLiteral("5"));
+            QCOMPARE(g->TextMatrix(2, kTake), QStringLiteral("5"));
+            // The totals are told in what is placed.
+            op.expectMsgBox(QStringLiteral("La suma de las cantidades Informadas, supera a la solicitada"), ui::vbNo,
+                            kAvisoTotal, ui::vbQuestion + ui::vbYesNo)
+                .expectMsgBox(QStringLiteral("Debe Ajustar la suma de las cantidades a :3"), ui::vbOK, kAviso,
+                              ui::vbCritical);
+            pressF2(f);
+            QVERIFY(f.isVisible());
+            lotstest::GoTo(g, 2, kTake);
+            TypeCell(g, f.txtEdit, QStringLiteral("2"));
+            lotstest::GoTo(g, 4, kTake);
+            TypeCell(g, f.txtEdit, QStringLiteral("1"));
+            pressF2(f);
+            QVERIFY(!f.isVisible());
+        });
+        QCOMPARE(a.cantidad, -3.0);
+        QCOMPARE(a.posiciones, QStringLiteral("|HEL-01*-2|*-1|"));
+        QCOMPARE(a.lotes, QStringLiteral("|L-2511||"));
+    }
+
+    void aReturnAdjustedKeepsItsSign()
+    {
+        ScriptedOperator op;
+        Request r;
+        r.cantidad = -3;
+        r.lote = false;
+        const Answer a = askPositions(*host_, op, r, [&](FrmLoteyPosicion& f) {
+            lotstest::GoTo(f.MSFlexGrid1, 1, kTake);
+            TypeCell(f.MSFlexGrid1, f.txtEdit, QStringLiteral("2"));
+            op.expectMsgBox(QStringLiteral("supera"), ui::vbYes, kAvisoTotal);
+            pressF2(f);
+        });
+        QCOMPARE(a.cantidad, -5.0);
+        QCOMPARE(a.posiciones, QStringLiteral("|EST-A1*-2|*-3|"));
+        QCOMPARE(a.lotes, QString());
+    }
+
+    // A return's earlier selection comes back as what was placed.
+    void aReturnsPreviousSelection()
+    {
+        ScriptedOperator op;
+        Request r;
+        r.cantidad = -3;
+        r.posicionesAnt = QStringLiteral("|HEL-01*-2|*-1|");
+        r.lotesAnt = QStringLiteral("|L-2511||");
+        const Answer a = askPositions(*host_, op, r, [&](FrmLoteyPosicion& f) {
+            QCOMPARE(Column(f.MSFlexGrid1, kTake), (QStringList{"0", "2", "0", "1"}));
+            pressF2(f);
+        });
+        QCOMPARE(a.posiciones, r.posicionesAnt);
+        QCOMPARE(a.cantidad, -3.0);
     }
 
     // ---- OK and the totals ----
@@ -555,6 +671,17 @@ private slots:
     }
 
 private:
+    // A database of its own, with the host form on it; the next test makes the demo one
+    // again.
+    std::unique_ptr<testsupport::VoucherFixture> ownDatabase(const QStringList& extra)
+    {
+        host_.reset();
+        db_.reset();
+        auto changed = std::make_unique<testsupport::VoucherFixture>(extra);
+        host_ = std::make_unique<testsupport::VoucherHostForm>();
+        return changed;
+    }
+
     testsupport::RegionalPin regional_;
     std::unique_ptr<testsupport::VoucherFixture> db_;
     std::unique_ptr<testsupport::VoucherHostForm> host_;
