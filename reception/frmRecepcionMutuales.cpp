@@ -94,7 +94,7 @@ void frmRecepcionMutuales::buildControls()
     for (int i = 0; i < 5; ++i) {
         txtFields[i]->SetDataField(QString::fromLatin1(design[i].field));
         txtFields[i]->SetTag(QString::fromLatin1(design[i].tag));
-        txtFields[i]->setMaxLength(design[i].maxLength);
+        txtFields[i]->SetMaxLength(design[i].maxLength);
         txtFields[i]->SetBackColor(0xFFFFFF);
     }
     place(txtFields[0], 2100, 240, 1400, kBoxHeight);

@@ -106,7 +106,7 @@ private slots:
         QCOMPARE(f.txtEdit->x(), ui::TwipsToPixels(f.MSFlexGrid1->Left() + f.MSFlexGrid1->CellLeft()));
         QCOMPARE(f.txtEdit->DataField(), QStringLiteral("Importe"));
         // room for the largest amount typed with grouping and a sign
-        QCOMPARE(f.txtEdit->maxLength(), 15);
+        QCOMPARE(f.txtEdit->MaxLength(), 15);
     }
 
     void doubleClickOpensTheEditor()
