@@ -354,7 +354,6 @@ void frmRecepcionMutuales::Inicializa()
         txtEdit->SetDataChanged(false);
         hideEditor();
     });
-    m_fechaCargada.clear();
     Ignora([this] { Detalleon(false); });
     Ignora([this] { UtilKor1->SetCerrarEnabled(true); });
     Ignora([this] {
@@ -426,6 +425,11 @@ void frmRecepcionMutuales::Form_Unload(qint16& Cancel)
 
 void frmRecepcionMutuales::closeEvent(QCloseEvent* event)
 {
+    // The window's close button, like Cerrar, asks before rows being typed are lost.
+    if (!PuedeAbandonarCarga()) {
+        event->ignore();
+        return;
+    }
     qint16 cancel = 0;
     Form_Unload(cancel);
     event->accept();

@@ -243,8 +243,11 @@ private slots:
         QTest::keyClicks(box, QStringLiteral("32/12/2026"));
         QTest::keyClick(box, Qt::Key_Tab);
         op.verifyAllUsed();
-        // the focus leaves all the same
-        QVERIFY(f.txtFields[3]->hasFocus());
+        // the keys go back to the date the message is about, its text ready to be typed over
+        QVERIFY(box->hasFocus());
+        QCOMPARE(box->selectedText(), QStringLiteral("32/12/2026"));
+        QCOMPARE(box->BackColor(), 0xFFFF00L);
+        QCOMPARE(f.MSFlexGrid1->Rows(), 2);
     }
 };
 
