@@ -262,6 +262,64 @@ private slots:
         }
     }
 
+    // F5 and then Esc (the lookup or the date picker closed without a choice) leaves the
+    // cell or box as it was: no message, no editor opened, the focus where it was.
+    void cancelledLookupChangesNothing_data()
+    {
+        QTest::addColumn<int>("where");
+        QTest::newRow("an account cell filled") << 0;
+        QTest::newRow("a business-unit cell filled from the account") << 1;
+        QTest::newRow("an account being typed in the open editor") << 2;
+        QTest::newRow("the report's account filter") << 3;
+        QTest::newRow("the date box") << 4;
+    }
+    void cancelledLookupChangesNothing()
+    {
+        QFETCH(int, where);
+        ReceptionFixture fx;
+        frmRecepcionMutuales& f = fx.open();
+        ui::FlexGrid* g = f.MSFlexGrid1;
+        ScriptedOperator op;
+        fx.goTo(1, 1);
+        fx.typeCell(QStringLiteral("110301"));
+        QCOMPARE(g->TextMatrix(1, 5), QStringLiteral("   1"));
+        switch (where) {
+        case 0: fx.goTo(1, 1); break;
+        case 1: fx.goTo(1, 5); break;
+        case 2:
+            fx.goTo(1, 1);
+            QTest::keyClicks(g, QStringLiteral("1"));
+            QTest::keyClicks(f.txtEdit, QStringLiteral("103"));
+            break;
+        case 3:
+            f.txtFields[3]->setText(QStringLiteral("110303"));
+            f.txtFields[3]->setFocus(Qt::TabFocusReason);
+            break;
+        default:
+            f.txtFields[0]->setFocus(Qt::TabFocusReason);
+            break;
+        }
+        if (where == 4)
+            op.expectDate(QDate());
+        else
+            op.expectForm(QStringLiteral("Lib_FrmCons3"), [](QDialog&) { return int(QDialog::Rejected); });
+        QWidget* const focused = QApplication::focusWidget();
+        const int col = g->Col();
+        QTest::keyClick(focused, Qt::Key_F5);
+        op.verifyAllUsed();   // and nothing else was shown
+        QCOMPARE(QApplication::focusWidget(), focused);
+        QCOMPARE(g->Col(), col);
+        QCOMPARE(g->Rows(), 2);
+        QCOMPARE(g->TextMatrix(1, 1), QStringLiteral("110301"));
+        QCOMPARE(g->TextMatrix(1, 2), QStringLiteral("Mutual Policial de Córdoba"));
+        QCOMPARE(g->TextMatrix(1, 5), QStringLiteral("   1"));
+        QCOMPARE(f.txtEdit->isVisible(), where == 2);
+        if (where == 2)
+            QCOMPARE(f.txtEdit->text(), QStringLiteral("1103"));
+        QCOMPARE(f.txtFields[3]->text(), where == 3 ? QStringLiteral("110303") : QString());
+        QCOMPARE(f.txtFields[0]->text(), QStringLiteral("09/12/2026"));
+    }
+
     // The only row of a date taken back leaves an empty entry row, not the deleted row
     // still marked as saved.
     void deletingTheOnlyRowLeavesAnEmptyRow()
