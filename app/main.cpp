@@ -3,6 +3,7 @@
 #include "data/DB_Dll.h"
 #include "data/frmAcceso.h"
 #include "frame/ManejaError.h"
+#include "platform/ui/InterfaceFont.h"
 #include "platform/vb/App.h"
 #include "reception/frmRecepcionMutuales.h"
 
@@ -13,6 +14,7 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("RecepcionMutuales"));
+    ui::UseDesktopFontSize();
 
     // VB's Command: the arguments after the program name, joined by blanks.
     QStringList args;

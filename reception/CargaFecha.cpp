@@ -3,6 +3,7 @@
 
 #include "data/DB_Dll.h"
 #include "frame/ModGlobal.h"
+#include "platform/ui/ActiveWindow.h"
 #include "platform/ui/EventPulse.h"
 #include "platform/ui/Metrics.h"
 #include "platform/ui/Operator.h"
@@ -11,10 +12,8 @@
 #include "platform/zeltrix/Services.h"
 #include "widgets/Dll_Display.h"
 
-#include <QApplication>
 #include <QHash>
 #include <QLabel>
-#include <QPointer>
 
 namespace {
 
@@ -30,22 +29,18 @@ QString sqlTexto(QString s)
 
 // Closes the progress notice and lets the grid paint again however the load ends. A
 // platform that activated the notice leaves no window active once it is gone: the
-// window that was active gets the activation back at once, so that the focus moves the
-// form makes next are real ones.
+// window that was active gets the activation back at once (KeepActiveWindow, which acts
+// after the notice is closed), so that the focus moves the form makes next are real ones.
 struct NoticeCloser {
     ui::FlexGrid* grid = nullptr;
     bool open = false;
-    QPointer<QWidget> active = QApplication::activeWindow();
+    ui::KeepActiveWindow keep;
     ~NoticeCloser()
     {
         if (!open)
             return;
         grid->SetRedraw(true);
         gDisplay->CartelCerrar();
-        if (active && active->isVisible() && !QApplication::activeWindow()) {
-            active->activateWindow();
-            QApplication::setActiveWindow(active);
-        }
     }
 };
 
@@ -129,8 +124,7 @@ void frmRecepcionMutuales::CargaMutualesFecha()
             rs.MoveNext();
         }
     }
-    m_fechaCargada = vb::Trim(fecha);
-    m_fechaFilas = m_fechaCargada;
+    m_fechaFilas = vb::Trim(fecha);
 }
 
 vb::Currency frmRecepcionMutuales::SumaImportes()

@@ -21,12 +21,20 @@ using reception::PasoSalvo5;
 void frmRecepcionMutuales::UtilKor1_click(const QString& BTag)
 {
     const QString rutina = QStringLiteral("UtilKor1_click");
+    ++m_toolbarClicks;
     const QString K = BTag.toUpper();
     if (K == QLatin1String("NUEVO")) {
+        // A new reception empties the grid: rows being typed go only when the operator says so.
+        bool abandona = false;
+        if (vb::shouldLeave(PasoSalvo5(rutina, [&] { abandona = PuedeAbandonarCarga(); })) || !abandona)
+            return;
         PasoSalvo5(rutina, [this] { Inicializa(); });
     } else if (K == QLatin1String("CONSULTAR")) {
         PasoSalvo5(rutina, [this] { CmdConsultar(); });
     } else if (K == QLatin1String("CERRAR")) {
+        bool abandona = false;
+        if (vb::shouldLeave(PasoSalvo5(rutina, [&] { abandona = PuedeAbandonarCarga(); })) || !abandona)
+            return;
         qint16 cancel = 0;
         Form_Unload(cancel);
     } else if (K == QLatin1String("CANCELAR")) {
@@ -56,6 +64,11 @@ bool frmRecepcionMutuales::AbandonaCarga()
         == ui::vbYes;
 }
 
+bool frmRecepcionMutuales::PuedeAbandonarCarga()
+{
+    return !HayFilasEnCarga() || AbandonaCarga();
+}
+
 bool frmRecepcionMutuales::HayFilasEnCarga() const
 {
     for (int fila = MSFlexGrid1->FixedRows(); fila < MSFlexGrid1->Rows(); ++fila) {
@@ -77,7 +90,12 @@ void frmRecepcionMutuales::Form_KeyDown(int& KeyCode, int Shift)
         KeyCode = 0;
         return;
     }
+    // A key the toolbar answered is spent: Esc answered No to the question of Cerrar
+    // must not go on to open the cell editor, or confirm the box it was pressed in.
+    const int clicks = m_toolbarClicks;
     UtilKor1->KeyAnalisis(KeyCode);
+    if (m_toolbarClicks != clicks)
+        KeyCode = 0;
 }
 
 void frmRecepcionMutuales::CmdConsultar()
@@ -98,11 +116,14 @@ void frmRecepcionMutuales::CmdConsultar()
                                                            "OR TIPOVISTA='CB' OR TIPOVISTA='CM')")
                                           : QString();
         R = BuscaEnLista(cuentas ? QStringLiteral("MA_CUENTAS") : QStringLiteral("V_TA_UNIDADNEGOCIO"), condicion);
-        if (esEditor && txtEdit->isHidden())
-            MSFlexGrid1_DblClick();
     } else {
         return;
     }
+    // Closed without a choice: the cell or box stays as it was, and nothing is checked.
+    if (R.isEmpty())
+        return;
+    if (esEditor && txtEdit->isHidden())
+        MSFlexGrid1_DblClick();
     ControlActivo->setText(R);
     int enter = ui::vbKeyReturn;
     if (ControlActivo->objectName().compare(QLatin1String("txtfields"), Qt::CaseInsensitive) == 0)
@@ -115,7 +136,7 @@ QString frmRecepcionMutuales::BuscaEnLista(const QString& Tabla, const QString& 
 {
     gConsultas->CampoDevuelto = QStringLiteral("CODIGO");
     gConsultas->ConsultaSearch(Tabla, Coleccion(), QString(), QString(), Condicion, QString(), false, QString());
-    // Empty when the operator cancelled: the box is emptied and its check says so.
+    // Empty when the operator cancelled.
     return vb::Trim(Utilidades->ValorATexto(gConsultas->ValorDevuelto));
 }
 
@@ -161,8 +182,11 @@ void frmRecepcionMutuales::cmdGrabar_Click()
         fecha->setText(m_fechaFilas);
         fecha->SetDataChanged(false);
     }
+    // A refused column keeps its editor open, with the focus, for the text to be typed
+    // over; the grid takes the keys only when no editor could be opened there.
     if (!DatosValidos(true)) {
-        MSFlexGrid1->setFocus(Qt::OtherFocusReason);
+        if (txtEdit->isHidden())
+            MSFlexGrid1->setFocus(Qt::OtherFocusReason);
         return;
     }
     // A row refused for its date or not taken by the database stays under the cursor to

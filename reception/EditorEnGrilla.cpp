@@ -62,8 +62,7 @@ bool frmRecepcionMutuales::ColEdit(int Col, int Row)
 void frmRecepcionMutuales::TextPropiedades(CajaTexto* Edt, int Col)
 {
     const auto set = [Edt](int maxLength, const QString& field, const QString* tag) {
-        // A shorter limit must not cut what the box already holds.
-        Edt->setMaxLength(qMax(maxLength, int(Edt->text().size())));
+        Edt->SetMaxLength(maxLength);
         Edt->SetDataField(field);
         if (tag)
             Edt->SetTag(*tag);
@@ -110,13 +109,12 @@ void frmRecepcionMutuales::MsflexGridEdt(ui::FlexGrid* MsFlexGrid, CajaTexto* Ed
             return;
         if (vb::shouldLeave(PasoSalvo5(rutina, [&] {
                 if (KeyAscii >= 0 && KeyAscii <= 32) {
-                    const QString texto = MsFlexGrid->TextMatrix(MsFlexGrid->Row(), MsFlexGrid->Col());
-                    Edt->setMaxLength(qMax(Edt->maxLength(), int(texto.size())));
-                    Edt->setText(texto);
+                    Edt->setText(MsFlexGrid->TextMatrix(MsFlexGrid->Row(), MsFlexGrid->Col()));
                     Edt->setCursorPosition(int(Edt->text().size()));
                 } else {
-                    Edt->setText(QString(QChar(KeyAscii)));
-                    Edt->setCursorPosition(1);
+                    // The typed character itself, whatever it is: an emoji is one too.
+                    Edt->setText(MsFlexGrid->TypedText(KeyAscii));
+                    Edt->setCursorPosition(int(Edt->text().size()));
                 }
             })))
             return;

@@ -42,7 +42,8 @@ void frmRecepcionMutuales::txtFields_KeyDown(int Index, int& KeyCode, int Shift)
     CajaTexto* box = txtFields[Index];
     CampoValida(box, true);
     box->SetDataChanged(false);
-    if (ErrorEnCampo)
+    // Refused, or a reload the operator declined: the box keeps the focus.
+    if (ErrorEnCampo || m_reloadDeclined)
         return;
     if (Index == AyudaEdicion->IndiceCampo(QStringLiteral("FechaRecepcion"), txtFields))
         MSFlexGrid1->setFocus(Qt::OtherFocusReason);

@@ -47,6 +47,7 @@ void frmRecepcionMutuales::CampoValida(CajaTexto* Texto, bool xNumero)
     Q_UNUSED(xNumero);
     const QString rutina = QStringLiteral("CAMPO_VALIDA");
     ErrorEnCampo = false;
+    m_reloadDeclined = false;
     QString M;
     const auto falla = [&](const QString& mensaje) {
         ErrorEnCampo = true;
@@ -65,10 +66,13 @@ void frmRecepcionMutuales::CampoValida(CajaTexto* Texto, bool xNumero)
             // Loading a date empties the grid: rows being typed are given up only when
             // the operator says so; otherwise they stay, with the date they are for.
             bool carga = true;
-            if (vb::shouldLeave(Paso(rutina, [&] { carga = !HayFilasEnCarga() || AbandonaCarga(); })))
+            if (vb::shouldLeave(Paso(rutina, [&] { carga = PuedeAbandonarCarga(); })))
                 return;
             if (!carga) {
+                // The box shows the date of the rows again, ready to be typed over.
+                m_reloadDeclined = true;
                 Texto->setText(m_fechaFilas);
+                Texto->selectAll();
             } else {
                 // The whole date goes back into the box: a day and month typed without a
                 // year are this year's, and the rows are read and stored under that date.
@@ -154,8 +158,11 @@ void frmRecepcionMutuales::CampoValida(CajaTexto* Texto, bool xNumero)
         }
     }
 
-    if (ErrorEnCampo)
+    if (ErrorEnCampo) {
         ui::MsgBox(M, ui::vbCritical + ui::vbOKOnly, QStringLiteral("Aviso al operador..."));
+        // The refused text stays, selected: what the operator types next replaces it.
+        Texto->selectAll();
+    }
 }
 
 bool frmRecepcionMutuales::DatosValidos(bool xNumero)
@@ -187,27 +194,33 @@ bool frmRecepcionMutuales::DatosValidos(bool xNumero)
     return !ErrorEnCampo;
 }
 
+// A refused value keeps the focus in its box: the keys go where the message said.
 void frmRecepcionMutuales::txtEdit_Validate(bool& Cancel)
 {
-    Q_UNUSED(Cancel);
     if (!txtEdit->DataChanged())
         return;
     m_inValidate = true;
     CampoValida(txtEdit, true);
     m_inValidate = false;
+    // The form closing the editor itself takes its text into the cell all the same.
+    Cancel = ErrorEnCampo && !m_hidingEditor;
 }
 
 void frmRecepcionMutuales::txtFields_Validate(int Index, bool& Cancel)
 {
-    Q_UNUSED(Cancel);
-    if (!txtFields[Index]->DataChanged())
+    CajaTexto* box = txtFields[Index];
+    if (!box->DataChanged())
         return;
-    // Passing through the date box without changing it must not reload the grid, which
-    // would drop the rows being typed.
-    if (Index == AyudaEdicion->IndiceCampo(QStringLiteral("FechaRecepcion"), txtFields) && !m_fechaCargada.isEmpty()
-        && vb::Trim(txtFields[Index]->text()) == m_fechaCargada)
+    const bool esFecha = Index == AyudaEdicion->IndiceCampo(QStringLiteral("FechaRecepcion"), txtFields);
+    // Passing through the date box without changing it loads nothing: the rows on screen
+    // are those of its date already (today's, at start, load on Enter).
+    if (esFecha && vb::Trim(box->text()) == m_fechaFilas)
         return;
     m_inValidate = true;
-    CampoValida(txtFields[Index], true);
+    CampoValida(box, true);
     m_inValidate = false;
+    Cancel = ErrorEnCampo || m_reloadDeclined;
+    // A date loaded by leaving the box hands over to the grid exactly as Enter does.
+    if (esFecha && !Cancel)
+        MSFlexGrid1->setFocus(Qt::OtherFocusReason);
 }

@@ -94,7 +94,7 @@ void frmRecepcionMutuales::buildControls()
     for (int i = 0; i < 5; ++i) {
         txtFields[i]->SetDataField(QString::fromLatin1(design[i].field));
         txtFields[i]->SetTag(QString::fromLatin1(design[i].tag));
-        txtFields[i]->setMaxLength(design[i].maxLength);
+        txtFields[i]->SetMaxLength(design[i].maxLength);
         txtFields[i]->SetBackColor(0xFFFFFF);
     }
     place(txtFields[0], 2100, 240, 1400, kBoxHeight);
@@ -355,7 +355,6 @@ void frmRecepcionMutuales::Inicializa()
         txtEdit->SetDataChanged(false);
         hideEditor();
     });
-    m_fechaCargada.clear();
     Ignora([this] { Detalleon(false); });
     Ignora([this] { UtilKor1->SetCerrarEnabled(true); });
     Ignora([this] {
@@ -427,6 +426,11 @@ void frmRecepcionMutuales::Form_Unload(qint16& Cancel)
 
 void frmRecepcionMutuales::closeEvent(QCloseEvent* event)
 {
+    // The window's close button, like Cerrar, asks before rows being typed are lost.
+    if (!PuedeAbandonarCarga()) {
+        event->ignore();
+        return;
+    }
     qint16 cancel = 0;
     Form_Unload(cancel);
     event->accept();

@@ -138,15 +138,19 @@ private:
     static QString TextoImporte(vb::Currency importe);
     // The list lookup of a table: the code the operator chose, trimmed; empty when cancelled.
     QString BuscaEnLista(const QString& Tabla, const QString& Condicion);
-    // Whether the grid holds typed rows not saved yet (or an edit in progress).
+    // Whether the grid holds typed rows not saved yet (or an edit in progress): what
+    // loading a date, Nuevo, Cerrar and closing the window ask about before they go.
     bool HayFilasEnCarga() const;
     // The Cancelar question; true when the operator gives up the rows being typed.
     bool AbandonaCarga();
+    // True without a question when no typed row would be lost; else the operator's answer.
+    bool PuedeAbandonarCarga();
 
     bool m_loaded = false;
     bool m_hidingEditor = false;   // the grid's GotFocus must not copy the editor's text
     bool m_inValidate = false;     // a Validate handler runs inside a focus change
-    QString m_fechaCargada;        // the reception date whose rows the grid shows
+    int m_toolbarClicks = 0;       // commands the toolbar raised, by a button or a key
+    bool m_reloadDeclined = false; // the last CampoValida kept the rows of its date: No to the reload question
     // The reception date the rows on screen are typed for and saved under: the date put
     // in the box at start-up, then the last one loaded.
     QString m_fechaFilas;

@@ -1,23 +1,52 @@
 #include "platform/ui/CajaTexto.h"
 
+#include "platform/ui/InputFilter.h"
 #include "platform/ui/Keys.h"
 #include "platform/ui/Metrics.h"
 
+#include "platform/vb/Strings.h"
 #include "platform/vb/VbError.h"
 
+#include <QApplication>
 #include <QFocusEvent>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QTextBoundaryFinder>
+
+#include <climits>
 
 namespace {
-// QLineEdit's own largest length, which stands for no limit.
-constexpr int kNoLimit = 32767;
+
+bool printable(const QString& character)
+{
+    if (character.isEmpty())
+        return false;
+    const ushort c = character.at(0).unicode();
+    return c >= 32 && c != 127;
+}
+
+// The longest start of `text` that ends on a character boundary (a base character with
+// its accents, a surrogate pair, an emoji sequence) and has at most `units` UTF-16 units.
+QString wholeCharacters(const QString& text, int units)
+{
+    if (text.size() <= units)
+        return text;
+    QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, text);
+    qsizetype end = 0;
+    for (qsizetype next = finder.toNextBoundary(); next > 0 && next <= units; next = finder.toNextBoundary())
+        end = next;
+    return text.left(end);
+}
+
 } // namespace
 
 CajaTexto::CajaTexto(QWidget* parent, int index) : QLineEdit(parent), m_index(index)
 {
     // The right button opens the box's lookup, not an edit menu.
     setContextMenuPolicy(Qt::NoContextMenu);
+    // Text reaches the box only as the operator types or pastes it.
+    setAcceptDrops(false);
     setProperty("Index", index);
 }
 
@@ -26,16 +55,11 @@ void CajaTexto::SetDataField(const QString& field) { setProperty("DataField", fi
 QString CajaTexto::Tag() const { return property("Tag").toString(); }
 void CajaTexto::SetTag(const QString& tag) { setProperty("Tag", tag); }
 
-int CajaTexto::MaxLength() const
-{
-    return maxLength() == kNoLimit ? 0 : maxLength();
-}
-
 void CajaTexto::SetMaxLength(int length)
 {
     if (length < 0)
         vb::Raise(380);
-    setMaxLength(length == 0 ? kNoLimit : length);
+    m_maxLength = length;
 }
 
 void CajaTexto::SetBackColor(long bbggrr)
@@ -43,6 +67,54 @@ void CajaTexto::SetBackColor(long bbggrr)
     // A style sheet of the box's own: the form's skin would override a palette colour.
     m_backColor = bbggrr;
     setStyleSheet(QStringLiteral("QLineEdit { background-color: %1; }").arg(ui::FromVbColor(bbggrr).name()));
+}
+
+int CajaTexto::room() const
+{
+    if (m_maxLength == 0)
+        return INT_MAX;
+    return m_maxLength - int(text().size() - selectedText().size());
+}
+
+bool CajaTexto::enter(const QString& entered)
+{
+    if (isReadOnly() || int(entered.size()) > room())
+        return false;
+    insert(entered);
+    return true;
+}
+
+QString CajaTexto::admitted(const QString& entered)
+{
+    QString taken;
+    for (qsizetype i = 0; i < entered.size() && isVisible(); ++i) {
+        const bool pair = entered.at(i).isHighSurrogate() && i + 1 < entered.size() && entered.at(i + 1).isLowSurrogate();
+        const QString character = entered.mid(i, pair ? 2 : 1);
+        if (pair)
+            ++i;
+        // Line breaks and tabs are keys, not text: typed, they never land in a box.
+        if (!printable(character))
+            continue;
+        int ascii = vb::Asc(character);
+        const int typed = ascii;
+        emit KeyPress(ascii);
+        if (ascii == 0)
+            continue;
+        taken += ascii == typed ? character : vb::Chr(ascii);
+    }
+    return wholeCharacters(taken, room());
+}
+
+void CajaTexto::pasteAsTyped(QClipboard::Mode mode)
+{
+    if (isReadOnly())
+        return;
+    const QString clip = QApplication::clipboard()->text(mode);
+    if (clip.isEmpty())
+        return;
+    const QString taken = admitted(clip);
+    if (!taken.isEmpty())
+        insert(taken);
 }
 
 void CajaTexto::keyPressEvent(QKeyEvent* event)
@@ -57,8 +129,25 @@ void CajaTexto::keyPressEvent(QKeyEvent* event)
             return;
         }
     }
+    // Ctrl+V is a paste as Shift+Insert is (VB would see it as character 22).
+    if (event->matches(QKeySequence::Paste)) {
+        pasteAsTyped(QClipboard::Clipboard);
+        event->accept();
+        return;
+    }
     int ascii = ui::VbKeyAscii(*event);
     if (ascii == 0) {
+        // Text that raises no KeyPress: several characters at once (a compose sequence)
+        // are taken as typed one by one; with Alt, nothing (a Windows box takes none).
+        if (printable(event->text()) && !(event->modifiers() & Qt::ControlModifier)) {
+            if (!(event->modifiers() & Qt::AltModifier)) {
+                const QString taken = admitted(event->text());
+                if (!taken.isEmpty())
+                    insert(taken);
+            }
+            event->accept();
+            return;
+        }
         QLineEdit::keyPressEvent(event);
         return;
     }
@@ -68,17 +157,37 @@ void CajaTexto::keyPressEvent(QKeyEvent* event)
         event->accept();
         return;
     }
-    if (ascii != typed) {
-        insert(QString(QChar(ascii)));
+    // The character itself, one outside Windows-1252 too, unless the handler changed it.
+    const QString character = ascii == typed ? event->text() : vb::Chr(ascii);
+    if (printable(character)) {
+        enter(character);
         event->accept();
         return;
     }
-    QLineEdit::keyPressEvent(event);
+    if (ascii != typed) {
+        event->accept();
+        return;
+    }
+    QLineEdit::keyPressEvent(event);   // backspace, and the control keys of the box
+}
+
+void CajaTexto::inputMethodEvent(QInputMethodEvent* event)
+{
+    if (event->commitString().isEmpty()) {
+        QLineEdit::inputMethodEvent(event);
+        return;
+    }
+    QInputMethodEvent taken(event->preeditString(), event->attributes());
+    taken.setCommitString(admitted(event->commitString()), event->replacementStart(), event->replacementLength());
+    QLineEdit::inputMethodEvent(&taken);
+    event->accept();
 }
 
 void CajaTexto::focusInEvent(QFocusEvent* event)
 {
     QLineEdit::focusInEvent(event);
+    if (m_keepingFocus)
+        return;
     // Coming back from a message box is no new focus; the first activation of the
     // window, which puts the focus here, is.
     if (m_focused && !ui::IsVbFocusChange(event->reason()))
@@ -90,12 +199,25 @@ void CajaTexto::focusInEvent(QFocusEvent* event)
 void CajaTexto::focusOutEvent(QFocusEvent* event)
 {
     QLineEdit::focusOutEvent(event);
-    if (!ui::IsVbFocusChange(event->reason()))
+    if (!ui::IsVbFocusChange(event->reason()) || !m_focused || m_keepingFocus)
         return;
     m_focused = false;
+    QWidget* const target = QApplication::focusWidget();
     bool cancel = false;
     emit Validate(cancel);
-    emit LostFocus();
+    if (cancel && isVisible() && isEnabled()) {
+        // VB's Cancel: the focus never left, as the box counts it.
+        m_focused = true;
+        m_keepingFocus = true;
+        setFocus(Qt::OtherFocusReason);
+        m_keepingFocus = false;
+    }
+    // A click that was taking the focus elsewhere does nothing once the focus stays here
+    // or the handler sent it to another control.
+    if (event->reason() == Qt::MouseFocusReason && QApplication::focusWidget() != target)
+        ui::DropPendingClick(this);
+    if (!m_focused)
+        emit LostFocus();
 }
 
 void CajaTexto::mousePressEvent(QMouseEvent* event)
@@ -110,4 +232,16 @@ void CajaTexto::mousePressEvent(QMouseEvent* event)
     const QPoint p = event->position().toPoint();
     emit MouseDown(button, ui::VbShift(event->modifiers()), ui::PixelsToTwips(p.x()), ui::PixelsToTwips(p.y()));
     QLineEdit::mousePressEvent(event);
+}
+
+void CajaTexto::mouseReleaseEvent(QMouseEvent* event)
+{
+    // X11's middle-button paste of the selection is a paste like any other.
+    if (event->button() == Qt::MiddleButton && QApplication::clipboard()->supportsSelection()) {
+        deselect();
+        pasteAsTyped(QClipboard::Selection);
+        event->accept();
+        return;
+    }
+    QLineEdit::mouseReleaseEvent(event);
 }

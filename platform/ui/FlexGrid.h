@@ -128,6 +128,12 @@ public:
     bool Redraw() const { return m_redraw; }
     void SetRedraw(bool redraw);
 
+    // The character a KeyPress of the grid stands for: while the KeyPress of a typed key
+    // is raised and its code is still the one raised, the typed character itself (one
+    // outside Windows-1252 too, which VB's KeyAscii gives as "?"); otherwise the
+    // Windows-1252 character of the code. A cell editor opened by a key starts with it.
+    QString TypedText(int KeyAscii) const;
+
     // The control's own position and size in its container, in twips.
     int Left() const;
     void SetLeft(int twips);
@@ -214,6 +220,8 @@ private:
     int m_fillStyle = flexFillSingle;
     bool m_redraw = true;
     bool m_leftPressed = false;
+    QString m_keyText;    // the text of the key whose KeyPress is being raised
+    int m_keyAscii = 0;   // and the code it was raised with
     QList<int> m_fixedRowHeights;   // pixels
     QList<int> m_fixedColWidths;    // pixels
     QList<int> m_alignment;         // per column

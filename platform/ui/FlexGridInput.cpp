@@ -38,8 +38,19 @@ void FlexGrid::keyPressEvent(QKeyEvent* event)
             navigate(keyCode, shift);
     }
     int ascii = VbKeyAscii(*event);
-    if (ascii != 0)
-        emit KeyPress(ascii);
+    if (ascii == 0)
+        return;
+    m_keyText = event->text();
+    m_keyAscii = ascii;
+    emit KeyPress(ascii);
+    m_keyText.clear();
+}
+
+QString FlexGrid::TypedText(int KeyAscii) const
+{
+    if (!m_keyText.isEmpty() && KeyAscii == m_keyAscii)
+        return m_keyText;
+    return KeyAscii >= 0 && KeyAscii <= 255 ? vb::Chr(KeyAscii) : QString();
 }
 
 void FlexGrid::keyReleaseEvent(QKeyEvent* event)

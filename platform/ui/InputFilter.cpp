@@ -1,6 +1,7 @@
 #include "platform/ui/InputFilter.h"
 
 #include <QApplication>
+#include <QTimer>
 #include <QEvent>
 #include <QWidget>
 #include <QWindow>
@@ -58,6 +59,51 @@ bool DropInput(QEvent* event)
     if (event->type() == QEvent::ShortcutOverride)
         event->accept();
     return true;
+}
+
+namespace {
+
+class PendingClickDrop : public QObject {
+public:
+    explicit PendingClickDrop(QWidget* window) : m_window(window) {}
+
+protected:
+    bool eventFilter(QObject* receiver, QEvent* event) override
+    {
+        if (m_done || !InWindow(receiver, m_window))
+            return false;
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick:
+            m_pressDropped = true;
+            return DropInput(event);
+        case QEvent::MouseButtonRelease:
+            if (!m_pressDropped)
+                return false;
+            m_done = true;   // one click only
+            deleteLater();
+            return DropInput(event);
+        default:
+            return false;
+        }
+    }
+
+private:
+    QPointer<QWidget> m_window;
+    bool m_pressDropped = false;
+    bool m_done = false;
+};
+
+} // namespace
+
+void DropPendingClick(QWidget* widget)
+{
+    if (!widget || !qApp)
+        return;
+    auto* drop = new PendingClickDrop(widget->window());
+    qApp->installEventFilter(drop);
+    // Gone once the events being delivered now are done.
+    QTimer::singleShot(0, drop, &QObject::deleteLater);
 }
 
 WindowInputBlock::WindowInputBlock(QWidget* widget)

@@ -19,6 +19,11 @@ bool InWindow(const QObject* receiver, const QWidget* window);
 // tried elsewhere. Returns true, the filter's answer.
 bool DropInput(QEvent* event);
 
+// Drops the mouse click now on its way to the window of `widget` (its press, and its
+// release and double click while they come before the program waits for input again):
+// the click whose focus change was refused, or sent elsewhere, does nothing more.
+void DropPendingClick(QWidget* widget);
+
 // While it lives, the operator's input to the window (and every widget in it) is
 // dropped; painting, timers and whatever the program itself does go on. Other windows,
 // a message box asked meanwhile among them, keep their input.

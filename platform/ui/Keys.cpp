@@ -119,7 +119,10 @@ int VbKeyAscii(const QKeyEvent& event)
     if ((mods & Qt::ControlModifier) && event.key() >= Qt::Key_A && event.key() <= Qt::Key_Z)
         return 1 + (event.key() - Qt::Key_A);
     const QString text = event.text();
-    if (text.size() != 1)
+    // One character: a surrogate pair (an emoji) is one, and gives "?" as VB's ANSI
+    // KeyPress does; the text of the event still tells which it is.
+    const bool pair = text.size() == 2 && text.at(0).isHighSurrogate() && text.at(1).isLowSurrogate();
+    if (text.size() != 1 && !pair)
         return 0;
     const ushort ch = text.at(0).unicode();
     if (ch < 32 || ch == 127)

@@ -1,7 +1,9 @@
 // The operator in charge and the free functions the program calls.
 #include "platform/ui/Operator.h"
+#include "platform/ui/ScreenFit.h"
 
 #include <QCoreApplication>
+#include <QDialog>
 
 namespace ui {
 
@@ -37,6 +39,8 @@ QString InputBox(const QString& prompt, const QString& title, const QString& def
 
 int ShowModal(QDialog& form)
 {
+    // However large it was made, a form opens inside the screen's free area.
+    FitOnScreen(form);
     return CurrentOperator().ShowModal(form);
 }
 

@@ -1,5 +1,7 @@
 // The production operator: Qt dialogs with the captions of a Spanish-language suite.
 #include "platform/ui/Operator.h"
+#include "platform/ui/ActiveWindow.h"
+#include "platform/ui/ScreenFit.h"
 #include "platform/vb/App.h"
 
 #include <QApplication>
@@ -111,8 +113,13 @@ QString qtFilter(const QString& filter)
 
 } // namespace
 
+// Every dialog below gives the window it was shown over the activation back as it goes
+// (KeepActiveWindow, declared before the dialog so that it acts once the dialog is gone):
+// the focus the program gives next is a real one, with its focus events.
+
 int QtOperator::MsgBox(const QString& prompt, int style, const QString& title)
 {
+    KeepActiveWindow keep;
     QMessageBox box(dialogParent());
     box.setWindowTitle(captionOrDefault(title));
     box.setTextFormat(Qt::PlainText);
@@ -151,6 +158,7 @@ int QtOperator::MsgBox(const QString& prompt, int style, const QString& title)
 
 QString QtOperator::InputBox(const QString& prompt, const QString& title, const QString& defaultText)
 {
+    KeepActiveWindow keep;
     QInputDialog dialog(dialogParent());
     dialog.setWindowTitle(captionOrDefault(title));
     dialog.setLabelText(plainLines(prompt));
@@ -164,12 +172,14 @@ QString QtOperator::InputBox(const QString& prompt, const QString& title, const 
 
 int QtOperator::ShowModal(QDialog& form)
 {
+    KeepActiveWindow keep;
     // exec() returns when the form is accepted, rejected, closed or hidden.
     return form.exec();
 }
 
 QString QtOperator::OpenFileName(const QString& title, const QString& filter, const QString& folder)
 {
+    KeepActiveWindow keep;
     QFileDialog dialog(dialogParent(), captionOrDefault(title), folder, qtFilter(filter));
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
@@ -178,6 +188,7 @@ QString QtOperator::OpenFileName(const QString& title, const QString& filter, co
     dialog.setLabelText(QFileDialog::FileType, QStringLiteral("Tipo:"));
     dialog.setLabelText(QFileDialog::Accept, QStringLiteral("Abrir"));
     dialog.setLabelText(QFileDialog::Reject, QStringLiteral("Cancelar"));
+    FitOnScreen(dialog);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return QString();
     return dialog.selectedFiles().first();
@@ -185,6 +196,7 @@ QString QtOperator::OpenFileName(const QString& title, const QString& filter, co
 
 QDate QtOperator::PickDate(const QString& title, const QDate& initial)
 {
+    KeepActiveWindow keep;
     DatePickerDialog dialog(title, initial, dialogParent());
     if (dialog.exec() != QDialog::Accepted)
         return QDate();

@@ -1,15 +1,16 @@
 // The per-form hooks every form of the suite calls when it loads and before the
 // program ends.
 #include "platform/zeltrix/Utilidades.h"
+#include "platform/ui/ScreenFit.h"
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
 
 namespace zeltrix {
 
-// Centres a window on its screen and polishes it, so that the program's style sheet
-// (the skin, set application-wide by the frame) is in force before it shows. The
-// second argument is accepted and has no effect.
+// Centres a window on its screen, made to fit it, and polishes it, so that the
+// program's style sheet (the skin, set application-wide by the frame) is in force before
+// it shows. The second argument is accepted and has no effect.
 void Utilidades::PreparaFormulario(QWidget* Formulario, bool Opcion) const
 {
     Q_UNUSED(Opcion);
@@ -23,9 +24,9 @@ void Utilidades::PreparaFormulario(QWidget* Formulario, bool Opcion) const
         screen = QGuiApplication::primaryScreen();
     if (!screen)
         return;
-    // A window not sized by its code gets now the size it would take when shown.
-    if (!Formulario->testAttribute(Qt::WA_Resized))
-        Formulario->adjustSize();
+    // A window not sized by its code gets now the size it would take when shown; none
+    // is larger than the screen's free area.
+    ui::FitOnScreen(*Formulario);
     const QSize size = Formulario->size();
     const QRect area = screen->availableGeometry();
     Formulario->move(area.x() + (area.width() - size.width()) / 2, area.y() + (area.height() - size.height()) / 2);

@@ -34,7 +34,8 @@ frmRecepcionMutuales& ReceptionFixture::open(bool show)
         form_->activateWindow();
         if (!QTest::qWaitForWindowActive(form_.get()))
             qWarning("the reception form did not become the active window");
-        // The operator leaves the date box for the grid: today's rows are loaded.
+        // The operator leaves the date box, its date unchanged, for the grid: nothing is
+        // loaded (today's rows load on Enter).
         form_->MSFlexGrid1->setFocus(Qt::MouseFocusReason);
     } else {
         form_->Load();

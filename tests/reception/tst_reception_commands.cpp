@@ -11,7 +11,9 @@
 #include "tests/support/ScriptedOperator.h"
 #include "tests/support/TestMain.h"
 #include "widgets/UtilKor.h"
+#include <QApplication>
 #include <QDialog>
+#include <QToolBar>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -90,21 +92,105 @@ private slots:
             QVERIFY(f.txtFields[0]->hasFocus());
     }
 
-    void newDropsTheEditInProgress()
+    // Esc on the grid, Cerrar, the window's close button and F3 (Nuevo): with rows typed
+    // and not saved, or an edit in progress, they ask first. No keeps the program, the
+    // rows, the cursor and the focus; Yes, or nothing typed, goes on without a question
+    // (the program ends, or Nuevo empties the grid).
+    void leavingAsksForTypedRows_data()
     {
+        QTest::addColumn<int>("how");      // 0 Esc, 1 the Cerrar button, 2 the window closed, 3 F3
+        QTest::addColumn<int>("typed");    // 0 nothing, 1 a row, 2 an account in the open editor, 3 both
+        QTest::addColumn<int>("answer");   // 0: nothing is asked
+        const char* ways[] = {"Esc", "Cerrar", "window closed", "F3"};
+        for (int how = 0; how < 4; ++how) {
+            QTest::addRow("%s, nothing typed", ways[how]) << how << 0 << 0;
+            QTest::addRow("%s, a typed row, No", ways[how]) << how << 1 << int(ui::vbNo);
+            QTest::addRow("%s, a typed row, Yes", ways[how]) << how << 1 << int(ui::vbYes);
+            if (how != 0)
+                QTest::addRow("%s, an edit in progress, No", ways[how]) << how << 2 << int(ui::vbNo);
+        }
+        // the first Esc gives up the cell's edit, the second one asks
+        QTest::newRow("Esc twice in an edit of a typed row, No") << 0 << 3 << int(ui::vbNo);
+    }
+    void leavingAsksForTypedRows()
+    {
+        QFETCH(int, how);
+        QFETCH(int, typed);
+        QFETCH(int, answer);
         ReceptionFixture fx;
         frmRecepcionMutuales& f = fx.open();
+        ui::FlexGrid* g = f.MSFlexGrid1;
+        EndTrap trap;
         ScriptedOperator op;
-        fx.goTo(1, 1);
-        QTest::keyClicks(f.MSFlexGrid1, QStringLiteral("1"));
-        QTest::keyClicks(f.txtEdit, QStringLiteral("10301"));
-        f.UtilKor1_click(QStringLiteral("NUEVO"));
-        QVERIFY(f.txtEdit->isHidden());
-        QCOMPARE(f.MSFlexGrid1->Rows(), 2);
-        for (int c = 0; c < 8; ++c)
-            QVERIFY(f.MSFlexGrid1->TextMatrix(1, c).isEmpty());
-        QCOMPARE(f.MSFlexGrid1->Row(), 1);
-        QCOMPARE(f.MSFlexGrid1->Col(), 1);
+        if (typed == 1 || typed == 3) {
+            fx.goTo(1, 1);
+            fx.typeCell(QStringLiteral("110301"));
+            fx.typeCell(QStringLiteral("0001-00046206"));
+            fx.typeCell(QStringLiteral("99"));
+        }
+        if (typed == 2 || typed == 3) {
+            if (typed == 2)
+                fx.goTo(1, 1);
+            QTest::keyClicks(g, QStringLiteral("1"));
+            QTest::keyClicks(f.txtEdit, QStringLiteral("10301"));
+        }
+        if (answer != 0)
+            op.expectMsgBox(QStringLiteral("¿Realmente desea abandonar la carga de datos?"), answer,
+                            QStringLiteral("Aviso al Operador"), ui::vbYesNo + ui::vbQuestion + ui::vbDefaultButton2);
+        QWidget* const focused = QApplication::focusWidget();
+        const int row = g->Row();
+        const int col = g->Col();
+        bool ended = false;
+        try {
+            switch (how) {
+            case 0:
+                if (typed == 3)
+                    QTest::keyClick(f.txtEdit, Qt::Key_Escape);
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+                break;
+            case 1:   // the button's own action, as a press of it runs it
+                f.UtilKor1->findChild<QToolBar*>(QStringLiteral("Standard"))->actions().at(7)->trigger();
+                break;
+            case 2:
+                f.close();
+                break;
+            default:
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_F3);
+                break;
+            }
+        } catch (const ProgramEnded&) {
+            ended = true;
+        }
+        ended = ended || trap.calls() > 0;   // the bar's notification lets nothing escape
+        op.verifyAllUsed();
+        const bool goes = answer != ui::vbNo;
+        if (how == 3) {
+            QVERIFY(!ended);
+            QCOMPARE(g->TextMatrix(1, 1).isEmpty() && f.txtEdit->isHidden(), goes);
+            if (goes) {
+                QCOMPARE(g->Rows(), 2);
+                QVERIFY(f.txtFields[0]->hasFocus());
+            }
+        } else {
+            QCOMPARE(ended, goes);
+            QCOMPARE(trap.calls(), goes ? 1 : 0);
+        }
+        if (goes)
+            return;
+        QVERIFY(f.isVisible());
+        if (typed == 2) {
+            QVERIFY(f.txtEdit->isVisible());
+            QCOMPARE(f.txtEdit->text(), QStringLiteral("110301"));
+        } else {
+            QCOMPARE(g->TextMatrix(1, 1), QStringLiteral("110301"));
+            QCOMPARE(g->TextMatrix(1, 3), QStringLiteral("0001-00046206"));
+            QCOMPARE(g->TextMatrix(1, 4), QStringLiteral("99.00"));
+        }
+        QCOMPARE(g->Row(), row);
+        QCOMPARE(g->Col(), col);
+        QCOMPARE(QApplication::focusWidget(), typed == 3 ? static_cast<QWidget*>(g) : focused);
+        if (typed != 2)
+            QVERIFY(f.txtEdit->isHidden());   // the Esc answered No opens no editor
     }
 
     void commandsOfOtherFormsDoNothing_data()
@@ -126,7 +212,7 @@ private slots:
     }
 
     // Consultar fills the active box with the chosen code and confirms it as Enter
-    // would; a cancelled lookup empties the box, whose check then speaks.
+    // would; a lookup closed without a choice leaves the box as it was, without a word.
     void lookupFillsTheActiveBox_data()
     {
         QTest::addColumn<bool>("header");
@@ -161,11 +247,9 @@ private slots:
             QTest::keyClick(frm.ListView1, Qt::Key_Return);
             return int(QDialog::Accepted);
         });
-        if (!header && !chosen)
-            op.expectMsgBox(QStringLiteral("Debe ingresar una cuenta"), ui::vbOK, QStringLiteral("Aviso al operador..."));
         QTest::keyClick(target, Qt::Key_F5);
         op.verifyAllUsed();
-        const QString expected = chosen ? QStringLiteral("110303") : QString();
+        const QString expected = chosen ? QStringLiteral("110303") : header ? QStringLiteral("9999") : QString();
         if (header) {
             QCOMPARE(f.txtFields[3]->text(), expected);
         } else if (chosen) {
@@ -174,7 +258,66 @@ private slots:
             QCOMPARE(f.MSFlexGrid1->Col(), 3);
         } else {
             QVERIFY(f.MSFlexGrid1->TextMatrix(1, 1).isEmpty());
+            QVERIFY(f.txtEdit->isHidden());
         }
+    }
+
+    // F5 and then Esc (the lookup or the date picker closed without a choice) leaves the
+    // cell or box as it was: no message, no editor opened, the focus where it was.
+    void cancelledLookupChangesNothing_data()
+    {
+        QTest::addColumn<int>("where");
+        QTest::newRow("an account cell filled") << 0;
+        QTest::newRow("a business-unit cell filled from the account") << 1;
+        QTest::newRow("an account being typed in the open editor") << 2;
+        QTest::newRow("the report's account filter") << 3;
+        QTest::newRow("the date box") << 4;
+    }
+    void cancelledLookupChangesNothing()
+    {
+        QFETCH(int, where);
+        ReceptionFixture fx;
+        frmRecepcionMutuales& f = fx.open();
+        ui::FlexGrid* g = f.MSFlexGrid1;
+        ScriptedOperator op;
+        fx.goTo(1, 1);
+        fx.typeCell(QStringLiteral("110301"));
+        QCOMPARE(g->TextMatrix(1, 5), QStringLiteral("   1"));
+        switch (where) {
+        case 0: fx.goTo(1, 1); break;
+        case 1: fx.goTo(1, 5); break;
+        case 2:
+            fx.goTo(1, 1);
+            QTest::keyClicks(g, QStringLiteral("1"));
+            QTest::keyClicks(f.txtEdit, QStringLiteral("103"));
+            break;
+        case 3:
+            f.txtFields[3]->setText(QStringLiteral("110303"));
+            f.txtFields[3]->setFocus(Qt::TabFocusReason);
+            break;
+        default:
+            f.txtFields[0]->setFocus(Qt::TabFocusReason);
+            break;
+        }
+        if (where == 4)
+            op.expectDate(QDate());
+        else
+            op.expectForm(QStringLiteral("Lib_FrmCons3"), [](QDialog&) { return int(QDialog::Rejected); });
+        QWidget* const focused = QApplication::focusWidget();
+        const int col = g->Col();
+        QTest::keyClick(focused, Qt::Key_F5);
+        op.verifyAllUsed();   // and nothing else was shown
+        QCOMPARE(QApplication::focusWidget(), focused);
+        QCOMPARE(g->Col(), col);
+        QCOMPARE(g->Rows(), 2);
+        QCOMPARE(g->TextMatrix(1, 1), QStringLiteral("110301"));
+        QCOMPARE(g->TextMatrix(1, 2), QStringLiteral("Mutual Policial de Córdoba"));
+        QCOMPARE(g->TextMatrix(1, 5), QStringLiteral("   1"));
+        QCOMPARE(f.txtEdit->isVisible(), where == 2);
+        if (where == 2)
+            QCOMPARE(f.txtEdit->text(), QStringLiteral("1103"));
+        QCOMPARE(f.txtFields[3]->text(), where == 3 ? QStringLiteral("110303") : QString());
+        QCOMPARE(f.txtFields[0]->text(), QStringLiteral("09/12/2026"));
     }
 
     // The only row of a date taken back leaves an empty entry row, not the deleted row

@@ -225,13 +225,23 @@ private slots:
         QCOMPARE(count(QStringLiteral("SELECT COUNT(*) FROM AUX_ERR")), 0);
         QCOMPARE(op.pending(), 0);
 
+        // The refused row is still on screen, typed and not saved: Cerrar asks first, and
+        // No keeps it; Esc on the grid asks again, and Yes ends the program.
         EndTrap trap;
+        const QString pregunta = QStringLiteral("¿Realmente desea abandonar la carga de datos?");
+        op.expectMsgBox(pregunta, ui::vbNo, QStringLiteral("Aviso al Operador"), ui::vbYesNo + ui::vbQuestion + ui::vbDefaultButton2);
+        f.UtilKor1_click(QStringLiteral("CERRAR"));
+        op.verifyAllUsed();
+        QCOMPARE(trap.calls(), 0);
+        QCOMPARE(g->TextMatrix(3, 3), QStringLiteral("RD-2026-11874"));
+        op.expectMsgBox(pregunta, ui::vbYes);
         bool ended = false;
         try {
-            f.UtilKor1_click(QStringLiteral("CERRAR"));
+            fx.press(Qt::Key_Escape);
         } catch (const ProgramEnded&) {
             ended = true;
         }
+        op.verifyAllUsed();
         QVERIFY(ended);
         QVERIFY(!frametest::Scalar(kDb, QStringLiteral("SELECT EGRESO FROM Control_Acceso ORDER BY ID DESC LIMIT 1")).isNull());
     }

@@ -1,12 +1,16 @@
 // The grid's cell editor: typing a whole row, the moves of Enter, Up and Down, Insert,
 // Esc, read-only rows, the lookup command per column and the floating Grabar button.
 #include "ReceptionFixture.h"
+#include "ReceptionTestSupport.h"
 #include "platform/ui/Metrics.h"
 #include "platform/ui/Operator.h"
 #include "tests/support/EndTrap.h"
+#include "tests/support/KeyTyping.h"
 #include "tests/support/ScriptedOperator.h"
 #include "tests/support/TestMain.h"
 #include "widgets/UtilKor.h"
+#include <QApplication>
+#include <QClipboard>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -106,7 +110,148 @@ private slots:
         QCOMPARE(f.txtEdit->x(), ui::TwipsToPixels(f.MSFlexGrid1->Left() + f.MSFlexGrid1->CellLeft()));
         QCOMPARE(f.txtEdit->DataField(), QStringLiteral("Importe"));
         // room for the largest amount typed with grouping and a sign
-        QCOMPARE(f.txtEdit->maxLength(), 15);
+        QCOMPARE(f.txtEdit->MaxLength(), 15);
+    }
+
+    // A full amount cell (its fifteen characters typed), its text selected, is typed over
+    // as in a Windows box; a refused one comes back selected, so the next keys replace it.
+    void typingOverAFullAmount_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("how");   // 0 Home then Shift+End, 1 Shift+Home from the end, 2 refused by Enter
+        QTest::newRow("Home, Shift+End") << "123456789,12345" << 0;
+        QTest::newRow("Shift+Home") << "123456789,12345" << 1;
+        QTest::newRow("refused, selected by its message") << "1.2.3.4.5.6.7.8" << 2;
+    }
+    void typingOverAFullAmount()
+    {
+        QFETCH(QString, typed);
+        QFETCH(int, how);
+        ReceptionFixture fx;
+        frmRecepcionMutuales& f = fx.open();
+        fillRows(f.MSFlexGrid1, 1);
+        ScriptedOperator op;
+        fx.goTo(1, 4);
+        QTest::keyClicks(f.MSFlexGrid1, typed.left(1));
+        QTest::keyClicks(f.txtEdit, typed.mid(1) + QStringLiteral("9"));   // one too many: refused
+        QCOMPARE(f.txtEdit->text(), typed);
+        switch (how) {
+        case 0:
+            QTest::keyClick(f.txtEdit, Qt::Key_Home);
+            QTest::keyClick(f.txtEdit, Qt::Key_End, Qt::ShiftModifier);
+            break;
+        case 1:
+            QTest::keyClick(f.txtEdit, Qt::Key_Home, Qt::ShiftModifier);
+            break;
+        default:
+            op.expectMsgBox(QStringLiteral("Debe ingresar un valor numérico"), ui::vbOK);
+            QTest::keyClick(f.txtEdit, Qt::Key_Return);
+            op.verifyAllUsed();
+            QVERIFY(f.txtEdit->hasFocus());
+            break;
+        }
+        QCOMPARE(f.txtEdit->selectedText(), typed);
+        QTest::keyClicks(f.txtEdit, QStringLiteral("25"));
+        QCOMPARE(f.txtEdit->text(), QStringLiteral("25"));
+        QTest::keyClick(f.txtEdit, Qt::Key_Return);
+        QCOMPARE(f.MSFlexGrid1->TextMatrix(1, 4), QStringLiteral("25.00"));
+        QCOMPARE(f.MSFlexGrid1->Col(), 5);
+    }
+
+    // Any character typed on a closed cell opens its editor with that character, one
+    // outside Windows-1252 too (an emoji, the euro sign).
+    void firstKeyIsKeptWhatever_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::newRow("an emoji") << QStringLiteral("😀x");
+        QTest::newRow("the euro sign") << QStringLiteral("€5");
+        QTest::newRow("an accented letter") << QStringLiteral("ñandú");
+    }
+    void firstKeyIsKeptWhatever()
+    {
+        QFETCH(QString, typed);
+        ReceptionFixture fx;
+        frmRecepcionMutuales& f = fx.open();
+        fillRows(f.MSFlexGrid1, 1);
+        ScriptedOperator op;
+        fx.goTo(1, 6);
+        testsupport::TypeText(f.MSFlexGrid1, typed.left(typed.at(0).isHighSurrogate() ? 2 : 1));
+        QVERIFY(f.txtEdit->isVisible());
+        testsupport::TypeText(f.txtEdit, typed.mid(typed.at(0).isHighSurrogate() ? 2 : 1));
+        QCOMPARE(f.txtEdit->text(), typed);
+        QTest::keyClick(f.txtEdit, Qt::Key_Return);
+        QCOMPARE(f.MSFlexGrid1->TextMatrix(1, 6), typed);
+    }
+
+    // Emoji typed up to the voucher's thirteen characters: the one that would be cut in
+    // half is refused whole, and the voucher is stored as the box shows it.
+    void emojiAtTheVoucherLimitIsStoredWhole()
+    {
+        ReceptionFixture fx;
+        frmRecepcionMutuales& f = fx.open();
+        ScriptedOperator op;
+        fx.goTo(1, 1);
+        fx.typeCell(QStringLiteral("110301"));
+        testsupport::TypeText(f.MSFlexGrid1, QStringLiteral("V"));
+        testsupport::TypeText(f.txtEdit, QStringLiteral("W😀😀😀😀😀😀"));
+        const QString whole = QStringLiteral("VW😀😀😀😀😀");
+        QCOMPARE(f.txtEdit->text(), whole);
+        QTest::keyClick(f.txtEdit, Qt::Key_Return);
+        fx.typeCell(QStringLiteral("10"));
+        QTest::keyClick(f.MSFlexGrid1, Qt::Key_F2);
+        QCOMPARE(f.MSFlexGrid1->TextMatrix(1, 0), QStringLiteral("*"));
+        QCOMPARE(receptiontest::scalar(QStringLiteral("SELECT IDMUTUAL FROM V_MV_MUTUALES WHERE ID = 5")).toString(), whole);
+    }
+
+    // Ctrl+V pastes into the cell editor and the date box as Shift+Insert does: the text
+    // cut at the box's limit, never inside a character, and filtered as typed text is
+    // (the line break and tab a copied line brings are keys, not text).
+    void pasteIntoTheEditorAndTheDateBox_data()
+    {
+        QTest::addColumn<bool>("dateBox");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<QString>("clip");
+        QTest::addColumn<QString>("expected");
+        const int v = Qt::Key_V;
+        const int ins = Qt::Key_Insert;
+        const int ctrl = Qt::ControlModifier;
+        const int shift = Qt::ShiftModifier;
+        QTest::newRow("voucher, Ctrl+V") << false << v << ctrl << "0001-000462069999\r\n" << "0001-00046206";
+        QTest::newRow("voucher, Shift+Insert") << false << ins << shift << "0001-000462069999\r\n" << "0001-00046206";
+        QTest::newRow("voucher, emoji at the limit") << false << v << ctrl << "VW😀😀😀😀😀😀" << "VW😀😀😀😀😀";
+        QTest::newRow("date, Ctrl+V") << true << v << ctrl << "\t01/12/2026\r\n" << "01/12/2026";
+        QTest::newRow("date, Shift+Insert") << true << ins << shift << "\t01/12/2026\r\n" << "01/12/2026";
+    }
+    void pasteIntoTheEditorAndTheDateBox()
+    {
+        QFETCH(bool, dateBox);
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(QString, clip);
+        QFETCH(QString, expected);
+        ReceptionFixture fx;
+        frmRecepcionMutuales& f = fx.open();
+        ScriptedOperator op;
+        CajaTexto* box = f.txtFields[0];
+        if (dateBox) {
+            box->setFocus(Qt::TabFocusReason);
+            QCOMPARE(box->selectedText(), QStringLiteral("09/12/2026"));
+        } else {
+            fillRows(f.MSFlexGrid1, 1);
+            fx.goTo(1, 3);
+            QTest::keyClick(f.MSFlexGrid1, Qt::Key_Return);
+            box = f.txtEdit;
+            box->selectAll();
+        }
+        QApplication::clipboard()->setText(clip);
+        QTest::keyClick(box, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        QCOMPARE(box->text(), expected);
+        QTest::keyClick(box, Qt::Key_Return);
+        if (dateBox)
+            QCOMPARE(f.MSFlexGrid1->Rows(), 3);   // the pasted date loads as a typed one
+        else
+            QCOMPARE(f.MSFlexGrid1->TextMatrix(1, 3), expected);
     }
 
     void doubleClickOpensTheEditor()

@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
+#include <QPushButton>
 #include <QTest>
 
 using receptiontest::ReceptionFixture;
@@ -42,6 +43,55 @@ private slots:
         QCOMPARE(f.StatusBar1Panels[0]->text(), QStringLiteral("Registros: 2"));
         QCOMPARE(f.StatusBar1Panels[1]->text(), QStringLiteral("Importe Total: 25865.50"));
         QCOMPARE(f.txtFields[0]->BackColor(), 0xFFFFFFL);
+    }
+
+    // However the date box is left with another date in it, that date is loaded exactly
+    // as Enter loads it: the same rows, status bar, Grabar button (hidden on the saved
+    // first row) and focus (the grid, on the first row's account).
+    void dateLoadsAlikeWhicheverWayTheBoxIsLeft_data()
+    {
+        QTest::addColumn<QString>("date");
+        QTest::addColumn<int>("how");   // 0 Enter, 1 Tab, 2 a click on the account filter, 3 a click on the grid
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<QString>("total");
+        const char* ways[] = {"Enter", "Tab", "a click on the account filter", "a click on the grid"};
+        for (int how = 0; how < 4; ++how) {
+            QTest::addRow("07/12, %s", ways[how]) << "07/12/2026" << how << 2 << "4410.00";
+            QTest::addRow("01/12, %s", ways[how]) << "01/12/2026" << how << 3 << "25865.50";
+        }
+    }
+    void dateLoadsAlikeWhicheverWayTheBoxIsLeft()
+    {
+        QFETCH(QString, date);
+        QFETCH(int, how);
+        QFETCH(int, rows);
+        QFETCH(QString, total);
+        ReceptionFixture fx;
+        frmRecepcionMutuales& f = fx.open();
+        ui::FlexGrid* g = f.MSFlexGrid1;
+        ScriptedOperator op;   // nothing typed: nothing asked
+        CajaTexto* box = f.txtFields[0];
+        box->setFocus(Qt::TabFocusReason);
+        box->selectAll();
+        QTest::keyClicks(box, date);
+        switch (how) {
+        case 0: QTest::keyClick(box, Qt::Key_Return); break;
+        case 1: QTest::keyClick(box, Qt::Key_Tab); break;
+        case 2: QTest::mouseClick(f.txtFields[3], Qt::LeftButton); break;
+        default: QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, QPoint(5, 5)); break;   // row 1, account
+        }
+        op.verifyAllUsed();
+        QCOMPARE(g->Rows(), rows);
+        QCOMPARE(g->TextMatrix(1, 0).isEmpty(), false);
+        QCOMPARE(f.StatusBar1Panels[0]->text(), QStringLiteral("Registros: %1").arg(rows - 1));
+        QCOMPARE(f.StatusBar1Panels[1]->text(), QStringLiteral("Importe Total: ") + total);
+        QVERIFY(f.cmdGrabar->isHidden());
+        QVERIFY(g->hasFocus());
+        QCOMPARE(f.ControlActivo, f.txtEdit);
+        QCOMPARE(g->Row(), 1);
+        QCOMPARE(g->Col(), 1);
+        QCOMPARE(box->BackColor(), 0xFFFFFFL);
+        QCOMPARE(f.txtFields[3]->BackColor(), 0xFFFFFFL);
     }
 
     void reportFilterMovesOn_data()
@@ -243,8 +293,11 @@ private slots:
         QTest::keyClicks(box, QStringLiteral("32/12/2026"));
         QTest::keyClick(box, Qt::Key_Tab);
         op.verifyAllUsed();
-        // the focus leaves all the same
-        QVERIFY(f.txtFields[3]->hasFocus());
+        // the keys go back to the date the message is about, its text ready to be typed over
+        QVERIFY(box->hasFocus());
+        QCOMPARE(box->selectedText(), QStringLiteral("32/12/2026"));
+        QCOMPARE(box->BackColor(), 0xFFFF00L);
+        QCOMPARE(f.MSFlexGrid1->Rows(), 2);
     }
 };
 

@@ -1,7 +1,7 @@
 #pragma once
-// Typing any text as a keyboard does: one key press and release per character, with the
-// key a keyboard reports for it and the character as the event's text. QTest's own
-// keyClicks knows ASCII only ("Nación" stops it).
+// Typing any text as a keyboard does: one key press and release per character (an emoji
+// is one), with the key a keyboard reports for it and the character as the event's text.
+// QTest's own keyClicks knows ASCII only ("Nación" stops it).
 #include <QString>
 
 class QWidget;

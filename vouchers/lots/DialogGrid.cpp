@@ -191,13 +191,10 @@ void CellEditor::Open(int KeyAscii)
     box_.show();
     box_.raise();
     if (KeyAscii > 32 || KeyAscii < 0) {
-        box_.setText(vb::Chr(KeyAscii));
-        box_.setCursorPosition(1);
+        box_.setText(grid_.TypedText(KeyAscii));
+        box_.setCursorPosition(int(box_.text().size()));
     } else {
         const QString text = grid_.TextMatrix(grid_.Row(), grid_.Col());
-        // The box's limit must not cut what the cell holds.
-        if (box_.MaxLength() != 0 && text.size() > box_.MaxLength())
-            box_.SetMaxLength(int(text.size()));
         box_.setText(text);
         box_.setCursorPosition(int(text.size()));
     }

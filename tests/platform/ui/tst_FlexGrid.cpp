@@ -151,6 +151,8 @@ private slots:
     void keys();
     void keyCodeChangedByHandler_data();
     void keyCodeChangedByHandler();
+    void typedText_data();
+    void typedText();
     void mouse_data();
     void mouse();
     void mouseCoordinatesInTwips();
@@ -383,6 +385,8 @@ void tst_FlexGrid::keys_data()
     QTest::newRow("ñ is 241 as VB's KeyAscii")
         << 2 << 2 << int(Qt::Key_Ntilde) << none << QString(QChar(0xF1)) << 2 << 2
         << QStringList{"KeyDown 192 0", "KeyPress 241", "KeyUp 192 0"};
+    QTest::newRow("an emoji is one KeyPress of ?")
+        << 2 << 2 << int(Qt::Key_unknown) << none << QStringLiteral("😀") << 2 << 2 << QStringList{"KeyPress 63"};
     QTest::newRow("Delete has no KeyPress")
         << 2 << 2 << int(Qt::Key_Delete) << none << "\x7f" << 2 << 2 << QStringList{"KeyDown 46 0", "KeyUp 46 0"};
     QTest::newRow("Insert") << 2 << 2 << int(Qt::Key_Insert) << none << "" << 2 << 2
@@ -415,6 +419,40 @@ void tst_FlexGrid::keys()
     QCOMPARE(rec.log, events);
     QCOMPARE(grid->Row(), row);
     QCOMPARE(grid->Col(), col);
+}
+
+// While its KeyPress is raised the grid tells which character the key typed, for the
+// cell editor to start with: the character itself, whatever its code says, unless the
+// handler changed the code.
+void tst_FlexGrid::typedText_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("replacement");   // 0: the code is left as it came
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("a letter") << "a" << 0 << "a";
+    QTest::newRow("ñ") << QStringLiteral("ñ") << 0 << QStringLiteral("ñ");
+    QTest::newRow("the euro sign, 128") << QStringLiteral("€") << 0 << QStringLiteral("€");
+    QTest::newRow("an emoji") << QStringLiteral("😀") << 0 << QStringLiteral("😀");
+    QTest::newRow("an emoji made a letter") << QStringLiteral("😀") << int('B') << "B";
+}
+
+void tst_FlexGrid::typedText()
+{
+    QFETCH(QString, text);
+    QFETCH(int, replacement);
+    QFETCH(QString, expected);
+    Shown shown(3, 3);
+    FlexGrid* grid = shown.grid;
+    QString seen;
+    connect(grid, &FlexGrid::KeyPress, grid, [&](int& ascii) {
+        if (replacement != 0)
+            ascii = replacement;
+        seen = grid->TypedText(ascii);
+    });
+    QTest::sendKeyEvent(QTest::Click, grid, Qt::Key_unknown, text, Qt::NoModifier);
+    QCOMPARE(seen, expected);
+    // once the key is handled, a code stands for its Windows-1252 character only
+    QCOMPARE(grid->TypedText(63), QStringLiteral("?"));
 }
 
 void tst_FlexGrid::keyCodeChangedByHandler_data()
