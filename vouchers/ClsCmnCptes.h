@@ -56,6 +56,11 @@ class SSTab;
 class StatusBar;
 } // namespace ui
 
+namespace voucherstock {
+class StockPosting;
+struct MovimientoAsiento;
+} // namespace voucherstock
+
 class ClsCmnCptes {
 public:
     // Reads PIVA, PIVARec, AsientosXStock and LenDescripcion. Errors of the reads reach
@@ -340,6 +345,7 @@ public:
 
 private:
     friend class TstClsCmnCptes;   // reads the settings
+    friend class voucherstock::StockPosting;   // writes the entry of its movements
 
     // Settings read once by the constructor. Each section's private helpers go below
     // them, under the section's name.
@@ -349,4 +355,12 @@ private:
 
     // stock
     double UltimoNroAsiento = 0;   // the entry number of the last stock entry produced
+
+    // GeneraAsientoStock over the whole grid (Movimientos null), or over the movements
+    // given (row, quantity and motive each, as row by row), appended to the voucher's
+    // lines. The whole grid is appended too with Anexa; without it a voucher that has
+    // an entry gets none.
+    QString AsientoStock(ui::FlexGrid* grid, QString& eMotivoStock, QString& TC, QString& Suc, QString& Nro, QString& Letra,
+                         const QString& Fecha, bool& EsDebito, qint16 TipoMov,
+                         const QList<voucherstock::MovimientoAsiento>* Movimientos, bool Anexa, qint16& Secuencia);
 };

@@ -3,6 +3,7 @@
 #include "platform/vb/Currency.h"
 #include "vouchers/grids/GridHelpers.h"
 #include <QString>
+#include <optional>
 
 namespace ado {
 class Recordset;
@@ -23,5 +24,13 @@ bool FieldSet(ado::Recordset& rs, const QString& name);
 bool IsCode(const QString& value, const char* code);
 // An amount as SQL reads it: "." decimals, no grouping.
 QString SqlAmount(vb::Currency amount);
+
+// A movement in the stock entry: its grid row, its own quantity (the row's when not
+// given) and the motive it went under (the call's when not given).
+struct MovimientoAsiento {
+    int fila = 0;
+    std::optional<double> cantidad;
+    std::optional<QString> motivo;
+};
 
 } // namespace voucherstock
