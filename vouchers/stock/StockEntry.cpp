@@ -326,7 +326,10 @@ QString ClsCmnCptes::AsientoStock(ui::FlexGrid* grid, QString& eMotivoStock, QSt
                     const vb::Currency cantidad = m.cantidad ? vb::Currency::fromDouble(*m.cantidad) : valor(m.fila, ColArticulo::Cantidad);
                     const QString articulo = Code(g.TextMatrix(m.fila, ColArticulo::IdArticulo), 25);
                     conoce(articulo);
-                    importes << Importe{articulo, valor(m.fila, columnaValor) * cantidad, motivoDe[i]};
+                    // The voucher's way: goods out when the counter line is debited.
+                    const bool contra = m.signo != 0 && m.signo != (EsDebito ? -1 : 1);
+                    const vb::Currency importe = valor(m.fila, columnaValor) * cantidad;
+                    importes << Importe{articulo, contra ? -importe : importe, motivoDe[i]};
                 }
                 return;
             }

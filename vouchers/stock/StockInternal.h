@@ -26,11 +26,14 @@ bool IsCode(const QString& value, const char* code);
 QString SqlAmount(vb::Currency amount);
 
 // A movement in the stock entry: its grid row, its own quantity (the row's when not
-// given) and the motive it went under (the call's when not given).
+// given), the motive it went under (the call's when not given) and its stock sign: one
+// that goes against the voucher's way (a production order's used goods, the second pass
+// of a transfer) goes to the other sides; 0 goes the voucher's way.
 struct MovimientoAsiento {
     int fila = 0;
     std::optional<double> cantidad;
     std::optional<QString> motivo;
+    int signo = 0;
 };
 
 } // namespace voucherstock

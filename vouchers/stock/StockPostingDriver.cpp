@@ -420,10 +420,8 @@ std::optional<StockFailure> StockPosting::postRow(int fila, int pasada, int sign
         m.deposito = deposito;
         m.destino = destino;
         sink_.AddRow(movementRow(m));
-        // The entry counts each movement under the motive it went under; a transfer's
-        // second pass moves the same goods again and counts once.
-        if (!(a_.EsTransferencia && pasada == 2))
-            asiento_ << MovimientoAsiento{fila, cantidades[i].toDouble(), a_.IdMotivoStock};
+        // The entry counts each movement, with its sign, under the motive it went under.
+        asiento_ << MovimientoAsiento{fila, cantidades[i].toDouble(), a_.IdMotivoStock, signo};
         muestraCartel(fila);
     }
     // The line left out after a negative quantity still took its number.
