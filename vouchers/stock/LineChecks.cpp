@@ -79,20 +79,13 @@ std::optional<StockFailure> StockPosting::lineQuantity(int fila, vb::Currency& c
 std::optional<StockFailure> StockPosting::knownArticle(int fila, QString& unidad)
 {
     if (!articulos_) {
-        // The grid's articles, a batch at a time: a condition per line would grow past
-        // what a server parses on a long voucher.
-        QStringList todos;
-        for (int f = 1; f < g_.Rows(); ++f)
-            if (!cell(f, ColArticulo::IdArticulo).isEmpty())
-                todos << Literal(Code(cell(f, ColArticulo::IdArticulo), 25));
-        todos.removeDuplicates();
+        // The grid's articles, read once for the call.
         articulos_.emplace();
         DB_Dll& db = *gDBPrincipal;
         ado::Recordset rs;
-        constexpr int kPorLectura = 200;
-        for (int desde = 0; desde < todos.size(); desde += kPorLectura) {
-            db.AbrirRecordset(QStringLiteral("SELECT IDARTICULO, IDUNIDAD FROM V_MA_ARTICULOS  with(nolock)  WHERE IDARTICULO IN (")
-                                  + todos.mid(desde, kPorLectura).join(QLatin1Char(',')) + QLatin1Char(')'),
+        for (const QString& lista : InLists(ArticulosDeLaGrilla(g_))) {
+            db.AbrirRecordset(QStringLiteral("SELECT IDARTICULO, IDUNIDAD FROM V_MA_ARTICULOS  with(nolock)  WHERE IDARTICULO IN (") + lista
+                                  + QLatin1Char(')'),
                               rs);
             for (; !rs.EOF(); rs.MoveNext())
                 articulos_->insert(key(FieldText(rs, QStringLiteral("IDARTICULO"))), FieldText(rs, QStringLiteral("IDUNIDAD")));

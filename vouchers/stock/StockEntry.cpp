@@ -349,19 +349,16 @@ QString ClsCmnCptes::AsientoStock(ui::FlexGrid* grid, QString& eMotivoStock, QSt
         return {};
 
     // 9. The stock account of each article; articles without one are left out on both
-    // sides. The accounts are read for a batch of articles at a time: a condition per
-    // article would grow past what a server parses on a voucher of a thousand articles.
+    // sides. The accounts are read in a few IN lists, not one condition per article.
     QHash<QString, QString> cuentaDe;   // each article's stock account, by its code in capitals
     QStringList cuentas;                // distinct, in order of reading
-    constexpr int kPorLectura = 200;
-    for (int desde = 0; desde < articulos.size(); desde += kPorLectura) {
-        QStringList codigos;
-        for (const QString& articulo : articulos.mid(desde, kPorLectura))
-            codigos << Literal(articulo);
+    QStringList codigos;
+    for (const QString& articulo : std::as_const(articulos))
+        codigos << Literal(articulo);
+    for (const QString& lista : InLists(codigos)) {
         if (!RunSteps(trap, {
                 [&] {
-                    db.AbrirRecordset(QStringLiteral("select idarticulo, cuentacontableC from v_ma_articulos where idarticulo in (")
-                                          + codigos.join(QLatin1Char(','))
+                    db.AbrirRecordset(QStringLiteral("select idarticulo, cuentacontableC from v_ma_articulos where idarticulo in (") + lista
                                           + QStringLiteral(") and not cuentacontableC is null"),
                                       rs);
                 },

@@ -161,4 +161,6 @@ QString PostingDb::Postea(Posteo& p, ui::FlexGrid& g, bool recoger) const
     return corrida;
 }
 
+Escenario::Escenario() : clock_(2026, 12, 15, 10, 30) {}
+
 } // namespace stocktest

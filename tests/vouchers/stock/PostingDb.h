@@ -2,6 +2,8 @@
 // The demo company for the stock posting tests, with stock entries switched on: what a
 // posting wrote (its movements and its entry), and a posting in either mode as a voucher
 // form makes it (collected, its batch run in the caller's transaction).
+#include "tests/support/FixedClock.h"
+#include "tests/support/RegionalPin.h"
 #include "tests/support/vouchers/VoucherFixture.h"
 #include "tests/vouchers/stock/StockPostingCall.h"
 
@@ -67,6 +69,17 @@ public:
     QString Postea(Posteo& p, ui::FlexGrid& g, bool recoger) const;
 
     testsupport::VoucherFixture db;
+};
+
+// The day and workstation of the posting tests, while it lives: 15/12/2026 10:30, "."
+// as decimal separator.
+class Escenario {
+public:
+    Escenario();
+
+private:
+    testsupport::FixedClock clock_;
+    testsupport::RegionalPin regional_;
 };
 
 } // namespace stocktest

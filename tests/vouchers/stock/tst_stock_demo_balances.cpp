@@ -2,8 +2,6 @@
 // vouchers discharge gloves by size code and paracetamol by lot, each lot shows one
 // balance, the lots offered are those that still have stock, and the balances by lot
 // and by serial count the demo's rows.
-#include "tests/support/FixedClock.h"
-#include "tests/support/RegionalPin.h"
 #include "tests/support/TestMain.h"
 #include "tests/vouchers/stock/PostingDb.h"
 
@@ -14,10 +12,7 @@
 
 #include <QTest>
 
-using stocktest::Linea;
-using stocktest::Llena;
-using stocktest::Posteo;
-using stocktest::PostingDb;
+using namespace stocktest;
 
 namespace {
 
@@ -47,16 +42,8 @@ class TstStockDemoBalances : public QObject {
     Q_OBJECT
 
 private slots:
-    void init()
-    {
-        clock_ = std::make_unique<testsupport::FixedClock>(2026, 12, 15, 10, 30);
-        regional_ = std::make_unique<testsupport::RegionalPin>();
-    }
-    void cleanup()
-    {
-        regional_.reset();
-        clock_.reset();
-    }
+    void init() { escenario_.emplace(); }
+    void cleanup() { escenario_.reset(); }
 
     // Before any posting: the lot and serial balances count every demo row.
     void demoAsStored()
@@ -113,8 +100,7 @@ private slots:
     }
 
 private:
-    std::unique_ptr<testsupport::FixedClock> clock_;
-    std::unique_ptr<testsupport::RegionalPin> regional_;
+    std::optional<stocktest::Escenario> escenario_;
 };
 
 TESTSUPPORT_MAIN(TstStockDemoBalances)

@@ -4,8 +4,6 @@
 // cells that stock posting reads. No table but the ones the operation writes may change:
 // those hold the text as the operation stores it, or the operation refuses it with a
 // message where the text must be a code that exists, a date or a number.
-#include "tests/support/FixedClock.h"
-#include "tests/support/RegionalPin.h"
 #include "tests/support/ScriptedOperator.h"
 #include "tests/support/TestMain.h"
 #include "tests/vouchers/stock/PostingDb.h"
@@ -21,12 +19,7 @@
 #include <QTest>
 #include <functional>
 
-using stocktest::Con;
-using stocktest::Linea;
-using stocktest::Llena;
-using stocktest::Posteo;
-using stocktest::PostingDb;
-using stocktest::Renglon;
+using namespace stocktest;
 using testsupport::ScriptedOperator;
 
 namespace {
@@ -284,16 +277,8 @@ class TstStockInjection : public QObject {
     Q_OBJECT
 
 private slots:
-    void init()
-    {
-        clock_ = std::make_unique<testsupport::FixedClock>(2026, 12, 15, 10, 30);
-        regional_ = std::make_unique<testsupport::RegionalPin>();
-    }
-    void cleanup()
-    {
-        regional_.reset();
-        clock_.reset();
-    }
+    void init() { escenario_.emplace(); }
+    void cleanup() { escenario_.reset(); }
 
     void everyTextArgument_data()
     {
@@ -329,8 +314,7 @@ private slots:
     }
 
 private:
-    std::unique_ptr<testsupport::FixedClock> clock_;
-    std::unique_ptr<testsupport::RegionalPin> regional_;
+    std::optional<stocktest::Escenario> escenario_;
 };
 
 TESTSUPPORT_MAIN(TstStockInjection)

@@ -3,7 +3,6 @@
 // unit without equivalence, an article, deposit or motive that does not exist. What it
 // takes from the article: the coefficient of a box. What every exit leaves in the grid,
 // and the header total of an entry whose lines change side.
-#include "tests/support/FixedClock.h"
 #include "tests/support/RegionalPin.h"
 #include "tests/support/ScriptedOperator.h"
 #include "tests/support/TestMain.h"
@@ -16,14 +15,7 @@
 
 #include <QTest>
 
-using stocktest::Asiento;
-using stocktest::Con;
-using stocktest::Linea;
-using stocktest::Llena;
-using stocktest::Mov;
-using stocktest::Posteo;
-using stocktest::PostingDb;
-using stocktest::Renglon;
+using namespace stocktest;
 using testsupport::ScriptedOperator;
 
 namespace {
@@ -67,8 +59,8 @@ class TstStockPostingChecks : public QObject {
     }
 
 private slots:
-    void init() { clock_ = std::make_unique<testsupport::FixedClock>(2026, 12, 15, 10, 30); }
-    void cleanup() { clock_.reset(); }
+    void init() { escenario_.emplace(); }
+    void cleanup() { escenario_.reset(); }
 
     // Column 7 and the quantities of a lot list are read as the operator types them on
     // the workstation: anything else stops the posting, naming the line and the text.
@@ -264,7 +256,7 @@ private slots:
     }
 
 private:
-    std::unique_ptr<testsupport::FixedClock> clock_;
+    std::optional<stocktest::Escenario> escenario_;
 };
 
 TESTSUPPORT_MAIN(TstStockPostingChecks)

@@ -3,15 +3,11 @@
 // of one row, which is what Oracle takes. Elsewhere the rows stay grouped. No Oracle
 // server is needed: the connection's engine is the demo database behind a stand-in that
 // refuses, as Oracle before 23 does, an INSERT of several rows.
-#include "tests/support/FixedClock.h"
-#include "tests/support/RegionalPin.h"
 #include "tests/support/ScriptedOperator.h"
 #include "tests/support/TestMain.h"
 #include "tests/vouchers/stock/PostingDb.h"
 
 #include "data/DB_Dll.h"
-#include "frame/SaveTransaction.h"
-#include "frame/StatementBuilder.h"
 #include "platform/ado/ConnectionString.h"
 #include "platform/ado/DelegatingProvider.h"
 #include "platform/ui/FlexGrid.h"
@@ -21,12 +17,7 @@
 #include <QRegularExpression>
 #include <QTest>
 
-using stocktest::Con;
-using stocktest::Linea;
-using stocktest::Llena;
-using stocktest::Mov;
-using stocktest::Posteo;
-using stocktest::PostingDb;
+using namespace stocktest;
 
 namespace {
 
@@ -66,19 +57,19 @@ QStringList movementInserts(const QStringList& statements)
 
 QStringList received;
 
-// The demo database as an Oracle connection's engine: what it is sent is recorded; the
-// Oracle forms of the data layer that the database does not know are read back (dates, NVL, the row limit); an INSERT of several rows is refused with Oracle's
-// error.
-class OracleStandIn : public ado::DelegatingProvider {
+// The demo database as the main connection's engine, what it is sent recorded. As an
+// Oracle connection's, the Oracle forms of the data layer that the database does not
+// know are read back (dates, NVL, the row limit) and an INSERT of several rows is
+// refused with Oracle's error.
+class RecordingEngine : public ado::DelegatingProvider {
 public:
-    OracleStandIn()
-        : DelegatingProvider(ado::MakeBuiltInProvider(sqlite(), 15))
-    {
-    }
+    explicit RecordingEngine(bool oracle) : DelegatingProvider(ado::MakeBuiltInProvider(sqlite(), 15)), oracle_(oracle) {}
     void open(const ado::ConnectionSpec&, ado::Errors& e) override { inner().open(sqlite(), e); }
     ado::ExecResult execute(const QString& text, ado::Errors& errs) override
     {
         received << text;
+        if (!oracle_)
+            return inner().execute(text, errs);
         if (text.trimmed().startsWith(QLatin1String("INSERT"), Qt::CaseInsensitive) && rowsOf(text) > 1) {
             const ado::Error e{-2147217900, QStringLiteral("ORA-00933: SQL command not properly ended"), QStringLiteral("OraOLEDB"),
                                QStringLiteral("42000"), 933};
@@ -102,19 +93,19 @@ private:
     {
         return ado::ParseConnectionString(QStringLiteral("Provider=SQLOLEDB;Server=SQLITE;Database=") + testsupport::VoucherFixture::kDb);
     }
+    bool oracle_;
 };
 
-// Reopens the main connection as an Oracle one on the same database.
-void reopenAsOracle()
+// Reopens the main connection on the same database through the recording engine, as
+// an Oracle connection or as the program's own.
+void reopen(bool oracle)
 {
     ado::SetProviderFactory([](const ado::ConnectionSpec& target) -> std::unique_ptr<ado::Provider> {
-        if (target.provider.contains(QLatin1String("Ora"), Qt::CaseInsensitive))
-            return std::make_unique<OracleStandIn>();
-        return ado::MakeBuiltInProvider(target, 15);
+        return std::make_unique<RecordingEngine>(target.provider.contains(QLatin1String("Ora"), Qt::CaseInsensitive));
     });
     gDBPrincipal.reset();
-    gDBPrincipal->gServidor = QStringLiteral("#ORCL");
-    gDBPrincipal->gDBName = QStringLiteral("XE");
+    gDBPrincipal->gServidor = oracle ? QStringLiteral("#ORCL") : QStringLiteral("SQLITE");
+    gDBPrincipal->gDBName = oracle ? QStringLiteral("XE") : testsupport::VoucherFixture::kDb;
     gDBPrincipal->gUsuario = QStringLiteral("Vandrel");
     gDBPrincipal->OpenServerADODB(false, 3, QString(), false, false);
 }
@@ -137,89 +128,62 @@ class TstStockPostingOracle : public QObject {
 private slots:
     void init()
     {
-        clock_ = std::make_unique<testsupport::FixedClock>(2026, 12, 15, 10, 30);
-        regional_ = std::make_unique<testsupport::RegionalPin>();
+        escenario_.emplace();
         received.clear();
     }
     void cleanup()
     {
         ado::SetProviderFactory({});
-        regional_.reset();
-        clock_.reset();
+        escenario_.reset();
     }
 
-    void atOnce()
+    void statementsOfThePosting_data()
     {
+        QTest::addColumn<bool>("oracle");
+        QTest::addColumn<bool>("recoger");
+        QTest::addColumn<int>("filasPorInsert");
+        QTest::newRow("Oracle, at once") << true << false << 1;
+        QTest::newRow("Oracle, collected") << true << true << 1;
+        QTest::newRow("elsewhere, at once") << false << false << 3;
+        QTest::newRow("elsewhere, collected") << false << true << 3;
+    }
+    void statementsOfThePosting()
+    {
+        QFETCH(bool, oracle);
+        QFETCH(bool, recoger);
+        QFETCH(int, filasPorInsert);
         PostingDb db;
-        reopenAsOracle();
+        reopen(oracle);
         QVERIFY(gDBPrincipal->gOpenFlag);
-        QVERIFY(gDBPrincipal->IsOracleConnection());
+        QCOMPARE(gDBPrincipal->IsOracleConnection(), oracle);
         ui::FlexGrid g;
         fill(g);
         Posteo p;
         p.motivo = QStringLiteral("2");
+        p.recoger = recoger;
         ClsCmnCptes c;
         testsupport::ScriptedOperator op;   // a refused statement would be told
         p.run(c, g);
         QVERIFY(!p.hayError);
-        const QStringList inserts = movementInserts(received);
-        QCOMPARE(inserts.size(), 3);
-        for (const QString& insert : inserts)
-            QCOMPARE(rowsOf(insert), 1);
-        QCOMPARE(db.Movimientos(QStringLiteral("RM"), p.id), kMovimientos);
-        QCOMPARE(db.Lineas(QStringLiteral("RM"), p.id).size(), 2);
-    }
-
-    void collected()
-    {
-        PostingDb db;
-        reopenAsOracle();
-        ui::FlexGrid g;
-        fill(g);
-        Posteo p;
-        p.motivo = QStringLiteral("2");
-        p.recoger = true;
-        ClsCmnCptes c;
-        p.run(c, g);
-        QVERIFY(!p.hayError);
-        const QStringList inserts = movementInserts(p.sqlTemp.split(QLatin1Char('\r')));
-        QCOMPARE(inserts.size(), 3);
-        for (const QString& insert : inserts)
-            QCOMPARE(rowsOf(insert), 1);
-        // The caller's batch runs on the Oracle connection statement by statement.
-        {
-            SaveTransaction t;
-            QVERIFY(t.Begin());
-            ScriptFailure falla;
-            QVERIFY2(RunScriptInTransaction({p.sqlTemp}, falla), qPrintable(falla.text));
-            QVERIFY(t.Commit());
+        if (recoger) {
+            const QStringList inserts = movementInserts(p.sqlTemp.split(QLatin1Char('\r')));
+            QCOMPARE(inserts.size(), 3 / filasPorInsert);
+            for (const QString& insert : inserts)
+                QCOMPARE(rowsOf(insert), filasPorInsert);
+            // The caller's batch runs on the connection (on Oracle statement by statement).
+            QCOMPARE(PostingDb::Corre(p.sqlTemp), QString());
         }
-        QCOMPARE(movementInserts(received).size(), 3);
+        // What reached the engine, a batch cut at its line breaks.
+        const QStringList inserts = movementInserts(received.join(QLatin1Char('\r')).split(QLatin1Char('\r')));
+        QCOMPARE(inserts.size(), 3 / filasPorInsert);
+        for (const QString& insert : inserts)
+            QCOMPARE(rowsOf(insert), filasPorInsert);
         QCOMPARE(db.Movimientos(QStringLiteral("RM"), p.id), kMovimientos);
         QCOMPARE(db.Lineas(QStringLiteral("RM"), p.id).size(), 2);
-    }
-
-    // Elsewhere the rows of a posting go out grouped: one INSERT of the three rows.
-    void groupedElsewhere()
-    {
-        PostingDb db;
-        QVERIFY(!gDBPrincipal->IsOracleConnection());
-        ui::FlexGrid g;
-        fill(g);
-        Posteo p;
-        p.motivo = QStringLiteral("2");
-        p.recoger = true;
-        ClsCmnCptes c;
-        p.run(c, g);
-        QVERIFY(!p.hayError);
-        const QStringList inserts = movementInserts(p.sqlTemp.split(QLatin1Char('\r')));
-        QCOMPARE(inserts.size(), 1);
-        QCOMPARE(rowsOf(inserts.first()), 3);
     }
 
 private:
-    std::unique_ptr<testsupport::FixedClock> clock_;
-    std::unique_ptr<testsupport::RegionalPin> regional_;
+    std::optional<stocktest::Escenario> escenario_;
 };
 
 TESTSUPPORT_MAIN(TstStockPostingOracle)

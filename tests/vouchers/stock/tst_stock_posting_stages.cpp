@@ -2,8 +2,6 @@
 // stages and a delivery note posted again after a line was added. Each stage's movements
 // are written and its lines go into the voucher's one entry, which stays balanced with
 // its header total on the debit side.
-#include "tests/support/FixedClock.h"
-#include "tests/support/RegionalPin.h"
 #include "tests/support/TestMain.h"
 #include "tests/vouchers/stock/PostingDb.h"
 
@@ -12,14 +10,7 @@
 
 #include <QTest>
 
-using stocktest::Asiento;
-using stocktest::Con;
-using stocktest::Linea;
-using stocktest::Llena;
-using stocktest::Mov;
-using stocktest::Posteo;
-using stocktest::PostingDb;
-using stocktest::Renglon;
+using namespace stocktest;
 
 namespace {
 
@@ -43,16 +34,8 @@ class TstStockPostingStages : public QObject {
     Q_OBJECT
 
 private slots:
-    void init()
-    {
-        clock_ = std::make_unique<testsupport::FixedClock>(2026, 12, 15, 10, 30);
-        regional_ = std::make_unique<testsupport::RegionalPin>();
-    }
-    void cleanup()
-    {
-        regional_.reset();
-        clock_.reset();
-    }
+    void init() { escenario_.emplace(); }
+    void cleanup() { escenario_.reset(); }
 
     void postedInStages_data()
     {
@@ -137,8 +120,7 @@ private slots:
     }
 
 private:
-    std::unique_ptr<testsupport::FixedClock> clock_;
-    std::unique_ptr<testsupport::RegionalPin> regional_;
+    std::optional<stocktest::Escenario> escenario_;
 };
 
 TESTSUPPORT_MAIN(TstStockPostingStages)
