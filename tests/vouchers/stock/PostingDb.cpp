@@ -4,6 +4,8 @@
 #include "frame/SaveTransaction.h"
 #include "frame/Startup.h"
 #include "frame/StatementBuilder.h"
+#include "platform/vb/Currency.h"
+#include "platform/zeltrix/Services.h"
 #include "vouchers/ClsCmnCptes.h"
 #include "vouchers/GridColumns.h"
 
@@ -150,15 +152,26 @@ QString PostingDb::Postea(Posteo& p, ui::FlexGrid& g, bool recoger) const
     p.run(c, g);
     if (p.hayError)
         return QStringLiteral("the posting failed");
-    if (!recoger)
-        return {};
-    if (MovimientosGuardados() != antes || LineasGuardadas() != lineasAntes || LibroPE() != libro)
-        return QStringLiteral("collecting wrote rows");
-    if (p.sqlTemp.isEmpty())
-        return QStringLiteral("nothing was collected");
-    const QString corrida = Corre(p.sqlTemp);
-    p.sqlTemp.clear();
-    return corrida;
+    if (recoger) {
+        if (MovimientosGuardados() != antes || LineasGuardadas() != lineasAntes || LibroPE() != libro)
+            return QStringLiteral("collecting wrote rows");
+        if (p.sqlTemp.isEmpty())
+            return QStringLiteral("nothing was collected");
+        const QString corrida = Corre(p.sqlTemp);
+        p.sqlTemp.clear();
+        if (!corrida.isEmpty())
+            return corrida;
+    }
+    // Whatever the voucher, its entry balances and its header total is its debit side.
+    vb::Currency debe;
+    vb::Currency haber;
+    for (const Asiento& l : Lineas(Utilidades->AjustaLargo(p.tc, 4), p.id))
+        (l.lado == QLatin1String("D") ? debe : haber) += vb::Currency::fromDouble(l.importe);
+    if (debe != haber)
+        return QStringLiteral("the entry does not balance: ") + debe.toString() + QStringLiteral(" / ") + haber.toString();
+    if (debe != vb::Currency() && vb::Currency::fromDouble(CabImporte(Utilidades->AjustaLargo(p.tc, 4), p.id).toDouble()) != debe)
+        return QStringLiteral("the header total is not the debit side");
+    return {};
 }
 
 Escenario::Escenario() : clock_(2026, 12, 15, 10, 30) {}
