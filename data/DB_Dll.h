@@ -93,6 +93,9 @@ public:
                         int CursorType = 0, int LockType = 1, int Options = -1, bool ConvOracle = true);
 
     QString ORACLE_Dicc(const QString& Valor);
+    // Whether the connection is an Oracle one ("ORACLE" in its connection string): writes
+    // then run one statement at a time, and each must be one Oracle takes.
+    bool IsOracleConnection() const;
 
     vb::Variant BuscaUltimoCodigo(const QString& QueTabla, const QString& QueCampo, const vb::Variant& Tipo = vb::Variant(8),
                                   const QString& Condicion = {});
@@ -139,7 +142,6 @@ private:
     bool RunConnectionDialog();
     // Runs one statement under this object's error dialog, for `routine`.
     vb::Step Guard(const QString& routine, const std::function<void()>& statement);
-    bool IsOracleConnection() const;
 
     vb::AutoHolder<zeltrix::Utilidades> utilidades_;
 };

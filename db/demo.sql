@@ -305,29 +305,42 @@ INSERT INTO MA_POSICIONES (IdDeposito, IdPosicion, Descripcion, OrdenIngreso) VA
 -- Stock of the main deposit with its detail: paracetamol by lot at the shelves and some
 -- of each lot still unshelved; thermometers by serial (TD-0004 moved from EST-A1 to the
 -- fridge, TD-0005 delivered); glucose meters by lot and serial; gloves by size code.
+-- Lots and serials are stored as stock posting writes them, at their width of 25, and
+-- NULL where a row has none, so that these rows and posted ones net in the balances.
 INSERT INTO V_MV_STOCK (TC, IdComprobante, IdComplemento, Secuencia, Fecha, IdCaja, IdDeposito, IdPosicion,
                         IdArticulo, Descripcion, NroLote, NroSerie, IdUnidad, Cantidad, CantidadUD, IdUnidadBase,
                         IdMotivoStock, Costo, EQUIV_UDBASE, UNEGOCIO, ARTMONEDA, ARTCOTIZACION)
 VALUES
-    ('SI  ', '000100000002X', 0,  1, '2026-11-30 00:00:00', '   1', '   1', 'EST-A1', 'PARA500', 'Paracetamol 500 mg x 10 comprimidos', 'L-2511',  '',        'UN  ',  4,  4, 'UN  ', '   1',   610, 1, '   1', '   1', 1),
-    ('SI  ', '000100000002X', 0,  2, '2026-11-30 00:00:00', '   1', '   1', 'HEL-01', 'PARA500', 'Paracetamol 500 mg x 10 comprimidos', 'L-2511',  '',        'UN  ',  3,  3, 'UN  ', '   1',   610, 1, '   1', '   1', 1),
-    ('SI  ', '000100000002X', 0,  3, '2026-11-30 00:00:00', '   1', '   1', '',       'PARA500', 'Paracetamol 500 mg x 10 comprimidos', 'L-2511',  '',        'UN  ',  2,  2, 'UN  ', '   1',   610, 1, '   1', '   1', 1),
-    ('SI  ', '000100000002X', 0,  4, '2026-11-30 00:00:00', '   1', '   1', 'EST-A2', 'PARA500', 'Paracetamol 500 mg x 10 comprimidos', 'L-2602',  '',        'UN  ',  5,  5, 'UN  ', '   1',   610, 1, '   1', '   1', 1),
-    ('SI  ', '000100000002X', 0,  5, '2026-11-30 00:00:00', '   1', '   1', '',       'PARA500', 'Paracetamol 500 mg x 10 comprimidos', 'L-2602',  '',        'UN  ',  6,  6, 'UN  ', '   1',   610, 1, '   1', '   1', 1),
-    ('SI  ', '000100000002X', 0,  6, '2026-11-30 00:00:00', '   1', '   1', 'EST-A2', 'TERMDIG', 'Termómetro digital',                  '',        'TD-0001', 'UN  ',  1,  1, 'UN  ', '   1',  5200, 1, '   1', '   1', 1),
-    ('SI  ', '000100000002X', 0,  7, '2026-11-30 00:00:00', '   1', '   1', 'EST-A2', 'TERMDIG', 'Termómetro digital',                  '',        'TD-0002', 'UN  ',  1,  1, 'UN  ', '   1',  5200, 1, '   1', '   1', 1),
-    ('SI  ', '000100000002X', 0,  8, '2026-11-30 00:00:00', '   1', '   1', '',       'TERMDIG', 'Termómetro digital',                  '',        'TD-0003', 'UN  ',  1,  1, 'UN  ', '   1',  5200, 1, '   1', '   1', 1),
-    ('SI  ', '000100000002X', 0,  9, '2026-11-30 00:00:00', '   1', '   1', 'EST-A1', 'TERMDIG', 'Termómetro digital',                  '',        'TD-0004', 'UN  ',  1,  1, 'UN  ', '   1',  5200, 1, '   1', '   1', 1),
-    ('SI  ', '000100000002X', 0, 10, '2026-11-30 00:00:00', '   1', '   1', '',       'TERMDIG', 'Termómetro digital',                  '',        'TD-0005', 'UN  ',  1,  1, 'UN  ', '   1',  5200, 1, '   1', '   1', 1),
-    ('SI  ', '000100000002X', 0, 11, '2026-11-30 00:00:00', '   1', '   1', 'EST-A1', 'GLUCOM',  'Medidor de glucemia',                 'G-24A',   'GL-1001', 'UN  ',  1,  1, 'UN  ', '   1', 14500, 1, '   1', '   1', 1),
-    ('SI  ', '000100000002X', 0, 12, '2026-11-30 00:00:00', '   1', '   1', 'EST-A1', 'GLUCOM',  'Medidor de glucemia',                 'G-24A',   'GL-1002', 'UN  ',  1,  1, 'UN  ', '   1', 14500, 1, '   1', '   1', 1),
-    ('SI  ', '000100000002X', 0, 13, '2026-11-30 00:00:00', '   1', '   1', '',       'GLUCOM',  'Medidor de glucemia',                 'G-25B',   'GL-2001', 'UN  ',  1,  1, 'UN  ', '   1', 14500, 1, '   1', '   1', 1),
-    ('SI  ', '000100000002X', 0, 14, '2026-11-30 00:00:00', '   1', '   1', '',       'GUANTE',  'Guantes de látex descartables',       'S-BLANCO-U',  '',    'UN  ', 50, 50, 'UN  ', '   1',   180, 1, '   1', '   1', 1),
-    ('SI  ', '000100000002X', 0, 15, '2026-11-30 00:00:00', '   1', '   1', '',       'GUANTE',  'Guantes de látex descartables',       'M-BLANCO-U',  '',    'UN  ', 80, 80, 'UN  ', '   1',   180, 1, '   1', '   1', 1),
-    ('SI  ', '000100000002X', 0, 16, '2026-11-30 00:00:00', '   1', '   1', '',       'GUANTE',  'Guantes de látex descartables',       'L-CELESTE-U', '',    'UN  ', 40, 40, 'UN  ', '   1',   180, 1, '   1', '   1', 1),
-    ('TR  ', '000100000001X', 0,  1, '2026-12-02 00:00:00', '   1', '   1', 'EST-A1', 'TERMDIG', 'Termómetro digital',                  '',        'TD-0004', 'UN  ', -1, -1, 'UN  ', '   1',  5200, 1, '   1', '   1', 1),
-    ('TR  ', '000100000001X', 0,  2, '2026-12-02 00:00:00', '   1', '   1', 'HEL-01', 'TERMDIG', 'Termómetro digital',                  '',        'TD-0004', 'UN  ',  1,  1, 'UN  ', '   1',  5200, 1, '   1', '   1', 1),
-    ('RM  ', '000100000001X', 0,  1, '2026-12-03 00:00:00', '   1', '   1', '',       'TERMDIG', 'Termómetro digital',                  '',        'TD-0005', 'UN  ', -1, -1, 'UN  ', '   1',  5200, 1, '   1', '   1', 1);
+    ('SI  ', '000100000002X', 0, 1, '2026-11-30 00:00:00', '   1', '   1', 'EST-A1', 'PARA500', 'Paracetamol 500 mg x 10 comprimidos', 'L-2511                   ', NULL, 'UN  ', 4, 4, 'UN  ', '   1', 610, 1, '   1', '   1', 1),
+    ('SI  ', '000100000002X', 0, 2, '2026-11-30 00:00:00', '   1', '   1', 'HEL-01', 'PARA500', 'Paracetamol 500 mg x 10 comprimidos', 'L-2511                   ', NULL, 'UN  ', 3, 3, 'UN  ', '   1', 610, 1, '   1', '   1', 1),
+    ('SI  ', '000100000002X', 0, 3, '2026-11-30 00:00:00', '   1', '   1', '', 'PARA500', 'Paracetamol 500 mg x 10 comprimidos', 'L-2511                   ', NULL, 'UN  ', 2, 2, 'UN  ', '   1', 610, 1, '   1', '   1', 1),
+    ('SI  ', '000100000002X', 0, 4, '2026-11-30 00:00:00', '   1', '   1', 'EST-A2', 'PARA500', 'Paracetamol 500 mg x 10 comprimidos', 'L-2602                   ', NULL, 'UN  ', 5, 5, 'UN  ', '   1', 610, 1, '   1', '   1', 1),
+    ('SI  ', '000100000002X', 0, 5, '2026-11-30 00:00:00', '   1', '   1', '', 'PARA500', 'Paracetamol 500 mg x 10 comprimidos', 'L-2602                   ', NULL, 'UN  ', 6, 6, 'UN  ', '   1', 610, 1, '   1', '   1', 1),
+    ('SI  ', '000100000002X', 0, 6, '2026-11-30 00:00:00', '   1', '   1', 'EST-A2', 'TERMDIG', 'Termómetro digital', NULL, 'TD-0001                  ', 'UN  ', 1, 1, 'UN  ', '   1', 5200, 1, '   1', '   1', 1),
+    ('SI  ', '000100000002X', 0, 7, '2026-11-30 00:00:00', '   1', '   1', 'EST-A2', 'TERMDIG', 'Termómetro digital', NULL, 'TD-0002                  ', 'UN  ', 1, 1, 'UN  ', '   1', 5200, 1, '   1', '   1', 1),
+    ('SI  ', '000100000002X', 0, 8, '2026-11-30 00:00:00', '   1', '   1', '', 'TERMDIG', 'Termómetro digital', NULL, 'TD-0003                  ', 'UN  ', 1, 1, 'UN  ', '   1', 5200, 1, '   1', '   1', 1),
+    ('SI  ', '000100000002X', 0, 9, '2026-11-30 00:00:00', '   1', '   1', 'EST-A1', 'TERMDIG', 'Termómetro digital', NULL, 'TD-0004                  ', 'UN  ', 1, 1, 'UN  ', '   1', 5200, 1, '   1', '   1', 1),
+    ('SI  ', '000100000002X', 0, 10, '2026-11-30 00:00:00', '   1', '   1', '', 'TERMDIG', 'Termómetro digital', NULL, 'TD-0005                  ', 'UN  ', 1, 1, 'UN  ', '   1', 5200, 1, '   1', '   1', 1),
+    ('SI  ', '000100000002X', 0, 11, '2026-11-30 00:00:00', '   1', '   1', 'EST-A1', 'GLUCOM', 'Medidor de glucemia', 'G-24A                    ', 'GL-1001                  ', 'UN  ', 1, 1, 'UN  ', '   1', 14500, 1, '   1', '   1', 1),
+    ('SI  ', '000100000002X', 0, 12, '2026-11-30 00:00:00', '   1', '   1', 'EST-A1', 'GLUCOM', 'Medidor de glucemia', 'G-24A                    ', 'GL-1002                  ', 'UN  ', 1, 1, 'UN  ', '   1', 14500, 1, '   1', '   1', 1),
+    ('SI  ', '000100000002X', 0, 13, '2026-11-30 00:00:00', '   1', '   1', '', 'GLUCOM', 'Medidor de glucemia', 'G-25B                    ', 'GL-2001                  ', 'UN  ', 1, 1, 'UN  ', '   1', 14500, 1, '   1', '   1', 1),
+    ('SI  ', '000100000002X', 0, 14, '2026-11-30 00:00:00', '   1', '   1', '', 'GUANTE', 'Guantes de látex descartables', 'S-BLANCO-U               ', NULL, 'UN  ', 50, 50, 'UN  ', '   1', 180, 1, '   1', '   1', 1),
+    ('SI  ', '000100000002X', 0, 15, '2026-11-30 00:00:00', '   1', '   1', '', 'GUANTE', 'Guantes de látex descartables', 'M-BLANCO-U               ', NULL, 'UN  ', 80, 80, 'UN  ', '   1', 180, 1, '   1', '   1', 1),
+    ('SI  ', '000100000002X', 0, 16, '2026-11-30 00:00:00', '   1', '   1', '', 'GUANTE', 'Guantes de látex descartables', 'L-CELESTE-U              ', NULL, 'UN  ', 40, 40, 'UN  ', '   1', 180, 1, '   1', '   1', 1);
+
+-- The move of TD-0004 from a shelf to the fridge, a transfer within the main deposit.
+INSERT INTO V_MV_STOCK (TC, IdComprobante, IdComplemento, Secuencia, Fecha, IdCaja, IdDeposito, IDDEPOSITO_DESTINO, IdPosicion,
+                        IdArticulo, Descripcion, NroLote, NroSerie, IdUnidad, Cantidad, CantidadUD, IdUnidadBase,
+                        IdMotivoStock, Costo, EQUIV_UDBASE, UNEGOCIO, ARTMONEDA, ARTCOTIZACION)
+VALUES
+    ('TR  ', '000100000001X', 0, 1, '2026-12-02 00:00:00', '   1', '   1', '   1', 'EST-A1', 'TERMDIG', 'Termómetro digital', NULL, 'TD-0004                  ', 'UN  ', -1, -1, 'UN  ', '   1', 5200, 1, '   1', '   1', 1),
+    ('TR  ', '000100000001X', 0, 2, '2026-12-02 00:00:00', '   1', '   1', '   1', 'HEL-01', 'TERMDIG', 'Termómetro digital', NULL, 'TD-0004                  ', 'UN  ', 1, 1, 'UN  ', '   1', 5200, 1, '   1', '   1', 1);
+
+INSERT INTO V_MV_STOCK (TC, IdComprobante, IdComplemento, Secuencia, Fecha, IdCaja, IdDeposito, IdPosicion,
+                        IdArticulo, Descripcion, NroLote, NroSerie, IdUnidad, Cantidad, CantidadUD, IdUnidadBase,
+                        IdMotivoStock, Costo, EQUIV_UDBASE, UNEGOCIO, ARTMONEDA, ARTCOTIZACION)
+VALUES
+    ('RM  ', '000100000001X', 0, 1, '2026-12-03 00:00:00', '   1', '   1', '', 'TERMDIG', 'Termómetro digital', NULL, 'TD-0005                  ', 'UN  ', -1, -1, 'UN  ', '   1', 5200, 1, '   1', '   1', 1);
 
 ------------------------------------------------------------------------------
 -- Recepción de mutuales de diciembre de 2026

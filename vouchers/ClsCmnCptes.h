@@ -56,6 +56,11 @@ class SSTab;
 class StatusBar;
 } // namespace ui
 
+namespace voucherstock {
+class StockPosting;
+struct MovimientoAsiento;
+} // namespace voucherstock
+
 class ClsCmnCptes {
 public:
     // Reads PIVA, PIVARec, AsientosXStock and LenDescripcion. Errors of the reads reach
@@ -219,9 +224,10 @@ public:
     // total comes out negative goes to the other side, and lines of 0 are left out.
     // SoloRegistro 0 is the whole grid (no entry when the voucher has one already); n is
     // grid row n alone, added to the voucher's lines (an UPDATE where the account and
-    // side are written, with the header total) under the voucher's entry number, new
-    // lines numbered after its last one; CantidadMovimiento is then the movement's own
-    // quantity, whose share of the row is posted (the row's quantity when not given).
+    // side are written) under the voucher's entry number, new lines numbered after its
+    // last one; CantidadMovimiento is then the movement's own quantity, whose share of
+    // the row is posted (the row's quantity when not given). Every line of the entry
+    // carries the header total CABImporte, the sum of its debit side.
     // The entry number is read from the database whenever the voucher has no line yet:
     // run the statements in the transaction that read it. Secuencia is the first line's
     // number and returns the next free one. The operator is told when the voucher has an
@@ -238,11 +244,26 @@ public:
     // transfer: out of IdDeposito, into IdDepositoDestino; two for a production order:
     // the lines marked "-1" in column 28 come in, the others go out); then the
     // components of the lines' articles under an internal "PE" voucher, and the
-    // voucher's stock accounting entry (whole grid, see GeneraAsientoStock).
+    // voucher's stock accounting entry (see GeneraAsientoStock), added to the voucher's
+    // entry when it has one (a voucher posted in stages). At once the entry is made
+    // movement by movement, as row by row, each movement's own share of its line under
+    // the motive it went under, a movement against the voucher's way (a production
+    // order's used goods, a transfer's second pass) on the other sides; collected, it is
+    // the whole grid by the voucher's kind of movement (1 to 5 for delivery notes and
+    // receptions, with their configured motives).
     //
     // The movements of a line add up to its quantity, or nothing is posted. IdDeposito,
     // IdMotivoStock, TcOrigen and ComprobanteOrigen may read "ELDELGRID": each line then
-    // gives its own (columns 6, 86, 34). A movement without a real deposit is refused.
+    // gives its own (columns 6, 86, 34). A movement without a real deposit is refused;
+    // so is, naming the line, an article that is not in the article master, a deposit
+    // or motive that does not exist, a quantity (column 7, or one of the line's lots,
+    // picks or sizes) or coefficient that is not a number in the workstation's format,
+    // and a line in another unit than the article's base unit without coefficient when
+    // the article has no equivalence between them (with one, its coefficient is written
+    // into column 8). A date or complement that is not one is refused too. An empty
+    // quantity or 0 is no movement. Every exit leaves its line's quantity in the base
+    // unit in column 74. On an Oracle connection each movement row is an INSERT of its
+    // own; elsewhere they are grouped up to a hundred per INSERT.
     //
     // Immediate mode (GeneraSentenciaSQL false): everything is written in one
     // transaction of its own under the database's write lock, numbers included (the
@@ -346,6 +367,7 @@ public:
 
 private:
     friend class TstClsCmnCptes;   // reads the settings
+    friend class voucherstock::StockPosting;   // writes the entry of its movements
 
     // Settings read once by the constructor. Each section's private helpers go below
     // them, under the section's name.
@@ -355,4 +377,12 @@ private:
 
     // stock
     double UltimoNroAsiento = 0;   // the entry number of the last stock entry produced
+
+    // GeneraAsientoStock over the whole grid (Movimientos null), or over the movements
+    // given (row, quantity and motive each, as row by row), appended to the voucher's
+    // lines. The whole grid is appended too with Anexa; without it a voucher that has
+    // an entry gets none.
+    QString AsientoStock(ui::FlexGrid* grid, QString& eMotivoStock, QString& TC, QString& Suc, QString& Nro, QString& Letra,
+                         const QString& Fecha, bool& EsDebito, qint16 TipoMov,
+                         const QList<voucherstock::MovimientoAsiento>* Movimientos, bool Anexa, qint16& Secuencia);
 };

@@ -102,10 +102,11 @@ void ControlStock(const QString& IdDeposito, const QString& IdArticulo, const QS
 // that fresh element.
 bool IdArticuloTieneInsumos(const QString& IdArticulo, QVector<RegArticuloCantidad>& Insumos, bool SoloConsulta);
 
-// Whether some lot of the article has stock in the deposit, a literal as stock posting
-// prepares it ('   1', NULL) or a code; "ELDELGRID" answers false at once and leaves
-// Lotes alone. Otherwise Lotes receives, in lot order, the lots that cover Cantidad (the
-// last one cut to what was still missing) and, for what they do not cover, one element
-// without lot. No element carries a quantity of 0.
+// Whether some lot of the article has stock in the deposit (a lot's balance over its
+// positions and serials), the deposit a literal as stock posting prepares it ('   1',
+// NULL) or a code; "ELDELGRID" answers false at once and leaves Lotes alone. Otherwise
+// Lotes receives, in lot order, the lots that cover Cantidad (the last one cut to what
+// was still missing) and, for what they do not cover, one element without lot. No
+// element carries a quantity of 0.
 bool ArticuloTieneLotes(const QString& IdArticulo, const QString& IdDeposito, QVector<RegArticuloCantidad>& Lotes,
                         double Cantidad);

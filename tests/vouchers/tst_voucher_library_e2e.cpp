@@ -185,7 +185,9 @@ private slots:
         const double amoxicilina = balance(b, "AMO500");
         const double alcohol = balance(b, "ALCGEL");
         QString deposito = QStringLiteral("1");
-        QString destino, motivo, sqlTemp, loteFijo;
+        // Posted at once, the entry goes under the movements' motive: the sale of goods.
+        QString motivo = QStringLiteral("2");
+        QString destino, sqlTemp, loteFijo;
         QString tcOrigen = QStringLiteral("NP");
         QString cpteOrigen = kOrder;
         bool hayError = false;

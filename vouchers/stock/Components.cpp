@@ -99,12 +99,13 @@ bool ArticuloTieneLotes(const QString& IdArticulo, const QString& IdDeposito, QV
     QVector<RegArticuloCantidad> lotes;
 
     const bool seguir = RunSteps(trap, {
-        // 2.
+        // 2. Each lot's balance in the deposit, over its positions and serials: the rows
+        // that take from it are written without either.
         [&] {
-            db.AbrirRecordset(QStringLiteral("SELECT * FROM STK_SERIES_Y_LOTES WHERE IdArticulo = ")
-                                  + Literal(Utilidades->AjustaLargo(IdArticulo, 25))
-                                  + QStringLiteral(" AND CANTIDAD > 0  AND IDDEPOSITO = ") + depositLiteral(IdDeposito)
-                                  + QStringLiteral(" and not nrolote is null ORDER BY NROLOTE"),
+            db.AbrirRecordset(QStringLiteral("SELECT NROLOTE, SUM(CANTIDAD) AS CANTIDAD FROM STK_SERIES_Y_LOTES WHERE IdArticulo = ")
+                                  + Literal(Utilidades->AjustaLargo(IdArticulo, 25)) + QStringLiteral(" AND IDDEPOSITO = ")
+                                  + depositLiteral(IdDeposito)
+                                  + QStringLiteral(" and not nrolote is null GROUP BY NROLOTE HAVING SUM(CANTIDAD) > 0 ORDER BY NROLOTE"),
                               rs);
         },
         // 3.

@@ -78,13 +78,20 @@ void partePick(const QString& valor, QString& lote, QString& serie)
 } // namespace
 
 QList<Entrada> EntradasDeLinea(ClsCmnCptes& c, const LineaStock& linea, bool salida, const QString& loteFijo,
-                               bool serieConCantidad)
+                               bool serieConCantidad, QString& noEsNumero)
 {
+    noEsNumero = QString();
     const QStringList lotes = valores(c, linea.lotes);
     const QStringList series = valores(c, linea.series);
     const QString fijo = vb::Trim(loteFijo);
     auto loteOFijo = [&](const QString& lote) { return lote.isEmpty() ? fijo : lote; };
-    auto cantidadEn = [&](const QStringList& lista, int i) { return i < lista.size() ? numero(lista[i]) : 0.0; };
+    // A quantity of a list; the first one that is not a number is handed back.
+    auto cantidadEn = [&](const QStringList& lista, int i) {
+        double cantidad = 0;
+        if (i < lista.size() && !CantidadLeida(lista[i], cantidad) && noEsNumero.isNull())
+            noEsNumero = lista[i];
+        return cantidad;
+    };
     // A line without detail: one movement of its whole quantity (an entry takes the fixed lot).
     const Entrada todaLaLinea{salida || linea.talles ? QString() : fijo, QString(), linea.cantidad, false};
 

@@ -47,23 +47,15 @@ QString after(const QString& id, const QString& ultimo)
 }
 
 // The articles of the grid's lines that have components, by their codes in capitals:
-// read for a batch of articles at a time, so that a line without any costs no query.
+// read at once, so that a line without any costs no query.
 QSet<QString> conComponentes(const ui::FlexGrid& g)
 {
-    QStringList codigos;
-    for (int fila = 1; fila < g.Rows(); ++fila) {
-        const QString articulo = vb::Trim(g.TextMatrix(fila, ColArticulo::IdArticulo));
-        if (!articulo.isEmpty())
-            codigos << Literal(Code(articulo, 25));
-    }
-    codigos.removeDuplicates();
     QSet<QString> out;
     DB_Dll& db = *gDBPrincipal;
     ado::Recordset rs;
-    constexpr int kPorLectura = 200;
-    for (int desde = 0; desde < codigos.size(); desde += kPorLectura) {
-        db.AbrirRecordset(QStringLiteral("SELECT DISTINCT IDARTICULO FROM V_MA_INSUMOS  with(nolock)  WHERE IDARTICULO IN (")
-                              + codigos.mid(desde, kPorLectura).join(QLatin1Char(',')) + QLatin1Char(')'),
+    for (const QString& lista : InLists(ArticulosDeLaGrilla(g))) {
+        db.AbrirRecordset(QStringLiteral("SELECT DISTINCT IDARTICULO FROM V_MA_INSUMOS  with(nolock)  WHERE IDARTICULO IN (") + lista
+                              + QLatin1Char(')'),
                           rs);
         for (; !rs.EOF(); rs.MoveNext())
             out.insert(FieldText(rs, QStringLiteral("IDARTICULO")).toUpper());

@@ -2,6 +2,8 @@
 // several rows.
 #include "vouchers/stock/StockPosting.h"
 
+#include "data/DB_Dll.h"
+
 namespace voucherstock {
 
 namespace {
@@ -11,10 +13,15 @@ constexpr int kFilasPorSentencia = 100;
 
 } // namespace
 
+StatementSink::StatementSink()
+    : filasPorSentencia_(gDBPrincipal->IsOracleConnection() ? 1 : kFilasPorSentencia)
+{
+}
+
 void StatementSink::AddRow(const QVector<CampoValor>& campos)
 {
     // The rows so far take this one when their columns are the same, name by name.
-    bool mismas = campos.size() == columnas_.size() && filas_ < kFilasPorSentencia;
+    bool mismas = campos.size() == columnas_.size() && filas_ < filasPorSentencia_;
     for (qsizetype i = 0; mismas && i < campos.size(); ++i)
         mismas = campos[i].Campo == columnas_[i];
     if (!mismas) {
@@ -27,7 +34,7 @@ void StatementSink::AddRow(const QVector<CampoValor>& campos)
         largo += c.Valor.size();
     // Room for the rest of the statement's rows at once, as long as this one.
     if (largo > valores_.capacity())
-        valores_.reserve(valores_.size() + (largo - valores_.size()) * (kFilasPorSentencia - filas_));
+        valores_.reserve(valores_.size() + (largo - valores_.size()) * (filasPorSentencia_ - filas_));
     if (filas_ > 0)
         valores_ += QLatin1Char(',');
     valores_ += QLatin1Char('(');

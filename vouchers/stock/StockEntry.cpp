@@ -18,6 +18,7 @@
 #include "vouchers/stock/StockInternal.h"
 
 #include <QHash>
+#include <QSet>
 #include <algorithm>
 
 using vouchergrids::Need;
@@ -45,13 +46,15 @@ bool isType(const QString& TC, const QStringList& types)
     return Utilidades->EstaEnLista(TC, types);
 }
 
-// One line of the entry: a line of a negative amount goes to the other side.
+// One line of the entry: a line of a negative amount goes to the other side. The counter
+// fields are those of the motive the line went under.
 struct Linea {
     QString cuenta;
     vb::Currency importe;
     bool debe = false;
+    int motivo = 0;   // index of its motive in the call's motives
 
-    Linea(QString c, vb::Currency i, bool d) : cuenta(std::move(c)), importe(i), debe(d)
+    Linea(QString c, vb::Currency i, bool d, int m) : cuenta(std::move(c)), importe(i), debe(d), motivo(m)
     {
         if (importe < vb::Currency()) {
             importe = -importe;
@@ -59,14 +62,25 @@ struct Linea {
         }
     }
     QString lado() const { return debe ? QStringLiteral("D") : QStringLiteral("H"); }
+    // The account and side by which a line is found among the voucher's lines.
+    QString clave() const { return vb::Trim(cuenta).toUpper() + QLatin1Char('|') + lado(); }
 };
 
-// The voucher's lines already in MV_ASIENTOS (posting row by row).
+// A motive of the entry: its code as written (CABNombre), its counter account and its
+// description; no account when the motive has none (its movements make no line).
+struct Motivo {
+    QString codigo;
+    QString contrapartida;
+    QString detalle;
+};
+
+// The voucher's lines already in MV_ASIENTOS: entries are appended to them.
 struct Escritas {
     bool hay = false;
     qint32 ultimaSecuencia = 0;
     double asiento = 0;
-    vb::Currency cabImporte;
+    vb::Currency debe;        // their debit side
+    QSet<QString> claves;     // account and side of each
 };
 
 } // namespace
@@ -75,13 +89,22 @@ QString ClsCmnCptes::GeneraAsientoStock(ui::FlexGrid* grid, QString& eMotivoStoc
                                         QString& Letra, const QString& Fecha, bool& EsDebito, qint16 TipoMov,
                                         qint32 SoloRegistro, qint16& Secuencia, std::optional<double> CantidadMovimiento)
 {
+    if (SoloRegistro == 0)
+        return AsientoStock(grid, eMotivoStock, TC, Suc, Nro, Letra, Fecha, EsDebito, TipoMov, nullptr, false, Secuencia);
+    const QList<MovimientoAsiento> movimiento{{SoloRegistro, CantidadMovimiento, std::nullopt}};
+    return AsientoStock(grid, eMotivoStock, TC, Suc, Nro, Letra, Fecha, EsDebito, TipoMov, &movimiento, true, Secuencia);
+}
+
+QString ClsCmnCptes::AsientoStock(ui::FlexGrid* grid, QString& eMotivoStock, QString& TC, QString& Suc, QString& Nro,
+                                  QString& Letra, const QString& Fecha, bool& EsDebito, qint16 TipoMov,
+                                  const QList<MovimientoAsiento>* Movimientos, bool Anexa, qint16& Secuencia)
+{
     // 1.
     if (!AsientosXStock)
         return {};
     const DbTrap trap(QStringLiteral("GeneraAsientoStock"));
     DB_Dll& db = *gDBPrincipal;
     ado::Recordset rs;
-    const bool porRenglon = SoloRegistro != 0;
 
     // 2.
     eMotivoStock = Utilidades->Reemplaza(eMotivoStock, QStringLiteral("'"), QString());
@@ -94,6 +117,7 @@ QString ClsCmnCptes::GeneraAsientoStock(ui::FlexGrid* grid, QString& eMotivoStoc
     QString tcOrigen;
     QString cpteOrigen;
     bool seguir = true;
+    bool motivoConfigurado = false;   // the kind's motive stands for every movement's
     if (!trap([&] {
             const bool diferencias = Need(grid).Name().compare(QLatin1String("MSFlexGridDif"), Qt::CaseInsensitive) == 0;
             // The configured motive on the voucher's own grid; the motive passed on the
@@ -103,6 +127,7 @@ QString ClsCmnCptes::GeneraAsientoStock(ui::FlexGrid* grid, QString& eMotivoStoc
                     EsDebito = !debe;
                 } else {
                     eMotivoStock = Cfg(clave);
+                    motivoConfigurado = true;
                     EsDebito = debe;
                 }
             };
@@ -146,45 +171,72 @@ QString ClsCmnCptes::GeneraAsientoStock(ui::FlexGrid* grid, QString& eMotivoStoc
         || !seguir)
         return {};
 
-    // 5. The counter account and the description of the motive.
+    // 5. The counter account and the description of each motive, read once; a motive
+    // that is not there, or has no account, makes no line.
     const bool costoVenta = TipoMov == 99;
-    const QString motivo = Literal(Utilidades->AjustaLargo(eMotivoStock, 4));
-    QString contrapartida;
-    QString detalle;
-    bool hayMotivo = false;
-    if (!RunSteps(trap, {
-            [&] {
-                db.AbrirRecordset(costoVenta ? QStringLiteral("SELECT V_TA_MotivoVta.IdMotivoVta, V_TA_MotivoVta.Descripcion, "
-                                                              "V_TA_Input_Ventas.COSTO_MERCADERIA "
-                                                              "FROM V_TA_Input_Ventas INNER JOIN "
-                                                              "V_TA_MotivoVta ON V_TA_Input_Ventas.IdMotivoVta = V_TA_MotivoVta.IdMotivoVta "
-                                                              "WHERE V_TA_MotivoVta.IdMotivoVta = ") + motivo
-                                             : QStringLiteral("SELECT CUENTACONTABLE, Descripcion FROM V_TA_MOTIVOSTOCK WHERE IDMOTIVOSTOCK = ")
-                                                   + motivo,
-                                  rs);
-            },
-            [&] { hayMotivo = !rs.BOF(); },
-            [&] {
-                if (!hayMotivo)
-                    return;
-                contrapartida = FieldText(rs, costoVenta ? QStringLiteral("COSTO_MERCADERIA") : QStringLiteral("CuentaContable"));
-                detalle = FieldText(rs, QStringLiteral("Descripcion"));
-            },
-            [&] { db.CierraRecordset(rs); },
-        })
-        || !hayMotivo)
-        return {};
-    if (contrapartida.isEmpty()) {
-        if (costoVenta)
+    QList<Motivo> motivos;
+    QHash<QString, int> indiceMotivo;   // by code in capitals
+    auto leeMotivo = [&](const QString& texto, int& indice) {
+        const QString codigo = Utilidades->Reemplaza(texto, QStringLiteral("'"), QString());
+        const QString clave = vb::Trim(codigo).toUpper();
+        if (const auto it = indiceMotivo.constFind(clave); it != indiceMotivo.cend()) {
+            indice = *it;
+            return true;
+        }
+        const QString motivo = Literal(Utilidades->AjustaLargo(codigo, 4));
+        Motivo m{codigo, QString(), QString()};
+        bool hay = false;
+        if (!RunSteps(trap, {
+                [&] {
+                    db.AbrirRecordset(costoVenta ? QStringLiteral("SELECT V_TA_MotivoVta.IdMotivoVta, V_TA_MotivoVta.Descripcion, "
+                                                                  "V_TA_Input_Ventas.COSTO_MERCADERIA "
+                                                                  "FROM V_TA_Input_Ventas INNER JOIN "
+                                                                  "V_TA_MotivoVta ON V_TA_Input_Ventas.IdMotivoVta = V_TA_MotivoVta.IdMotivoVta "
+                                                                  "WHERE V_TA_MotivoVta.IdMotivoVta = ") + motivo
+                                                 : QStringLiteral("SELECT CUENTACONTABLE, Descripcion FROM V_TA_MOTIVOSTOCK WHERE IDMOTIVOSTOCK = ")
+                                                       + motivo,
+                                      rs);
+                },
+                [&] { hay = !rs.BOF(); },
+                [&] {
+                    if (!hay)
+                        return;
+                    m.contrapartida = FieldText(rs, costoVenta ? QStringLiteral("COSTO_MERCADERIA") : QStringLiteral("CuentaContable"));
+                    m.detalle = FieldText(rs, QStringLiteral("Descripcion"));
+                },
+                [&] { db.CierraRecordset(rs); },
+            }))
+            return false;
+        if (hay && m.contrapartida.isEmpty() && costoVenta)
             ui::MsgBox(QStringLiteral("No se puede generar el asiento de Costo de mercaderia!.. no esta configurada la cuenta"),
                        ui::vbInformation, kAviso);
+        indice = int(motivos.size());
+        motivos << m;
+        indiceMotivo.insert(clave, indice);
+        return true;
+    };
+    // The motive of each movement (the call's when the kind fixes it or none is given).
+    QList<int> motivoDe;
+    int delLlamado = 0;
+    if (!leeMotivo(eMotivoStock, delLlamado))
         return {};
+    if (Movimientos) {
+        for (const MovimientoAsiento& m : *Movimientos) {
+            int indice = delLlamado;
+            if (!motivoConfigurado && m.motivo && !leeMotivo(*m.motivo, indice))
+                return {};
+            motivoDe << indice;
+        }
     }
+    if (std::none_of(motivos.cbegin(), motivos.cend(), [](const Motivo& m) { return !vb::Trim(m.contrapartida).isEmpty(); }))
+        return {};
 
     // 6.
     const QString periodo = QString::number(gPeriodo);
 
-    // 7. Entry number and sub-journal.
+    // 7. Entry number and sub-journal; the lines already written of the voucher when its
+    // entry is appended to.
+    const bool anexa = Movimientos || Anexa;
     const QString comprobante = QStringLiteral("TC = ") + Literal(Utilidades->AjustaLargo(TC, 4)) + QStringLiteral(" AND SUCURSAL = ")
                               + Literal(Suc) + QStringLiteral(" AND NUMERO = ") + Literal(Nro) + QStringLiteral(" AND LETRA = ")
                               + Literal(Letra);
@@ -195,7 +247,7 @@ QString ClsCmnCptes::GeneraAsientoStock(ui::FlexGrid* grid, QString& eMotivoStoc
     Escritas escritas;
     if (!RunSteps(trap, {
             [&] {
-                if (!porRenglon)
+                if (!anexa)
                     cargado = ExisteAsiento(TC, Suc, Nro, Letra, existente, QString(), true);
             },
             [&] {
@@ -215,83 +267,98 @@ QString ClsCmnCptes::GeneraAsientoStock(ui::FlexGrid* grid, QString& eMotivoStoc
                    ui::vbInformation, kAviso);
         return {};
     }
-    // Row by row, the voucher's entry goes on under the number of its lines already
-    // written; a voucher without lines takes the next number of the month.
-    if (porRenglon
+    if (anexa
         && !RunSteps(trap, {
                [&] {
-                   db.AbrirRecordset(QStringLiteral("SELECT MAX(Secuencia) AS ULTIMA, MAX([NUMERO ASIENTO]) AS ASIENTO, "
-                                                    "MAX(CABImporte) AS CABIMPORTE FROM MV_ASIENTOS  with(nolock)  WHERE ")
+                   db.AbrirRecordset(QStringLiteral("SELECT Cuenta, [DEBE-HABER] AS LADO, Secuencia, [NUMERO ASIENTO] AS ASIENTO, "
+                                                    "Importe FROM MV_ASIENTOS  with(nolock)  WHERE ")
                                          + comprobante,
                                      rs);
                },
                [&] {
-                   escritas.hay = !rs.EOF() && !rs.Fields(QStringLiteral("Asiento")).Value().isNull();
-                   if (!escritas.hay)
-                       return;
-                   escritas.ultimaSecuencia = vb::CLng(Utilidades->ValorCampo(rs.Fields(QStringLiteral("Ultima"))));
-                   escritas.asiento = FieldDouble(rs, QStringLiteral("Asiento"));
-                   escritas.cabImporte = vb::Currency::fromDouble(FieldDouble(rs, QStringLiteral("CabImporte")));
+                   for (; !rs.EOF(); rs.MoveNext()) {
+                       escritas.hay = true;
+                       const QString lado = FieldText(rs, QStringLiteral("Lado")).toUpper();
+                       escritas.claves.insert(FieldText(rs, QStringLiteral("Cuenta")).toUpper() + QLatin1Char('|') + lado);
+                       escritas.ultimaSecuencia = std::max(escritas.ultimaSecuencia, qint32(FieldDouble(rs, QStringLiteral("Secuencia"))));
+                       if (escritas.asiento == 0)
+                           escritas.asiento = FieldDouble(rs, QStringLiteral("Asiento"));
+                       if (lado == QLatin1String("D"))
+                           escritas.debe += vb::Currency::fromDouble(FieldDouble(rs, QStringLiteral("Importe")));
+                   }
                },
                [&] { db.CierraRecordset(rs); },
            }))
         return {};
-    if (!trap([&] { UltimoNroAsiento = escritas.hay ? escritas.asiento : ObtieneNroAsiento(mes, periodo, tipoReg); }))
+    // A voucher that has lines goes on under their number; one without takes the next
+    // number of the month.
+    if (!trap([&] { UltimoNroAsiento = escritas.asiento != 0 ? escritas.asiento : ObtieneNroAsiento(mes, periodo, tipoReg); }))
         return {};
     // A number that could not be read has been reported already.
     if (UltimoNroAsiento == 0)
         return {};
 
-    // 8. The amount of each article: quantity times unit value.
-    QStringList articulos;
-    QList<vb::Currency> importes;
-    QHash<QString, int> posicion;   // each article's place in the lists, by its code in capitals
-    auto suma = [&](const QString& articulo, vb::Currency importe) {
-        const auto it = posicion.constFind(articulo.toUpper());
-        if (it != posicion.cend()) {
-            importes[*it] += importe;
-        } else {
-            posicion.insert(articulo.toUpper(), int(articulos.size()));
-            articulos << articulo;
-            importes << importe;
-        }
+    // 8. The amount of each article (whole grid: its rows added up) or of each movement:
+    // quantity times unit value.
+    struct Importe {
+        QString articulo;
+        vb::Currency importe;
+        int motivo = 0;
     };
+    QList<Importe> importes;
+    QStringList articulos;              // distinct, in order
+    QHash<QString, int> posicion;       // each article's place in the amounts, by its code in capitals
     if (!trap([&] {
             ui::FlexGrid& g = Need(grid);
             auto valor = [&](int fila, int columna) { return Utilidades->TextoAMoneda(g.TextMatrix(fila, columna)); };
-            if (porRenglon) {
-                // The movement's own share of the row, when the caller says which.
-                const vb::Currency cantidad = CantidadMovimiento ? vb::Currency::fromDouble(*CantidadMovimiento)
-                                                                 : valor(SoloRegistro, ColArticulo::Cantidad);
-                suma(Code(g.TextMatrix(SoloRegistro, ColArticulo::IdArticulo), 25), valor(SoloRegistro, columnaValor) * cantidad);
+            auto conoce = [&](const QString& articulo) {
+                if (!posicion.contains(articulo.toUpper())) {
+                    posicion.insert(articulo.toUpper(), int(importes.size()));
+                    articulos << articulo;
+                    return false;
+                }
+                return true;
+            };
+            if (Movimientos) {
+                for (int i = 0; i < Movimientos->size(); ++i) {
+                    const MovimientoAsiento& m = (*Movimientos)[i];
+                    // The movement's own share of the row, when the caller says which.
+                    const vb::Currency cantidad = m.cantidad ? vb::Currency::fromDouble(*m.cantidad) : valor(m.fila, ColArticulo::Cantidad);
+                    const QString articulo = Code(g.TextMatrix(m.fila, ColArticulo::IdArticulo), 25);
+                    conoce(articulo);
+                    // The voucher's way: goods out when the counter line is debited.
+                    const bool contra = m.signo != 0 && m.signo != (EsDebito ? -1 : 1);
+                    const vb::Currency importe = valor(m.fila, columnaValor) * cantidad;
+                    importes << Importe{articulo, contra ? -importe : importe, motivoDe[i]};
+                }
                 return;
             }
             for (int fila = 1; fila < g.Rows(); ++fila) {
                 g.SetRow(fila);
-                suma(Code(g.TextMatrix(fila, ColArticulo::IdArticulo), 25),
-                     valor(fila, ColArticulo::Cantidad) * valor(fila, columnaValor));
+                const QString articulo = Code(g.TextMatrix(fila, ColArticulo::IdArticulo), 25);
+                const vb::Currency importe = valor(fila, ColArticulo::Cantidad) * valor(fila, columnaValor);
+                const int antes = posicion.value(articulo.toUpper(), -1);
+                if (conoce(articulo))
+                    importes[antes].importe += importe;
+                else
+                    importes << Importe{articulo, importe, delLlamado};
             }
         }))
         return {};
-    if (articulos.isEmpty())
+    if (importes.isEmpty())
         return {};
 
-    // 9. The total of each stock account, the accounts in their order; articles without a
-    // stock account are left out on both sides. The accounts are read for a batch of
-    // articles at a time: a condition per article would grow past what a server parses
-    // on a voucher of a thousand articles.
-    QStringList cuentas;
-    QList<vb::Currency> totales;
+    // 9. The stock account of each article; articles without one are left out on both
+    // sides. The accounts are read in a few IN lists, not one condition per article.
     QHash<QString, QString> cuentaDe;   // each article's stock account, by its code in capitals
-    constexpr int kPorLectura = 200;
-    for (int desde = 0; desde < articulos.size(); desde += kPorLectura) {
-        QStringList codigos;
-        for (const QString& articulo : articulos.mid(desde, kPorLectura))
-            codigos << Literal(articulo);
+    QStringList cuentas;                // distinct, in order of reading
+    QStringList codigos;
+    for (const QString& articulo : std::as_const(articulos))
+        codigos << Literal(articulo);
+    for (const QString& lista : InLists(codigos)) {
         if (!RunSteps(trap, {
                 [&] {
-                    db.AbrirRecordset(QStringLiteral("select idarticulo, cuentacontableC from v_ma_articulos where idarticulo in (")
-                                          + codigos.join(QLatin1Char(','))
+                    db.AbrirRecordset(QStringLiteral("select idarticulo, cuentacontableC from v_ma_articulos where idarticulo in (") + lista
                                           + QStringLiteral(") and not cuentacontableC is null"),
                                       rs);
                 },
@@ -309,39 +376,67 @@ QString ClsCmnCptes::GeneraAsientoStock(ui::FlexGrid* grid, QString& eMotivoStoc
             }))
             return {};
     }
-    std::sort(cuentas.begin(), cuentas.end(), [](const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
-    for (const QString& cuenta : std::as_const(cuentas)) {
-        vb::Currency total;
-        for (int i = 0; i < articulos.size(); ++i)
-            if (vouchergrids::SameCode(cuentaDe.value(vb::Trim(articulos[i]).toUpper()), cuenta))
-                total += importes[i];
-        totales << total;
+    auto cuentaDelArticulo = [&](const QString& articulo) { return cuentaDe.value(vb::Trim(articulo).toUpper()); };
+
+    // 10-12. The lines: a counter line for the total and a line per account on the other
+    // side; whichever comes out negative changes side, so the entry balances. Movement by
+    // movement, each movement makes its own two lines.
+    QList<Linea> lineas;
+    if (Movimientos) {
+        for (const Importe& i : std::as_const(importes)) {
+            const QString cuenta = cuentaDelArticulo(i.articulo);
+            const Motivo& m = motivos[i.motivo];
+            if (cuenta.isEmpty() || vb::Trim(m.contrapartida).isEmpty())
+                continue;
+            lineas << Linea(m.contrapartida, i.importe, EsDebito, i.motivo) << Linea(cuenta, i.importe, !EsDebito, i.motivo);
+        }
+    } else {
+        std::sort(cuentas.begin(), cuentas.end(), [](const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
+        vb::Currency totalAsiento;
+        QList<Linea> porCuenta;
+        for (const QString& cuenta : std::as_const(cuentas)) {
+            vb::Currency total;
+            for (const Importe& i : std::as_const(importes))
+                if (vouchergrids::SameCode(cuentaDelArticulo(i.articulo), cuenta))
+                    total += i.importe;
+            totalAsiento += total;
+            porCuenta << Linea(cuenta, total, !EsDebito, delLlamado);
+        }
+        lineas << Linea(motivos[delLlamado].contrapartida, totalAsiento, EsDebito, delLlamado) << porCuenta;
     }
 
-    // 10.
-    vb::Currency totalAsiento;
-    for (const vb::Currency& t : std::as_const(totales))
-        totalAsiento += t;
+    // 13. Writing the lines. A new entry numbers every line, also one of 0 that is not
+    // written. Appended, a line joins the voucher's line of its account and side, or
+    // is numbered after the voucher's last line. The header total is the debit side.
+    const bool nueva = !anexa || !escritas.hay;
+    QList<Linea> aEscribir;
+    if (Movimientos || !nueva) {
+        QHash<QString, int> unida;
+        for (const Linea& l : std::as_const(lineas)) {
+            if (l.importe <= vb::Currency())
+                continue;
+            if (const auto it = unida.constFind(l.clave()); it != unida.cend()) {
+                aEscribir[*it].importe += l.importe;
+            } else {
+                unida.insert(l.clave(), int(aEscribir.size()));
+                aEscribir << l;
+            }
+        }
+    } else {
+        aEscribir = lineas;
+    }
+    vb::Currency cabImporte = escritas.debe;
+    for (const Linea& l : std::as_const(aEscribir))
+        if (l.debe && l.importe > vb::Currency())
+            cabImporte += l.importe;
 
-    // 11, 12. The counter line, then a line per account on the other side; whichever
-    // comes out negative changes side, so the entry balances.
-    QList<Linea> lineas{Linea(contrapartida, totalAsiento, EsDebito)};
-    for (int i = 0; i < cuentas.size(); ++i)
-        lineas << Linea(cuentas[i], totales[i], !EsDebito);
-
-    // 13. Writing the lines. Row by row, the header total of the lines already written
-    // moves with the lines, and new lines are numbered after the voucher's last one.
-    const vb::Currency cabImporte = escritas.hay ? escritas.cabImporte + totalAsiento : totalAsiento;
-    QStringList sentencias;
-    if (escritas.hay && totalAsiento != vb::Currency())
-        sentencias << QStringLiteral("UPDATE MV_ASIENTOS SET CABIMPORTE = CABIMPORTE + ") + SqlAmount(totalAsiento)
-                          + QStringLiteral(" WHERE ") + comprobante;
     const QString ahora = db.SQLValue(vb::Variant(vb::App::Now())).toString();
     const QString unegocio = gUNegocio.compare(QLatin1String("Null"), Qt::CaseInsensitive) == 0
                                ? gUNegocio
                                : db.SQLValue(vb::Variant(gUNegocio)).toString();
     const QString caja = vb::Trim(gCaja).isEmpty() ? QStringLiteral("NULL") : Literal(Code(gCaja, 4));
     auto insert = [&](const Linea& l, qint32 secuencia) {
+        const Motivo& m = motivos[l.motivo];
         QVector<CampoValor> campos{
             {QStringLiteral("Cuenta"), Literal(l.cuenta)},
             {QStringLiteral("Secuencia"), Literal(QString::number(secuencia))},
@@ -349,7 +444,7 @@ QString ClsCmnCptes::GeneraAsientoStock(ui::FlexGrid* grid, QString& eMotivoStoc
             {QStringLiteral("[Numero Asiento]"), Literal(QString::number(qint64(UltimoNroAsiento)))},
             {QStringLiteral("Fecha"), Literal(Fecha)},
             {QStringLiteral("FechaSubDiario"), Literal(Fecha)},
-            {QStringLiteral("Detalle"), Literal(detalle)},
+            {QStringLiteral("Detalle"), Literal(m.detalle)},
             {QStringLiteral("TC"), Literal(TC)},
             {QStringLiteral("SUCURSAL"), Literal(Suc)},
             {QStringLiteral("NUMERO"), Literal(Nro)},
@@ -363,8 +458,8 @@ QString ClsCmnCptes::GeneraAsientoStock(ui::FlexGrid* grid, QString& eMotivoStoc
             {QStringLiteral("Moneda"), QStringLiteral("'   1'")},
             {QStringLiteral("Cotizacion"), QStringLiteral("1")},
             {QStringLiteral("CABImporte"), SqlAmount(cabImporte)},
-            {QStringLiteral("CABCuenta"), Literal(vb::Trim(contrapartida))},
-            {QStringLiteral("CABNombre"), Literal(eMotivoStock)},
+            {QStringLiteral("CABCuenta"), Literal(vb::Trim(m.contrapartida))},
+            {QStringLiteral("CABNombre"), Literal(m.codigo)},
             {QStringLiteral("Unegocio"), unegocio},
             {QStringLiteral("IdCajas"), caja},
         };
@@ -377,10 +472,10 @@ QString ClsCmnCptes::GeneraAsientoStock(ui::FlexGrid* grid, QString& eMotivoStoc
         return sentencia;
     };
 
-    if (!porRenglon) {
-        // Every line takes its number, also one that is not written.
+    QStringList sentencias;
+    if (nueva && !Movimientos) {
         qint32 secuencia = Secuencia;
-        for (const Linea& l : std::as_const(lineas)) {
+        for (const Linea& l : std::as_const(aEscribir)) {
             if (l.importe > vb::Currency())
                 sentencias << insert(l, secuencia);
             ++secuencia;
@@ -388,24 +483,18 @@ QString ClsCmnCptes::GeneraAsientoStock(ui::FlexGrid* grid, QString& eMotivoStoc
         Secuencia = qint16(secuencia);
     } else {
         qint32 siguiente = std::max<qint32>(Secuencia, escritas.ultimaSecuencia + 1);
-        for (const Linea& l : std::as_const(lineas)) {
-            if (l.importe <= vb::Currency())
-                continue;
-            const QString renglon = comprobante + QStringLiteral(" AND CUENTA = ") + Literal(l.cuenta)
-                                  + QStringLiteral(" AND [DEBE-HABER] = ") + Literal(l.lado());
-            bool existe = false;
-            if (!RunSteps(trap, {
-                    [&] { db.AbrirRecordset(QStringLiteral("SELECT * FROM MV_ASIENTOS  with(nolock)  WHERE ") + renglon, rs); },
-                    [&] { existe = !rs.BOF(); },
-                    [&] { db.CierraRecordset(rs); },
-                }))
-                return {};
-            if (existe)
+        for (const Linea& l : std::as_const(aEscribir)) {
+            if (escritas.claves.contains(l.clave()))
                 sentencias << QStringLiteral("UPDATE MV_ASIENTOS SET IMPORTE = IMPORTE + ") + SqlAmount(l.importe)
-                                  + QStringLiteral(" WHERE ") + renglon;
+                                  + QStringLiteral(" WHERE ") + comprobante + QStringLiteral(" AND CUENTA = ") + Literal(l.cuenta)
+                                  + QStringLiteral(" AND [DEBE-HABER] = ") + Literal(l.lado());
             else
                 sentencias << insert(l, siguiente++);
         }
+        // The lines written before keep the header total of the whole entry.
+        if (escritas.hay && !aEscribir.isEmpty())
+            sentencias << QStringLiteral("UPDATE MV_ASIENTOS SET CABIMPORTE = ") + SqlAmount(cabImporte) + QStringLiteral(" WHERE ")
+                              + comprobante;
         Secuencia = qint16(siguiente);
     }
 

@@ -3,8 +3,10 @@
 #include "data/DB_Dll.h"
 #include "frame/Format.h"
 #include "platform/ado/Recordset.h"
+#include "platform/ui/FlexGrid.h"
 #include "platform/vb/Strings.h"
 #include "platform/zeltrix/Services.h"
+#include "vouchers/GridColumns.h"
 #include "vouchers/grids/GridHelpers.h"
 
 namespace voucherstock {
@@ -41,6 +43,27 @@ bool IsCode(const QString& value, const char* code)
 QString SqlAmount(vb::Currency amount)
 {
     return amount.toString();
+}
+
+QStringList InLists(const QStringList& literals)
+{
+    constexpr int kPorLectura = 200;
+    QStringList out;
+    for (int desde = 0; desde < literals.size(); desde += kPorLectura)
+        out << literals.mid(desde, kPorLectura).join(QLatin1Char(','));
+    return out;
+}
+
+QStringList ArticulosDeLaGrilla(const ui::FlexGrid& grid)
+{
+    QStringList out;
+    for (int fila = 1; fila < grid.Rows(); ++fila) {
+        const QString articulo = vb::Trim(grid.TextMatrix(fila, ColArticulo::IdArticulo));
+        if (!articulo.isEmpty())
+            out << Literal(Code(articulo, 25));
+    }
+    out.removeDuplicates();
+    return out;
 }
 
 } // namespace voucherstock

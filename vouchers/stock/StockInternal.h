@@ -3,9 +3,15 @@
 #include "platform/vb/Currency.h"
 #include "vouchers/grids/GridHelpers.h"
 #include <QString>
+#include <QStringList>
+#include <optional>
 
 namespace ado {
 class Recordset;
+}
+
+namespace ui {
+class FlexGrid;
 }
 
 namespace voucherstock {
@@ -23,5 +29,22 @@ bool FieldSet(ado::Recordset& rs, const QString& name);
 bool IsCode(const QString& value, const char* code);
 // An amount as SQL reads it: "." decimals, no grouping.
 QString SqlAmount(vb::Currency amount);
+
+// Literals joined by "," for the IN lists of reads, a batch of them per list: one
+// condition per code of a long voucher would grow past what a server parses.
+QStringList InLists(const QStringList& literals);
+// The article codes of the grid's lines, each once, as literals at their width.
+QStringList ArticulosDeLaGrilla(const ui::FlexGrid& grid);
+
+// A movement in the stock entry: its grid row, its own quantity (the row's when not
+// given), the motive it went under (the call's when not given) and its stock sign: one
+// that goes against the voucher's way (a production order's used goods, the second pass
+// of a transfer) goes to the other sides; 0 goes the voucher's way.
+struct MovimientoAsiento {
+    int fila = 0;
+    std::optional<double> cantidad;
+    std::optional<QString> motivo;
+    int signo = 0;
+};
 
 } // namespace voucherstock

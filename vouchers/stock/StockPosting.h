@@ -7,9 +7,11 @@
 #include "platform/vb/Currency.h"
 #include "vouchers/Stock.h"
 #include "vouchers/grids/GridHelpers.h"
+#include "vouchers/stock/StockInternal.h"
 
 #include <QElapsedTimer>
 #include <QHash>
+#include <QSet>
 #include <QList>
 #include <QVector>
 #include <QString>
@@ -64,8 +66,11 @@ struct StockFailure {
 
 // Where the statements of a posting go. Movement rows go out grouped: consecutive rows of
 // the same columns make one INSERT of up to a hundred rows, which the server parses once.
+// On an Oracle connection each row is an INSERT of its own: Oracle takes one row per
+// INSERT ... VALUES, and its scripts run statement by statement.
 class StatementSink {
 public:
+    StatementSink();
     virtual ~StatementSink() = default;
     // A row of V_MV_STOCK, its columns and literals in order.
     void AddRow(const QVector<CampoValor>& campos);
@@ -85,6 +90,7 @@ private:
     QStringList columnas_;   // the columns of the rows waiting
     QString valores_;        // their literals, "(...),(...)"
     int filas_ = 0;          // how many
+    int filasPorSentencia_;  // 1 on Oracle
 };
 
 // One movement of a line: its lot and serial (blank: none, CHR(255) already removed)
@@ -109,9 +115,14 @@ struct LineaStock {
 
 // The movements of a line in one pass, before their quantities are brought to units:
 // sign -1 (or either pass of a transfer) reads exit picks, +1 entries.
-// serieConCantidad: serials may be written "serial*quantity".
+// serieConCantidad: serials may be written "serial*quantity". A quantity of the lists
+// that is not a number (CantidadLeida) leaves the first such text in noEsNumero.
 QList<Entrada> EntradasDeLinea(ClsCmnCptes& c, const LineaStock& linea, bool salida, const QString& loteFijo,
-                               bool serieConCantidad);
+                               bool serieConCantidad, QString& noEsNumero);
+
+// A quantity as the operator types it, in the workstation's format: an empty text reads
+// 0; false (and 0) for a text that is not a number.
+bool CantidadLeida(const QString& texto, double& cantidad);
 
 // Shares a total among parts in proportion to their weights, at four decimals, so that
 // the shares add up to the total exactly; no weights (all 0) give the whole to the first.
@@ -150,6 +161,9 @@ private:
 
     // --- driver (StockPostingDriver.cpp) ---
     std::optional<StockFailure> prologue();
+    // The call's texts that must read as what they stand for: the date, the complement
+    // and a given motive.
+    std::optional<StockFailure> checkArguments();
     std::optional<StockFailure> postRow(int fila, int pasada, int signo);
     std::optional<StockFailure> accountingEntry();
     // The deposit literal of a line: its own (column 6) or the call's; "" when neither.
@@ -157,6 +171,20 @@ private:
     // A literal that names a deposit: not blank, not NULL, not "ELDELGRID".
     static bool esDepositoReal(const QString& literal);
     std::optional<StockFailure> sinDeposito(int fila) const;
+
+    // --- what a line names must exist (LineChecks.cpp) ---
+    // The line's quantity (column 7) as a number; a failure naming the line when it is none.
+    std::optional<StockFailure> lineQuantity(int fila, vb::Currency& cantidad);
+    // The article exists; its stock unit in `unidad`.
+    std::optional<StockFailure> knownArticle(int fila, QString& unidad);
+    // The deposit literal names a deposit of V_TA_DEPOSITO.
+    std::optional<StockFailure> knownDeposit(int fila, const QString& literal);
+    // A motive code (not NULL) names a motive of V_TA_MOTIVOSTOCK; fila 0: the call's.
+    std::optional<StockFailure> knownMotive(int fila, const QString& motivo);
+    // The line's coefficient to its base unit: column 8 as given, or from the article's
+    // equivalences when it is empty and the units differ (written into column 8).
+    std::optional<StockFailure> lineCoefficient(int fila, const QString& unidad, const QString& unidadBase, double& coeficiente);
+    std::optional<StockFailure> lineFailure(int fila, const QString& que) const;
     void muestraCartel(int fila);
     // Lets the message loop run, so that the notice repaints; at most every few
     // milliseconds, which keeps a long voucher from spending its time there.
@@ -213,6 +241,13 @@ private:
     QElapsedTimer mostrado_;
     // collecting: what the component rows took of each component's lots, by component and deposit
     QHash<QString, double> tomado_;
+    // at once: the movements of the voucher's lines, for its entry
+    QList<MovimientoAsiento> asiento_;
+    // read once for the call: the grid's articles that exist (their stock unit, by code
+    // in capitals), the deposits and the motives (trimmed, in capitals)
+    std::optional<QHash<QString, QString>> articulos_;
+    std::optional<QSet<QString>> depositos_;
+    std::optional<QSet<QString>> motivos_;
 };
 
 } // namespace voucherstock

@@ -88,9 +88,21 @@ std::optional<StockFailure> StockPosting::Run()
     return sink_.Flush();
 }
 
+std::optional<StockFailure> StockPosting::checkArguments()
+{
+    if (!vb::IsDate(vb::Trim(a_.Fecha)))
+        return StockFailure{QStringLiteral("La fecha del comprobante no es una fecha: ") + a_.Fecha};
+    double complemento = 0;
+    if (!CantidadLeida(a_.IdComplemento, complemento))
+        return StockFailure{QStringLiteral("El complemento del comprobante no es un número: ") + a_.IdComplemento};
+    return std::nullopt;
+}
+
 std::optional<StockFailure> StockPosting::prologue()
 {
     DB_Dll& db = *gDBPrincipal;
+    if (auto f = checkArguments())
+        return f;
     // 3.
     cargaInsumos_ = SwitchOn(Cfg(QStringLiteral("CargaInsumosProduccion")));
     loteAutoIng_ = SwitchOn(Cfg(QStringLiteral("AsignacionAutomaticaDeLoteING")));
@@ -159,6 +171,8 @@ std::optional<StockFailure> StockPosting::prologue()
         } else {
             a_.IdMotivoStock = QStringLiteral("NULL");
         }
+        if (auto f = knownMotive(0, a_.IdMotivoStock))
+            return f;
     }
     // 15. A transfer goes somewhere.
     a_.IdDepositoDestino = blank(a_.IdDepositoDestino) ? QStringLiteral("NULL") : Literal(Code(a_.IdDepositoDestino, 4));
@@ -238,19 +252,29 @@ void StockPosting::muestraCartel(int fila)
 
 std::optional<StockFailure> StockPosting::postRow(int fila, int pasada, int signo)
 {
-    // Which lines move: with a quantity (or a second quantity) and an article; in a
+    // Which lines move: with an article and a quantity (or a second quantity); in a
     // production order, what it makes in the first pass and what it uses in the second.
-    const vb::Currency cantidad = Utilidades->TextoAMoneda(rawCell(fila, ColArticulo::Cantidad));
-    if (cantidad == vb::Currency() && Utilidades->TextoAMoneda(rawCell(fila, ColArticulo::CantBL)) == vb::Currency())
-        return std::nullopt;
+    // A quantity that is not a number stops the posting.
     const QString articulo = cell(fila, ColArticulo::IdArticulo);
     if (articulo.isEmpty())
+        return std::nullopt;
+    vb::Currency cantidad;
+    if (auto f = lineQuantity(fila, cantidad))
+        return f;
+    if (cantidad == vb::Currency() && Utilidades->TextoAMoneda(rawCell(fila, ColArticulo::CantBL)) == vb::Currency())
         return std::nullopt;
     if (op_) {
         const bool producido = cell(fila, ColArticulo::CantidadInsumo) == QLatin1String("-1");
         if ((pasada == 1 && !producido) || (pasada == 2 && producido))
             return std::nullopt;
     }
+    // What the line names is there.
+    QString unidadArticulo;
+    if (auto f = knownArticle(fila, unidadArticulo))
+        return f;
+    if (motivoGrid_)
+        if (auto f = knownMotive(fila, cell(fila, ColArticulo::MotivoStock)))
+            return f;
 
     // Where it moves.
     QString deposito;
@@ -262,11 +286,15 @@ std::optional<StockFailure> StockPosting::postRow(int fila, int pasada, int sign
         deposito = depositoDeLinea(fila);
     if (!esDepositoReal(deposito))
         return sinDeposito(fila);
+    if (auto f = knownDeposit(fila, deposito))
+        return f;
     QString destino;
     if (a_.EsTransferencia) {
         destino = pasada == 1 ? a_.IdDepositoDestino : depositoDeLinea(fila);
         if (!esDepositoReal(destino))
             return sinDeposito(fila);
+        if (auto f = knownDeposit(fila, destino))
+            return f;
     }
 
     // Its movements: one per lot, serial, exit pick or size, or the whole line.
@@ -282,7 +310,11 @@ std::optional<StockFailure> StockPosting::postRow(int fila, int pasada, int sign
                                                                                    : cell(fila, ColArticulo::EsPerecedero),
                                      true);
     linea.cantidad = cantidad.toDouble();
-    QList<Entrada> entradas = EntradasDeLinea(c_, linea, salida, signo == 1 ? a_.LoteFijo : QString(), serieConCantidad_);
+    QString noEsNumero;
+    QList<Entrada> entradas = EntradasDeLinea(c_, linea, salida, signo == 1 ? a_.LoteFijo : QString(), serieConCantidad_, noEsNumero);
+    if (!noEsNumero.isNull())
+        return lineFailure(fila, QStringLiteral("tiene en sus lotes, series o talles una cantidad que no es un número: ")
+                                     + vb::Trim(noEsNumero));
 
     // A production order that has its "spnl" movement leaves out what is negative.
     bool recortada = false;
@@ -294,15 +326,17 @@ std::optional<StockFailure> StockPosting::postRow(int fila, int pasada, int sign
                 break;
             }
 
-    // The line's units: its unit (5), its base unit (41) and the equivalence (8).
-    if (rawCell(fila, ColArticulo::Coeficiente).isEmpty())
-        g_.SetTextMatrix(fila, ColArticulo::Coeficiente, QStringLiteral("1"));
+    // The line's units: its unit (5), its base unit (41, else the article's stock unit)
+    // and the equivalence (8, else the article's equivalence between the two).
+    const QString unidad = cell(fila, ColArticulo::Unidad);
+    const QString base41 = cell(fila, ColArticulo::UnidadBase);
+    const QString unidadBase = base41.isEmpty() ? unidadArticulo : base41;
+    double coeficiente = 1;
+    if (auto f = lineCoefficient(fila, unidad, unidadBase, coeficiente))
+        return f;
     g_.SetTextMatrix(fila, ColArticulo::UnidadEquiv, Utilidades->AjustaLargo(cell(fila, ColArticulo::UnidadEquiv), 4));
     if (rawCell(fila, ColArticulo::EsPesable).isEmpty())
         g_.SetTextMatrix(fila, ColArticulo::EsPesable, QStringLiteral("0"));
-    const QString unidad = cell(fila, ColArticulo::Unidad);
-    const QString unidadBase = cell(fila, ColArticulo::UnidadBase);
-    const double coeficiente = Utilidades->TextoADoble(rawCell(fila, ColArticulo::Coeficiente));
     const bool mismaUnidad = unidadBase.isEmpty() || SameCode(unidad, unidadBase);
     const vb::Currency equivalencia = vb::Currency::fromDouble(mismaUnidad || coeficiente <= 0 ? 1.0 : coeficiente);
     const vb::Currency en74 = Utilidades->TextoAMoneda(rawCell(fila, ColArticulo::CantidadUD));
@@ -333,8 +367,9 @@ std::optional<StockFailure> StockPosting::postRow(int fila, int pasada, int sign
                             + QStringLiteral(" (renglón ") + QString::number(fila) + QStringLiteral(") suman ")
                             + vb::Currency::fromDouble(suma).toString() + QStringLiteral(" y el renglón lleva ")
                             + cantidad.toString() + QStringLiteral(": corrija el detalle del renglón")};
-    if (picks && salida && en74 == vb::Currency())
-        g_.SetTextMatrix(fila, ColArticulo::CantidadUD, vb::Variant(enBasePicks).toString());
+    // An exit leaves the line's quantity in the base unit in column 74.
+    if (salida)
+        g_.SetTextMatrix(fila, ColArticulo::CantidadUD, vb::Variant(picks ? enBasePicks : enBase.toDouble()).toString());
 
     // The base-unit quantity: the weighed quantity (74), the confirmed equivalence (10 in
     // 9), or the line in its base unit (41, or its own unit when it has none).
@@ -347,7 +382,7 @@ std::optional<StockFailure> StockPosting::postRow(int fila, int pasada, int sign
     vb::Currency totalUD = unidadBase.isEmpty() ? cantidad : enBase;
     bool enStock = true;   // the base unit is the one the stock keeps
     if (pesable) {
-        conUD = !unidadBase.isEmpty();
+        conUD = !base41.isEmpty();
     } else if (confirmaUDEquiv_) {
         etiqueta = cell(fila, ColArticulo::UnidadEquiv);
         totalUD = Utilidades->TextoAMoneda(rawCell(fila, ColArticulo::CantidadEquiv));
@@ -385,6 +420,8 @@ std::optional<StockFailure> StockPosting::postRow(int fila, int pasada, int sign
         m.deposito = deposito;
         m.destino = destino;
         sink_.AddRow(movementRow(m));
+        // The entry counts each movement, with its sign, under the motive it went under.
+        asiento_ << MovimientoAsiento{fila, cantidades[i].toDouble(), a_.IdMotivoStock, signo};
         muestraCartel(fila);
     }
     // The line left out after a negative quantity still took its number.
@@ -395,21 +432,6 @@ std::optional<StockFailure> StockPosting::postRow(int fila, int pasada, int sign
 
 std::optional<StockFailure> StockPosting::accountingEntry()
 {
-    // The kind of movement of the voucher's entry.
-    const QString origen = Utilidades->TextoPlano(a_.TcOrigen);
-    qint16 tipoMov = 0;
-    if (IsCode(a_.TC, "IR") && IsCode(origen, "OC"))
-        tipoMov = 5;
-    else if (IsCode(a_.TC, "RMC"))
-        tipoMov = 5;
-    else if (IsCode(a_.TC, "IR") && IsCode(origen, "RM"))
-        tipoMov = 4;
-    else if (IsCode(a_.TC, "RM") && comodato_)
-        tipoMov = 2;
-    else if (IsCode(a_.TC, "RM") && SameCode(Cfg(QStringLiteral("CuentaCtroDist")), a_.Cuenta))
-        tipoMov = 3;
-    else if (IsCode(a_.TC, "RM"))
-        tipoMov = 1;
     QString tc = a_.TC;
     QString suc = vb::Mid(a_.SucNroLetra, 1, 4);
     QString nro = vb::Mid(a_.SucNroLetra, 5, 8);
@@ -419,9 +441,31 @@ std::optional<StockFailure> StockPosting::accountingEntry()
     // The entry reads the lines already written of the voucher: what went before runs first.
     if (auto f = sink_.Flush())
         return f;
-    // The entry may take a configured motive: the caller's keeps the movements' own.
     QString motivo = a_.IdMotivoStock;
-    const QString asiento = c_.GeneraAsientoStock(&g_, motivo, tc, suc, nro, letra, a_.Fecha, esDebito, tipoMov, 0, secuencia);
+    QString asiento;
+    if (sink_.Runs()) {
+        // At once: each movement's share of its line, under the motive it went under and
+        // by the voucher type's side, added to the voucher's entry.
+        asiento = c_.AsientoStock(&g_, motivo, tc, suc, nro, letra, a_.Fecha, esDebito, 0, &asiento_, true, secuencia);
+    } else {
+        // Collected: the whole grid by the kind of movement of the voucher, added to the
+        // voucher's entry when it has one.
+        const QString origen = Utilidades->TextoPlano(a_.TcOrigen);
+        qint16 tipoMov = 0;
+        if (IsCode(a_.TC, "IR") && IsCode(origen, "OC"))
+            tipoMov = 5;
+        else if (IsCode(a_.TC, "RMC"))
+            tipoMov = 5;
+        else if (IsCode(a_.TC, "IR") && IsCode(origen, "RM"))
+            tipoMov = 4;
+        else if (IsCode(a_.TC, "RM") && comodato_)
+            tipoMov = 2;
+        else if (IsCode(a_.TC, "RM") && SameCode(Cfg(QStringLiteral("CuentaCtroDist")), a_.Cuenta))
+            tipoMov = 3;
+        else if (IsCode(a_.TC, "RM"))
+            tipoMov = 1;
+        asiento = c_.AsientoStock(&g_, motivo, tc, suc, nro, letra, a_.Fecha, esDebito, tipoMov, nullptr, true, secuencia);
+    }
     if (!asiento.isEmpty())
         sink_.Add(asiento);
     cede();

@@ -1,0 +1,85 @@
+#pragma once
+// The demo company for the stock posting tests, with stock entries switched on: what a
+// posting wrote (its movements and its entry), and a posting in either mode as a voucher
+// form makes it (collected, its batch run in the caller's transaction).
+#include "tests/support/FixedClock.h"
+#include "tests/support/RegionalPin.h"
+#include "tests/support/vouchers/VoucherFixture.h"
+#include "tests/vouchers/stock/StockPostingCall.h"
+
+#include <QList>
+#include <QMap>
+#include <QString>
+#include <QStringList>
+
+namespace ui {
+class FlexGrid;
+}
+
+namespace stocktest {
+
+// A movement as the tests read it.
+struct Mov {
+    QString articulo;
+    QString lote;
+    QString serie;
+    QString deposito;
+    double cantidad;
+    double cantidadUD;
+    bool operator==(const Mov&) const = default;
+};
+QString Show(const QList<Mov>& ms);
+
+// A line of a voucher's entry as the tests read it.
+struct Asiento {
+    QString cuenta;
+    QString lado;
+    double importe;
+    int secuencia;
+    bool operator==(const Asiento&) const = default;
+};
+QString Show(const QList<Asiento>& ls);
+
+// A line of the delivery-note kind: article, quantity, unit UN and its cost.
+Renglon Linea(const QString& articulo, const QString& cantidad, const QString& costo = QStringLiteral("100"));
+// The line with some cells changed.
+Renglon Con(Renglon r, const QMap<int, QString>& celdas);
+
+class PostingDb {
+public:
+    // `extra` runs after the demo rows; the period is 2026 and the user Vandrel.
+    explicit PostingDb(const QStringList& extra = {});
+
+    QList<Mov> Movimientos(const QString& tc, const QString& id) const;
+    // The voucher's entry lines (TC, then branch, number and letter of id) in their order.
+    QList<Asiento> Lineas(const QString& tc, const QString& id) const;
+    // The header total of the voucher's entry lines, when they all carry the same.
+    QVariant CabImporte(const QString& tc, const QString& id) const;
+    int Cuenta(const QString& sql) const;
+    int MovimientosGuardados() const;
+    int LineasGuardadas() const;
+    int LibroPE() const;
+    // Every table of the database with all its rows as one text, by table name.
+    QMap<QString, QString> Tablas() const;
+
+    // A collected batch as a caller runs it, in its own transaction; "" when it ran.
+    static QString Corre(const QString& lote);
+    // Posts in either mode with a fresh voucher object; collected, nothing may change
+    // before the batch runs. "" when it went as it should, else what went wrong.
+    QString Postea(Posteo& p, ui::FlexGrid& g, bool recoger) const;
+
+    testsupport::VoucherFixture db;
+};
+
+// The day and workstation of the posting tests, while it lives: 15/12/2026 10:30, "."
+// as decimal separator.
+class Escenario {
+public:
+    Escenario();
+
+private:
+    testsupport::FixedClock clock_;
+    testsupport::RegionalPin regional_;
+};
+
+} // namespace stocktest
