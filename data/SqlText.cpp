@@ -137,24 +137,55 @@ QString ToOracle(const QString& statement, int wordCount)
 QStringList SplitOracleScript(const QString& script)
 {
     const QString crlf = QStringLiteral("\r\n");
-    QString s = script;
-    auto rep = [&s](const QString& from, const QString& to) { s = vb::Replace(s, from, to, vbTextCompare); };
-    rep(QStringLiteral("SET NOCOUNT ON"), QString());
-    rep(QStringLiteral("SET NOCOUNT OFF"), QString());
-    rep(QStringLiteral(" GO "), QStringLiteral(" "));
-    rep(crlf + QStringLiteral("GO "), QStringLiteral(" "));
-    rep(crlf + QStringLiteral("GO "), QStringLiteral(" "));
-    rep(crlf + QStringLiteral("GO") + crlf, QStringLiteral(" "));
-    rep(QStringLiteral("\r"), QStringLiteral(" "));
-    // A bare line feed is a line break too: left in place it would keep "COMMIT" from
-    // being recognised as the end of the transaction.
-    rep(QStringLiteral("\n"), QStringLiteral(" "));
-    rep(QStringLiteral("BEGIN TRANSACTION"), QStringLiteral("SET TRANSACTION"));
-    rep(QStringLiteral("BEGIN TRANS"), QStringLiteral("SET TRANSACTION"));
-    rep(QStringLiteral("COMMIT TRANSACTION"), QStringLiteral("COMMIT"));
-    rep(QStringLiteral("COMMIT TRANS"), QStringLiteral("COMMIT"));
-    rep(QStringLiteral("ROLLBACK TRANSACTION"), QStringLiteral("ROLLBACK"));
-    rep(QStringLiteral("ROLLBACK TRANS"), QStringLiteral("ROLLBACK"));
+    // The script's words are rewritten and split outside quoted texts only: a value that
+    // reads like a statement ("x'); DELETE FROM t; --") or holds a line break stays whole.
+    auto rewrite = [&crlf](QString s) {
+        auto rep = [&s](const QString& from, const QString& to) { s = vb::Replace(s, from, to, vbTextCompare); };
+        rep(QStringLiteral("SET NOCOUNT ON"), QString());
+        rep(QStringLiteral("SET NOCOUNT OFF"), QString());
+        rep(QStringLiteral(" GO "), QStringLiteral(" "));
+        rep(crlf + QStringLiteral("GO "), QStringLiteral(" "));
+        rep(crlf + QStringLiteral("GO "), QStringLiteral(" "));
+        rep(crlf + QStringLiteral("GO") + crlf, QStringLiteral(" "));
+        rep(QStringLiteral("\r"), QStringLiteral(" "));
+        // A bare line feed is a line break too: left in place it would keep "COMMIT" from
+        // being recognised as the end of the transaction.
+        rep(QStringLiteral("\n"), QStringLiteral(" "));
+        rep(QStringLiteral("BEGIN TRANSACTION"), QStringLiteral("SET TRANSACTION"));
+        rep(QStringLiteral("BEGIN TRANS"), QStringLiteral("SET TRANSACTION"));
+        rep(QStringLiteral("COMMIT TRANSACTION"), QStringLiteral("COMMIT"));
+        rep(QStringLiteral("COMMIT TRANS"), QStringLiteral("COMMIT"));
+        rep(QStringLiteral("ROLLBACK TRANSACTION"), QStringLiteral("ROLLBACK"));
+        rep(QStringLiteral("ROLLBACK TRANS"), QStringLiteral("ROLLBACK"));
+        return s;
+    };
+
+    // The script rewritten piece by piece, and beside it the same text with every quoted
+    // text blanked out, where the statements' keywords are looked for.
+    QString s;
+    QString words;
+    int i = 0;
+    while (i < script.size()) {
+        int quote = int(script.indexOf(QLatin1Char('\''), i));
+        const QString outside = rewrite(script.mid(i, quote < 0 ? -1 : quote - i));
+        s += outside;
+        words += outside;
+        if (quote < 0)
+            break;
+        // A quoted text runs to the next lone apostrophe; '' inside stands for one.
+        int j = quote + 1;
+        while (j < script.size()) {
+            if (script[j] == QLatin1Char('\'')) {
+                if (j + 1 < script.size() && script[j + 1] == QLatin1Char('\'')) { j += 2; continue; }
+                break;
+            }
+            ++j;
+        }
+        const QString quoted = script.mid(quote, j - quote + 1);
+        s += quoted;
+        words += QString(quoted.size(), QLatin1Char('_'));
+        i = j + 1;
+    }
 
     static const QStringList keywords = {
         QStringLiteral("INSERT "), QStringLiteral("DELETE "), QStringLiteral("UPDATE "), QStringLiteral("CREATE "),
@@ -162,10 +193,10 @@ QStringList SplitOracleScript(const QString& script)
         QStringLiteral("ROLLBACK"), QStringLiteral("IF NOT EXIST"), QStringLiteral("IF EXIST"), QStringLiteral("GRANT "),
     };
     // The earliest keyword at or after `from`: its position and length (-1 when none).
-    auto earliest = [&s](int from) {
+    auto earliest = [&words](int from) {
         int best = -1, bestLen = 0;
         for (const QString& k : keywords) {
-            const int at = int(s.indexOf(k, from, Qt::CaseInsensitive));
+            const int at = int(words.indexOf(k, from, Qt::CaseInsensitive));
             if (at >= 0 && (best < 0 || at < best)) { best = at; bestLen = int(k.size()); }
         }
         return std::make_pair(best, bestLen);

@@ -62,6 +62,28 @@ private slots:
                  QStringList({"UPDATE A SET X=1", "DELETE FROM B WHERE Y=2", "IF EXISTS (SELECT 1)", "DROP TABLE C"}));
     }
 
+    void oracleScriptKeepsQuotedTexts_data()
+    {
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<QStringList>("statements");
+        QTest::newRow("a statement inside a text")
+            << QStringLiteral("INSERT INTO T (A) VALUES ('x''); DELETE FROM U; --')\r\nUPDATE T SET B = 'UPDATE ' WHERE A = 'GO '")
+            << QStringList({"INSERT INTO T (A) VALUES ('x''); DELETE FROM U; --')", "UPDATE T SET B = 'UPDATE ' WHERE A = 'GO '"});
+        QTest::newRow("line breaks and transaction words inside a text")
+            << QStringLiteral("BEGIN TRANSACTION\r\nINSERT INTO T (A) VALUES ('uno\r\nCOMMIT TRANSACTION dos')\r\nCOMMIT TRANSACTION")
+            << QStringList({"SET TRANSACTION", "INSERT INTO T (A) VALUES ('uno\r\nCOMMIT TRANSACTION dos')", "COMMIT"});
+        QTest::newRow("an unfinished text runs to the end")
+            << QStringLiteral("DELETE FROM T WHERE A = 'x DROP TABLE U")
+            << QStringList({"DELETE FROM T WHERE A = 'x DROP TABLE U"});
+    }
+
+    void oracleScriptKeepsQuotedTexts()
+    {
+        QFETCH(QString, script);
+        QFETCH(QStringList, statements);
+        QCOMPARE(sqltext::SplitOracleScript(script), statements);
+    }
+
     void writeMarker_data()
     {
         QTest::addColumn<QString>("in");

@@ -115,7 +115,7 @@ QVector<CampoValor> StockPosting::movementRow(const Movimiento& m)
     add(QStringLiteral("TC"), Literal(Code(a_.TC, 4)));
     add(QStringLiteral("IdComprobante"), Literal(a_.SucNroLetra));
     if (!compras_)
-        add(QStringLiteral("IdComplemento"), SqlAmount(Utilidades->TextoAMoneda(a_.IdComplemento)));
+        add(QStringLiteral("IdComplemento"), vouchergrids::ComplementLiteral(a_.IdComplemento));
     add(QStringLiteral("Secuencia"), secuenciaTexto());
     add(QStringLiteral("Fecha"), Literal(a_.Fecha));
     const QString caja = cajaLiteral();

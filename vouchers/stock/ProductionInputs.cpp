@@ -269,7 +269,7 @@ QVector<CampoValor> StockPosting::productionRow(int fila, const QString& deposit
     add("TC", Literal(Code(QStringLiteral("PE"), 4)));
     add("IdComprobante", Literal(idPE_));
     if (!compras_)
-        add("IdComplemento", SqlAmount(Utilidades->TextoAMoneda(a_.IdComplemento)));
+        add("IdComplemento", vouchergrids::ComplementLiteral(a_.IdComplemento));
     add("Secuencia", secuenciaTexto());
     add("Fecha", Literal(a_.Fecha));
     add("IdDeposito", deposito);

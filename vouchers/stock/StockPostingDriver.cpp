@@ -4,6 +4,7 @@
 #include "vouchers/stock/StockPosting.h"
 
 #include "data/DB_Dll.h"
+#include "platform/vb/VbError.h"
 #include "frame/Config.h"
 #include "frame/Format.h"
 #include "platform/ui/FlexGrid.h"
@@ -92,9 +93,13 @@ std::optional<StockFailure> StockPosting::checkArguments()
 {
     if (!vb::IsDate(vb::Trim(a_.Fecha)))
         return StockFailure{QStringLiteral("La fecha del comprobante no es una fecha: ") + a_.Fecha};
-    double complemento = 0;
-    if (!CantidadLeida(a_.IdComplemento, complemento))
-        return StockFailure{QStringLiteral("El complemento del comprobante no es un número: ") + a_.IdComplemento};
+    // A complement is a whole number as everywhere in the library (not one is 0); only one
+    // beyond what the column holds stops the posting.
+    try {
+        vouchergrids::Complemento(a_.IdComplemento);
+    } catch (const vb::VbError& e) {
+        return StockFailure{e.Description};
+    }
     return std::nullopt;
 }
 

@@ -106,8 +106,8 @@ QList<Caso> casos()
         out << Caso{QStringLiteral("TC") + modo, posteo(recoger, [](Posteo& p, Renglon&, const QString& t) { p.tc = t; }), {}, {}, {},
                     QStringLiteral("El Tipo de Comprobante informado no existe")};
         escrito(QStringLiteral("SucNroLetra"), [](Posteo& p, Renglon&, const QString& t) { p.id = t; }, QStringLiteral("IdComprobante"), igual);
-        rechazado(QStringLiteral("IdComplemento"), [](Posteo& p, Renglon&, const QString& t) { p.complemento = t; },
-                  QStringLiteral("El complemento del comprobante no es un número"));
+        escrito(QStringLiteral("IdComplemento"), [](Posteo& p, Renglon&, const QString& t) { p.complemento = t; },
+                QStringLiteral("IdComplemento"), cero);
         rechazado(QStringLiteral("Fecha"), [](Posteo& p, Renglon&, const QString& t) { p.fecha = t; },
                   QStringLiteral("La fecha del comprobante no es una fecha"));
         rechazado(QStringLiteral("IdDeposito"), [](Posteo& p, Renglon&, const QString& t) { p.deposito = t; }, QStringLiteral("que no existe"));

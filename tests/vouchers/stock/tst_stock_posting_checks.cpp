@@ -174,6 +174,43 @@ private slots:
         QCOMPARE(g.TextMatrix(1, ColArticulo::CantidadUD), QStringLiteral("12"));
     }
 
+    // A complement is a whole number, as everywhere in the voucher library: any other text
+    // is 0 (never rounded), and only one beyond what the column holds stops the posting.
+    void complement_data()
+    {
+        modes();
+        QTest::addColumn<QString>("complemento");
+        QTest::addColumn<QVariant>("guardado");
+        for (bool recoger : {false, true}) {
+            const char* modo = recoger ? ", collected" : ", at once";
+            QTest::addRow("7%s", modo) << recoger << "7" << QVariant(7);
+            QTest::addRow("empty%s", modo) << recoger << "" << QVariant(0);
+            QTest::addRow("1.5%s", modo) << recoger << "1.5" << QVariant(0);
+            QTest::addRow("abc%s", modo) << recoger << "abc" << QVariant(0);
+            QTest::addRow("too large%s", modo) << recoger << "99999999999" << QVariant();
+        }
+    }
+    void complement()
+    {
+        QFETCH(bool, recoger);
+        QFETCH(QString, complemento);
+        QFETCH(QVariant, guardado);
+        PostingDb db;
+        ui::FlexGrid g;
+        Llena(g, {valida()});
+        Posteo p;
+        p.complemento = complemento;
+        if (!guardado.isValid()) {
+            refused(db, g, p, recoger, {QStringLiteral("El complemento 99999999999 está fuera de rango")});
+            return;
+        }
+        const QString falla = db.Postea(p, g, recoger);
+        QVERIFY2(falla.isEmpty(), qPrintable(falla));
+        const auto rows = db.db.Query(QStringLiteral("SELECT IdComplemento FROM V_MV_STOCK WHERE TC = 'RM' AND IdComprobante = '%1'").arg(p.id));
+        QCOMPARE(rows.size(), 1);
+        QCOMPARE(rows[0].value(0).toInt(), guardado.toInt());
+    }
+
     // What a line names must be there; a unit the article does not convert, or a
     // coefficient that is no number, stops the posting too.
     void refusedLine_data()
