@@ -47,6 +47,21 @@ QString rowLimit(const QString& text)
     return head + QLatin1Char(' ') + body + QLatin1Char(' ') + condition + QLatin1Char(' ') + tail + QLatin1Char(' ');
 }
 
+// Where the quoted text that opens at `quote` ends: its closing apostrophe, or the end of
+// the text when none closes it; '' inside stands for one apostrophe.
+int quotedEnd(const QString& text, int quote)
+{
+    int j = quote + 1;
+    while (j < text.size()) {
+        if (text[j] == QLatin1Char('\'')) {
+            if (j + 1 < text.size() && text[j + 1] == QLatin1Char('\'')) { j += 2; continue; }
+            break;
+        }
+        ++j;
+    }
+    return j;
+}
+
 QString dateLiterals(const QString& text)
 {
     QString out;
@@ -57,15 +72,7 @@ QString dateLiterals(const QString& text)
             out += text[i++];
             continue;
         }
-        // A quoted text runs to the next lone apostrophe; '' inside stands for one.
-        int j = i + 1;
-        while (j < text.size()) {
-            if (text[j] == QLatin1Char('\'')) {
-                if (j + 1 < text.size() && text[j + 1] == QLatin1Char('\'')) { j += 2; continue; }
-                break;
-            }
-            ++j;
-        }
+        const int j = quotedEnd(text, i);
         const QString literal = text.mid(i, j - i + 1);
         const QString content = text.mid(i + 1, j - i - 1);
         QDateTime date;
@@ -172,15 +179,7 @@ QStringList SplitOracleScript(const QString& script)
         words += outside;
         if (quote < 0)
             break;
-        // A quoted text runs to the next lone apostrophe; '' inside stands for one.
-        int j = quote + 1;
-        while (j < script.size()) {
-            if (script[j] == QLatin1Char('\'')) {
-                if (j + 1 < script.size() && script[j + 1] == QLatin1Char('\'')) { j += 2; continue; }
-                break;
-            }
-            ++j;
-        }
+        const int j = quotedEnd(script, quote);
         const QString quoted = script.mid(quote, j - quote + 1);
         s += quoted;
         words += QString(quoted.size(), QLatin1Char('_'));
