@@ -59,12 +59,6 @@ QStringList& requiredTables()
     return tables;
 }
 
-bool isOracle(const DB_Dll& db)
-{
-    return vb::InStr(db.gConnString, QStringLiteral("OraOLEDB"), vbTextCompare) > 0
-        || vb::InStr(db.gProveedor, QStringLiteral("ORACLE"), vbTextCompare) > 0;
-}
-
 // Opens the main connection; a database that lacks tables the program needs is refused
 // with one message, closed, and the connection dialog offered again on Yes.
 void openMainDatabase(bool PideParametros, int TipoCursor, const QString& CadenaConexion)
@@ -93,11 +87,6 @@ void openMainDatabase(bool PideParametros, int TipoCursor, const QString& Cadena
 
 } // namespace
 
-QStringList TablasRequeridas()
-{
-    return requiredTables();
-}
-
 void RequiereTablas(const QStringList& Tablas)
 {
     for (const QString& t : Tablas)
@@ -109,7 +98,7 @@ QStringList TablasFaltantes()
 {
     DB_Dll& db = *gDBPrincipal;
     // Oracle's catalogue names the tables otherwise; its statements are rewritten anyway.
-    if (isOracle(db))
+    if (db.IsOracleConnection())
         return {};
     QStringList presentes;
     try {

@@ -22,12 +22,11 @@ void FinalizaSistema();
 QString ExtraeServidor(const QString& Servidor);
 void ConectaEstadisticas();
 
-// The tables a database must have for this program to work on it: the configuration
+// The tables a database must have for this program to work on it are the configuration
 // and the access log, and those the program adds with RequiereTablas before start-up.
 // Start-up refuses a main database that lacks any of them as a failed connection is.
-QStringList TablasRequeridas();
 void RequiereTablas(const QStringList& Tablas);
-// Those of TablasRequeridas the open main connection's database does not have.
+// Those required tables the open main connection's database does not have.
 QStringList TablasFaltantes();
 
 // The value of a command-line item: the text after the key (found without regard to
