@@ -63,17 +63,21 @@ std::optional<StockFailure> StockPosting::lineFailure(int fila, const QString& q
                         + QString::number(fila) + QStringLiteral(") ") + que};
 }
 
-std::optional<StockFailure> StockPosting::lineQuantity(int fila, vb::Currency& cantidad)
+std::optional<StockFailure> StockPosting::lineNumber(int fila, const QString& texto, const QString& que, vb::Currency& valor) const
 {
-    const QString texto = rawCell(fila, ColArticulo::Cantidad);
     if (!isNumber(texto))
-        return lineFailure(fila, QStringLiteral("tiene una cantidad que no es un número: ") + vb::Trim(texto));
+        return lineFailure(fila, QStringLiteral("tiene ") + que + QStringLiteral(" que no es un número: ") + vb::Trim(texto));
     try {
-        cantidad = Utilidades->TextoAMoneda(texto);
+        valor = Utilidades->TextoAMoneda(texto);
     } catch (const vb::VbError&) {
-        return lineFailure(fila, QStringLiteral("tiene una cantidad fuera de rango: ") + vb::Trim(texto));
+        return lineFailure(fila, QStringLiteral("tiene ") + que + QStringLiteral(" fuera de rango: ") + vb::Trim(texto));
     }
     return std::nullopt;
+}
+
+std::optional<StockFailure> StockPosting::lineQuantity(int fila, vb::Currency& cantidad)
+{
+    return lineNumber(fila, rawCell(fila, ColArticulo::Cantidad), QStringLiteral("una cantidad"), cantidad);
 }
 
 std::optional<StockFailure> StockPosting::knownArticle(int fila, QString& unidad)
@@ -131,13 +135,10 @@ std::optional<StockFailure> StockPosting::lineCoefficient(int fila, const QStrin
 {
     const QString texto = rawCell(fila, ColArticulo::Coeficiente);
     if (!vb::Trim(texto).isEmpty()) {
-        if (!isNumber(texto))
-            return lineFailure(fila, QStringLiteral("tiene un coeficiente que no es un número: ") + vb::Trim(texto));
-        try {
-            coeficiente = Utilidades->TextoAMoneda(texto).toDouble();
-        } catch (const vb::VbError&) {
-            return lineFailure(fila, QStringLiteral("tiene un coeficiente fuera de rango: ") + vb::Trim(texto));
-        }
+        vb::Currency dado;
+        if (auto f = lineNumber(fila, texto, QStringLiteral("un coeficiente"), dado))
+            return f;
+        coeficiente = dado.toDouble();
         return std::nullopt;
     }
     coeficiente = 1;

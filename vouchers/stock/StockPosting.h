@@ -185,6 +185,9 @@ private:
     // equivalences when it is empty and the units differ (written into column 8).
     std::optional<StockFailure> lineCoefficient(int fila, const QString& unidad, const QString& unidadBase, double& coeficiente);
     std::optional<StockFailure> lineFailure(int fila, const QString& que) const;
+    // A cell's text as a number (an amount); a failure naming the line and `que` ("una
+    // cantidad") when it is none or out of range.
+    std::optional<StockFailure> lineNumber(int fila, const QString& texto, const QString& que, vb::Currency& valor) const;
     void muestraCartel(int fila);
     // Lets the message loop run, so that the notice repaints; at most every few
     // milliseconds, which keeps a long voucher from spending its time there.
