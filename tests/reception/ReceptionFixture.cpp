@@ -62,6 +62,22 @@ void ReceptionFixture::typeCell(const QString& text, Qt::Key confirm)
     QTest::keyClick(form_->txtEdit, confirm);
 }
 
+void ReceptionFixture::typeRow(const QString& cuenta, const QString& comprobante, const QString& importe)
+{
+    typeCell(cuenta);
+    typeCell(comprobante);
+    typeCell(importe);
+}
+
+void ReceptionFixture::saveRow(const QString& cuenta, const QString& comprobante, const QString& importe,
+                               const QString& observaciones)
+{
+    typeRow(cuenta, comprobante, importe);
+    typeCell(QString());
+    typeCell(observaciones);
+    press(Qt::Key_F2);
+}
+
 void ReceptionFixture::typeHeader(int index, const QString& text, Qt::Key confirm)
 {
     CajaTexto* box = form_->txtFields[index];

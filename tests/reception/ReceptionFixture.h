@@ -28,6 +28,12 @@ public:
     // editor, the rest goes to it), then presses `confirm` in the editor. An empty text
     // opens the editor with Enter, on the cell's own text.
     void typeCell(const QString& text, Qt::Key confirm = Qt::Key_Return);
+    // Types account, voucher and amount on the current row from its account cell, leaving
+    // the cursor on the business unit.
+    void typeRow(const QString& cuenta, const QString& comprobante, const QString& importe);
+    // The same, then the business unit as the account filled it in and the observations,
+    // and saves the row with F2.
+    void saveRow(const QString& cuenta, const QString& comprobante, const QString& importe, const QString& observaciones);
     // The same on a header box: focus, select all, type, confirm.
     void typeHeader(int index, const QString& text, Qt::Key confirm = Qt::Key_Return);
     // Presses a key on the grid as the operator does, the form seeing it first.

@@ -124,9 +124,7 @@ private slots:
         ScriptedOperator op;
         if (typed == 1 || typed == 3) {
             fx.goTo(1, 1);
-            fx.typeCell(QStringLiteral("110301"));
-            fx.typeCell(QStringLiteral("0001-00046206"));
-            fx.typeCell(QStringLiteral("99"));
+            fx.typeRow(QStringLiteral("110301"), QStringLiteral("0001-00046206"), QStringLiteral("99"));
         }
         if (typed == 2 || typed == 3) {
             if (typed == 2)

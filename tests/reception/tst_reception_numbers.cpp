@@ -48,11 +48,8 @@ void typeUpToTheAmount(ReceptionFixture& fx, int row, const QString& comprobante
 void saveRows(ReceptionFixture& fx, const QStringList& amounts, const QString& stem)
 {
     for (int i = 0; i < amounts.size(); ++i) {
-        typeUpToTheAmount(fx, i + 1, stem + QString::number(i + 1));
-        fx.typeCell(amounts[i]);
-        fx.typeCell(QString());
-        fx.typeCell(QStringLiteral("x"));
-        fx.press(Qt::Key_F2);
+        fx.goTo(i + 1, 1);
+        fx.saveRow(QStringLiteral("110301"), stem + QString::number(i + 1), amounts[i], QStringLiteral("x"));
     }
 }
 

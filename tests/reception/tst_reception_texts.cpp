@@ -45,18 +45,6 @@ const QList<Voucher> kVouchers = {
     {QStringLiteral("'; DROP TABLE"), QStringLiteral("300"), QStringLiteral("'); DELETE MV_ASIENTOS --")},
 };
 
-// Types a whole row on the current grid row (business unit as the account fills it in)
-// and saves it with F2.
-void typeRow(ReceptionFixture& fx, const QString& cuenta, const Voucher& v)
-{
-    fx.typeCell(cuenta);
-    fx.typeCell(v.comprobante);
-    fx.typeCell(v.importe);
-    fx.typeCell(QString());
-    fx.typeCell(v.observaciones);
-    fx.press(Qt::Key_F2);
-}
-
 int entryLines(const QString& cuenta, const QString& comprobante)
 {
     return count(QStringLiteral("SELECT COUNT(*) FROM MV_ASIENTOS WHERE TC_Origen = 'Mutl' AND CuentaOrigen = %1 "
@@ -130,7 +118,7 @@ private slots:
         fx.typeHeader(0, QStringLiteral("15/12/2026"));
         fx.goTo(1, 1);
         for (const Voucher& v : kVouchers)
-            typeRow(fx, QStringLiteral("110301"), v);
+            fx.saveRow(QStringLiteral("110301"), v.comprobante, v.importe, v.observaciones);
         op.verifyAllUsed();
 
         for (const Voucher& v : kVouchers) {
@@ -217,7 +205,7 @@ private slots:
         op.expectMsgBox(QStringLiteral("No se generó el asiento: la fecha de recepción ") + fecha
                             + QStringLiteral(" no pertenece a ningún ejercicio contable."),
                         ui::vbOK, QStringLiteral("Aviso al Operador!"), ui::vbCritical);
-        typeRow(fx, QStringLiteral("110301"), {QStringLiteral("RD-2026-90001"), QStringLiteral("75"), QStringLiteral("x")});
+        fx.saveRow(QStringLiteral("110301"), QStringLiteral("RD-2026-90001"), QStringLiteral("75"), QStringLiteral("x"));
         op.verifyAllUsed();
         QCOMPARE(g->TextMatrix(1, 0), QStringLiteral("*"));
         QCOMPARE(count(QStringLiteral("SELECT COUNT(*) FROM V_MV_MUTUALES WHERE IDMUTUAL = 'RD-2026-90001'")), 1);
@@ -242,7 +230,7 @@ private slots:
         ScriptedOperator op;
         op.expectMsgBox(QStringLiteral("Invalid object name 'ta_configuracion'"), ui::vbOK);
         fx.goTo(1, 1);
-        typeRow(fx, QStringLiteral("110301"), {QStringLiteral("RD-2026-90002"), QStringLiteral("75"), QStringLiteral("x")});
+        fx.saveRow(QStringLiteral("110301"), QStringLiteral("RD-2026-90002"), QStringLiteral("75"), QStringLiteral("x"));
         op.verifyAllUsed();
         QCOMPARE(g->TextMatrix(1, 0), QStringLiteral("*"));
         QCOMPARE(count(QStringLiteral("SELECT COUNT(*) FROM V_MV_MUTUALES WHERE IDMUTUAL = 'RD-2026-90002'")), 1);

@@ -6,7 +6,6 @@
 // (AsignarDatosComprobante's WhrTareas, ConsultaComprobante's Filtro) are not values.
 #include "data/DB_Dll.h"
 #include "frame/Startup.h"
-#include "platform/ado/Connection.h"
 #include "platform/ado/Recordset.h"
 #include "platform/ui/FlexGrid.h"
 #include "platform/ui/Operator.h"
@@ -15,6 +14,7 @@
 #include "tests/support/FixedClock.h"
 #include "tests/support/RegionalPin.h"
 #include "tests/support/TestMain.h"
+#include "tests/support/vouchers/TableContents.h"
 #include "tests/support/vouchers/VoucherFixture.h"
 #include "tests/support/vouchers/VoucherHostForm.h"
 #include "vouchers/Stock.h"
@@ -43,48 +43,6 @@ const QStringList kInjections = {
 };
 
 const QString kAudit = QStringLiteral("V_MV_CPTEACCIONES");
-
-// Every table's rows as text, by table, read on the program's own connection once the
-// call is over.
-QMap<QString, QStringList> contents()
-{
-    ado::Connection& cnn = *gDBPrincipal->gCnn;
-    auto rowsOf = [&](const QString& sql) {
-        QList<QStringList> rows;
-        ado::Recordset rs = cnn.Execute(sql);
-        for (; !rs.EOF(); rs.MoveNext()) {
-            QStringList cells;
-            for (int i = 0; i < rs.Fields().Count(); ++i) {
-                const vb::Variant v = rs.Fields(i).Value();
-                cells << (v.isNull() ? QStringLiteral("<NULL>") : v.toString());
-            }
-            rows << cells;
-        }
-        return rows;
-    };
-    QMap<QString, QStringList> all;
-    for (const QStringList& t : rowsOf(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table' AND name NOT "
-                                                      "LIKE 'sqlite_%'"))) {
-        QStringList rows;
-        for (const QStringList& r : rowsOf(QStringLiteral("SELECT * FROM \"%1\"").arg(t[0])))
-            rows << r.join(QChar(0x1F));
-        rows.sort();
-        all.insert(t[0], rows);
-    }
-    return all;
-}
-
-QStringList changedTables(const QMap<QString, QStringList>& before, const QMap<QString, QStringList>& after)
-{
-    QStringList changed;
-    for (auto it = after.cbegin(); it != after.cend(); ++it)
-        if (before.value(it.key()) != it.value())
-            changed << it.key();
-    for (auto it = before.cbegin(); it != before.cend(); ++it)
-        if (!after.contains(it.key()))
-            changed << it.key();
-    return changed;
-}
 
 // Answers every box OK and cancels every form after showing it (so that it loads as it
 // does for an operator); what was shown is kept.
@@ -360,13 +318,13 @@ private slots:
         VoucherHostForm f;
         f.InicializaGrids(QStringLiteral("FC"));
         AnsweringOperator op;
-        const QMap<QString, QStringList> before = contents();
+        const QMap<QString, QStringList> before = testsupport::TableContents();
         try {
             a.call(f, text);
         } catch (const vb::VbError& e) {
             QFAIL(qPrintable(QStringLiteral("raised %1 %2").arg(e.Number).arg(e.Description)));
         }
-        const QStringList changed = changedTables(before, contents());
+        const QStringList changed = testsupport::ChangedTables(before, testsupport::TableContents());
         QCOMPARE(changed, a.writes.isEmpty() ? QStringList() : QStringList{a.writes});
         for (const QString& box : op.boxes)
             QVERIFY2(!box.contains(QStringLiteral("Ha ocurrido el Siguiente Error")), qPrintable(box));

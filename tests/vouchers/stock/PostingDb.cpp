@@ -6,6 +6,7 @@
 #include "frame/StatementBuilder.h"
 #include "platform/vb/Currency.h"
 #include "platform/zeltrix/Services.h"
+#include "tests/support/vouchers/TableContents.h"
 #include "vouchers/ClsCmnCptes.h"
 #include "vouchers/GridColumns.h"
 
@@ -113,24 +114,6 @@ int PostingDb::LibroPE() const
     return Cuenta(QStringLiteral("SELECT X_ULTIMO_NRO FROM V_TA_CPTE WHERE CODIGO = 'PE'"));
 }
 
-QMap<QString, QString> PostingDb::Tablas() const
-{
-    QMap<QString, QString> out;
-    const auto tablas = db.Query(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table' AND name NOT LIKE 'sqlite_%'"));
-    for (const QVariantList& t : tablas) {
-        const QString nombre = t[0].toString();
-        QStringList filas;
-        for (const QVariantList& r : db.Query(QStringLiteral("SELECT * FROM \"%1\" ORDER BY rowid").arg(nombre))) {
-            QStringList celdas;
-            for (const QVariant& v : r)
-                celdas << (v.isNull() ? QStringLiteral("<null>") : v.toString());
-            filas << celdas.join(QLatin1Char('|'));
-        }
-        out.insert(nombre, filas.join(QLatin1Char('\n')));
-    }
-    return out;
-}
-
 QString PostingDb::Corre(const QString& lote)
 {
     SaveTransaction t;
@@ -171,6 +154,24 @@ QString PostingDb::Postea(Posteo& p, ui::FlexGrid& g, bool recoger) const
         return QStringLiteral("the entry does not balance: ") + debe.toString() + QStringLiteral(" / ") + haber.toString();
     if (debe != vb::Currency() && vb::Currency::fromDouble(CabImporte(Utilidades->AjustaLargo(p.tc, 4), p.id).toDouble()) != debe)
         return QStringLiteral("the header total is not the debit side");
+    return {};
+}
+
+QString PostingDb::Rechaza(Posteo& p, ui::FlexGrid& g, bool recoger)
+{
+    const QMap<QString, QStringList> antes = testsupport::TableContents();
+    const QString recogido = QStringLiteral("antes");
+    ClsCmnCptes c;
+    p.recoger = recoger;
+    p.sqlTemp = recogido;
+    p.run(c, g);
+    if (!p.hayError)
+        return QStringLiteral("the posting was not refused");
+    if (p.sqlTemp != recogido)
+        return QStringLiteral("the collected statements changed: ") + p.sqlTemp;
+    const QStringList cambiadas = testsupport::ChangedTables(antes, testsupport::TableContents());
+    if (!cambiadas.isEmpty())
+        return QStringLiteral("the refused posting changed ") + cambiadas.join(QStringLiteral(", "));
     return {};
 }
 

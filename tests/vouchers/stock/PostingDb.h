@@ -59,14 +59,16 @@ public:
     int MovimientosGuardados() const;
     int LineasGuardadas() const;
     int LibroPE() const;
-    // Every table of the database with all its rows as one text, by table name.
-    QMap<QString, QString> Tablas() const;
 
     // A collected batch as a caller runs it, in its own transaction; "" when it ran.
     static QString Corre(const QString& lote);
     // Posts in either mode with a fresh voucher object; collected, nothing may change
     // before the batch runs. "" when it went as it should, else what went wrong.
     QString Postea(Posteo& p, ui::FlexGrid& g, bool recoger) const;
+    // Posts in either mode expecting a refusal: HayError set, no table changed and the
+    // caller's collected statements left as they were. "" when it went so, else what
+    // went wrong.
+    static QString Rechaza(Posteo& p, ui::FlexGrid& g, bool recoger);
 
     testsupport::VoucherFixture db;
 };

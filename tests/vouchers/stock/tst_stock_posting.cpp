@@ -283,12 +283,8 @@ private slots:
                 op.expectMsgBox(QStringLiteral("(renglón 2)"), ui::vbOK);
             Posteo p;
             p.tc = tc;
-            p.recoger = recoger;
-            p.sqlTemp = QStringLiteral("antes");
-            ClsCmnCptes c;
-            p.run(c, g);
-            QVERIFY(p.hayError);
-            QCOMPARE(p.sqlTemp, QStringLiteral("antes"));
+            const QString falla = PostingDb::Rechaza(p, g, recoger);
+            QVERIFY2(falla.isEmpty(), qPrintable(falla));
             QCOMPARE(p.deposito, QStringLiteral("1"));
         }
         QCOMPARE(movimientosGuardados(), antes);
