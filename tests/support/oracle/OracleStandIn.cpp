@@ -247,6 +247,7 @@ private:
     void refuse(const QString& text, ado::Errors& errs, int native, const QString& error)
     {
         record->refused << error + QStringLiteral(" <- ") + text;
+        qWarning("Oracle stand-in refused: %s <- %s", qPrintable(error), qPrintable(text));
         raise(errs, native, error);
     }
     void check(const QString& text, ado::Errors& errs)
