@@ -18,20 +18,6 @@ const QStringList kSchema = {
     QStringLiteral("CREATE TABLE ta_usuarios (Nombre TEXT, Administrador INTEGER)"),
 };
 
-// Opens gDBPrincipal on the fixture's file again, through the stand-in, as an Oracle
-// connection: the server mark "#", or a connection string of the caller's.
-void openOracle(const QString& connString = QString())
-{
-    gDBPrincipal.reset();
-    DB_Dll& d = *gDBPrincipal;
-    d.gServidor = QStringLiteral("#ORA");
-    d.gDBName = QStringLiteral("test.db");
-    d.gUsuario = QStringLiteral("operador");
-    d.OpenServerADODB(false, 3, connString, false, false);
-    if (!d.gOpenFlag)
-        qFatal("the Oracle stand-in did not open");
-}
-
 } // namespace
 
 class TestDbOracle : public QObject {
@@ -41,7 +27,7 @@ private slots:
     {
         db_.emplace(kSchema);
         oracle_.emplace();
-        openOracle();
+        testsupport::OpenMainOnOracle(QStringLiteral("test.db"), QStringLiteral("operador"));
         oracle_->clear();
     }
     void cleanup()
@@ -100,7 +86,8 @@ private slots:
     // wherever it names Oracle.
     void oneTestDecidesOracle()
     {
-        openOracle(QStringLiteral("ORACLE_SITIO=1;Provider=MSDAORA;Data Source=test.db;"));
+        testsupport::OpenMainOnOracle(QStringLiteral("test.db"), QStringLiteral("operador"),
+                                     QStringLiteral("ORACLE_SITIO=1;Provider=MSDAORA;Data Source=test.db;"));
         oracle_->clear();
         QVERIFY(gDBPrincipal->IsOracleConnection());
         ado::Recordset rs;
@@ -185,7 +172,7 @@ private slots:
                 gDBPrincipal.reset();
                 db_.emplace(kSchema, QStringLiteral("operador"));
             } else {
-                openOracle();
+                testsupport::OpenMainOnOracle(QStringLiteral("test.db"), QStringLiteral("operador"));
             }
             DB_Dll& db = *gDBPrincipal;
             db.gEsAdmin = false;

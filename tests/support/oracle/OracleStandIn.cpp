@@ -1,5 +1,6 @@
 #include "tests/support/oracle/OracleStandIn.h"
 
+#include "data/DB_Dll.h"
 #include "platform/ado/ConnectionString.h"
 #include "platform/ado/DelegatingProvider.h"
 #include "platform/vb/VbError.h"
@@ -287,6 +288,19 @@ QString OracleRefusal(const QString& statement)
     if (count(sql, QStringLiteral("\\bSELECT\\b")) > count(sql, QStringLiteral("\\bFROM\\b")) - count(sql, QStringLiteral("\\bDELETE\\s+FROM\\b")))
         return QStringLiteral("ORA-00923: FROM keyword not found where expected");
     return {};
+}
+
+void OpenMainOnOracle(const QString& file, const QString& user, const QString& connString)
+{
+    DB_Dll& d = *gDBPrincipal;
+    if (d.gCnn->State() == ado::adStateOpen)
+        d.gCnn->Close();
+    d.gServidor = QStringLiteral("#ORA");
+    d.gDBName = file;
+    d.gUsuario = user;
+    d.OpenServerADODB(false, 3, connString, false, false);
+    if (!d.gOpenFlag || !d.IsOracleConnection())
+        qFatal("the Oracle stand-in did not open");
 }
 
 OracleStandIn::OracleStandIn()

@@ -27,6 +27,11 @@ public:
     void clear();
 };
 
+// Opens the main data-access object again, as an Oracle connection on the data source
+// `file` of the program folder (the stand-in's engine), logged in as `user`; with
+// `connString`, on that string instead of the one the object builds.
+void OpenMainOnOracle(const QString& file, const QString& user = QStringLiteral("Vandrel"), const QString& connString = {});
+
 // Why Oracle refuses the statement, as its error text ("ORA-00933: ..."); empty when
 // Oracle takes it. Only the statement's SQL is looked at, never its quoted texts.
 QString OracleRefusal(const QString& statement);

@@ -5,8 +5,8 @@
 // server is needed: the connection's engine is the demo database behind the Oracle
 // stand-in.
 #include "tests/support/ScriptedOperator.h"
-#include "tests/support/oracle/OracleStandIn.h"
 #include "tests/support/TestMain.h"
+#include "tests/support/oracle/OracleStandIn.h"
 #include "tests/vouchers/stock/PostingDb.h"
 
 #include "data/DB_Dll.h"
@@ -54,17 +54,6 @@ QStringList movementInserts(const QStringList& statements)
     return out;
 }
 
-// Reopens the main connection on the same database, as an Oracle connection (the
-// stand-in's) or as the program's own.
-void reopen(bool oracle)
-{
-    gDBPrincipal.reset();
-    gDBPrincipal->gServidor = oracle ? QStringLiteral("#ORCL") : QStringLiteral("SQLITE");
-    gDBPrincipal->gDBName = testsupport::VoucherFixture::kDb;
-    gDBPrincipal->gUsuario = QStringLiteral("Vandrel");
-    gDBPrincipal->OpenServerADODB(false, 3, QString(), false, false);
-}
-
 // Three movements: two lines, one of them picked from two lots.
 void fill(ui::FlexGrid& g)
 {
@@ -83,13 +72,13 @@ class TstStockPostingOracle : public QObject {
 private slots:
     void init()
     {
+        oracle_.emplace();   // first: the program's own connection is recorded too
         escenario_.emplace();
-        oracle_.emplace();
     }
     void cleanup()
     {
-        oracle_.reset();
         escenario_.reset();
+        oracle_.reset();
     }
 
     void statementsOfThePosting_data()
@@ -108,7 +97,8 @@ private slots:
         QFETCH(bool, recoger);
         QFETCH(int, filasPorInsert);
         PostingDb db;
-        reopen(oracle);
+        if (oracle)
+            testsupport::OpenMainOnOracle(testsupport::VoucherFixture::kDb);
         QVERIFY(gDBPrincipal->gOpenFlag);
         QCOMPARE(gDBPrincipal->IsOracleConnection(), oracle);
         ui::FlexGrid g;
