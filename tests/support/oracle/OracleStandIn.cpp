@@ -171,6 +171,10 @@ QString backToSqlite(const QString& statement, ado::Errors& errs)
             t = replaced(t, "\\bSYSDATE\\b", QStringLiteral("GETDATE()"));
             t = replaced(t, "\\s+FROM\\s+DUAL\\b", QString());
             t = replaced(t, "\\bTO_NUMBER\\s*\\(", QStringLiteral("(0+"));
+            // Oracle keeps no empty texts (it stores NULL): an empty text the SQLite file
+            // holds is NULL to it.
+            t = replaced(t, "([A-Za-z_][\\w.]*)\\s+IS\\s+NOT\\s+NULL\\b", QStringLiteral("(\\1 IS NOT NULL AND \\1 <> '')"));
+            t = replaced(t, "([A-Za-z_][\\w.]*)\\s+IS\\s+NULL\\b", QStringLiteral("(\\1 IS NULL OR \\1 = '')"));
             seg.text = t;
         }
         out += seg.text;
