@@ -2,6 +2,7 @@
 // here, every single write runs here.
 #include "data/DB_Dll.h"
 #include "data/SqlText.h"
+#include "platform/ado/SqlTokens.h"
 #include "platform/ui/Operator.h"
 #include "platform/vb/App.h"
 #include "platform/vb/ErrorAnswer.h"
@@ -21,9 +22,10 @@ QString lostConnectionText()
          + CRLF + CRLF + CRLF;
 }
 
+// A transaction statement: "TRANS" in the statement's SQL (a value that says it is none).
 bool hasTrans(const QString& statement)
 {
-    return vb::InStr(statement, QStringLiteral("TRANS"), vbTextCompare) > 0;
+    return ado::sql::SqlContains(statement, QStringLiteral("TRANS"));
 }
 
 } // namespace

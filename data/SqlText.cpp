@@ -17,7 +17,10 @@ QString ReplaceInSql(const QString& statement, const QList<std::pair<QString, QS
 
 QString RemoveMarkers(const QString& statement)
 {
-    return ReplaceInSql(statement, {{QStringLiteral("@Admin_"), QString()}});
+    const QString marker = QStringLiteral("@Admin_");
+    if (!statement.contains(marker, Qt::CaseInsensitive))
+        return statement;   // nothing to cut: the statement is not even read through
+    return ReplaceInSql(statement, {{marker, QString()}});
 }
 
 WriteRewrite RewriteForWrite(const QString& statement)
@@ -25,8 +28,9 @@ WriteRewrite RewriteForWrite(const QString& statement)
     const QString sql = ado::sql::SqlOnly(statement);
     auto has = [&sql](const char* word) { return sql.contains(QLatin1String(word), Qt::CaseInsensitive); };
     const bool dropAndCreate = has("DROP") && has("CREATE");
-    if (!dropAndCreate || has("@Admin_") || has("DELETE"))
-        return {RemoveMarkers(statement), false};
+    const bool marker = has("@Admin_");
+    if (!dropAndCreate || marker || has("DELETE"))
+        return {marker ? RemoveMarkers(statement) : statement, false};
     return {statement, true};
 }
 
