@@ -25,6 +25,11 @@ QString RemoveMarkers(const QString& statement)
 
 WriteRewrite RewriteForWrite(const QString& statement)
 {
+    // What the whole text does not hold, its SQL does not hold either: a long batch of
+    // plain writes is not cut into pieces for nothing.
+    auto anywhere = [&statement](const char* word) { return statement.contains(QLatin1String(word), Qt::CaseInsensitive); };
+    if (!anywhere("@Admin_") && !(anywhere("DROP") && anywhere("CREATE")))
+        return {statement, false};
     const QString sql = ado::sql::SqlOnly(statement);
     auto has = [&sql](const char* word) { return sql.contains(QLatin1String(word), Qt::CaseInsensitive); };
     const bool dropAndCreate = has("DROP") && has("CREATE");
