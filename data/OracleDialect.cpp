@@ -8,12 +8,7 @@
 #include <QSet>
 #include <algorithm>
 
-using ado::sql::isPunct;
-using ado::sql::isWord;
-using ado::sql::nextSig;
-using ado::sql::prevSig;
-using ado::sql::significant;
-using ado::sql::Token;
+using namespace ado::sql;
 using Tokens = std::vector<Token>;
 
 namespace sqltext {
@@ -45,17 +40,6 @@ void removeRange(Tokens& t, int from, int to)
 
 // ---------------------------------------------------------------- lock hints
 
-const QSet<QString>& hintNames()
-{
-    static const QSet<QString> s = {
-        QStringLiteral("NOLOCK"), QStringLiteral("READUNCOMMITTED"), QStringLiteral("READCOMMITTED"), QStringLiteral("READPAST"),
-        QStringLiteral("ROWLOCK"), QStringLiteral("PAGLOCK"), QStringLiteral("NOWAIT"), QStringLiteral("UPDLOCK"),
-        QStringLiteral("HOLDLOCK"), QStringLiteral("XLOCK"), QStringLiteral("TABLOCK"), QStringLiteral("TABLOCKX"),
-        QStringLiteral("SERIALIZABLE"), QStringLiteral("REPEATABLEREAD"),
-    };
-    return s;
-}
-
 // The hints that keep what is read locked until the transaction ends.
 bool holdsLock(const QString& hint)
 {
@@ -77,7 +61,7 @@ int hintEnd(const Tokens& t, int with, bool& locking)
         return -1;
     for (;;) {
         k = nextSig(t, k);
-        if (k < 0 || t[k].kind != Token::Word || !hintNames().contains(t[k].text.toUpper()))
+        if (k < 0 || t[k].kind != Token::Word || !IsTableHint(t[k].text))
             return -1;
         locking = locking || holdsLock(t[k].text);
         k = nextSig(t, k);

@@ -5,11 +5,7 @@
 #include "platform/ado/SqlTokens.h"
 #include <QSet>
 
-using ado::sql::isPunct;
-using ado::sql::isWord;
-using ado::sql::nextSig;
-using ado::sql::significant;
-using ado::sql::Token;
+using namespace ado::sql;
 using Tokens = std::vector<Token>;
 
 namespace sqltext {

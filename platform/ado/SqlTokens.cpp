@@ -1,5 +1,7 @@
 #include "platform/ado/SqlTokens.h"
 
+#include <QSet>
+
 namespace ado::sql {
 
 namespace {
@@ -110,6 +112,17 @@ std::vector<Token> Tokenize(QStringView s)
         }
     }
     return out;
+}
+
+bool IsTableHint(const QString& word)
+{
+    static const QSet<QString> s = {
+        QStringLiteral("NOLOCK"), QStringLiteral("READUNCOMMITTED"), QStringLiteral("ROWLOCK"), QStringLiteral("UPDLOCK"),
+        QStringLiteral("HOLDLOCK"), QStringLiteral("TABLOCK"), QStringLiteral("TABLOCKX"), QStringLiteral("PAGLOCK"),
+        QStringLiteral("READPAST"), QStringLiteral("XLOCK"), QStringLiteral("NOWAIT"), QStringLiteral("READCOMMITTED"),
+        QStringLiteral("SERIALIZABLE"), QStringLiteral("REPEATABLEREAD"),
+    };
+    return s.contains(word.toUpper());
 }
 
 bool IsSql(const Token& t)

@@ -74,6 +74,10 @@ int SqlIndexOf(const QString& statement, const QString& sought, int from = 0);
 // and comments aside.
 bool SqlContains(const QString& statement, const QString& sought);
 
+// Whether the word is one of SQL Server's table hints (NOLOCK, UPDLOCK, HOLDLOCK, ...),
+// case ignored.
+bool IsTableHint(const QString& word);
+
 // Small readers of a token list, shared by the rewrites.
 // Case-folded equality never matches texts of different lengths: that is checked first.
 inline bool eq(const QString& a, QLatin1StringView b) { return a.size() == b.size() && a.compare(b, Qt::CaseInsensitive) == 0; }

@@ -322,17 +322,6 @@ void ForEachStatement(const QString& batch, const std::function<void(Statement&)
 
 namespace {
 
-const QSet<QString>& lockHints()
-{
-    static const QSet<QString> s = {
-        QStringLiteral("NOLOCK"), QStringLiteral("READUNCOMMITTED"), QStringLiteral("ROWLOCK"), QStringLiteral("UPDLOCK"),
-        QStringLiteral("HOLDLOCK"), QStringLiteral("TABLOCK"), QStringLiteral("TABLOCKX"), QStringLiteral("PAGLOCK"),
-        QStringLiteral("READPAST"), QStringLiteral("XLOCK"), QStringLiteral("NOWAIT"), QStringLiteral("READCOMMITTED"),
-        QStringLiteral("SERIALIZABLE"), QStringLiteral("REPEATABLEREAD"),
-    };
-    return s;
-}
-
 const QSet<QString>& textFunctions()
 {
     static const QSet<QString> s = {
@@ -484,7 +473,7 @@ private:
             const Token& h = t_[k];
             if (!significant(h)) continue;
             if (isPunct(h, QLatin1StringView(","))) continue;
-            if (h.kind == Token::Word && lockHints().contains(h.text.toUpper())) { any = true; continue; }
+            if (h.kind == Token::Word && sql::IsTableHint(h.text)) { any = true; continue; }
             return;
         }
         if (!any) return;
