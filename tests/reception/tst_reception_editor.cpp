@@ -203,9 +203,10 @@ private slots:
         QCOMPARE(receptiontest::scalar(QStringLiteral("SELECT IDMUTUAL FROM V_MV_MUTUALES WHERE ID = 5")).toString(), whole);
     }
 
-    // Ctrl+V pastes into the cell editor and the date box as Shift+Insert does: the text
-    // cut at the box's limit, never inside a character, and filtered as typed text is
-    // (the line break and tab a copied line brings are keys, not text).
+    // Ctrl+V pastes into the cell editor and the date box as Shift+Insert does, filtered
+    // as typed text is (the line break and tab a copied line brings are keys, not text);
+    // a paste that does not fit the box is refused whole, as a typed character is: the
+    // box keeps its text (a cut voucher could be another, existing one).
     void pasteIntoTheEditorAndTheDateBox_data()
     {
         QTest::addColumn<bool>("dateBox");
@@ -213,15 +214,19 @@ private slots:
         QTest::addColumn<int>("modifiers");
         QTest::addColumn<QString>("clip");
         QTest::addColumn<QString>("expected");
+        QTest::addColumn<int>("rows");   // the grid's rows once the date box is confirmed
         const int v = Qt::Key_V;
         const int ins = Qt::Key_Insert;
         const int ctrl = Qt::ControlModifier;
         const int shift = Qt::ShiftModifier;
-        QTest::newRow("voucher, Ctrl+V") << false << v << ctrl << "0001-000462069999\r\n" << "0001-00046206";
-        QTest::newRow("voucher, Shift+Insert") << false << ins << shift << "0001-000462069999\r\n" << "0001-00046206";
-        QTest::newRow("voucher, emoji at the limit") << false << v << ctrl << "VW😀😀😀😀😀😀" << "VW😀😀😀😀😀";
-        QTest::newRow("date, Ctrl+V") << true << v << ctrl << "\t01/12/2026\r\n" << "01/12/2026";
-        QTest::newRow("date, Shift+Insert") << true << ins << shift << "\t01/12/2026\r\n" << "01/12/2026";
+        QTest::newRow("voucher that fits, Ctrl+V") << false << v << ctrl << "0001-00046206\r\n" << "0001-00046206" << 0;
+        QTest::newRow("voucher that fits, Shift+Insert") << false << ins << shift << "0001-00046206\r\n" << "0001-00046206" << 0;
+        QTest::newRow("voucher too long, Ctrl+V") << false << v << ctrl << "0001-000461109999" << "V1" << 0;
+        QTest::newRow("voucher too long, Shift+Insert") << false << ins << shift << "0001-000461109999\r\n" << "V1" << 0;
+        QTest::newRow("voucher, emojis past the limit") << false << v << ctrl << "VW😀😀😀😀😀😀" << "V1" << 0;
+        QTest::newRow("date, Ctrl+V") << true << v << ctrl << "\t01/12/2026\r\n" << "01/12/2026" << 3;
+        QTest::newRow("date, Shift+Insert") << true << ins << shift << "\t01/12/2026\r\n" << "01/12/2026" << 3;
+        QTest::newRow("date too long") << true << v << ctrl << "01/12/20261" << "09/12/2026" << 2;
     }
     void pasteIntoTheEditorAndTheDateBox()
     {
@@ -230,6 +235,7 @@ private slots:
         QFETCH(int, modifiers);
         QFETCH(QString, clip);
         QFETCH(QString, expected);
+        QFETCH(int, rows);
         ReceptionFixture fx;
         frmRecepcionMutuales& f = fx.open();
         ScriptedOperator op;
@@ -249,7 +255,7 @@ private slots:
         QCOMPARE(box->text(), expected);
         QTest::keyClick(box, Qt::Key_Return);
         if (dateBox)
-            QCOMPARE(f.MSFlexGrid1->Rows(), 3);   // the pasted date loads as a typed one
+            QCOMPARE(f.MSFlexGrid1->Rows(), rows);   // the pasted date loads as a typed one
         else
             QCOMPARE(f.MSFlexGrid1->TextMatrix(1, 3), expected);
     }
