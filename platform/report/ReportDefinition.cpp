@@ -15,7 +15,7 @@ constexpr int ErrFileNotFound = 53;
 
 [[noreturn]] void unsound(const QString& name, const QString& what)
 {
-    vb::Raise(vb::ErrInvalidCall, QStringLiteral("La definición del reporte %1 no es válida: %2").arg(name, what));
+    vb::Raise(ErrInvalidFileFormat, QStringLiteral("La definición del reporte %1 no es válida: %2").arg(name, what));
 }
 
 QString text(const QJsonObject& o, const char* key, const QString& name, bool required = false)
@@ -68,7 +68,9 @@ ReportDefinition ReportDefinition::load(const QString& folder, const QString& na
     QFile f(vb::FindFileNoCase(folder, fileName));
     if (!f.open(QIODevice::ReadOnly))
         vb::Raise(ErrFileNotFound, QStringLiteral("No se puede leer %1: %2").arg(f.fileName(), f.errorString()));
-    return fromJson(f.readAll(), name);
+    ReportDefinition d = fromJson(f.readAll(), f.fileName());
+    d.file = f.fileName();
+    return d;
 }
 
 ReportDefinition ReportDefinition::fromJson(const QByteArray& json, const QString& name)
