@@ -349,6 +349,70 @@ private slots:
         QCOMPARE(f.MSFlexGrid1->TextMatrix(1, 2), QStringLiteral("Mutual Policial de Córdoba"));
     }
 
+    // Esc after any refused value gives the cell back what it held before the edit: a
+    // value refused on Enter, and one the row check of F2 refused after taking it from
+    // the open editor into its cell. The account's description comes back with it, and
+    // the status bar counts what the cells hold.
+    void escapeAfterARefusalGivesTheCellBack_data()
+    {
+        QTest::addColumn<int>("col");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("confirm");   // the key that has it refused: Enter or F2
+        QTest::addColumn<QString>("mensaje");
+        const int enter = Qt::Key_Return;
+        const int f2 = Qt::Key_F2;
+        const QString importe = QStringLiteral("Debe ingresar un valor numérico");
+        const QString cuenta = QStringLiteral("La Cuenta ingresada es inexistente");
+        const QString unidad = QStringLiteral("La unidad de negocio ingresada es inexistente");
+        QTest::newRow("amount, Enter") << 4 << "5x" << enter << importe;
+        QTest::newRow("amount, F2") << 4 << "5x" << f2 << importe;
+        QTest::newRow("amount too large, F2") << 4 << "9999999999" << f2 << importe;
+        QTest::newRow("account, Enter") << 1 << "999999" << enter << cuenta;
+        QTest::newRow("account, F2") << 1 << "999999" << f2 << cuenta;
+        QTest::newRow("title account, F2") << 1 << "1" << f2 << QStringLiteral("Debe ingresar una cuenta imputable");
+        QTest::newRow("business unit, Enter") << 5 << "9" << enter << unidad;
+        QTest::newRow("business unit, F2") << 5 << "9" << f2 << unidad;
+    }
+    void escapeAfterARefusalGivesTheCellBack()
+    {
+        QFETCH(int, col);
+        QFETCH(QString, typed);
+        QFETCH(int, confirm);
+        QFETCH(QString, mensaje);
+        ReceptionFixture fx;
+        frmRecepcionMutuales& f = fx.open();
+        ui::FlexGrid* g = f.MSFlexGrid1;
+        ScriptedOperator op;
+        fx.goTo(1, 1);
+        fx.typeRow(QStringLiteral("110301"), QStringLiteral("V1"), QStringLiteral("10"));
+        fx.typeCell(QString());
+        QStringList antes;
+        for (int c = 0; c < 8; ++c)
+            antes << g->TextMatrix(1, c);
+        QCOMPARE(antes[4], QStringLiteral("10.00"));
+
+        op.expectMsgBox(mensaje, ui::vbOK, QStringLiteral("Aviso al operador..."), ui::vbCritical);
+        fx.goTo(1, col);
+        QTest::keyClicks(g, typed.left(1));
+        QTest::keyClicks(f.txtEdit, typed.mid(1));
+        QTest::keyClick(f.txtEdit, Qt::Key(confirm));
+        op.verifyAllUsed();
+        QVERIFY(!f.txtEdit->isHidden());
+        QCOMPARE(f.txtEdit->text(), typed);
+
+        QTest::keyClick(f.txtEdit, Qt::Key_Escape);
+        QVERIFY(f.txtEdit->isHidden());
+        for (int c = 0; c < 8; ++c)
+            QCOMPARE(g->TextMatrix(1, c), antes[c]);
+        QCOMPARE(f.StatusBar1Panels[1]->text(), QStringLiteral("Importe Total: 10.00"));
+        QCOMPARE(receptiontest::count(QStringLiteral("SELECT COUNT(*) FROM V_MV_MUTUALES WHERE IDMUTUAL = 'V1'")), 0);
+        // and the row saves as it stood before the refused edit
+        fx.press(Qt::Key_F2);
+        QCOMPARE(g->TextMatrix(1, 0), QStringLiteral("*"));
+        QCOMPARE(receptiontest::scalar(QStringLiteral("SELECT IMPORTE FROM V_MV_MUTUALES WHERE IDMUTUAL = 'V1'")).toString(),
+                 QStringLiteral("10"));
+    }
+
     void keyOnACellThatCannotBeEdited_data()
     {
         QTest::addColumn<bool>("saved");
