@@ -2,6 +2,7 @@
 #include "platform/vb/TextFile.h"
 #include "platform/vb/VbError.h"
 
+#include <QDir>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -68,8 +69,9 @@ ReportDefinition ReportDefinition::load(const QString& folder, const QString& na
     QFile f(vb::FindFileNoCase(folder, fileName));
     if (!f.open(QIODevice::ReadOnly))
         vb::Raise(ErrFileNotFound, QStringLiteral("No se puede leer %1: %2").arg(f.fileName(), f.errorString()));
-    ReportDefinition d = fromJson(f.readAll(), f.fileName());
-    d.file = f.fileName();
+    const QString file = QDir::cleanPath(f.fileName());
+    ReportDefinition d = fromJson(f.readAll(), file);
+    d.file = file;
     return d;
 }
 
