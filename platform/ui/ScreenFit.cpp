@@ -43,10 +43,9 @@ bool fitShown(QWidget& window)
     const QRect fitted = FitFrame(outer, screen->availableGeometry());
     if (fitted == outer)
         return false;
-    if (fitted.size() != outer.size())
-        window.resize(fitted.size().shrunkBy(frame));
-    if (fitted.topLeft() != outer.topLeft())
-        handle->setFramePosition(fitted.topLeft());
+    // The client's own rectangle inside the fitted frame: window managers that place a
+    // moved window by its client (openbox) and those that place it by its frame agree on it.
+    window.setGeometry(fitted.marginsRemoved(frame));
     return true;
 }
 
