@@ -260,6 +260,77 @@ private slots:
             QCOMPARE(f.MSFlexGrid1->TextMatrix(1, 3), expected);
     }
 
+    // Ctrl+A selects all, Ctrl+C copies, Ctrl+X cuts and Ctrl+V pastes in the cell editor
+    // and in every header box, and a character typed after Ctrl+A replaces the text.
+    void editKeysInTheEditorAndTheHeaderBoxes_data()
+    {
+        QTest::addColumn<int>("box");   // -1 the cell editor on the voucher, else the header box
+        QTest::addColumn<QString>("text");
+        QTest::newRow("cell editor") << -1 << "V1";
+        QTest::newRow("reception date") << 0 << "09/12/2026";
+        QTest::newRow("report from") << 1 << "01/12/2026";
+        QTest::newRow("report to") << 2 << "07/12/2026";
+        QTest::newRow("report account") << 3 << "110301";
+        QTest::newRow("report unit") << 4 << "1";
+    }
+    void editKeysInTheEditorAndTheHeaderBoxes()
+    {
+        QFETCH(int, box);
+        QFETCH(QString, text);
+        ReceptionFixture fx;
+        frmRecepcionMutuales& f = fx.open();
+        ScriptedOperator op;   // no message, no question
+        CajaTexto* caja = nullptr;
+        if (box < 0) {
+            fillRows(f.MSFlexGrid1, 1);
+            fx.goTo(1, 3);
+            QTest::keyClick(f.MSFlexGrid1, Qt::Key_Return);
+            caja = f.txtEdit;
+        } else {
+            caja = f.txtFields[box];
+            caja->setText(text);
+            caja->setFocus(Qt::TabFocusReason);
+        }
+        QCOMPARE(caja->text(), text);
+        caja->setCursorPosition(1);
+        QApplication::clipboard()->clear();
+
+        QTest::keyClick(caja, Qt::Key_A, Qt::ControlModifier);
+        QCOMPARE(caja->selectedText(), text);
+        QTest::keyClick(caja, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QApplication::clipboard()->text(), text);
+        QCOMPARE(caja->text(), text);
+        QTest::keyClick(caja, Qt::Key_X, Qt::ControlModifier);
+        QCOMPARE(caja->text(), QString());
+        QCOMPARE(QApplication::clipboard()->text(), text);
+        QTest::keyClick(caja, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(caja->text(), text);
+        QTest::keyClick(caja, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(caja, QStringLiteral("7"));
+        QCOMPARE(caja->text(), QStringLiteral("7"));
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(caja));
+        QVERIFY(!caja->isHidden());
+        op.verifyAllUsed();
+    }
+
+    // The date box selected with Ctrl+A and typed over loads the new date on Enter.
+    void dateTypedOverAfterCtrlALoads()
+    {
+        ReceptionFixture fx;
+        frmRecepcionMutuales& f = fx.open();
+        ScriptedOperator op;   // no question: nothing typed in the grid
+        CajaTexto* fecha = f.txtFields[0];
+        fecha->setFocus(Qt::TabFocusReason);
+        fecha->setCursorPosition(0);
+        QTest::keyClick(fecha, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(fecha, QStringLiteral("01/12/2026"));
+        QCOMPARE(fecha->text(), QStringLiteral("01/12/2026"));
+        QTest::keyClick(fecha, Qt::Key_Return);
+        QCOMPARE(f.MSFlexGrid1->Rows(), 3);
+        QCOMPARE(f.MSFlexGrid1->TextMatrix(1, 3), QStringLiteral("0001-00045872"));
+        QVERIFY(f.MSFlexGrid1->hasFocus());
+    }
+
     void doubleClickOpensTheEditor()
     {
         ReceptionFixture fx;
