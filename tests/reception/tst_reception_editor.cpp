@@ -305,6 +305,19 @@ private slots:
         QCOMPARE(QApplication::clipboard()->text(), text);
         QTest::keyClick(caja, Qt::Key_V, Qt::ControlModifier);
         QCOMPARE(caja->text(), text);
+        // Home, End and Shift with the arrows move and select as in any edit box
+        QTest::keyClick(caja, Qt::Key_Home);
+        QTest::keyClick(caja, Qt::Key_End, Qt::ShiftModifier);
+        QCOMPARE(caja->selectedText(), text);
+        QTest::keyClick(caja, Qt::Key_End);
+        QTest::keyClick(caja, Qt::Key_Left, Qt::ShiftModifier);
+        QCOMPARE(caja->selectedText(), text.right(1));
+        QTest::keyClick(caja, Qt::Key_Home, Qt::ShiftModifier);
+        QCOMPARE(caja->selectedText(), text);
+        QTest::keyClick(caja, Qt::Key_Right);
+        QTest::keyClick(caja, Qt::Key_Home);
+        QTest::keyClick(caja, Qt::Key_Right, Qt::ShiftModifier);
+        QCOMPARE(caja->selectedText(), text.left(1));
         QTest::keyClick(caja, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClicks(caja, QStringLiteral("7"));
         QCOMPARE(caja->text(), QStringLiteral("7"));
