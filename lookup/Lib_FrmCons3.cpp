@@ -60,6 +60,17 @@ bool isNumericType(int type)
     }
 }
 
+// How the list sorts a column of the field type: numbers and dates by value, the rest
+// as texts.
+ui::SortAs sortAsOf(int type)
+{
+    if (type == ado::adDate || type == ado::adDBDate || type == ado::adDBTimeStamp)
+        return ui::SortAs::Date;
+    if (type != ado::adBoolean && isNumericType(type))
+        return ui::SortAs::Number;
+    return ui::SortAs::Text;
+}
+
 // A field's value as the list shows it: never Null (0 for numbers, "" for the rest).
 QString cellText(const vb::Variant& value, int type)
 {
@@ -353,6 +364,7 @@ void Lib_FrmCons3::Encolumnar()
 {
     try {
         headers_.clear();
+        sortAs_.clear();
         widths_.clear();
         fieldNames_.clear();
         // The first box is emptied of its items and of its design-time text, which would
@@ -389,12 +401,13 @@ void Lib_FrmCons3::Encolumnar()
                         header = Cfg(QStringLiteral("NOM_PCLASE%1").arg(k));
             }
             headers_ << header;
+            sortAs_ << sortAsOf(field.Type());
             widths_ << 0;
         }
         fitColumns();
         for (int i = int(fields.Count()); i < CmbSearch.size(); ++i)
             CmbSearch.at(i)->setVisible(false);
-        model_->reset(headers_, {}, {}, {});
+        model_->reset(headers_, sortAs_, {}, {}, {});
         applyWidths();
     } catch (const vb::VbError& e) {
         ui::MsgBox(e.Description, ui::vbOKOnly);
@@ -456,7 +469,7 @@ void Lib_FrmCons3::Leer(qint32 Cdesde, qint32 Cuantas)
                     ticks[r] = 1;
             }
         }
-        model_->reset(headers_, std::move(cells), std::move(ticks), std::move(colours));
+        model_->reset(headers_, sortAs_, std::move(cells), std::move(ticks), std::move(colours));
         fitColumns();
     } catch (const vb::VbError& e) {
         ManejaError(e, std::nullopt, QStringLiteral("FORM_LOAD"));

@@ -2,6 +2,7 @@
 // The list lookup: one query listed in a report-style list with a search box over each
 // column; returns the chosen row's value, or the values of the ticked rows.
 #include "platform/ado/Recordset.h"
+#include "platform/ui/ListSort.h"
 #include "platform/vb/Variant.h"
 #include <QDialog>
 #include <QList>
@@ -129,6 +130,7 @@ private:
     void fitColumns();
 
     QStringList headers_;
+    QVector<ui::SortAs> sortAs_;   // by column
     QVector<int> widths_;   // twips, by column
     int widening_ = 0;      // twips added to every column
 

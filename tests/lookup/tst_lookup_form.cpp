@@ -79,6 +79,13 @@ bool showsWhole(Lib_FrmCons3& frm, int row, int column)
     return QFontMetrics(opt.font).horizontalAdvance(opt.text) <= text.width();
 }
 
+// The workstation's language for one test; the previous one comes back after.
+struct LocalePin {
+    explicit LocalePin(const QLocale& locale) { QLocale::setDefault(locale); }
+    ~LocalePin() { QLocale::setDefault(previous); }
+    const QLocale previous;
+};
+
 void press(QWidget* w, Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier)
 {
     QTest::keyClick(w, key, mods);
@@ -565,6 +572,73 @@ private slots:
         // The search follows the order on screen.
         frm->CmbSearch.at(1)->setEditText(QStringLiteral("a"));
         QCOMPARE(frm->selectedRow(), 0);
+    }
+
+    // Texts sort as the workstation's language orders them (a workstation without one,
+    // the C locale, as Spanish does), case ignored; the search then finds the first row
+    // on screen that begins with what was typed.
+    void textsSortInTheWorkstationsAlphabet_data()
+    {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<QStringList>("ascending");
+        const QStringList spanish{"ação", "azul", "Nube", "Ñandú", "Oso", "Zeta"};
+        QTest::newRow("Spanish: Ñ after N, ç beside c") << QLocale(QLocale::Spanish, QLocale::Argentina) << spanish;
+        QTest::newRow("C locale: as Spanish") << QLocale::c() << spanish;
+        QTest::newRow("English: Ñ beside N") << QLocale(QLocale::English, QLocale::UnitedStates)
+                                             << QStringList{"ação", "azul", "Ñandú", "Nube", "Oso", "Zeta"};
+    }
+    void textsSortInTheWorkstationsAlphabet()
+    {
+        QFETCH(QLocale, locale);
+        QFETCH(QStringList, ascending);
+        const LocalePin pin(locale);
+        LookupFixture fx({QStringLiteral("CREATE TABLE PALABRAS (Codigo TEXT COLLATE NOCASE, Palabra TEXT COLLATE NOCASE)"),
+                          QStringLiteral("INSERT INTO PALABRAS VALUES ('1', 'Oso'), ('2', 'ação'), ('3', 'Zeta'), "
+                                         "('4', 'Ñandú'), ('5', 'azul'), ('6', 'Nube')")});
+        auto frm = openForm(QStringLiteral("SELECT Codigo, Palabra FROM PALABRAS ORDER BY Codigo"));
+        QStringList descending = ascending;
+        std::reverse(descending.begin(), descending.end());
+        QHeaderView* header = frm->ListView1->horizontalHeader();
+        const QPoint second(header->sectionViewportPosition(1) + 5, header->height() / 2);
+        auto found = [&](const QString& typed) {
+            frm->CmbSearch.at(1)->setEditText(typed);
+            return frm->model()->text(frm->selectedRow(), 1);
+        };
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, second);
+        QCOMPARE(columnTexts(*frm, 1), descending);
+        QCOMPARE(found(QStringLiteral("a")), descending.at(4));
+        QCOMPARE(found(QStringLiteral("ñ")), QStringLiteral("Ñandú"));
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, second);
+        QCOMPARE(columnTexts(*frm, 1), ascending);
+        QCOMPARE(found(QStringLiteral("A")), QStringLiteral("ação"));
+        QCOMPARE(found(QStringLiteral("n")), QStringLiteral("Nube"));
+    }
+
+    // Numbers and dates sort by value, not by the characters they are written with.
+    void numbersAndDatesSortByValue_data()
+    {
+        QTest::addColumn<int>("column");
+        QTest::addColumn<QStringList>("descending");
+        QTest::newRow("amounts") << 1 << QStringList{"100.5", "10", "9", "-3"};
+        QTest::newRow("whole numbers") << 2 << QStringList{"120", "25", "4", "0"};
+        QTest::newRow("dates") << 3 << QStringList{"02/01/2027", "15/12/2026", "01/12/2026", ""};
+    }
+    void numbersAndDatesSortByValue()
+    {
+        QFETCH(int, column);
+        QFETCH(QStringList, descending);
+        testsupport::RegionalPin regional;
+        LookupFixture fx({QStringLiteral("CREATE TABLE VALORES (Codigo TEXT COLLATE NOCASE, Importe NUMERIC(19,4), "
+                                         "Cantidad INTEGER, Fecha DATETIME)"),
+                          QStringLiteral("INSERT INTO VALORES VALUES ('1', 9, 25, '2026-12-15 00:00:00'), "
+                                         "('2', 100.5, 4, '2027-01-02 00:00:00'), ('3', -3, 120, NULL), "
+                                         "('4', 10, 0, '2026-12-01 00:00:00')")});
+        auto frm = openForm(QStringLiteral("SELECT Codigo, Importe, Cantidad, Fecha FROM VALORES ORDER BY Codigo"));
+        frm->ListView1_ColumnClick(column + 1);
+        QCOMPARE(columnTexts(*frm, column), descending);
+        frm->ListView1_ColumnClick(column + 1);
+        std::reverse(descending.begin(), descending.end());
+        QCOMPARE(columnTexts(*frm, column), descending);
     }
 
     void listSortsItselfWithoutAnOrderBy()
