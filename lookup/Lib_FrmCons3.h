@@ -125,8 +125,8 @@ private:
     QComboBox* searchBox(int index);
     void applySort();
     void applyWidths();
-    // Each column as wide as its header and its widest text in the list (and the "@10"
-    // widening), never wider than the screen.
+    // Each column as wide as its header and its widest text in the list, never wider
+    // than sixty letters "X" (before the "@10" widening) nor than the screen.
     void fitColumns();
 
     QStringList headers_;
