@@ -12,6 +12,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 #include <QTreeWidget>
 
@@ -217,6 +218,48 @@ private slots:
         frm.CmdAceptar_Click();
         QCOMPARE(frm.ValorDevuelto.toString(), QString());
         QCOMPARE(op.shown().size(), 0);
+    }
+
+    // Every node's text can be read: the column is as wide as the widest node, and the
+    // tree scrolls sideways to it when the window is narrower.
+    void longNodeTextsCanBeScrolledTo_data()
+    {
+        QTest::addColumn<bool>("checks");
+        QTest::addColumn<int>("length");
+        QTest::newRow("long text") << false << 120;
+        QTest::newRow("long text with check boxes") << true << 120;
+        QTest::newRow("short texts: nothing to scroll") << false << 10;
+    }
+    void longNodeTextsCanBeScrolledTo()
+    {
+        QFETCH(bool, checks);
+        QFETCH(int, length);
+        const QString description = QStringLiteral("Descripción bastante larga del artículo número ").repeated(4).left(length);
+        LookupFixture fx({"INSERT INTO TA_CCOSTO (CODIGO, DESCRIPCION) VALUES ('C1', 'centro a')",
+                          QStringLiteral("INSERT INTO TA_CCOSTO (CODIGO, DESCRIPCION) VALUES ('C100001', 'centro b %1')")
+                              .arg(description),
+                          "INSERT INTO TA_CCOSTO (CODIGO, DESCRIPCION) VALUES ('C2', 'centro c')"});
+        Lib_FrmCons3Tree frm;
+        frm.SQL = kCentres;
+        frm.CheckBoxes = checks;
+        frm.Form_Load();
+        frm.resize(400, 300);
+        frm.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&frm));
+        QTreeWidgetItem* node = frm.Node(QStringLiteral("AC100001"));
+        QVERIFY(node);
+        QCOMPARE(node->parent(), frm.Node(QStringLiteral("AC1")));
+        QScrollBar* bar = frm.TreeV->horizontalScrollBar();
+        QWidget* viewport = frm.TreeV->viewport();
+        // The column is already as wide as the node that hangs collapsed under C1.
+        QTRY_COMPARE(bar->maximum() > 0, length > 50);
+        node->parent()->setExpanded(true);
+        QTRY_VERIFY(!frm.TreeV->visualItemRect(node).isEmpty());
+        bar->setValue(bar->maximum());
+        // Scrolled to the end, the node lies inside the window and shows its text whole.
+        const QRect rect = frm.TreeV->visualItemRect(node);
+        QVERIFY(rect.right() < viewport->width());
+        QVERIFY(lookuptest::showsWhole(*frm.TreeV, rect, node->text(0), checks));
     }
 
     void multipleChoice_data()
