@@ -379,11 +379,8 @@ void Lib_FrmCons3Tree::CmdAceptar_Click()
 
     const bool ran = runSteps(routine, {[&] {
         if (!CheckBoxes) {
-            // Nothing chosen is an empty choice, not an error.
-            if (TreeV->selectedItems().isEmpty()) {
-                ValorDevuelto = QString();
-                return;
-            }
+            // Nothing chosen is the empty code, not an error: the three columns that are
+            // looked up come back empty, any other stays as it was.
             const QString code = selectedCode();
             bool found = false;
             if (familia)
@@ -399,9 +396,9 @@ void Lib_FrmCons3Tree::CmdAceptar_Click()
         }
         if (!Valores)
             Valores = std::make_shared<QStringList>();
+        // The root is walked as any node: its code is empty.
         for (QTreeWidgetItem* node : std::as_const(nodes_)) {
-            // The root stands for no code.
-            if (node == nodes_.first() || node->checkState(0) != Qt::Checked)
+            if (node->checkState(0) != Qt::Checked)
                 continue;
             const QString code = Key(node).mid(1);
             if (familia || codigo) {

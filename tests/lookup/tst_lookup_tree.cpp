@@ -205,18 +205,33 @@ private slots:
         QCOMPARE(frm.ValorDevuelto.toString(), QStringLiteral("C-78"));
     }
 
-    void nothingSelectedIsAnEmptyChoice()
+    // Aceptar with no node selected: the three columns that are looked up come back
+    // empty; any other column is left as it was.
+    void nothingSelected_data()
     {
-        LookupFixture fx;
+        QTest::addColumn<QString>("campo");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("codigo") << "CODIGO" << "";
+        QTest::newRow("idfamilia") << "idfamilia" << "";
+        QTest::newRow("idposicion") << "IdPosicion" << "";
+        QTest::newRow("another column") << "Descripcion" << "antes";
+    }
+    void nothingSelected()
+    {
+        QFETCH(QString, campo);
+        QFETCH(QString, expected);
+        LookupFixture fx(centreRows({"1", "2"}));
         ScriptedOperator op;   // no error box may come
         Lib_FrmCons3Tree frm;
         frm.SQL = kCentres;
-        frm.CampoDevuelto = QStringLiteral("CODIGO");
+        frm.CampoDevuelto = campo;
         frm.ValorDevuelto = QStringLiteral("antes");
         frm.Form_Load();
+        frm.show();
         frm.TreeV->clearSelection();
-        frm.CmdAceptar_Click();
-        QCOMPARE(frm.ValorDevuelto.toString(), QString());
+        QTest::mouseClick(frm.CmdAceptar, Qt::LeftButton);
+        QCOMPARE(frm.ValorDevuelto.toString(), expected);
+        QVERIFY(frm.isHidden());
         QCOMPARE(op.shown().size(), 0);
     }
 
@@ -269,8 +284,13 @@ private slots:
         QTest::addColumn<QStringList>("ticked");
         QTest::addColumn<QStringList>("expected");
         QTest::newRow("families trimmed, no lookup") << "IDFAMILIA" << kFamilies << QStringList{"A01 "} << QStringList{"01", "0101"};
-        QTest::newRow("codes trimmed, root returns nothing") << "Codigo" << kCentres << QStringList{"A", "A 7"}
-                                                             << QStringList{"7"};
+        QTest::newRow("codes trimmed, the root an empty text") << "Codigo" << kCentres << QStringList{"A", "A 7"}
+                                                               << QStringList{"", "7"};
+        QTest::newRow("a ticked root: an empty family, then its descendants")
+            << "IDFAMILIA" << kFamilies << QStringList{"A"} << QStringList{"", "01", "0101"};
+        QTest::newRow("a ticked root: no position for it")
+            << "IDPOSICION" << QStringLiteral("SELECT IdPosicion, Descripcion FROM MA_POSICIONES") << QStringList{"A"}
+            << QStringList{"P1"};
         QTest::newRow("positions looked up") << "IDPOSICION" << QStringLiteral("SELECT IdPosicion, Descripcion FROM MA_POSICIONES UNION ALL SELECT 'P9', 'fantasma'")
                                              << QStringList{"AP1", "AP9"} << QStringList{"P1"};
         QTest::newRow("another column returns nothing") << "Descripcion" << kCentres << QStringList{"A 7"} << QStringList{};
