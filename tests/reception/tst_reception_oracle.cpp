@@ -115,7 +115,7 @@ private slots:
         const QStringList saved = oracle.received();
         const int begin = int(saved.indexOf(QStringLiteral("<begin>")));
         const int lockRows = int(saved.indexOf(QStringLiteral("LOCK TABLE V_MV_MUTUALES IN EXCLUSIVE MODE")));
-        const int duplicate = indexStarting(saved, QStringLiteral("SELECT FechaRecepcion,Usuario FROM V_MV_MUTUALES"));
+        const int duplicate = indexStarting(saved, QStringLiteral("SELECT FechaRecepcion,Usuario"));
         const int savepoint = int(saved.indexOf(QStringLiteral("SAVEPOINT Asiento")));
         const int lockBooks = int(saved.indexOf(QStringLiteral("LOCK TABLE V_TA_CPTE IN EXCLUSIVE MODE")));
         const int lockEntries = int(saved.indexOf(QStringLiteral("LOCK TABLE MV_ASIENTOS IN EXCLUSIVE MODE")));
