@@ -1,5 +1,4 @@
-// Numbering books: the numbering alias and the choice of a book with its next number
-// (Parts 5.101 and 5.102).
+// Numbering books: the numbering alias and the choice of a book with its next number.
 #include "data/DB_Dll.h"
 #include "frame/Config.h"
 #include "frame/Format.h"

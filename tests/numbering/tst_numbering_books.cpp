@@ -1,4 +1,4 @@
-// Numbering books (Parts 5.101, 5.102): the alias, the voucher key and the choice of a
+// Numbering books: the alias, the voucher key and the choice of a
 // book with its next number.
 #include "NumberingFixture.h"
 #include "data/DB_Dll.h"
