@@ -87,3 +87,8 @@ QString ObtieneTipoRegCont(const QString& TC);
 // number, one above the highest there. Both tables are read with the "@ADMIN_" marker,
 // so a restricted user counts every line. 0 when the read fails.
 qint32 ObtieneNroAsiento(const vb::Variant& Mes, const vb::Variant& Periodo, const vb::Variant& TipoReg = vb::Variant());
+// The same number as an SQL expression, taken when the statement that carries it runs
+// (its reads lock what they read on SQL Server until the caller's transaction ends): for
+// statements collected now and run later in one batch, where a number read now would be
+// stale.
+QString NroAsientoAlCorrer(const vb::Variant& Mes, const vb::Variant& Periodo, const vb::Variant& TipoReg = vb::Variant());
