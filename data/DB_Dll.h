@@ -93,9 +93,17 @@ public:
                         int CursorType = 0, int LockType = 1, int Options = -1, bool ConvOracle = true);
 
     QString ORACLE_Dicc(const QString& Valor);
-    // Whether the connection is an Oracle one ("ORACLE" in its connection string): writes
-    // then run one statement at a time, and each must be one Oracle takes.
+    // Whether the connection is an Oracle one ("ORACLE" in its connection string, or in
+    // gConnString before it was ever opened): the one test of the whole data layer. Reads
+    // are then rewritten for Oracle, writes run one statement at a time, and each must be
+    // one Oracle takes.
     bool IsOracleConnection() const;
+    // Opens Lrcs on `sql` over `connection` (gCnn when null) without the view rewriting,
+    // for the reads that open their recordset themselves: on an Oracle connection in
+    // Oracle's dialect, after the table locks its lock hints ask for. Raises what the
+    // engine raises.
+    void OpenRead(ado::Recordset& Lrcs, const QString& sql, ado::Connection* connection, int CursorType, int LockType,
+                  int Options = -1);
 
     vb::Variant BuscaUltimoCodigo(const QString& QueTabla, const QString& QueCampo, const vb::Variant& Tipo = vb::Variant(8),
                                   const QString& Condicion = {});
@@ -130,7 +138,10 @@ public:
 
 private:
     QString FiltraSentenciaOracle(QString& Sentencia);
-    void EjecutaScriptOracle(QString& Script, long& RecordsAffected);
+    // Lrcs, when given, receives the rows of the script's first read.
+    void EjecutaScriptOracle(QString& Script, long& RecordsAffected, ado::Recordset* Lrcs = nullptr);
+    // Oracle's table locks for the lock hints of `statement`, run on `connection`.
+    void RunOracleLocks(const QString& statement, ado::Connection& connection);
 
     // The write of EjecutaConsultaSQL and EjecutaConsultaRSQL; raises what the engine raises.
     void RunWrite(QString& SentenciaSQL, long* RecordsAffected, ado::Recordset* Lrcs);
@@ -155,9 +166,17 @@ struct ErrorInTransaction {
 };
 
 // Whether the errors of a statement say it waited for a lock in vain: a lock request
-// that timed out, a query that timed out, a deadlock (SQL Server 1222, 1205; SQLite's
-// busy database reads as 1222). Running the whole transaction again may succeed.
+// that timed out, a query that timed out, a deadlock (SQL Server 1222, 1205; Oracle 54,
+// 30006, 60; SQLite's busy database reads as 1222). Running the whole transaction again
+// may succeed.
 bool IsLockWait(const ado::Errors& errors);
+
+// The connection strings the system builds, Oracle's and SQL Server's. A value that
+// holds ; { } or = goes between braces (ado::QuoteConnectionValue), so that it reaches
+// the driver whole; any other value gives exactly the system's text.
+QString OracleConnectionString(const QString& DataSource, const QString& User, const QString& Password);
+QString SqlServerConnectionString(const QString& Provider, const QString& Server, const QString& Database, const QString& User,
+                                  const QString& Password);
 
 } // namespace data
 

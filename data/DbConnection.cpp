@@ -2,6 +2,7 @@
 // connection, or on a local database file.
 #include "data/AccessDialog.h"
 #include "data/DB_Dll.h"
+#include "platform/ado/ConnectionString.h"
 #include "platform/ui/Operator.h"
 #include "platform/vb/App.h"
 #include "platform/vb/ErrorAnswer.h"
@@ -42,16 +43,30 @@ void setBoxText(QDialog& d, const char* name, const QString& text)
 
 } // namespace
 
+QString data::OracleConnectionString(const QString& DataSource, const QString& User, const QString& Password)
+{
+    using ado::QuoteConnectionValue;
+    return QStringLiteral("Provider=OraOLEDB.Oracle.1;Data Source=") + QuoteConnectionValue(DataSource) + QStringLiteral(";User Id=")
+         + QuoteConnectionValue(User) + QStringLiteral(";Password=") + QuoteConnectionValue(Password) + QStringLiteral(";");
+}
+
+QString data::SqlServerConnectionString(const QString& Provider, const QString& Server, const QString& Database,
+                                        const QString& User, const QString& Password)
+{
+    using ado::QuoteConnectionValue;
+    return QStringLiteral("PROVIDER=") + Provider + QStringLiteral(";") + QStringLiteral("Server=") + QuoteConnectionValue(Server)
+         + QStringLiteral(";") + QStringLiteral("Database =") + QuoteConnectionValue(Database) + QStringLiteral(";")
+         + QStringLiteral("UId=") + QuoteConnectionValue(User) + QStringLiteral(";") + QStringLiteral("Pwd=")
+         + QuoteConnectionValue(Password) + QStringLiteral(";");
+}
+
 void DB_Dll::BuildConnectionString()
 {
     if (vb::InStr(gServidor, QStringLiteral("#"), vbTextCompare) > 0) {
-        gConnString = QStringLiteral("Provider=OraOLEDB.Oracle.1;Data Source=") + gDBName + QStringLiteral(";User Id=") + gUsuario
-                    + QStringLiteral(";Password=") + gUserPassWord + QStringLiteral(";");
+        gConnString = data::OracleConnectionString(gDBName, gUsuario, gUserPassWord);
         return;
     }
-    gConnString = QStringLiteral("PROVIDER=") + gDBPrincipal->pSQLOLEDB() + QStringLiteral(";") + QStringLiteral("Server=") + gServidor
-                + QStringLiteral(";") + QStringLiteral("Database =") + gDBName + QStringLiteral(";") + QStringLiteral("UId=") + gUsuario
-                + QStringLiteral(";") + QStringLiteral("Pwd=") + gUserPassWord + QStringLiteral(";") + gExtended;
+    gConnString = data::SqlServerConnectionString(gDBPrincipal->pSQLOLEDB(), gServidor, gDBName, gUsuario, gUserPassWord) + gExtended;
 }
 
 bool DB_Dll::RunConnectionDialog()
@@ -212,9 +227,10 @@ void DB_Dll::OpenLocalADODB(const QString& ConnString, const QString& CadenaID, 
         }
         const QString text = !ConnString.isEmpty()
             ? ConnString
-            : QStringLiteral("PROVIDER=") + gProveedor + QStringLiteral(";") + QStringLiteral("Data Source =") + gDBName + QStringLiteral(";")
-                  + CadenaID + QStringLiteral("=") + gUsuario + QStringLiteral(";") + CadenaPWD + QStringLiteral("=") + gUserPassWord
-                  + QStringLiteral(";") + gExtended;
+            : QStringLiteral("PROVIDER=") + gProveedor + QStringLiteral(";") + QStringLiteral("Data Source =")
+                  + ado::QuoteConnectionValue(gDBName) + QStringLiteral(";") + CadenaID + QStringLiteral("=")
+                  + ado::QuoteConnectionValue(gUsuario) + QStringLiteral(";") + CadenaPWD + QStringLiteral("=")
+                  + ado::QuoteConnectionValue(gUserPassWord) + QStringLiteral(";") + gExtended;
         try {
             gCnn->Open(text, QString(), QString(), -1);
             gConnString = text;

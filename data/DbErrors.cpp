@@ -14,10 +14,21 @@ qint16 DB_Dll::TratamientoErrores(const vb::VbError& CodErr, const std::optional
 
 namespace data {
 
+namespace {
+
+// Oracle's: a deadlock between table locks (ORA-00060), a lock not granted in time
+// (ORA-00054, ORA-30006). Only an Oracle connection reports these numbers.
+bool oracleLockWait(int native)
+{
+    return native == 60 || native == 54 || native == 30006;
+}
+
+} // namespace
+
 bool IsLockWait(const ado::Errors& errors)
 {
     for (const ado::Error& e : errors.all())
-        if (e.NativeError == 1222 || e.NativeError == 1205 || e.Number == ado::hrTimeout)
+        if (e.NativeError == 1222 || e.NativeError == 1205 || e.Number == ado::hrTimeout || oracleLockWait(e.NativeError))
             return true;
     return false;
 }

@@ -2,6 +2,7 @@
 // here, every single write runs here.
 #include "data/DB_Dll.h"
 #include "data/SqlText.h"
+#include "platform/ado/SqlTokens.h"
 #include "platform/ui/Operator.h"
 #include "platform/vb/App.h"
 #include "platform/vb/ErrorAnswer.h"
@@ -21,9 +22,10 @@ QString lostConnectionText()
          + CRLF + CRLF + CRLF;
 }
 
+// A transaction statement: "TRANS" in the statement's SQL (a value that says it is none).
 bool hasTrans(const QString& statement)
 {
-    return vb::InStr(statement, QStringLiteral("TRANS"), vbTextCompare) > 0;
+    return ado::sql::SqlContains(statement, QStringLiteral("TRANS"));
 }
 
 } // namespace
@@ -36,7 +38,20 @@ vb::Step DB_Dll::Guard(const QString& routine, const std::function<void()>& stat
 
 bool DB_Dll::IsOracleConnection() const
 {
-    return vb::InStr(const_cast<DB_Dll*>(this)->gCnn->ConnectionString(), QStringLiteral("ORACLE"), vbTextCompare) > 0;
+    const QString opened = const_cast<DB_Dll*>(this)->gCnn->ConnectionString();
+    return vb::InStr(opened.isEmpty() ? gConnString : opened, QStringLiteral("ORACLE"), vbTextCompare) > 0;
+}
+
+void DB_Dll::OpenRead(ado::Recordset& Lrcs, const QString& sql, ado::Connection* connection, int CursorType, int LockType,
+                      int Options)
+{
+    ado::Connection& cnn = connection ? *connection : *gCnn;
+    if (!IsOracleConnection()) {
+        Lrcs.Open(sql, cnn, CursorType, LockType, Options);
+        return;
+    }
+    RunOracleLocks(sql, cnn);
+    Lrcs.Open(ORACLE_Dicc(sql), cnn, CursorType, LockType, Options);
 }
 
 void DB_Dll::AbrirRecordset(const QString& SentenciaSQL, ado::Recordset& Lrcs, ado::Connection* Conexionactiva,
@@ -71,14 +86,20 @@ void DB_Dll::AbrirRecordset(QString& SentenciaSQL, ado::Recordset& Lrcs, ado::Co
     };
     const QString routine = QStringLiteral("AbrirRecordset");
     QString opened;
+    bool oracle = false;
     const std::function<void()> statements[] = {
         [&] { CierraRecordset(Lrcs); },
         [&] { SentenciaSQL = SS_TSinonimos(SentenciaSQL); },
         [&] {
-            const bool oracle = vb::InStr(gCnn->ConnectionString(), QStringLiteral("ORACLE"), vbTextCompare) > 1;
-            opened = oracle && ConvOracle ? ORACLE_Dicc(SentenciaSQL) : SentenciaSQL;
+            oracle = IsOracleConnection() && ConvOracle;
+            opened = oracle ? ORACLE_Dicc(SentenciaSQL) : SentenciaSQL;
         },
-        [&] { Lrcs.Open(opened, Conexionactiva ? *Conexionactiva : *gCnn, CursorType, LockType, Options); },
+        [&] {
+            ado::Connection& cnn = Conexionactiva ? *Conexionactiva : *gCnn;
+            if (oracle)
+                RunOracleLocks(SentenciaSQL, cnn);
+            Lrcs.Open(opened, cnn, CursorType, LockType, Options);
+        },
     };
     for (const auto& statement : statements)
         if (vb::guarded(handler, routine, statement) == vb::Step::Leave)
@@ -97,7 +118,7 @@ void DB_Dll::RunWrite(QString& SentenciaSQL, long* RecordsAffected, ado::Records
     SentenciaSQL = rw.needsViews ? SS_TSinonimos(rw.text) : rw.text;
     if (IsOracleConnection()) {
         long affected = RecordsAffected ? *RecordsAffected : 0;
-        EjecutaScriptOracle(SentenciaSQL, affected);
+        EjecutaScriptOracle(SentenciaSQL, affected, Lrcs);
         if (RecordsAffected)
             *RecordsAffected = affected;
         return;

@@ -118,7 +118,7 @@ bool DB_Dll::OpenExists(const QString& sql, ado::Recordset* Lrcs, bool SoloLectu
 {
     if (!Lrcs) {
         ado::Recordset rs;
-        rs.Open(sql, *gCnn, ado::adOpenForwardOnly, ado::adLockReadOnly, -1);
+        OpenRead(rs, sql, nullptr, ado::adOpenForwardOnly, ado::adLockReadOnly, -1);
         const bool found = !rs.BOF();
         rs.Close();
         return found;
@@ -126,9 +126,9 @@ bool DB_Dll::OpenExists(const QString& sql, ado::Recordset* Lrcs, bool SoloLectu
     if (Lrcs->State() != ado::adStateClosed)
         Lrcs->Close();
     if (SoloLectura)
-        Lrcs->Open(sql, *gCnn, ado::adOpenForwardOnly, ado::adLockReadOnly);
+        OpenRead(*Lrcs, sql, nullptr, ado::adOpenForwardOnly, ado::adLockReadOnly);
     else
-        Lrcs->Open(sql, *gCnn, Lrcs->CursorType(), Lrcs->LockType());
+        OpenRead(*Lrcs, sql, nullptr, Lrcs->CursorType(), Lrcs->LockType());
     return !Lrcs->BOF();
 }
 
@@ -142,10 +142,8 @@ bool DB_Dll::ExisteEnTabla(const QString& Tabla, const vb::Variant& ValorBuscado
     const std::function<void()> statements[] = {
         [&] { sql = lookupsql::Exists(Tabla, ValorBuscado, Campo, Tipodato, Condicion, false); },
         [&] { sql = SS_TSinonimos(sql); },
-        [&] {
-            // Only the private read goes through the Oracle rewriting.
-            found = OpenExists(Lrcs ? sql : ORACLE_Dicc(sql), Lrcs, SoloLectura);
-        },
+        // On an Oracle connection every read is Oracle's (OpenExists), the caller's recordset too.
+        [&] { found = OpenExists(sql, Lrcs, SoloLectura); },
     };
     for (const auto& st : statements)
         if (vb::guarded(handler, routine, st) == vb::Step::Leave)
@@ -199,7 +197,7 @@ vb::Variant DB_Dll::BuscaMaximo(const QString& QueTabla, const QString& QueCampo
         if (condition && !vb::Trim(*condition).isEmpty())
             sql += QStringLiteral(" WHERE ") + vb::Trim(*condition);
         ado::Recordset rs;
-        rs.Open(sql, *gCnn, ado::adOpenForwardOnly, ado::adLockReadOnly);
+        OpenRead(rs, sql, nullptr, ado::adOpenForwardOnly, ado::adLockReadOnly);
         if (rs.EOF())
             return vb::Variant();
         const vb::Variant raw = rs.Fields(QStringLiteral("MAYOR")).Value();
@@ -233,7 +231,7 @@ vb::Variant DB_Dll::BuscaMinimo(const QString& QueTabla, const QString& QueCampo
     if (Condicion && !vb::Trim(*Condicion).isEmpty())
         sql += QStringLiteral(" WHERE ") + *Condicion;
     ado::Recordset rs;
-    rs.Open(sql, *gCnn, ado::adOpenForwardOnly, ado::adLockReadOnly);
+    OpenRead(rs, sql, nullptr, ado::adOpenForwardOnly, ado::adLockReadOnly);
     return aggregateValue(rs, QStringLiteral("MENOR"));
 }
 
@@ -243,6 +241,6 @@ vb::Variant DB_Dll::BuscaUltimoCodigo(const QString& QueTabla, const QString& Qu
     if (!vb::Trim(Condicion).isEmpty())
         sql += QStringLiteral(" WHERE ") + Condicion;
     ado::Recordset rs;
-    rs.Open(sql, *gCnn, ado::adOpenForwardOnly, ado::adLockReadOnly);
+    OpenRead(rs, sql, nullptr, ado::adOpenForwardOnly, ado::adLockReadOnly);
     return aggregateValue(rs, QStringLiteral("MAYOR"));
 }

@@ -2,12 +2,9 @@
 // Oracle translation of statements and scripts.
 #include "data/DB_Dll.h"
 #include "data/SqlText.h"
-#include "platform/vb/App.h"
+#include "platform/ado/SqlTokens.h"
 #include "platform/vb/Strings.h"
-#include <QRegularExpression>
 #include <algorithm>
-
-using vb::vbTextCompare;
 
 namespace {
 
@@ -29,75 +26,96 @@ const RestrictedView kRestrictedViews[] = {
     {"AC_CUENTASDIARIO_CCOSTO", "SS_AC_CUENTAS_DIARIO_CCOSTO"},
 };
 
-QString removeMarkers(const QString& sql)
-{
-    return vb::Replace(sql, kMarker, QString(), vbTextCompare);
-}
-
 } // namespace
 
 QString DB_Dll::SS_TSinonimos(const QString& SQL)
 {
     if (gEsAdmin)
-        return removeMarkers(SQL);
-    if (vb::InStr(SQL, QStringLiteral("MV_ASIENTOS"), vbTextCompare) > 0 && !gConfidencialidad)
-        return removeMarkers(SQL);
+        return sqltext::RemoveMarkers(SQL);
+    if (!gConfidencialidad && ado::sql::SqlContains(SQL, QStringLiteral("MV_ASIENTOS")))
+        return sqltext::RemoveMarkers(SQL);
 
-    QString text = SQL;
+    // Only these boundaries count: a name at the very start or before a line break stays.
+    QList<std::pair<QString, QString>> replacements;
     for (const RestrictedView& rv : kRestrictedViews) {
         const QString t = QString::fromLatin1(rv.table);
         const QString v = QString::fromLatin1(rv.view);
-        // Only these boundaries count: a name at the very start or before a line break stays.
-        text = vb::Replace(text, QLatin1Char(' ') + t + QLatin1Char(' '), QLatin1Char(' ') + v + QLatin1Char(' '), vbTextCompare);
-        text = vb::Replace(text, QLatin1Char('(') + t + QLatin1Char(' '), QLatin1Char('(') + v + QLatin1Char(' '), vbTextCompare);
-        text = vb::Replace(text, QLatin1Char(' ') + t + QLatin1Char('.'), QLatin1Char(' ') + v + QLatin1Char('.'), vbTextCompare);
-        text = vb::Replace(text, QLatin1Char('(') + t + QLatin1Char('.'), QLatin1Char('(') + v + QLatin1Char('.'), vbTextCompare);
-        text = vb::Replace(text, QLatin1Char(',') + t + QLatin1Char('.'), QLatin1Char(',') + v + QLatin1Char('.'), vbTextCompare);
+        for (const char* form : {" % ", "(% ", " %.", "(%.", ",%."})
+            replacements.append({QString::fromLatin1(form).replace(QLatin1Char('%'), t), QString::fromLatin1(form).replace(QLatin1Char('%'), v)});
         if (t == QLatin1String("MA_CUENTAS")) {
-            text = vb::Replace(text, QLatin1Char('{') + t + QLatin1Char('.'), QLatin1Char('{') + v + QLatin1Char('.'), vbTextCompare);
-            text = vb::Replace(text, kMarker + t, t, vbTextCompare);
+            replacements.append({QStringLiteral("{") + t + QLatin1Char('.'), QStringLiteral("{") + v + QLatin1Char('.')});
+            replacements.append({kMarker + t, t});
         }
     }
-    return removeMarkers(text);
+    replacements.append({kMarker, QString()});
+    return sqltext::ReplaceInSql(SQL, replacements);
 }
 
 QString DB_Dll::ORACLE_Dicc(const QString& Valor)
 {
-    if (vb::InStr(gConnString, QStringLiteral("ORACLE"), vbTextCompare) == 0)
+    if (!IsOracleConnection())
         return Valor;
     return sqltext::ToOracle(Valor, utilidades_->CuentaPalabras(Valor));
 }
 
 QString DB_Dll::FiltraSentenciaOracle(QString& Sentencia)
 {
-    if (vb::InStr(Sentencia, QStringLiteral("SET NOCOUNT"), vbTextCompare) > 0
-        || vb::InStr(Sentencia, QStringLiteral("IF NOT EXIST"), vbTextCompare) > 0) {
+    if (sqltext::DroppedOnOracle(Sentencia)) {
         Sentencia.clear();
         return QString();
     }
     return Sentencia;
 }
 
-void DB_Dll::EjecutaScriptOracle(QString& Script, long& RecordsAffected)
+void DB_Dll::RunOracleLocks(const QString& statement, ado::Connection& connection)
+{
+    for (const QString& lock : sqltext::OracleLocks(statement))
+        connection.Execute(lock, nullptr, -1);
+}
+
+void DB_Dll::EjecutaScriptOracle(QString& Script, long& RecordsAffected, ado::Recordset* Lrcs)
 {
     const QStringList statements = sqltext::SplitOracleScript(Script);
     Script.clear();
-    for (const QString& statement : statements) {
+    bool rowsGiven = false;
+    QString insertedInto;   // the table of the last INSERT, whose new ID an identity read asks for
+    for (int i = 0; i < statements.size(); ++i) {
+        const QString& statement = statements[i];
         if (statement.compare(QLatin1String("SET TRANSACTION"), Qt::CaseInsensitive) == 0) {
             gCnn->BeginTrans();
-        } else if (statement.compare(QLatin1String("COMMIT"), Qt::CaseInsensitive) == 0) {
+            continue;
+        }
+        if (statement.compare(QLatin1String("COMMIT"), Qt::CaseInsensitive) == 0) {
             gCnn->CommitTrans();
-        } else if (statement.compare(QLatin1String("ROLLBACK"), Qt::CaseInsensitive) == 0) {
+            continue;
+        }
+        if (statement.compare(QLatin1String("ROLLBACK"), Qt::CaseInsensitive) == 0) {
             gCnn->RollbackTrans();
+            continue;
+        }
+        QString text;
+        if (const std::optional<QString> column = sqltext::IdentityRead(statement)) {
+            // SCOPE_IDENTITY(): the highest ID of the table just written, under the lock
+            // taken before the insert (below), is this connection's row.
+            text = insertedInto.isEmpty() ? QStringLiteral("SELECT NULL AS ") + *column + QStringLiteral(" FROM DUAL")
+                                          : sqltext::OracleIdentityRead(insertedInto, *column);
         } else {
             QString oracle = ORACLE_Dicc(statement);
-            const QString filtered = FiltraSentenciaOracle(oracle);
-            // Each execution's count is added once; transaction statements add nothing.
-            long count = 0;
-            if (!vb::Trim(filtered).isEmpty()) {
-                gCnn->Execute(filtered, &count, -1);
-                RecordsAffected += std::max(count, 0L);
-            }
+            text = FiltraSentenciaOracle(oracle);
+            if (vb::Trim(text).isEmpty())
+                continue;
+            RunOracleLocks(statement, *gCnn);
+            insertedInto = sqltext::InsertTable(statement);
+            if (!insertedInto.isEmpty() && i + 1 < statements.size() && sqltext::IdentityRead(statements[i + 1]))
+                gCnn->Execute(sqltext::OracleTableLock(insertedInto), nullptr, -1);
+        }
+        // Each execution's count is added once; transaction statements add nothing.
+        long count = 0;
+        ado::Recordset result = gCnn->Execute(text, &count, -1);
+        RecordsAffected += std::max(count, 0L);
+        if (Lrcs && !rowsGiven && result.State() != ado::adStateClosed) {
+            *Lrcs = std::move(result);
+            rowsGiven = true;
         }
     }
     if (gCnn->Errors().Count() == 1 && gCnn->Errors().Item(0).NativeError == 265929)

@@ -287,9 +287,7 @@ bool frmAcceso::ExisteBaseDeDatos(const QString& Servidor, const QString& Dbname
         }
     };
     closeIfOpen();
-    const QString text = QStringLiteral("PROVIDER=") + Proveedor + QStringLiteral(";") + QStringLiteral("Server=") + Servidor
-                       + QStringLiteral(";") + QStringLiteral("Database =") + Dbname + QStringLiteral(";") + QStringLiteral("UId=")
-                       + Usuario + QStringLiteral(";") + QStringLiteral("Pwd=") + Password + QStringLiteral(";");
+    const QString text = data::SqlServerConnectionString(Proveedor, Servidor, Dbname, Usuario, Password);
     bool opened = true;
     try {
         cnn.Open(text, QString(), QString(), -1);

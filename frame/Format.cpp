@@ -3,6 +3,7 @@
 #include "data/DB_Dll.h"
 #include "frame/Config.h"
 #include "frame/StatementBuilder.h"
+#include "platform/ado/SqlTokens.h"
 #include "platform/vb/Regional.h"
 #include "platform/vb/Strings.h"
 #include "platform/zeltrix/Services.h"
@@ -204,17 +205,18 @@ QString ArmaCondicionLista(const QString& Campo, const QString& Operador, const 
 
 QString AdaptaSQL(const QString& Texto)
 {
-    if (vb::InStr(gDBPrincipal->gConnString, QStringLiteral("oracle"), vb::vbTextCompare) == 0)
+    if (!gDBPrincipal->IsOracleConnection())
         return Texto;
     if (Utilidades->CuentaPalabras(Texto) < 2) {
         if (Texto.compare(QLatin1String("LEN"), Qt::CaseInsensitive) == 0)
             return QStringLiteral("LENGTH");
         return Texto;
     }
-    const int top = vb::InStr(1, Texto, QStringLiteral("top "), vb::vbTextCompare);
+    // Only the SQL counts: a "top " or a "*" inside a quoted text is a value.
+    const int top = ado::sql::SqlIndexOf(Texto, QStringLiteral("top ")) + 1;
     if (top == 0)
         return Texto;
-    const int star = vb::InStr(top, Texto, QStringLiteral("*"));
+    const int star = ado::sql::SqlIndexOf(Texto, QStringLiteral("*"), top - 1) + 1;
     const QString count = vb::Mid(Texto, top + 3, star - (top + 3));
     return vb::Left(Texto, top - 1) + QStringLiteral(" * ") + vb::Mid(Texto, star + 1) + QStringLiteral(" WHERE ROWNUM <= ") + count;
 }

@@ -63,10 +63,11 @@ bool ExisteRegistro(const QString& Tabla, const QString& Valor, const QString& C
         [&] { sql = gDBPrincipal->SS_TSinonimos(sql); },
         [&] { if (rs.State() != ado::adStateClosed) rs.Close(); },
         [&] {
+            // Opened through the data layer, so that an Oracle connection gets Oracle's dialect.
             if (!Rs || SoloLectura)
-                rs.Open(sql, *gDBPrincipal->gCnn, ado::adOpenForwardOnly, ado::adLockReadOnly);
+                gDBPrincipal->OpenRead(rs, sql, nullptr, ado::adOpenForwardOnly, ado::adLockReadOnly);
             else
-                rs.Open(sql, *gDBPrincipal->gCnn);
+                gDBPrincipal->OpenRead(rs, sql, nullptr, ado::adOpenUnspecified, ado::adLockUnspecified);
         },
         [&] { result = !rs.EOF(); },
         [&] { if (!Rs) rs.Close(); },

@@ -247,8 +247,7 @@ void InicializaSistema(bool SinParametros, const QString& LineaComando, QString&
                     return;
                 servidor = vb::Mid(servidor, 2);
                 if (CadenaConexion.isEmpty())
-                    CadenaConexion = QStringLiteral("Provider=OraOLEDB.Oracle.1;Data Source=") + baseDatos + QStringLiteral(";User Id=")
-                                   + usuario + QStringLiteral(";Password=") + password + QStringLiteral(";");
+                    CadenaConexion = data::OracleConnectionString(baseDatos, usuario, password);
             },
             [&] {
                 DB_Dll& db = *gDBPrincipal;

@@ -7,6 +7,8 @@
 #include "lookup/ConsultaSql.h"
 #include "lookup/FormButtons.h"
 #include "lookup/LookupListModel.h"
+#include "lookup/TextAdvances.h"
+#include "platform/ui/CellFit.h"
 #include "platform/ui/Keys.h"
 #include "platform/ui/Metrics.h"
 #include "platform/ui/Operator.h"
@@ -20,8 +22,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QFrame>
-#include <QHash>
 #include <QHeaderView>
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -58,6 +60,17 @@ bool isNumericType(int type)
     default:
         return false;
     }
+}
+
+// How the list sorts a column of the field type: numbers and dates by value, the rest
+// as texts.
+ui::SortAs sortAsOf(int type)
+{
+    if (type == ado::adDate || type == ado::adDBDate || type == ado::adDBTimeStamp)
+        return ui::SortAs::Date;
+    if (type != ado::adBoolean && isNumericType(type))
+        return ui::SortAs::Number;
+    return ui::SortAs::Text;
 }
 
 // A field's value as the list shows it: never Null (0 for numbers, "" for the rest).
@@ -353,6 +366,7 @@ void Lib_FrmCons3::Encolumnar()
 {
     try {
         headers_.clear();
+        sortAs_.clear();
         widths_.clear();
         fieldNames_.clear();
         // The first box is emptied of its items and of its design-time text, which would
@@ -389,12 +403,13 @@ void Lib_FrmCons3::Encolumnar()
                         header = Cfg(QStringLiteral("NOM_PCLASE%1").arg(k));
             }
             headers_ << header;
+            sortAs_ << sortAsOf(field.Type());
             widths_ << 0;
         }
         fitColumns();
         for (int i = int(fields.Count()); i < CmbSearch.size(); ++i)
             CmbSearch.at(i)->setVisible(false);
-        model_->reset(headers_, {}, {}, {});
+        model_->reset(headers_, sortAs_, {}, {}, {});
         applyWidths();
     } catch (const vb::VbError& e) {
         ui::MsgBox(e.Description, ui::vbOKOnly);
@@ -456,7 +471,7 @@ void Lib_FrmCons3::Leer(qint32 Cdesde, qint32 Cuantas)
                     ticks[r] = 1;
             }
         }
-        model_->reset(headers_, std::move(cells), std::move(ticks), std::move(colours));
+        model_->reset(headers_, sortAs_, std::move(cells), std::move(ticks), std::move(colours));
         fitColumns();
     } catch (const vb::VbError& e) {
         ManejaError(e, std::nullopt, QStringLiteral("FORM_LOAD"));
@@ -467,24 +482,16 @@ void Lib_FrmCons3::fitColumns()
 {
     const QScreen* s = screen();
     const int screenWidth = s ? ui::PixelsToTwips(s->availableGeometry().width()) : 19200;
-    // The list's margins and the form's frame around a column as wide as the screen.
-    const int widest = qMax(ui::TextWidthX(*this, 10), screenWidth - 1120);
+    // No column is wider than sixty letters "X", so that one long text cannot push the
+    // others off the screen (it shows cut, and whole in its cell's tool tip); nor wider
+    // than the screen, the list's margins and the form's frame counted.
+    const int cap = ui::TextWidthX(*this, 60);
+    const int screenCap = qMax(ui::TextWidthX(*this, 10), screenWidth - 1120);
     QHeaderView* header = ListView1->horizontalHeader();
-    // A list may hold a hundred thousand rows: texts are sized by the sum of their
-    // characters' advances (kept per character), and only the widest is measured whole.
-    const QFontMetrics metrics(ListView1->font());
+    // A list may hold a hundred thousand rows: only the widest text of a column is
+    // measured whole.
+    lookup::TextAdvances advances(ListView1->font());
     const int margins = ui::TwipsToPixels(ui::CellTextWidth(*ListView1, QString()));
-    QHash<QChar, int> advances;
-    const auto advanceSum = [&](const QString& text) {
-        int sum = 0;
-        for (const QChar c : text) {
-            auto at = advances.constFind(c);
-            if (at == advances.constEnd())
-                at = advances.insert(c, metrics.horizontalAdvance(c));
-            sum += *at;
-        }
-        return sum;
-    };
     for (int j = 0; j < widths_.size(); ++j) {
         QStyleOptionHeader opt;
         opt.initFrom(header);
@@ -496,7 +503,7 @@ void Lib_FrmCons3::fitColumns()
         QString widestText;
         for (int row = 0; row < model_->rowCount(); ++row) {
             const QString text = model_->text(row, j);
-            const int sum = advanceSum(text);
+            const int sum = advances.sum(text);
             if (sum > widestSum) {
                 widestSum = sum;
                 widestText = text;
@@ -506,7 +513,8 @@ void Lib_FrmCons3::fitColumns()
             width = std::max({width, ui::CellTextWidth(*ListView1, widestText), ui::PixelsToTwips(widestSum + margins)});
         if (j == 0 && CheckBoxes)
             width += ui::PixelsToTwips(ListView1->style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, ListView1) + 6);
-        widths_[j] = qMin(width + widening_, widest);
+        // "@10" widens a column beyond the cap, as it widens every other.
+        widths_[j] = qMin(qMin(width, cap) + widening_, screenCap);
     }
     applyWidths();
 }
@@ -942,6 +950,10 @@ void Lib_FrmCons3::Form_KeyDown(int& KeyCode, int Shift)
 
 bool Lib_FrmCons3::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == ListView1->viewport() && event->type() == QEvent::ToolTip) {
+        ui::ShowCutCellText(*ListView1, *static_cast<QHelpEvent*>(event));
+        return true;
+    }
     if (watched == ListView1->viewport() && event->type() == QEvent::MouseButtonDblClick) {
         const QModelIndex at = ListView1->indexAt(static_cast<QMouseEvent*>(event)->position().toPoint());
         if (at.isValid()) {

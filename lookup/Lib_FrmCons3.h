@@ -2,6 +2,7 @@
 // The list lookup: one query listed in a report-style list with a search box over each
 // column; returns the chosen row's value, or the values of the ticked rows.
 #include "platform/ado/Recordset.h"
+#include "platform/ui/ListSort.h"
 #include "platform/vb/Variant.h"
 #include <QDialog>
 #include <QList>
@@ -124,11 +125,12 @@ private:
     QComboBox* searchBox(int index);
     void applySort();
     void applyWidths();
-    // Each column as wide as its header and its widest text in the list (and the "@10"
-    // widening), never wider than the screen.
+    // Each column as wide as its header and its widest text in the list, never wider
+    // than sixty letters "X" (before the "@10" widening) nor than the screen.
     void fitColumns();
 
     QStringList headers_;
+    QVector<ui::SortAs> sortAs_;   // by column
     QVector<int> widths_;   // twips, by column
     int widening_ = 0;      // twips added to every column
 

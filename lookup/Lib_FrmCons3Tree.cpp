@@ -5,6 +5,8 @@
 #include "frame/ModGlobal.h"
 #include "lookup/ConsultaSql.h"
 #include "lookup/FormButtons.h"
+#include "lookup/TextAdvances.h"
+#include "platform/ui/CellFit.h"
 #include "platform/ui/Keys.h"
 #include "platform/ui/Metrics.h"
 #include "platform/ui/Operator.h"
@@ -97,7 +99,10 @@ Lib_FrmCons3Tree::Lib_FrmCons3Tree(QWidget* parent) : QDialog(parent)
     TreeV->setSelectionMode(QAbstractItemView::SingleSelection);
     TreeV->setEditTriggers(QAbstractItemView::NoEditTriggers);
     TreeV->setExpandsOnDoubleClick(false);
-    TreeV->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // The column is sized to the widest node when the tree is built; left narrower than
+    // its texts, or stretched to the window, it would cut them and not scroll to them.
+    TreeV->header()->setStretchLastSection(false);
+    TreeV->header()->setSectionResizeMode(QHeaderView::Fixed);
     // Lines between a node and its children, as the operators know the tree.
     if (QStyle* lines = QStyleFactory::create(QStringLiteral("Windows"))) {
         lines->setParent(TreeV);
@@ -232,6 +237,7 @@ void Lib_FrmCons3Tree::ArmarTreeVFamilias()
         }
     }
     building_ = false;
+    fitColumn();
 }
 
 void Lib_FrmCons3Tree::ArmarTreeVAutomatico()
@@ -268,6 +274,38 @@ void Lib_FrmCons3Tree::ArmarTreeVAutomatico()
         }
     }
     building_ = false;
+    fitColumn();
+}
+
+void Lib_FrmCons3Tree::fitColumn()
+{
+    if (nodes_.isEmpty())
+        return;
+    // A node is drawn after one indentation per level, the root's included. Of many
+    // nodes only the one that reaches furthest is measured whole.
+    const int indentation = TreeV->indentation();
+    auto indent = [&](const QTreeWidgetItem* node) {
+        int levels = TreeV->rootIsDecorated() ? 1 : 0;
+        for (const QTreeWidgetItem* p = node->parent(); p; p = p->parent())
+            ++levels;
+        return levels * indentation;
+    };
+    lookup::TextAdvances advances(TreeV->font());
+    const QTreeWidgetItem* widest = nullptr;
+    int reach = -1;
+    int widestSum = 0;
+    for (const QTreeWidgetItem* node : std::as_const(nodes_)) {
+        const int sum = advances.sum(node->text(0));
+        const int end = indent(node) + sum;
+        if (end > reach) {
+            reach = end;
+            widest = node;
+            widestSum = sum;
+        }
+    }
+    const QModelIndex index = TreeV->indexFromItem(widest);
+    const int measured = advances.metrics().horizontalAdvance(widest->text(0));
+    TreeV->header()->resizeSection(0, indent(widest) + ui::CellWidthHint(*TreeV, index) + qMax(0, widestSum - measured));
 }
 
 // ---------------------------------------------------------------------------------------
@@ -341,11 +379,8 @@ void Lib_FrmCons3Tree::CmdAceptar_Click()
 
     const bool ran = runSteps(routine, {[&] {
         if (!CheckBoxes) {
-            // Nothing chosen is an empty choice, not an error.
-            if (TreeV->selectedItems().isEmpty()) {
-                ValorDevuelto = QString();
-                return;
-            }
+            // Nothing chosen is the empty code, not an error: the three columns that are
+            // looked up come back empty, any other stays as it was.
             const QString code = selectedCode();
             bool found = false;
             if (familia)
@@ -361,9 +396,9 @@ void Lib_FrmCons3Tree::CmdAceptar_Click()
         }
         if (!Valores)
             Valores = std::make_shared<QStringList>();
+        // The root is walked as any node: its code is empty.
         for (QTreeWidgetItem* node : std::as_const(nodes_)) {
-            // The root stands for no code.
-            if (node == nodes_.first() || node->checkState(0) != Qt::Checked)
+            if (node->checkState(0) != Qt::Checked)
                 continue;
             const QString code = Key(node).mid(1);
             if (familia || codigo) {

@@ -81,6 +81,8 @@ private:
     bool startTree(QVector<QVector<vb::Variant>>& rows, const QString& routine);
     void clearNodes();
     QTreeWidgetItem* addNode(QTreeWidgetItem* parent, const QString& key, const QString& text);
+    // The column as wide as the widest node, its indentation counted.
+    void fitColumn();
     void setDescendants(QTreeWidgetItem* node, Qt::CheckState state, int depth);
     QString selectedCode() const;
 

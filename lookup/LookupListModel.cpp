@@ -1,7 +1,6 @@
 // The rows of the list lookup.
 #include "lookup/LookupListModel.h"
 #include <QStringView>
-#include <algorithm>
 #include <numeric>
 
 namespace lookup {
@@ -20,11 +19,13 @@ QStringView trimmedBlanks(QStringView s)
 
 } // namespace
 
-void LookupListModel::reset(const QStringList& headers, QVector<QString> cells, QVector<char> ticks,
-                            QVector<QColor> colours)
+void LookupListModel::reset(const QStringList& headers, QVector<ui::SortAs> sortAs, QVector<QString> cells,
+                            QVector<char> ticks, QVector<QColor> colours)
 {
     beginResetModel();
     headers_ = headers;
+    sortAs_ = std::move(sortAs);
+    sortAs_.resize(headers_.size(), ui::SortAs::Text);
     cells_ = std::move(cells);
     const int rows = headers_.isEmpty() ? 0 : int(cells_.size() / headers_.size());
     ticks_ = std::move(ticks);
@@ -38,7 +39,7 @@ void LookupListModel::reset(const QStringList& headers, QVector<QString> cells, 
 
 void LookupListModel::clear()
 {
-    reset({}, {}, {}, {});
+    reset({}, {}, {}, {}, {});
 }
 
 int LookupListModel::rowCount(const QModelIndex& parent) const
@@ -103,19 +104,14 @@ void LookupListModel::sort(int column, Qt::SortOrder order)
         return;
     const int cols = int(headers_.size());
     const int rows = int(order_.size());
-    // Folded once per row: comparing folded texts is a plain comparison.
-    QVector<QString> keys(rows);
-    for (int r = 0; r < rows; ++r)
-        keys[r] = cells_.at(r * cols + column).toCaseFolded();
     emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
     const QModelIndexList before = persistentIndexList();
     QVector<int> dataRows;
     dataRows.reserve(before.size());
     for (const QModelIndex& i : before)
         dataRows << dataRow(i.row());
-    std::stable_sort(order_.begin(), order_.end(), [&](int a, int b) {
-        return order == Qt::AscendingOrder ? keys.at(a) < keys.at(b) : keys.at(b) < keys.at(a);
-    });
+    ui::SortRows(order_, [&](int r) { return cells_.at(r * cols + column); }, sortAs_.at(column),
+                 order == Qt::DescendingOrder);
     QVector<int> position(rows);
     for (int v = 0; v < rows; ++v)
         position[order_.at(v)] = v;

@@ -1,6 +1,8 @@
 #pragma once
 // The rows of the list lookup: texts by column, a tick and a colour per row, and the
 // order the list shows them in (the rows themselves never move when the list is sorted).
+#include "platform/ui/ListSort.h"
+
 #include <QAbstractTableModel>
 #include <QColor>
 #include <QStringList>
@@ -14,7 +16,9 @@ public:
     using QAbstractTableModel::QAbstractTableModel;
 
     // Columns and rows are replaced together; `cells` holds the rows one after the other.
-    void reset(const QStringList& headers, QVector<QString> cells, QVector<char> ticks, QVector<QColor> colours);
+    // `sortAs` says how each column sorts (texts when it says nothing).
+    void reset(const QStringList& headers, QVector<ui::SortAs> sortAs, QVector<QString> cells, QVector<char> ticks,
+               QVector<QColor> colours);
     void clear();
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
@@ -23,7 +27,8 @@ public:
     bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
-    // Text order without regard to case; rows that compare equal keep their order.
+    // The column's texts in the workstation's alphabet without regard to case, or its
+    // dates or numbers by value; rows that compare equal keep their order.
     void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
 
     void setCheckable(bool checkable);
@@ -45,6 +50,7 @@ private:
     int dataRow(int row) const { return order_.at(row); }
 
     QStringList headers_;
+    QVector<ui::SortAs> sortAs_;
     QVector<QString> cells_;
     QVector<char> ticks_;
     QVector<QColor> colours_;

@@ -83,7 +83,7 @@ void showPickList(const QString& Titulo, bool checks, const PickRows& rows, cons
         box->lineEdit()->installEventFilter(&noFilter);
     }
     // One column, headed with the title, as wide as the list.
-    form.model()->reset({Titulo}, QVector<QString>(rows.texts.begin(), rows.texts.end()), rows.ticks, {});
+    form.model()->reset({Titulo}, {}, QVector<QString>(rows.texts.begin(), rows.texts.end()), rows.ticks, {});
     form.ListView1->horizontalHeader()->setStretchLastSection(true);
     // The list opens on its first row, so that Enter chooses at once.
     if (form.model()->rowCount() > 0)

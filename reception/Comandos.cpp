@@ -213,6 +213,7 @@ bool frmRecepcionMutuales::GrabaFila()
 
     const reception::ResultadoGrabacion r = reception::GrabaMutual(datos, config, ErrorEnCampo);
     if (r.estado == reception::ResultadoGrabacion::Grabada) {
+        MSFlexGrid1->SetTextMatrix(fila, 3, r.Comprobante);
         MSFlexGrid1->SetTextMatrix(fila, 7, r.ID);
         MSFlexGrid1->SetTextMatrix(fila, 0, QStringLiteral("*"));
     }
@@ -224,8 +225,7 @@ void frmRecepcionMutuales::EliminaFila()
     const int fila = MSFlexGrid1->Row();
     if (fila < MSFlexGrid1->FixedRows())
         return;
-    if (!reception::EliminaMutual(MSFlexGrid1->TextMatrix(fila, 0), MSFlexGrid1->TextMatrix(fila, 7),
-                                  MSFlexGrid1->TextMatrix(fila, 1), MSFlexGrid1->TextMatrix(fila, 3)))
+    if (!reception::EliminaMutual(MSFlexGrid1->TextMatrix(fila, 0), MSFlexGrid1->TextMatrix(fila, 7)))
         return;
     // The grid keeps one row under its header: the only row left is emptied instead,
     // so that a row gone from the database never stays on screen as saved.
@@ -250,5 +250,15 @@ void frmRecepcionMutuales::ImprimeReporte()
     filtro.CUENTAD = caja(QStringLiteral("CUENTAD"));
     filtro.UNEG_RPT = caja(QStringLiteral("UNEG_RPT"));
     filtro.Pendientes = ChkPendiente->checkState() != Qt::Unchecked;
-    reception::ImprimeReporteMutuales(filtro);
+    QString campo;
+    if (reception::ImprimeReporteMutuales(filtro, &campo) || campo.isEmpty())
+        return;
+    // After the message the cursor is in the box it is about, its text selected to be
+    // typed over.
+    const int i = AyudaEdicion->IndiceCampo(campo, txtFields);
+    if (i < 0)
+        return;
+    CajaTexto* box = txtFields[i];
+    box->setFocus(Qt::OtherFocusReason);
+    box->selectAll();
 }

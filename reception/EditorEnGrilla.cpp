@@ -41,6 +41,47 @@ void frmRecepcionMutuales::hideEditor()
     txtEdit->hide();
 }
 
+void frmRecepcionMutuales::RecuerdaAntesDeEditar(int fila, int col)
+{
+    if (fila != m_filaAntes) {
+        m_antesEdicion.clear();
+        m_filaAntes = fila;
+    }
+    if (!m_antesEdicion.contains(col))
+        m_antesEdicion.insert(col, MSFlexGrid1->TextMatrix(fila, col));
+    // A refused account empties its description: Esc gives both back.
+    if (col == 1 && !m_antesEdicion.contains(2))
+        m_antesEdicion.insert(2, MSFlexGrid1->TextMatrix(fila, 2));
+}
+
+void frmRecepcionMutuales::OlvidaAntesDeEditar(int fila, int col)
+{
+    if (fila != m_filaAntes)
+        return;
+    m_antesEdicion.remove(col);
+    if (col == 1)
+        m_antesEdicion.remove(2);
+}
+
+void frmRecepcionMutuales::DevuelveAntesDeEditar(int fila, int col)
+{
+    if (fila != m_filaAntes)
+        return;
+    const QList<int> cols = col == 1 ? QList<int>{1, 2} : QList<int>{col};
+    for (int c : cols)
+        if (m_antesEdicion.contains(c))
+            MSFlexGrid1->SetTextMatrix(fila, c, m_antesEdicion.value(c));
+    OlvidaAntesDeEditar(fila, col);
+}
+
+void frmRecepcionMutuales::EditorACelda()
+{
+    const int fila = MSFlexGrid1->Row();
+    const int col = MSFlexGrid1->Col();
+    MSFlexGrid1->SetTextMatrix(fila, col, txtEdit->text());
+    OlvidaAntesDeEditar(fila, col);
+}
+
 // ---- the convention's procedures ----
 
 bool frmRecepcionMutuales::ColEdit(int Col, int Row)
@@ -102,6 +143,7 @@ void frmRecepcionMutuales::MsflexGridEdt(ui::FlexGrid* MsFlexGrid, CajaTexto* Ed
             })))
             return;
         if (vb::shouldLeave(PasoSalvo5(rutina, [&] {
+                RecuerdaAntesDeEditar(MsFlexGrid->Row(), MsFlexGrid->Col());
                 Edt->show();
                 Edt->raise();
                 TextPropiedades(Edt, MsFlexGrid->Col());
@@ -157,8 +199,11 @@ void frmRecepcionMutuales::EditKeyCode(ui::FlexGrid* MsFlexGrid, CajaTexto* Edt,
         });
         return;
     case ui::vbKeyEscape:
+        // The cell gets back what it held before the edit, also after a row check that put
+        // a refused text there; the grid then counts it again.
         if (!paso([&] {
                 Edt->SetDataChanged(false);
+                DevuelveAntesDeEditar(MsFlexGrid->Row(), MsFlexGrid->Col());
                 hideEditor();
             }))
             return;
@@ -253,7 +298,7 @@ void frmRecepcionMutuales::MSFlexGrid1_LeaveCell()
 {
     if (txtEdit->isHidden())
         return;
-    MSFlexGrid1->SetTextMatrix(MSFlexGrid1->Row(), MSFlexGrid1->Col(), txtEdit->text());
+    EditorACelda();
     hideEditor();
 }
 
@@ -263,7 +308,7 @@ void frmRecepcionMutuales::MSFlexGrid1_GotFocus()
     ControlActivo = txtEdit;
     TextPropiedades(txtEdit, MSFlexGrid1->Col());
     if (!txtEdit->isHidden() && !m_hidingEditor) {
-        MSFlexGrid1->SetTextMatrix(MSFlexGrid1->Row(), MSFlexGrid1->Col(), txtEdit->text());
+        EditorACelda();
         txtEdit->hide();
     }
 }

@@ -177,11 +177,16 @@ void AgregaLinea(const LineaAsiento& l, QStringList& Script)
 constexpr int kIntentos = 5;
 const QString kPuntoAsiento = QStringLiteral("Asiento");
 
-// A run-time error inside the transaction goes to the code that holds it, never to a
-// dialog while the database's write lock is held.
+// A run-time error the entry's own statements raise (a conversion, an entry number past
+// 16 bits): told to the code that holds the transaction, never to a dialog while the
+// database's write lock is held. What the database fails to answer reaches that code as
+// data::ErrorInTransaction, raised by the data layer itself.
+struct ErrorDelAsiento {
+    data::ErrorInTransaction error;
+};
 [[noreturn]] int ErrorEnTransaccion(const vb::VbError& e, const QString& rutina)
 {
-    throw data::ErrorInTransaction{e, rutina};
+    throw ErrorDelAsiento{data::ErrorInTransaction{e, rutina}};
 }
 
 // What the entry of a stored row came to.
@@ -189,9 +194,18 @@ struct ResultadoAsiento {
     bool ejecutado = false;           // its batch was sent
     bool fallido = false;
     bool reintentar = false;          // a lock wait or a number taken meanwhile
-    ScriptFailure script;             // the batch the server refused
+    // The fiscal year, the numbering or the configuration could not be read: no answer
+    // at all, so the save is refused whole rather than the row kept without its entry.
+    bool lecturaFallida = false;
+    ScriptFailure script;             // the batch the server refused, or why no entry was written
     std::optional<data::ErrorInTransaction> error;   // or the run-time error met
 };
+
+// The AUX_ERR text and the operator's message of an entry that was not written.
+QString SinAsiento(const QString& motivo)
+{
+    return QStringLiteral("No se generó el asiento: ") + motivo + CRLF + QStringLiteral("El registro quedó grabado sin asiento.");
+}
 
 // The stored row's two-line entry with the numbering statements, inside the caller's
 // transaction: the numbers are read and written in it, under its lock.
@@ -226,17 +240,22 @@ ResultadoAsiento EscribeAsiento(const QString& Fecha, const QString& Cuenta, con
         if (!conEjercicio) {
             resultado.fallido = true;
             resultado.script.batch = consultaPeriodo;
-            resultado.script.text = QStringLiteral("No se generó el asiento: la fecha de recepción ") + vb::Trim(Fecha)
-                                  + QStringLiteral(" no pertenece a ningún ejercicio contable.") + CRLF
-                                  + QStringLiteral("El registro quedó grabado sin asiento.");
+            resultado.script.text = SinAsiento(QStringLiteral("la fecha de recepción ") + vb::Trim(Fecha)
+                                               + QStringLiteral(" no pertenece a ningún ejercicio contable."));
             return resultado;
         }
         paso([&] { Mes = vb::CDate(vb::Trim(Fecha)).date().month(); });
         paso([&] { NroAsiento = ObtieneNroAsiento(vb::Variant(Mes), vb::Variant(Periodo), vb::Variant(TipoReg)); });
         paso([&] { Obtener_Nro_Comprobante(TC, Sucursal, Numero, Letra, false, true, QString(), gUNegocio); });
-        // Every book of the type used up (the operator is told): no number, no entry.
-        if (vb::Trim(Numero).isEmpty())
+        // Every book of the type used up (the numbering tells which): no number, no entry;
+        // the row stays with the record of why.
+        if (vb::Trim(Numero).isEmpty()) {
+            resultado.fallido = true;
+            resultado.script.batch = QStringLiteral("Obtener_Nro_Comprobante");
+            resultado.script.text = SinAsiento(QStringLiteral("el comprobante ") + vb::Trim(TC)
+                                               + QStringLiteral(" no tiene números libres en sus talonarios."));
             return resultado;
+        }
         paso([&] {
             Sucursal = voucherkey::Branch(Sucursal);
             Numero = voucherkey::Number(Numero);
@@ -283,8 +302,13 @@ ResultadoAsiento EscribeAsiento(const QString& Fecha, const QString& Cuenta, con
             // 2627: the entry or control row of a number another save has just taken
             resultado.reintentar = resultado.script.lockWait || resultado.script.number == 2627;
         }
+    } catch (const ErrorDelAsiento& e) {
+        resultado.fallido = true;
+        resultado.reintentar = data::IsLockWait(gDBPrincipal->gCnn->Errors());
+        resultado.error = e.error;
     } catch (const data::ErrorInTransaction& e) {
         resultado.fallido = true;
+        resultado.lecturaFallida = true;
         resultado.reintentar = data::IsLockWait(gDBPrincipal->gCnn->Errors());
         resultado.error = e;
     }
@@ -322,6 +346,7 @@ Intento IntentaGrabar(const QString& Fecha, const QString& Cuenta, const QString
     SaveTransaction t;
     auto falla = [&](const QString& mensaje, bool reintentar) {
         r.estado = ResultadoGrabacion::NoGrabada;
+        r.ID.clear();
         r.mensaje = mensaje;
         r.reintentar = reintentar;
         t.Rollback();
@@ -330,13 +355,19 @@ Intento IntentaGrabar(const QString& Fecha, const QString& Cuenta, const QString
     if (!t.Begin())
         return falla(t.FailureText(), t.LockWait());
     try {
-        const QString Donde = QStringLiteral("WHERE CUENTA='") + Sql(Cuenta) + QStringLiteral("' AND IDMUTUAL='")
-                            + Sql(Comprobante) + QStringLiteral("'");
+        // The voucher as stored (the database ignores case and trailing blanks), or one an
+        // earlier program stored with leading blanks: the same voucher once trimmed.
+        const QString Donde = QStringLiteral("WHERE CUENTA='") + Sql(Cuenta) + QStringLiteral("' AND (IDMUTUAL='")
+                            + Sql(Comprobante) + QStringLiteral("' OR IDMUTUAL LIKE ' %')");
         ado::Recordset rs;
         // The key stays held until the end (SQL Server): nobody receives it meanwhile.
-        db.AbrirRecordset(QStringLiteral("SELECT TOP 1 FechaRecepcion,Usuario FROM V_MV_MUTUALES WITH (UPDLOCK, HOLDLOCK) ") + Donde,
+        db.AbrirRecordset(QStringLiteral("SELECT FechaRecepcion,Usuario,IDMUTUAL FROM V_MV_MUTUALES WITH (UPDLOCK, HOLDLOCK) ")
+                              + Donde,
                           rs, nullptr, ado::adOpenForwardOnly, ado::adLockReadOnly);
-        if (!rs.EOF()) {
+        for (; !rs.EOF(); rs.MoveNext()) {
+            const QString guardado = vb::Trim(Utilidades->ValorATexto(Utilidades->ValorCampo(rs.Fields(QStringLiteral("IDMUTUAL")))));
+            if (guardado.compare(Comprobante, Qt::CaseInsensitive) != 0)
+                continue;
             r.estado = ResultadoGrabacion::Duplicada;
             r.FechaRecepcion = Utilidades->ValorATexto(Utilidades->ValorCampo(rs.Fields(QStringLiteral("FechaRecepcion"))));
             r.Usuario = Utilidades->ValorATexto(Utilidades->ValorCampo(rs.Fields(QStringLiteral("Usuario"))));
@@ -370,6 +401,13 @@ Intento IntentaGrabar(const QString& Fecha, const QString& Cuenta, const QString
             if (r.asiento.fallido) {
                 if (r.asiento.reintentar && !ultimo)
                     return falla(QString(), true);
+                // A read that failed is no answer: nothing of the save is written, the
+                // error is told once the lock is let go.
+                if (r.asiento.lecturaFallida) {
+                    r.error = r.asiento.error;
+                    r.asiento = ResultadoAsiento();
+                    return falla(QString(), false);
+                }
                 // Only the entry is undone; the row stays, with the failure recorded. Without
                 // its record the row would have neither entry nor trace: nothing is stored.
                 if (!t.RollbackTo(kPuntoAsiento) || !RegistraFalloAsiento(r.asiento))
@@ -410,7 +448,8 @@ ResultadoGrabacion GrabaMutual(const FilaRecepcion& Fila, const ConfiguracionAsi
     }
 
     const QString Cuenta = Fila.Cuenta;
-    const QString Comprobante = Fila.Comprobante;
+    // A voucher's leading and trailing blanks are not part of it.
+    const QString Comprobante = vb::Trim(Fila.Comprobante);
     const QString Observaciones = Fila.Observaciones;
     vb::Currency Importe;
     QString UNegocio;
@@ -436,6 +475,7 @@ ResultadoGrabacion GrabaMutual(const FilaRecepcion& Fila, const ConfiguracionAsi
 
     resultado.estado = r.estado;
     resultado.ID = r.ID;
+    resultado.Comprobante = Comprobante;
     switch (r.estado) {
     case ResultadoGrabacion::Duplicada:
         ui::MsgBox(QStringLiteral("El registro ingresado ya existe") + CRLF + QStringLiteral("Fecha de Recepción: ")
@@ -443,7 +483,9 @@ ResultadoGrabacion GrabaMutual(const FilaRecepcion& Fila, const ConfiguracionAsi
                    ui::vbInformation + ui::vbOKOnly, QStringLiteral("Aviso al Usuario"));
         break;
     case ResultadoGrabacion::NoGrabada:
-        if (!r.mensaje.isEmpty())
+        if (r.error)
+            gDBPrincipal->TratamientoErrores(r.error->error, int(ui::vbCritical), r.error->routine);
+        else if (!r.mensaje.isEmpty())
             ui::MsgBox(r.mensaje, ui::vbCritical + ui::vbOKOnly, QStringLiteral("Aviso al operador"));
         break;
     case ResultadoGrabacion::Abandonada:
@@ -469,7 +511,7 @@ ResultadoGrabacion GrabaMutual(const FilaRecepcion& Fila, const ConfiguracionAsi
     return resultado;
 }
 
-bool EliminaMutual(const QString& Marca, const QString& ID, const QString& Cuenta, const QString& Comprobante)
+bool EliminaMutual(const QString& Marca, const QString& ID)
 {
     if (Marca.isEmpty())
         return false;
@@ -510,8 +552,23 @@ bool EliminaMutual(const QString& Marca, const QString& ID, const QString& Cuent
     if (respuesta != ui::vbYes)
         return false;
 
-    const QString S = QStringLiteral("begin transaction ") + CRLF + QStringLiteral("DELETE V_MV_MUTUALES WHERE ID = ") + id + CRLF
-                    + LineasDeLaFila(vb::Trim(Cuenta), vb::Trim(Comprobante));
+    // The entry lines are found by the account and voucher exactly as the row stores them
+    // (an earlier program stored some with blanks around the voucher): the grid's texts,
+    // or the trimmed ones, could name another row's lines. A row gone meanwhile took its
+    // lines with it.
+    QString lineas;
+    if (!paso([&] {
+            ado::Recordset rs;
+            gDBPrincipal->AbrirRecordset(QStringLiteral("SELECT CUENTA, IDMUTUAL FROM V_MV_MUTUALES WHERE ID = ") + id, rs,
+                                         nullptr, ado::adOpenForwardOnly, ado::adLockReadOnly);
+            if (!rs.EOF())
+                lineas = CRLF
+                       + LineasDeLaFila(Utilidades->ValorATexto(Utilidades->ValorCampo(rs.Fields(QStringLiteral("CUENTA")))),
+                                        Utilidades->ValorATexto(Utilidades->ValorCampo(rs.Fields(QStringLiteral("IDMUTUAL")))));
+            gDBPrincipal->CierraRecordset(rs);
+        }))
+        return false;
+    const QString S = QStringLiteral("begin transaction ") + CRLF + QStringLiteral("DELETE V_MV_MUTUALES WHERE ID = ") + id + lineas;
 
     // A failed batch or commit is rolled back before it is shown, so that no
     // transaction stays open on the connection.
@@ -540,8 +597,14 @@ bool EliminaMutual(const QString& Marca, const QString& ID, const QString& Cuent
     return !fallido;
 }
 
-bool ImprimeReporteMutuales(const FiltroReporte& Filtro)
+bool ImprimeReporteMutuales(const FiltroReporte& Filtro, QString* CampoRechazado)
 {
+    const auto rechaza = [CampoRechazado](const QString& mensaje, const QString& campo) {
+        ui::MsgBox(mensaje, ui::vbCritical + ui::vbOKOnly, QStringLiteral("Aviso al operador..."));
+        if (CampoRechazado)
+            *CampoRechazado = campo;
+        return false;
+    };
     const QString Reporte = kReporte;
     const QStringList Lista{QString(), QString()};
     QString F;
@@ -579,15 +642,25 @@ bool ImprimeReporteMutuales(const FiltroReporte& Filtro)
         Criterios[2].SinRecorte = true;
         vb::Variant Mensaje;
         ArmaFiltro(Criterios, F, &Mensaje);
-        // A range the filter builder refuses prints nothing rather than every row.
+        // A range the filter builder refuses prints nothing rather than every row. Its
+        // message ends with the field it is about; a date's, with which of its bounds.
         const QString mensaje = Utilidades->ValorATexto(Mensaje);
         if (!mensaje.isEmpty()) {
-            ui::MsgBox(mensaje, ui::vbCritical + ui::vbOKOnly, QStringLiteral("Aviso al operador..."));
-            return false;
+            QString campo;
+            if (mensaje.endsWith(Criterios[0].Campo))
+                campo = mensaje.startsWith(QLatin1String("Fecha Hasta")) ? QStringLiteral("FHH") : QStringLiteral("FHD");
+            else if (mensaje.endsWith(Criterios[1].Campo))
+                campo = QStringLiteral("CUENTAD");
+            else if (mensaje.endsWith(Criterios[2].Campo))
+                campo = QStringLiteral("UNEG_rpt");
+            return rechaza(mensaje, campo);
         }
         Parametros = vb::Variant(QStringLiteral("PARAMETROS = '") + Sql(FHD) + QStringLiteral(" hasta ") + Sql(FHH)
                                  + QStringLiteral("'"));
     } else {
+        // The header date typed and not loaded yet is checked as leaving its box would.
+        if (!vb::IsDate(vb::Trim(Filtro.FechaRecepcion)))
+            return rechaza(QStringLiteral("Debe ingresar un formato de fecha válido"), QStringLiteral("FechaRecepcion"));
         Parametros = vb::Variant(QStringLiteral("PARAMETROS = '") + Sql(Filtro.FechaRecepcion) + QStringLiteral("'"));
         F = QStringLiteral("{V_MV_MUTUALES.FECHARECEPCION} =") + Utilidades->FechaReporte(Filtro.FechaRecepcion);
     }

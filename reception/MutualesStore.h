@@ -35,6 +35,7 @@ struct ResultadoGrabacion {
     };
     Estado estado = Abandonada;
     QString ID;
+    QString Comprobante;   // the voucher as it is stored: without leading and trailing blanks
 
     // After a refused date or a failed insert the row stays under the cursor to be
     // corrected; in every other case the form moves on to the next row.
@@ -47,15 +48,15 @@ struct ResultadoGrabacion {
 // stored). The form marks the row with "*" and the ID when the result is Grabada.
 ResultadoGrabacion GrabaMutual(const FilaRecepcion& Fila, const ConfiguracionAsiento& Config, bool& ErrorEnCampo);
 
-// Takes back a stored row with the reception entry lines of its account and voucher
-// (texts as they stand; lines an earlier program wrote without the voucher's
-// apostrophes too, when no other row of the account names that voucher without them),
-// in one transaction. Marca, ID, Cuenta and Comprobante are columns 0, 7, 1 and 3 of the
-// grid row. A row without mark is left alone; a row the database holds as invoiced (an
-// invoice mark that is not blank, whatever the grid shows) is refused naming its
-// invoice; otherwise the operator confirms first.
+// Takes back a stored row with the reception entry lines of its account and voucher, as
+// the row stores them (lines an earlier program wrote without the voucher's apostrophes
+// too, when no other row of the account names that voucher without them), in one
+// transaction. Marca and ID are columns 0 and 7 of the grid row. A row without mark is
+// left alone; a row the database holds as invoiced (an invoice mark that is not blank,
+// whatever the grid shows) is refused naming its invoice; otherwise the operator
+// confirms first.
 // True when the row left the database: the form then removes it from the grid.
-bool EliminaMutual(const QString& Marca, const QString& ID, const QString& Cuenta, const QString& Comprobante);
+bool EliminaMutual(const QString& Marca, const QString& ID);
 
 // The header boxes the reception report is narrowed with.
 struct FiltroReporte {
@@ -68,9 +69,10 @@ struct FiltroReporte {
 };
 
 // Prints the report "V_MV_MUTUALES_RECEPCION" through ImpresorReportes. A filter that
-// ArmaFiltro refuses is shown to the operator and nothing is printed (false). Run-time
-// errors (a header date that is no date, a printer failure) reach the caller's trap.
-bool ImprimeReporteMutuales(const FiltroReporte& Filtro);
+// ArmaFiltro refuses, or a header date that is no date, is shown to the operator and
+// nothing is printed (false); CampoRechazado then receives the DataField of the box the
+// message is about. Run-time errors (a printer failure) reach the caller's trap.
+bool ImprimeReporteMutuales(const FiltroReporte& Filtro, QString* CampoRechazado = nullptr);
 
 // Tells start-up the tables the reception works on (its rows, their entry lines, the
 // numbering of the entry): a database without them is refused at connection.

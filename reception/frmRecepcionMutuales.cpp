@@ -361,6 +361,8 @@ void frmRecepcionMutuales::Inicializa()
         if (!m_inValidate)
             txtFields[0]->setFocus(Qt::OtherFocusReason);
     });
+    m_antesEdicion.clear();
+    m_filaAntes = -1;
     // Every amount goes: the total is 0 without reading each one on its way out.
     m_sumaImportes = vb::Currency();
     m_sumaConocida = true;

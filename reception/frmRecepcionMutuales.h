@@ -8,6 +8,7 @@
 #include "platform/vb/Holder.h"
 #include "platform/ui/CajaTexto.h"
 
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QWidget>
@@ -145,6 +146,18 @@ private:
     bool AbandonaCarga();
     // True without a question when no typed row would be lost; else the operator's answer.
     bool PuedeAbandonarCarga();
+
+    // What the cells of the row being edited held before the operator's edit, by column
+    // (the account's description with it): Esc gives it back, so that a refused value
+    // the row check put in its cell never stays there as if typed. A cell's entry goes
+    // once a value is confirmed into it.
+    int m_filaAntes = -1;
+    QHash<int, QString> m_antesEdicion;
+    void RecuerdaAntesDeEditar(int fila, int col);
+    void OlvidaAntesDeEditar(int fila, int col);
+    void DevuelveAntesDeEditar(int fila, int col);
+    // The editor's text confirmed into the current cell, the editor hidden.
+    void EditorACelda();
 
     bool m_loaded = false;
     bool m_hidingEditor = false;   // the grid's GotFocus must not copy the editor's text

@@ -16,21 +16,16 @@ namespace {
     throw vb::VbError(3706, why, QStringLiteral("ADODB.Connection"));
 }
 
+// The value of the first key present, without the braces it was quoted with.
 QString value(const QMap<QString, QString>& kv, std::initializer_list<const char*> keys)
 {
     for (const char* k : keys) {
         auto it = kv.constFind(QString::fromLatin1(k));
-        if (it != kv.constEnd()) return *it;
+        if (it == kv.constEnd()) continue;
+        if (it->size() >= 2 && it->startsWith(u'{') && it->endsWith(u'}')) return it->mid(1, it->size() - 2);
+        return *it;
     }
     return {};
-}
-
-// ODBC values holding ; { } or = go between braces.
-QString odbcValue(const QString& v)
-{
-    if (v.contains(u';') || v.contains(u'{') || v.contains(u'}') || v.contains(u'=') || v.startsWith(u' ') || v.endsWith(u' '))
-        return QLatin1Char('{') + QString(v).replace(QStringLiteral("}"), QStringLiteral("}}")) + QLatin1Char('}');
-    return v;
 }
 
 QString resolveSqliteFile(const QString& name)
@@ -55,6 +50,13 @@ QString resolveSqliteFile(const QString& name)
 }
 
 } // namespace
+
+QString QuoteConnectionValue(const QString& v)
+{
+    if (v.contains(u';') || v.contains(u'{') || v.contains(u'}') || v.contains(u'=') || v.startsWith(u' ') || v.endsWith(u' '))
+        return QLatin1Char('{') + QString(v).replace(QStringLiteral("}"), QStringLiteral("}}")) + QLatin1Char('}');
+    return v;
+}
 
 QMap<QString, QString> ParseKeyValues(const QString& text)
 {
@@ -123,11 +125,11 @@ ConnectionSpec ParseConnectionString(const QString& text, const QString& user, c
         }
         target.engine = ConnectionSpec::Odbc;
         target.dayMonthYear = true;
-        target.odbc = QStringLiteral("DRIVER={FreeTDS};Server=%1;").arg(odbcValue(host));
-        if (!port.isEmpty()) target.odbc += QStringLiteral("Port=%1;").arg(odbcValue(port));
-        if (!target.database.isEmpty()) target.odbc += QStringLiteral("Database=%1;").arg(odbcValue(target.database));
-        if (!uid.isEmpty()) target.odbc += QStringLiteral("UID=%1;").arg(odbcValue(uid));
-        if (!pwd.isEmpty()) target.odbc += QStringLiteral("PWD=%1;").arg(odbcValue(pwd));
+        target.odbc = QStringLiteral("DRIVER={FreeTDS};Server=%1;").arg(QuoteConnectionValue(host));
+        if (!port.isEmpty()) target.odbc += QStringLiteral("Port=%1;").arg(QuoteConnectionValue(port));
+        if (!target.database.isEmpty()) target.odbc += QStringLiteral("Database=%1;").arg(QuoteConnectionValue(target.database));
+        if (!uid.isEmpty()) target.odbc += QStringLiteral("UID=%1;").arg(QuoteConnectionValue(uid));
+        if (!pwd.isEmpty()) target.odbc += QStringLiteral("PWD=%1;").arg(QuoteConnectionValue(pwd));
         target.odbc += QStringLiteral("ClientCharset=UTF-8;");
         return target;
     }
@@ -135,9 +137,10 @@ ConnectionSpec ParseConnectionString(const QString& text, const QString& user, c
         target.database = value(kv, {"DATA SOURCE"});
         if (target.database.isEmpty()) bad(QStringLiteral("The connection string names no Oracle data source: \"%1\".").arg(text));
         target.engine = ConnectionSpec::Odbc;
-        target.odbc = QStringLiteral("DSN=%1;").arg(odbcValue(target.database));
-        if (!uid.isEmpty()) target.odbc += QStringLiteral("UID=%1;").arg(odbcValue(uid));
-        if (!pwd.isEmpty()) target.odbc += QStringLiteral("PWD=%1;").arg(odbcValue(pwd));
+        target.oracle = true;
+        target.odbc = QStringLiteral("DSN=%1;").arg(QuoteConnectionValue(target.database));
+        if (!uid.isEmpty()) target.odbc += QStringLiteral("UID=%1;").arg(QuoteConnectionValue(uid));
+        if (!pwd.isEmpty()) target.odbc += QStringLiteral("PWD=%1;").arg(QuoteConnectionValue(pwd));
         return target;
     }
     if (p.startsWith(QLatin1String("MICROSOFT.JET.OLEDB")) || p.startsWith(QLatin1String("MICROSOFT.ACE.OLEDB"))) {
@@ -158,10 +161,10 @@ ConnectionSpec ParseConnectionString(const QString& text, const QString& user, c
             if (it.key() == QLatin1String("PROVIDER")) continue;
             if (!user.isEmpty() && (it.key() == QLatin1String("UID"))) continue;
             if (!password.isEmpty() && (it.key() == QLatin1String("PWD"))) continue;
-            odbc += it.key() + QLatin1Char('=') + (it.value().startsWith(u'{') ? it.value() : odbcValue(it.value())) + QLatin1Char(';');
+            odbc += it.key() + QLatin1Char('=') + (it.value().startsWith(u'{') ? it.value() : QuoteConnectionValue(it.value())) + QLatin1Char(';');
         }
-        if (!user.isEmpty()) odbc += QStringLiteral("UID=%1;").arg(odbcValue(user));
-        if (!password.isEmpty()) odbc += QStringLiteral("PWD=%1;").arg(odbcValue(password));
+        if (!user.isEmpty()) odbc += QStringLiteral("UID=%1;").arg(QuoteConnectionValue(user));
+        if (!password.isEmpty()) odbc += QStringLiteral("PWD=%1;").arg(QuoteConnectionValue(password));
         target.odbc = odbc;
         return target;
     }

@@ -281,6 +281,7 @@ void OdbcProvider::open(const ConnectionSpec& target, Errors& errs)
         close();
         throw vb::VbError(err.Number, err.Description, err.Source);
     }
+    oracle_ = target.oracle;
     if (target.dayMonthYear) execute(QStringLiteral("SET DATEFORMAT dmy"), errs);
 }
 
@@ -331,7 +332,7 @@ ExecResult OdbcProvider::run(const QString& text, const QVector<BoundValue>* val
     QueryResults results(db, q);
     // a batch that begins or ends a transaction of its own: what the server holds open
     // afterwards is kept, so that closing never leaves a transaction behind
-    const bool asks = mentionsTransaction(text);
+    const bool asks = !oracle_ && mentionsTransaction(text);
     return ReadBatch(results, asks, serverTransactions_, errs);
 }
 

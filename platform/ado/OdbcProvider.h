@@ -33,6 +33,7 @@ private:
     int timeoutSeconds_ = 30;
     int tranCount_ = 0;
     int serverTransactions_ = 0;   // transactions the statements' own text left open (-1 unknown)
+    bool oracle_ = false;          // Oracle: no T-SQL of the provider's own (@@TRANCOUNT) is sent
 };
 
 // The ADO type code of an ODBC SQL type.

@@ -1,7 +1,7 @@
 #include "platform/ado/Recordset.h"
 #include "platform/ado/Connection.h"
 #include "platform/ado/ConnectionData.h"
-#include "platform/ado/SqliteDialect.h"
+#include "platform/ado/SqlTokens.h"
 
 #include <deque>
 #include <optional>
@@ -35,42 +35,42 @@ const QString kSource = QStringLiteral("ADODB.Recordset");
 // The one table a SELECT reads, or empty when it reads several or none.
 QString singleTable(const QString& source)
 {
-    const std::vector<sqlite::Token> t = sqlite::Tokenize(source);
+    const std::vector<sql::Token> t = sql::Tokenize(source);
     int depth = 0;
     for (size_t i = 0; i < t.size(); ++i) {
         const auto& k = t[i];
-        if (k.kind == sqlite::Token::Punct) {
+        if (k.kind == sql::Token::Punct) {
             if (k.text == QLatin1String("(")) ++depth;
             else if (k.text == QLatin1String(")")) --depth;
             continue;
         }
-        if (depth != 0 || k.kind != sqlite::Token::Word || k.text.compare(QLatin1String("FROM"), Qt::CaseInsensitive) != 0) continue;
+        if (depth != 0 || k.kind != sql::Token::Word || k.text.compare(QLatin1String("FROM"), Qt::CaseInsensitive) != 0) continue;
         QStringList parts;
         size_t j = i + 1;
         auto sig = [&](size_t& at) {
-            while (at < t.size() && (t[at].kind == sqlite::Token::Space || t[at].kind == sqlite::Token::Comment)) ++at;
+            while (at < t.size() && (t[at].kind == sql::Token::Space || t[at].kind == sql::Token::Comment)) ++at;
             return at < t.size();
         };
         if (!sig(j)) return {};
         // name or owner.name
         while (j < t.size()) {
             const auto& n = t[j];
-            if (n.kind == sqlite::Token::Word) parts.append(n.text);
-            else if (n.kind == sqlite::Token::Bracketed || n.kind == sqlite::Token::DQuoted) parts.append(n.text.mid(1, n.text.size() - 2));
+            if (n.kind == sql::Token::Word) parts.append(n.text);
+            else if (n.kind == sql::Token::Bracketed || n.kind == sql::Token::DQuoted) parts.append(n.text.mid(1, n.text.size() - 2));
             else return {};
             ++j;
-            if (j < t.size() && t[j].kind == sqlite::Token::Punct && t[j].text == QLatin1String(".")) { ++j; continue; }
+            if (j < t.size() && t[j].kind == sql::Token::Punct && t[j].text == QLatin1String(".")) { ++j; continue; }
             break;
         }
         // anything after the table at this level that joins another makes it several
         int d = 0;
         for (size_t k2 = j; k2 < t.size(); ++k2) {
             const auto& m = t[k2];
-            if (m.kind == sqlite::Token::Punct) {
+            if (m.kind == sql::Token::Punct) {
                 if (m.text == QLatin1String("(")) ++d;
                 else if (m.text == QLatin1String(")")) --d;
                 else if (d == 0 && m.text == QLatin1String(",")) return {};
-            } else if (d == 0 && m.kind == sqlite::Token::Word && m.text.compare(QLatin1String("JOIN"), Qt::CaseInsensitive) == 0) {
+            } else if (d == 0 && m.kind == sql::Token::Word && m.text.compare(QLatin1String("JOIN"), Qt::CaseInsensitive) == 0) {
                 return {};
             }
         }
@@ -82,14 +82,14 @@ QString singleTable(const QString& source)
 // left to work out what the command is.
 QString commandOf(const QString& source)
 {
-    const std::vector<sqlite::Token> t = sqlite::Tokenize(source);
+    const std::vector<sql::Token> t = sql::Tokenize(source);
     int names = 0;
     bool expectName = true;
     for (const auto& k : t) {
-        if (k.kind == sqlite::Token::Space || k.kind == sqlite::Token::Comment) continue;
-        const bool name = k.kind == sqlite::Token::Word || k.kind == sqlite::Token::Bracketed || k.kind == sqlite::Token::DQuoted;
+        if (k.kind == sql::Token::Space || k.kind == sql::Token::Comment) continue;
+        const bool name = k.kind == sql::Token::Word || k.kind == sql::Token::Bracketed || k.kind == sql::Token::DQuoted;
         if (expectName && name) { ++names; expectName = false; continue; }
-        if (!expectName && k.kind == sqlite::Token::Punct && k.text == QLatin1String(".")) { expectName = true; continue; }
+        if (!expectName && k.kind == sql::Token::Punct && k.text == QLatin1String(".")) { expectName = true; continue; }
         return source;
     }
     if (names == 0 || expectName) return source;

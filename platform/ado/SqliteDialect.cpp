@@ -7,149 +7,13 @@
 
 namespace ado::sqlite {
 
-namespace {
-
-bool isIdentStart(QChar c) { return c.isLetter() || c == u'_'; }
-bool isIdentChar(QChar c) { return c.isLetterOrNumber() || c == u'_' || c == u'@' || c == u'#' || c == u'$'; }
-
-// Case-folded equality never matches texts of different lengths: that is checked first.
-bool eq(const QString& a, QLatin1StringView b) { return a.size() == b.size() && a.compare(b, Qt::CaseInsensitive) == 0; }
-
-bool isWord(const Token& t, QLatin1StringView w) { return t.kind == Token::Word && !t.removed && eq(t.text, w); }
-inline bool isPunct(const Token& t, QLatin1StringView p)
-{
-    if (t.kind != Token::Punct || t.removed || t.text.size() != p.size()) return false;
-    const QChar* c = t.text.constData();
-    for (qsizetype i = 0; i < p.size(); ++i)
-        if (c[i] != QLatin1Char(p[i])) return false;
-    return true;
-}
-bool significant(const Token& t) { return !t.removed && t.kind != Token::Space && t.kind != Token::Comment; }
-
-int nextSig(const std::vector<Token>& t, int i)
-{
-    for (++i; i < int(t.size()); ++i)
-        if (significant(t[i])) return i;
-    return -1;
-}
-int prevSig(const std::vector<Token>& t, int i)
-{
-    for (--i; i >= 0; --i)
-        if (significant(t[i])) return i;
-    return -1;
-}
-
-QString stripBrackets(const Token& t)
-{
-    if (t.kind == Token::Bracketed || t.kind == Token::DQuoted)
-        return t.text.mid(1, t.text.size() - 2).replace(QStringLiteral("]]"), QStringLiteral("]"));
-    return t.text;
-}
-
-} // namespace
-
-namespace {
-
-// The text of a one-character token: shared, never allocated (most tokens of a long
-// VALUES list are a comma, a parenthesis or a digit).
-QString tokenText(QStringView s, int from, int to)
-{
-    static const struct Ascii {
-        char16_t c[128];
-        Ascii() { for (int i = 0; i < 128; ++i) c[i] = char16_t(i); }
-    } ascii;
-    if (to - from == 1 && s[from].unicode() < 128)
-        return QString::fromRawData(reinterpret_cast<const QChar*>(&ascii.c[s[from].unicode()]), 1);
-    return s.mid(from, to - from).toString();
-}
-
-} // namespace
-
-std::vector<Token> Tokenize(QStringView s)
-{
-    std::vector<Token> out;
-    out.reserve(s.size() / 2 + 4);
-    const int n = int(s.size());
-    int i = 0;
-    auto push = [&](Token::Kind k, int from, int to) {
-        Token& t = out.emplace_back();
-        t.kind = k;
-        t.text = tokenText(s, from, to);
-    };
-    while (i < n) {
-        const QChar c = s[i];
-        const int start = i;
-        if (c.isSpace()) {
-            while (i < n && s[i].isSpace()) ++i;
-            push(Token::Space, start, i);
-        } else if (c == u'-' && i + 1 < n && s[i + 1] == u'-') {
-            while (i < n && s[i] != u'\n' && s[i] != u'\r') ++i;
-            push(Token::Comment, start, i);
-        } else if (c == u'/' && i + 1 < n && s[i + 1] == u'*') {
-            const int end = int(s.indexOf(u"*/", i + 2));
-            i = end < 0 ? n : end + 2;
-            push(Token::Comment, start, i);
-        } else if (c == u'\'' || c == u'"' || c == u'[') {
-            const QChar close = c == u'[' ? u']' : c;
-            ++i;
-            while (i < n) {
-                if (s[i] == close) {
-                    if (i + 1 < n && s[i + 1] == close) { i += 2; continue; }
-                    ++i;
-                    break;
-                }
-                ++i;
-            }
-            push(c == u'\'' ? Token::Quoted : c == u'"' ? Token::DQuoted : Token::Bracketed, start, i);
-        } else if (c.isDigit() || (c == u'.' && i + 1 < n && s[i + 1].isDigit())) {
-            while (i < n && s[i].isDigit()) ++i;
-            if (i < n && s[i] == u'.') { ++i; while (i < n && s[i].isDigit()) ++i; }
-            if (i < n && (s[i] == u'e' || s[i] == u'E')) {
-                int j = i + 1;
-                if (j < n && (s[j] == u'+' || s[j] == u'-')) ++j;
-                if (j < n && s[j].isDigit()) { i = j; while (i < n && s[i].isDigit()) ++i; }
-            }
-            push(Token::Number, start, i);
-        } else if (c == u'#') {
-            // #15/03/2024# is a date literal; #name a temporary table.
-            int j = i + 1;
-            bool dateChars = true;
-            while (j < n && j - i < 40 && s[j] != u'#') {
-                const QChar d = s[j];
-                if (!(d.isDigit() || d == u'/' || d == u'-' || d == u'.' || d == u':' || d == u' '
-                      || QStringLiteral("APMapm").contains(d))) { dateChars = false; break; }
-                ++j;
-            }
-            if (dateChars && j < n && s[j] == u'#' && j > i + 1) {
-                i = j + 1;
-                push(Token::HashDate, start, i);
-            } else if (i + 1 < n && isIdentStart(s[i + 1])) {
-                ++i;
-                while (i < n && isIdentChar(s[i])) ++i;
-                push(Token::Word, start, i);
-            } else {
-                ++i;
-                push(Token::Punct, start, i);
-            }
-        } else if (c == u'@') {
-            ++i;
-            while (i < n && isIdentChar(s[i])) ++i;
-            push(Token::Variable, start, i);
-        } else if (isIdentStart(c)) {
-            while (i < n && isIdentChar(s[i])) ++i;
-            push(Token::Word, start, i);
-        } else {
-            static const char* two[] = {"<=", ">=", "<>", "!=", "!<", "!>", "||", "=="};
-            int len = 1;
-            if (i + 1 < n)
-                for (const char* op : two)
-                    if (s[i] == QLatin1Char(op[0]) && s[i + 1] == QLatin1Char(op[1])) { len = 2; break; }
-            i += len;
-            push(Token::Punct, start, i);
-        }
-    }
-    return out;
-}
+using sql::eq;
+using sql::isPunct;
+using sql::isWord;
+using sql::nextSig;
+using sql::prevSig;
+using sql::significant;
+using sql::stripBrackets;
 
 QString FirstKeyword(const std::vector<Token>& t)
 {
@@ -458,17 +322,6 @@ void ForEachStatement(const QString& batch, const std::function<void(Statement&)
 
 namespace {
 
-const QSet<QString>& lockHints()
-{
-    static const QSet<QString> s = {
-        QStringLiteral("NOLOCK"), QStringLiteral("READUNCOMMITTED"), QStringLiteral("ROWLOCK"), QStringLiteral("UPDLOCK"),
-        QStringLiteral("HOLDLOCK"), QStringLiteral("TABLOCK"), QStringLiteral("TABLOCKX"), QStringLiteral("PAGLOCK"),
-        QStringLiteral("READPAST"), QStringLiteral("XLOCK"), QStringLiteral("NOWAIT"), QStringLiteral("READCOMMITTED"),
-        QStringLiteral("SERIALIZABLE"), QStringLiteral("REPEATABLEREAD"),
-    };
-    return s;
-}
-
 const QSet<QString>& textFunctions()
 {
     static const QSet<QString> s = {
@@ -620,7 +473,7 @@ private:
             const Token& h = t_[k];
             if (!significant(h)) continue;
             if (isPunct(h, QLatin1StringView(","))) continue;
-            if (h.kind == Token::Word && lockHints().contains(h.text.toUpper())) { any = true; continue; }
+            if (h.kind == Token::Word && sql::IsTableHint(h.text)) { any = true; continue; }
             return;
         }
         if (!any) return;

@@ -2,6 +2,7 @@
 // The SQL Server dialect the system writes, adapted for SQLite at execution time.
 // Pure functions: the caller's text is never changed, only what reaches SQLite.
 #include "platform/ado/SqlServerDate.h"
+#include "platform/ado/SqlTokens.h"
 
 #include <QString>
 #include <QStringList>
@@ -12,45 +13,8 @@
 
 namespace ado::sqlite {
 
-struct Token {
-    enum Kind { Space, Comment, Word, Quoted, Bracketed, DQuoted, Number, Punct, HashDate, Variable };
-    Kind kind = Space;
-    bool removed = false;
-    QString text;
-
-    // Text inserted around the token by a rewrite. Few tokens have any: it is kept apart,
-    // so that a token of a long batch takes 40 bytes, not 80.
-    struct Around {
-        QString before, after;
-    };
-    const QString& before() const { return around_ ? around_->before : none(); }
-    const QString& after() const { return around_ ? around_->after : none(); }
-    Around& around()
-    {
-        if (!around_) around_ = std::make_unique<Around>();
-        return *around_;
-    }
-
-    Token() = default;
-    Token(Token&&) noexcept = default;
-    Token& operator=(Token&&) noexcept = default;
-    Token(const Token& o) : kind(o.kind), removed(o.removed), text(o.text), around_(o.around_ ? std::make_unique<Around>(*o.around_) : nullptr) {}
-    Token& operator=(const Token& o)
-    {
-        if (this != &o) *this = Token(o);
-        return *this;
-    }
-
-private:
-    static const QString& none()
-    {
-        static const QString empty;
-        return empty;
-    }
-    std::unique_ptr<Around> around_;
-};
-
-std::vector<Token> Tokenize(QStringView sql);
+using sql::Token;
+using sql::Tokenize;
 
 enum class ColumnKind { Unknown, Text, Date, Number };
 

@@ -2,6 +2,7 @@
 #include "platform/vb/TextFile.h"
 #include "platform/vb/VbError.h"
 
+#include <QDir>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -15,7 +16,7 @@ constexpr int ErrFileNotFound = 53;
 
 [[noreturn]] void unsound(const QString& name, const QString& what)
 {
-    vb::Raise(vb::ErrInvalidCall, QStringLiteral("La definición del reporte %1 no es válida: %2").arg(name, what));
+    vb::Raise(ErrInvalidFileFormat, QStringLiteral("La definición del reporte %1 no es válida: %2").arg(name, what));
 }
 
 QString text(const QJsonObject& o, const char* key, const QString& name, bool required = false)
@@ -68,7 +69,10 @@ ReportDefinition ReportDefinition::load(const QString& folder, const QString& na
     QFile f(vb::FindFileNoCase(folder, fileName));
     if (!f.open(QIODevice::ReadOnly))
         vb::Raise(ErrFileNotFound, QStringLiteral("No se puede leer %1: %2").arg(f.fileName(), f.errorString()));
-    return fromJson(f.readAll(), name);
+    const QString file = QDir::cleanPath(f.fileName());
+    ReportDefinition d = fromJson(f.readAll(), file);
+    d.file = file;
+    return d;
 }
 
 ReportDefinition ReportDefinition::fromJson(const QByteArray& json, const QString& name)

@@ -10,6 +10,9 @@
 
 namespace report {
 
+// VB's "Invalid file format": a report definition that is no sound definition.
+constexpr int ErrInvalidFileFormat = 321;
+
 struct ColumnDefinition {
     QString caption;
     QString field;
@@ -47,11 +50,15 @@ struct ReportDefinition {
     QString countOne;                       // "comprobante"
     QString countMany;                      // "comprobantes"
     QString emptyText;                      // shown when no row is selected
+    QString file;                           // the file it was read from
 
     // Reads <folder>/<name>.json (the file name matched without regard to case). Raises
-    // error 53 when there is no such file and 5 when it is not a sound definition.
+    // error 53 when there is no such file and 321 (invalid file format) when it is not a
+    // sound definition, the message naming the file. Not 5, which callers' error traps
+    // pass over without a word.
     static ReportDefinition load(const QString& folder, const QString& name);
-    // Reads a definition from its JSON text; raises 5 when it is not sound.
+    // Reads a definition from its JSON text; raises 321 when it is not sound, the message
+    // naming `name`.
     static ReportDefinition fromJson(const QByteArray& json, const QString& name);
 };
 

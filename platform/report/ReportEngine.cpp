@@ -235,7 +235,15 @@ void ReportEngine::ImprimeReporte(const QString& Reporte, const QStringList&, co
         vb::Raise(ado::adErrInvalidConnection,
                   QStringLiteral("El reporte %1 necesita la conexión abierta con la base de datos").arg(Reporte));
 
-    ado::Recordset rs = ReadReportRows(*cnn, definition.query, selection);
+    // A definition whose query the database does not run is told naming its file.
+    ado::Recordset rs;
+    try {
+        rs = ReadReportRows(*cnn, definition.query, selection);
+    } catch (const vb::VbError& e) {
+        vb::VbError named = e;
+        named.Description = QStringLiteral("La consulta del reporte %1 no se puede ejecutar: %2").arg(definition.file, e.Description);
+        throw named;
+    }
     QStringList names;
     for (int i = 0; i < rs.Fields().Count(); ++i)
         names << rs.Fields(i).Name();
@@ -249,13 +257,13 @@ void ReportEngine::ImprimeReporte(const QString& Reporte, const QStringList&, co
     for (const ColumnDefinition& c : definition.columns) {
         columnOf << column(c.field);
         if (columnOf.back() < 0)
-            vb::Raise(vb::ErrInvalidCall,
-                      QStringLiteral("La consulta del reporte %1 no trae el campo %2").arg(Reporte, c.field));
+            vb::Raise(ErrInvalidFileFormat,
+                      QStringLiteral("La consulta del reporte %1 no trae el campo %2").arg(definition.file, c.field));
     }
     const int groupColumn = definition.grouped ? column(definition.group.field) : -1;
     if (definition.grouped && groupColumn < 0)
-        vb::Raise(vb::ErrInvalidCall,
-                  QStringLiteral("La consulta del reporte %1 no trae el campo %2").arg(Reporte, definition.group.field));
+        vb::Raise(ErrInvalidFileFormat, QStringLiteral("La consulta del reporte %1 no trae el campo %2")
+                                            .arg(definition.file, definition.group.field));
 
     QList<Row> rows;
     try {

@@ -1,7 +1,7 @@
 #include "platform/report/ReportQuery.h"
 #include "platform/ado/Command.h"
 #include "platform/ado/Connection.h"
-#include "platform/ado/SqliteDialect.h"
+#include "platform/ado/SqlTokens.h"
 #include "platform/report/SelectionFormula.h"
 
 #include <vector>
@@ -10,12 +10,8 @@ namespace report {
 
 namespace {
 
-using ado::sqlite::Token;
-
-bool significant(const Token& t)
-{
-    return t.kind != Token::Space && t.kind != Token::Comment;
-}
+using ado::sql::significant;
+using ado::sql::Token;
 
 bool isWord(const Token& t, const char* word)
 {
@@ -55,7 +51,7 @@ SqlColumn::Kind kindOfType(int adoType)
 ReportQuery::ReportQuery(const QString& text)
     : m_text(text)
 {
-    const std::vector<Token> tokens = ado::sqlite::Tokenize(text);
+    const std::vector<Token> tokens = ado::sql::Tokenize(text);
     // Where each token starts, and which ones stand outside every parenthesis.
     std::vector<int> start, sig;
     std::vector<int> depth;

@@ -12,7 +12,6 @@
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QTextBoundaryFinder>
 
 #include <climits>
 
@@ -24,19 +23,6 @@ bool printable(const QString& character)
         return false;
     const ushort c = character.at(0).unicode();
     return c >= 32 && c != 127;
-}
-
-// The longest start of `text` that ends on a character boundary (a base character with
-// its accents, a surrogate pair, an emoji sequence) and has at most `units` UTF-16 units.
-QString wholeCharacters(const QString& text, int units)
-{
-    if (text.size() <= units)
-        return text;
-    QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, text);
-    qsizetype end = 0;
-    for (qsizetype next = finder.toNextBoundary(); next > 0 && next <= units; next = finder.toNextBoundary())
-        end = next;
-    return text.left(end);
 }
 
 } // namespace
@@ -102,7 +88,25 @@ QString CajaTexto::admitted(const QString& entered)
             continue;
         taken += ascii == typed ? character : vb::Chr(ascii);
     }
-    return wholeCharacters(taken, room());
+    return taken;
+}
+
+bool CajaTexto::editShortcut(QKeyEvent* event)
+{
+    if (event->matches(QKeySequence::SelectAll)) {
+        selectAll();
+        return true;
+    }
+    if (event->matches(QKeySequence::Copy)) {
+        copy();
+        return true;
+    }
+    if (event->matches(QKeySequence::Cut)) {
+        if (!isReadOnly())
+            cut();
+        return true;
+    }
+    return false;
 }
 
 void CajaTexto::pasteAsTyped(QClipboard::Mode mode)
@@ -112,9 +116,11 @@ void CajaTexto::pasteAsTyped(QClipboard::Mode mode)
     const QString clip = QApplication::clipboard()->text(mode);
     if (clip.isEmpty())
         return;
+    // A paste that does not fit is refused whole, as a typed character is: a cut one
+    // could be another voucher.
     const QString taken = admitted(clip);
     if (!taken.isEmpty())
-        insert(taken);
+        enter(taken);
 }
 
 void CajaTexto::keyPressEvent(QKeyEvent* event)
@@ -129,9 +135,15 @@ void CajaTexto::keyPressEvent(QKeyEvent* event)
             return;
         }
     }
-    // Ctrl+V is a paste as Shift+Insert is (VB would see it as character 22).
+    // Ctrl+V is a paste as Shift+Insert is (VB would see it as character 22); Ctrl+A,
+    // Ctrl+C and Ctrl+X act as in any edit box of the desktop, before the box's KeyPress
+    // filter, which drops control characters.
     if (event->matches(QKeySequence::Paste)) {
         pasteAsTyped(QClipboard::Clipboard);
+        event->accept();
+        return;
+    }
+    if (editShortcut(event)) {
         event->accept();
         return;
     }
@@ -143,7 +155,7 @@ void CajaTexto::keyPressEvent(QKeyEvent* event)
             if (!(event->modifiers() & Qt::AltModifier)) {
                 const QString taken = admitted(event->text());
                 if (!taken.isEmpty())
-                    insert(taken);
+                    enter(taken);
             }
             event->accept();
             return;
@@ -177,8 +189,12 @@ void CajaTexto::inputMethodEvent(QInputMethodEvent* event)
         QLineEdit::inputMethodEvent(event);
         return;
     }
+    // What does not fit is refused whole, as a typed character is.
+    QString commit = admitted(event->commitString());
+    if (isReadOnly() || int(commit.size()) > room())
+        commit.clear();
     QInputMethodEvent taken(event->preeditString(), event->attributes());
-    taken.setCommitString(admitted(event->commitString()), event->replacementStart(), event->replacementLength());
+    taken.setCommitString(commit, event->replacementStart(), event->replacementLength());
     QLineEdit::inputMethodEvent(&taken);
     event->accept();
 }

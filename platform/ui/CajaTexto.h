@@ -7,7 +7,9 @@
 // It takes text as a Windows edit box does: a typed character replaces the selection,
 // whatever the limit; a character that does not fit is refused whole (never half of
 // it); Ctrl+V and Shift+Insert paste the clipboard as if its characters were typed, each
-// through KeyPress, cut at the limit. The limit bounds only what the operator enters:
+// through KeyPress, and a paste that does not fit is refused whole, the box unchanged.
+// Ctrl+A selects the whole text, Ctrl+C (Ctrl+Insert) copies and Ctrl+X (Shift+Delete)
+// cuts the selection. The limit bounds only what the operator enters:
 // text set by the program is never cut, and changing the limit leaves the text, the
 // caret and the selection alone.
 #include <QClipboard>
@@ -63,13 +65,15 @@ protected:
 
 private:
     // What the box takes of a text entered at once (pasted, composed): its printable
-    // characters, each as KeyPress leaves it, then as many whole characters as fit.
+    // characters, each as KeyPress leaves it.
     QString admitted(const QString& text);
     // Units the operator may still enter, the selection counted as given up.
     int room() const;
     // Enters `text` in place of the selection; false (nothing entered) when it does not fit.
     bool enter(const QString& text);
     void pasteAsTyped(QClipboard::Mode mode);
+    // Select all, copy and cut; true when the key was one of them.
+    bool editShortcut(QKeyEvent* event);
 
     int m_index = -1;
     int m_maxLength = 0;

@@ -2,6 +2,7 @@
 // keys and mouse turned into the list's VB events.
 #include "platform/ui/ListView.h"
 
+#include "platform/ui/CellFit.h"
 #include "platform/ui/ImageList.h"
 #include "platform/ui/Keys.h"
 #include "platform/ui/Metrics.h"
@@ -12,7 +13,6 @@
 #include <QHelpEvent>
 #include <QMouseEvent>
 #include <QStyleOption>
-#include <QToolTip>
 
 namespace ui {
 
@@ -394,15 +394,7 @@ bool ListView::viewportEvent(QEvent* event)
 {
     if (event->type() != QEvent::ToolTip)
         return QTreeView::viewportEvent(event);
-    auto* help = static_cast<QHelpEvent*>(event);
-    const QModelIndex at = indexAt(help->pos());
-    const QString text = at.data().toString();
-    const QRect cell = visualRect(at);
-    const int room = cell.width() - (at.data(Qt::DecorationRole).isValid() ? iconSize().width() + 8 : 6);
-    if (!at.isValid() || text.isEmpty() || fontMetrics().horizontalAdvance(text) <= room)
-        QToolTip::hideText();
-    else
-        QToolTip::showText(help->globalPos(), text, viewport(), cell);
+    ShowCutCellText(*this, *static_cast<QHelpEvent*>(event));
     return true;
 }
 

@@ -1,57 +1,9 @@
 // ListViewModel: a list's rows and columns, the order it shows them in and its sort.
 #include "platform/ui/ListViewModel.h"
 
-#include "platform/vb/Strings.h"
-#include "platform/vb/TypedNumber.h"
-
-#include <QCollator>
-#include <QDateTime>
-#include <QLocale>
-#include <algorithm>
-#include <limits>
-#include <vector>
+#include <utility>
 
 namespace ui {
-
-namespace {
-
-// The sort key of a text that shows a date: its moment; none (lowest) otherwise.
-qint64 dateKey(const QString& text)
-{
-    QDateTime moment;
-    if (text.isEmpty() || !vb::ParseDate(text, moment))
-        return std::numeric_limits<qint64>::min();
-    return moment.toMSecsSinceEpoch();
-}
-
-// The sort key of a text that shows a number as the workstation writes it.
-double numberKey(const QString& text)
-{
-    vb::TypedNumber number;
-    if (text.isEmpty() || !vb::ReadTypedNumber(text, number))
-        return -std::numeric_limits<double>::infinity();
-    return number.canonical().toDouble();
-}
-
-// Texts sort in the workstation's alphabet; a workstation without one (the C locale,
-// which orders by character codes and letter case) sorts in the suite's, Spanish.
-QLocale collationLocale()
-{
-    const QLocale workstation;
-    return workstation.language() == QLocale::C ? QLocale(QLocale::Spanish) : workstation;
-}
-
-// The order of ids by one key per id; equal keys keep the order they had.
-template <typename Key>
-void sortByKeys(QVector<int>& order, const std::vector<Key>& keys, bool descending)
-{
-    if (descending)
-        std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return keys[size_t(b)] < keys[size_t(a)]; });
-    else
-        std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return keys[size_t(a)] < keys[size_t(b)]; });
-}
-
-} // namespace
 
 ListViewModel::ListViewModel(QObject* parent) : QAbstractTableModel(parent)
 {
@@ -221,32 +173,8 @@ void ListViewModel::applySort()
 
     const int key = m_sortKey;
     const SortAs sortAs = key >= 0 && key < columns() ? m_columns[key].sortAs : SortAs::Text;
-    const size_t n = size_t(m_rows.size());
-    if (sortAs == SortAs::Date) {
-        std::vector<qint64> keys(n);
-        for (int id : std::as_const(m_order))
-            keys[size_t(id)] = dateKey(text(id, key));
-        sortByKeys(m_order, keys, m_descending);
-    } else if (sortAs == SortAs::Number) {
-        std::vector<double> keys(n);
-        for (int id : std::as_const(m_order))
-            keys[size_t(id)] = numberKey(text(id, key));
-        sortByKeys(m_order, keys, m_descending);
-    } else {
-        QCollator collator(collationLocale());
-        collator.setCaseSensitivity(Qt::CaseInsensitive);
-        collator.setNumericMode(false);
-        // sync() has announced every row: the ids are 0 to n - 1.
-        std::vector<QCollatorSortKey> keys;
-        keys.reserve(n);
-        for (int id = 0; id < int(n); ++id)
-            keys.push_back(collator.sortKey(text(id, key)));
-        auto less = [&](int a, int b) { return keys[size_t(a)].compare(keys[size_t(b)]) < 0; };
-        if (m_descending)
-            std::stable_sort(m_order.begin(), m_order.end(), [&](int a, int b) { return less(b, a); });
-        else
-            std::stable_sort(m_order.begin(), m_order.end(), less);
-    }
+    // sync() has announced every row: the ids are 0 to the row count - 1.
+    SortRows(m_order, [&](int id) { return text(id, key); }, sortAs, m_descending);
     m_positionStale = true;
 
     QModelIndexList after;

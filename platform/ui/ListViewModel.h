@@ -7,6 +7,8 @@
 // Rows added by code reach the view in one batch when the ListView syncs (on its next
 // pass through the event loop, or before anything reads positions), so that filling
 // tens of thousands of rows costs one insertion for the view, not one per row.
+#include "platform/ui/ListSort.h"
+
 #include <QAbstractTableModel>
 #include <QIcon>
 #include <QList>
@@ -15,11 +17,6 @@
 #include <functional>
 
 namespace ui {
-
-// How a column's texts compare when the list is sorted by it: as texts (letter case
-// ignored, the workstation's alphabet), or by the date or the number they show. Texts
-// that show no date or number go before all others.
-enum class SortAs { Text, Date, Number };
 
 class ListViewModel : public QAbstractTableModel {
 public:

@@ -146,6 +146,7 @@ int QtOperator::MsgBox(const QString& prompt, int style, const QString& title)
     else if (answers.size() == 1)
         box.setEscapeButton(answers.first().first);
 
+    FitOnScreen(box);
     box.exec();
     const QAbstractButton* clicked = box.clickedButton();
     for (const auto& [button, answer] : answers)
@@ -165,6 +166,7 @@ QString QtOperator::InputBox(const QString& prompt, const QString& title, const 
     dialog.setTextValue(defaultText);
     dialog.setOkButtonText(QStringLiteral("Aceptar"));
     dialog.setCancelButtonText(QStringLiteral("Cancelar"));
+    FitOnScreen(dialog);
     if (dialog.exec() != QDialog::Accepted)
         return QString();
     return dialog.textValue();
@@ -198,6 +200,7 @@ QDate QtOperator::PickDate(const QString& title, const QDate& initial)
 {
     KeepActiveWindow keep;
     DatePickerDialog dialog(title, initial, dialogParent());
+    FitOnScreen(dialog);
     if (dialog.exec() != QDialog::Accepted)
         return QDate();
     return dialog.calendar->selectedDate();

@@ -1,6 +1,7 @@
 // Opening the data-access object's connection: the strings it builds, the
 // administrator check, the connection dialog and the connection error box.
 #include "DbFixture.h"
+#include "platform/ado/ConnectionString.h"
 #include "platform/vb/App.h"
 #include "tests/support/ScriptedOperator.h"
 #include "tests/support/TempProgramFolder.h"
@@ -70,6 +71,64 @@ private slots:
         op.expectMsgBox("", ui::vbNo);
         ora.OpenServerADODB();
         QCOMPARE(ora.gConnString, QStringLiteral("Provider=OraOLEDB.Oracle.1;Data Source=XE;User Id=u;Password=p;"));
+    }
+
+    // A password, user or database name holding what the connection string uses for
+    // itself (; { } =) reaches the driver whole, on every kind of connection; a plain
+    // value gives the system's own text.
+    void valuesReachTheDriverWhole_data()
+    {
+        QTest::addColumn<QString>("value");
+        QTest::newRow("plain") << QStringLiteral("clave");
+        QTest::newRow("semicolon") << QStringLiteral("a;b");
+        QTest::newRow("braces") << QStringLiteral("{x}");
+        QTest::newRow("closing brace") << QStringLiteral("x}y;");
+        QTest::newRow("equals") << QStringLiteral("k=v");
+    }
+    void valuesReachTheDriverWhole()
+    {
+        QFETCH(QString, value);
+        // What the ODBC driver is handed, key by key, its braces read.
+        auto odbc = [](const QString& text) {
+            QMap<QString, QString> kv = ado::ParseKeyValues(ado::ParseConnectionString(text).odbc);
+            for (QString& v : kv)
+                if (v.startsWith(QLatin1Char('{')) && v.endsWith(QLatin1Char('}')))
+                    v = v.mid(1, v.size() - 2);
+            return kv;
+        };
+        const auto sqlServer = odbc(data::SqlServerConnectionString(QStringLiteral("SQLOLEDB"), QStringLiteral("SRV"), value, value, value));
+        QCOMPARE(sqlServer.value(QStringLiteral("DATABASE")), value);
+        QCOMPARE(sqlServer.value(QStringLiteral("UID")), value);
+        QCOMPARE(sqlServer.value(QStringLiteral("PWD")), value);
+        const auto oracle = odbc(data::OracleConnectionString(value, value, value));
+        QCOMPARE(oracle.value(QStringLiteral("DSN")), value);
+        QCOMPARE(oracle.value(QStringLiteral("UID")), value);
+        QCOMPARE(oracle.value(QStringLiteral("PWD")), value);
+        if (value == QLatin1String("clave")) {
+            QCOMPARE(data::OracleConnectionString(value, value, value),
+                     QStringLiteral("Provider=OraOLEDB.Oracle.1;Data Source=clave;User Id=clave;Password=clave;"));
+            QCOMPARE(data::SqlServerConnectionString(QStringLiteral("SQLOLEDB"), QStringLiteral("SRV"), value, value, value),
+                     QStringLiteral("PROVIDER=SQLOLEDB;Server=SRV;Database =clave;UId=clave;Pwd=clave;"));
+        }
+
+        // The embedded file and the local file: a database named so opens.
+        testsupport::TempProgramFolder folder;
+        const QString file = QStringLiteral("base ") + value + QStringLiteral(".db");
+        folder.write(file, QByteArray());
+        DB_Dll server;
+        server.gServidor = QStringLiteral("SQLITE");
+        server.gDBName = file;
+        server.gUsuario = value;
+        server.gUserPassWord = value;
+        server.OpenServerADODB(false, 3, QString(), false, false);
+        QVERIFY(server.gOpenFlag);
+        DB_Dll local;
+        local.gProveedor = local.pJETOLEDB40();
+        local.gDBName = file;
+        local.gUsuario = value;
+        local.gUserPassWord = value;
+        local.OpenLocalADODB();
+        QCOMPARE(local.gCnn->State(), int(ado::adStateOpen));
     }
 
     void connectionErrorBox()

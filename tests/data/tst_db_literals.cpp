@@ -108,6 +108,14 @@ private slots:
         QTest::newRow("entries marker upper case") << false << true << "SELECT MAX(X) FROM @ADMIN_MV_ASIENTOS WHERE 1=1" << "SELECT MAX(X) FROM MV_ASIENTOS WHERE 1=1";
         QTest::newRow("daily cost centres") << false << true << "SELECT * FROM AC_CUENTASDIARIO_CCOSTO WHERE 1=1" << "SELECT * FROM SS_AC_CUENTAS_DIARIO_CCOSTO WHERE 1=1";
         QTest::newRow("daily accounts") << false << true << "SELECT * FROM AC_CUENTASDIARIO WHERE 1=1" << "SELECT * FROM SS_AC_CUENTASDIARIO WHERE 1=1";
+        QTest::newRow("a value naming a table stays") << false << true << "SELECT * FROM T WHERE A = 'ver MA_CUENTAS hoy'"
+                                                      << "SELECT * FROM T WHERE A = 'ver MA_CUENTAS hoy'";
+        QTest::newRow("a value with the marker stays") << true << true << "SELECT * FROM @Admin_T WHERE A = 'mail @admin_ventas'"
+                                                       << "SELECT * FROM T WHERE A = 'mail @admin_ventas'";
+        QTest::newRow("a value naming the entries keeps the views")
+            << false << false << "SELECT * FROM MA_CUENTAS WHERE A = 'MV_ASIENTOS'" << "SELECT * FROM SS_MA_CUENTAS WHERE A = 'MV_ASIENTOS'";
+        QTest::newRow("a comment is no table") << false << true << "SELECT * FROM X -- not MA_CUENTAS here\nWHERE 1=1"
+                                               << "SELECT * FROM X -- not MA_CUENTAS here\nWHERE 1=1";
     }
     void restrictedViews()
     {

@@ -1,42 +1,21 @@
-// Statements on an Oracle connection: the dialect on reads and scripts run one
-// statement at a time, as the engine receives them.
+// Statements on an Oracle connection, as the Oracle stand-in receives them: reads in
+// Oracle's dialect, scripts run one statement at a time, savepoints, locks and the new
+// row's ID in Oracle's forms; and values that read like SQL stored and found again as
+// typed, there and on the SQLite default alike.
 #include "data/DB_Dll.h"
-#include "platform/ado/ConnectionString.h"
-#include "platform/ado/Provider.h"
+#include "tests/data/DbFixture.h"
+#include "tests/data/TrickyValues.h"
+#include "tests/support/ScriptedOperator.h"
 #include "tests/support/TestMain.h"
+#include "tests/support/oracle/OracleStandIn.h"
 #include <QTest>
+#include <optional>
 
 namespace {
 
-QStringList received;
-
-// An engine that records what reaches it and answers every read with no rows.
-class RecordingProvider : public ado::Provider {
-public:
-    void open(const ado::ConnectionSpec&, ado::Errors&) override {}
-    void close() override {}
-    ado::ExecResult execute(const QString& text, ado::Errors&) override
-    {
-        received << text;
-        ado::ExecResult r;
-        if (text.startsWith(QLatin1String("SELECT"), Qt::CaseInsensitive)) {
-            ado::ResultSet rows;
-            rows.columns.append(ado::ColumnInfo{QStringLiteral("A"), 200, 10});
-            r.rows = rows;
-        } else {
-            r.affected = 1;
-        }
-        return r;
-    }
-    int beginTrans(ado::Errors&) override { received << QStringLiteral("<begin>"); return 1; }
-    void commitTrans(ado::Errors&) override { received << QStringLiteral("<commit>"); }
-    void rollbackTrans(ado::Errors&) override { received << QStringLiteral("<rollback>"); }
-    void setCommandTimeout(int) override {}
-    void setDefaultDatabase(const QString&, ado::Errors&) override {}
-    ado::ResultSet schemaTables(ado::Errors&) override { return {}; }
-    ado::ResultSet schemaColumns(const QString&, ado::Errors&) override { return {}; }
-    QStringList primaryKey(const QString&) override { return {}; }
-    ado::RowChangeResult applyRowChange(const ado::RowChange&, ado::Errors&) override { return {}; }
+const QStringList kSchema = {
+    QStringLiteral("CREATE TABLE T (ID INTEGER PRIMARY KEY, A TEXT COLLATE NOCASE, F DATETIME)"),
+    QStringLiteral("CREATE TABLE ta_usuarios (Nombre TEXT, Administrador INTEGER)"),
 };
 
 } // namespace
@@ -46,47 +25,182 @@ class TestDbOracle : public QObject {
 private slots:
     void init()
     {
-        received.clear();
-        ado::SetProviderFactory([](const ado::ConnectionSpec&) { return std::make_unique<RecordingProvider>(); });
-        gDBPrincipal.reset();
-        gDBPrincipal->gServidor = QStringLiteral("#ORA");
-        gDBPrincipal->gDBName = QStringLiteral("XE");
-        gDBPrincipal->gUsuario = QStringLiteral("u");
-        gDBPrincipal->OpenServerADODB(false, 3, QString(), false, false);
-        QVERIFY(gDBPrincipal->gOpenFlag);
+        db_.emplace(kSchema);
+        oracle_.emplace();
+        testsupport::OpenMainOnOracle(QStringLiteral("test.db"), QStringLiteral("operador"));
+        oracle_->clear();
     }
     void cleanup()
     {
-        gDBPrincipal.reset();
-        ado::SetProviderFactory({});
+        const QStringList refused = oracle_->refused();
+        db_.reset();
+        oracle_.reset();
+        QCOMPARE(refused, QStringList());   // Oracle took every statement it was sent
     }
 
     void scriptRunsStatementByStatement()
     {
         long affected = 0;
-        QString script = QStringLiteral("BEGIN TRANSACTION \r\nINSERT INTO T (A) VALUES ('15/03/2024')\r\nGO\r\nCOMMIT TRANSACTION");
+        QString script = QStringLiteral(
+            "BEGIN TRANSACTION \r\nINSERT INTO T (A, F) VALUES ('x', '15/03/2024 10:15')\r\nGO\r\nCOMMIT TRANSACTION");
         gDBPrincipal->EjecutaConsultaSQL(script, &affected);
-        QCOMPARE(received, QStringList({"<begin>", "INSERT INTO T (A) VALUES (TO_DATE('15/03/2024','DD/MM/YYYY'))", "<commit>"}));
+        QCOMPARE(received(), QStringList({"<begin>",
+                                          "INSERT INTO T (A, F) VALUES ('x', TO_DATE('15/03/2024 10:15:00','DD/MM/YYYY HH24:MI:SS'))",
+                                          "<commit>"}));
         QCOMPARE(affected, 1L);
         QCOMPARE(script, QString());   // the script is consumed
+        QCOMPARE(db_->scalar(QStringLiteral("SELECT F FROM T")).toDate(), QDateTime(QDate(2024, 3, 15), QTime(10, 15)));
     }
 
     void readsAreTranslatedUnlessAskedNot()
     {
         ado::Recordset rs;
-        QString sql = QStringLiteral("SELECT LEN(A) FROM T with(nolock) WHERE B = ''");
+        QString sql = QStringLiteral("SELECT LEN(A) FROM T with(nolock) WHERE A = ''");
         gDBPrincipal->AbrirRecordset(sql, rs);
-        QCOMPARE(received.last(), QStringLiteral("SELECT LENGTH(A) FROM T  WHERE B  IS NULL "));
-        QCOMPARE(sql, QStringLiteral("SELECT LEN(A) FROM T with(nolock) WHERE B = ''"));   // the caller keeps its text
+        QCOMPARE(received().last(), QStringLiteral("SELECT LENGTH(A) FROM T  WHERE A  IS NULL "));
+        QCOMPARE(sql, QStringLiteral("SELECT LEN(A) FROM T with(nolock) WHERE A = ''"));   // the caller keeps its text
+        sql = QStringLiteral("SELECT A FROM T WHERE A = ''");
         gDBPrincipal->AbrirRecordset(sql, rs, nullptr, 0, 1, -1, false);
-        QCOMPARE(received.last(), sql);
+        QCOMPARE(received().last(), sql);
+    }
+
+    // The reads that open their recordset themselves are Oracle's too.
+    void lookupsAreTranslated()
+    {
+        db_->exec(QStringLiteral("INSERT INTO T (A) VALUES ('uno')"));
+        ado::Recordset rs;
+        QVERIFY(gDBPrincipal->ExisteEnTabla(QStringLiteral("T"), vb::Variant(QStringLiteral("uno")), QStringLiteral("A"), &rs));
+        QVERIFY(gDBPrincipal->ExisteEnTablaST(QStringLiteral("T"), vb::Variant(QStringLiteral("uno")), QStringLiteral("A")));
+        QCOMPARE(gDBPrincipal->BuscaMaximo(QStringLiteral("T"), QStringLiteral("ID")).toDouble(), 1.0);
+        QVERIFY(gDBPrincipal->BuscaMinimo(QStringLiteral("T"), QStringLiteral("ID")).toDouble() == 1.0);
+        QVERIFY(!received().isEmpty());
     }
 
     void setNocountNeverReachesOracle()
     {
         gDBPrincipal->EjecutaConsultaSQL(QStringLiteral("SET NOCOUNT ON\r\nUPDATE T SET A = 1"));
-        QCOMPARE(received, QStringList({"UPDATE T SET A = 1"}));
+        QCOMPARE(received(), QStringList({"UPDATE T SET A = 1"}));
     }
+
+    // A connection string is an Oracle one for every part of the data layer alike,
+    // wherever it names Oracle.
+    void oneTestDecidesOracle()
+    {
+        testsupport::OpenMainOnOracle(QStringLiteral("test.db"), QStringLiteral("operador"),
+                                     QStringLiteral("ORACLE_SITIO=1;Provider=MSDAORA;Data Source=test.db;"));
+        oracle_->clear();
+        QVERIFY(gDBPrincipal->IsOracleConnection());
+        ado::Recordset rs;
+        gDBPrincipal->AbrirRecordset(QStringLiteral("SELECT TOP 1 A FROM T with(nolock)"), rs);
+        QCOMPARE(received(), QStringList({"SELECT A FROM T WHERE ROWNUM <= 1 "}));
+        QCOMPARE(gDBPrincipal->ORACLE_Dicc(QStringLiteral("SELECT ISNULL(A, 0) FROM T")), QStringLiteral("SELECT NVL(A, 0) FROM T"));
+    }
+
+    // SAVE TRANSACTION and ROLLBACK TRANSACTION name are Oracle's savepoints: the work
+    // after the savepoint is undone, the work before it stays.
+    void savepoints()
+    {
+        DB_Dll& db = *gDBPrincipal;
+        db.EjecutaConsultaSQL(QStringLiteral("BEGIN TRANSACTION"));
+        db.EjecutaConsultaSQL(QStringLiteral("INSERT INTO T (A) VALUES ('antes')"));
+        db.EjecutaConsultaSQL(QStringLiteral("SAVE TRANSACTION P1"));
+        db.EjecutaConsultaSQL(QStringLiteral("INSERT INTO T (A) VALUES ('después')"));
+        db.EjecutaConsultaSQL(QStringLiteral("ROLLBACK TRANSACTION P1"));
+        db.EjecutaConsultaSQL(QStringLiteral("COMMIT TRANSACTION"));
+        QCOMPARE(db.gCnn->Errors().Count(), 0);
+        QCOMPARE(received(), QStringList({"<begin>", "INSERT INTO T (A) VALUES ('antes')", "SAVEPOINT P1",
+                                          "INSERT INTO T (A) VALUES ('después')", "ROLLBACK TO SAVEPOINT P1", "<commit>"}));
+        QCOMPARE(db_->scalar(QStringLiteral("SELECT COUNT(*) FROM T")).toInt(), 1);
+        QCOMPARE(db_->scalar(QStringLiteral("SELECT A FROM T")).toString(), QStringLiteral("antes"));
+    }
+
+    // The new row's ID, read in the batch that inserts it: the table is locked in the
+    // transaction before the insert, so its highest ID is this row's.
+    void identityOfTheNewRow()
+    {
+        db_->exec(QStringLiteral("INSERT INTO T (ID, A) VALUES (41, 'otro')"));
+        oracle_->clear();
+        DB_Dll& db = *gDBPrincipal;
+        db.EjecutaConsultaSQL(QStringLiteral("BEGIN TRANSACTION"));
+        ado::Recordset rs;
+        db.EjecutaConsultaSQL(QStringLiteral("INSERT INTO T (A) VALUES ('nuevo')\r\nSELECT SCOPE_IDENTITY() AS ID"), nullptr, &rs);
+        QCOMPARE(db.gCnn->Errors().Count(), 0);
+        QVERIFY(rs.State() != ado::adStateClosed && !rs.EOF());
+        QCOMPARE(rs.Fields(QStringLiteral("ID")).Value().toInt(), 42);
+        db.EjecutaConsultaSQL(QStringLiteral("COMMIT TRANSACTION"));
+        QCOMPARE(received(), QStringList({"<begin>", "LOCK TABLE T IN EXCLUSIVE MODE", "INSERT INTO T (A) VALUES ('nuevo')",
+                                          "SELECT MAX(ID) AS ID FROM T", "<commit>"}));
+    }
+
+    // A read with lock hints locks its table in the transaction first, as Oracle does it.
+    void lockingReads()
+    {
+        DB_Dll& db = *gDBPrincipal;
+        db.EjecutaConsultaSQL(QStringLiteral("BEGIN TRANSACTION"));
+        ado::Recordset rs;
+        db.AbrirRecordset(QStringLiteral("SELECT TOP 1 A FROM T WITH (UPDLOCK, HOLDLOCK) WHERE A = 'x'"), rs);
+        QVERIFY(rs.EOF());
+        db.EjecutaConsultaSQL(QStringLiteral("COMMIT TRANSACTION"));
+        QCOMPARE(received(), QStringList({"<begin>", "LOCK TABLE T IN EXCLUSIVE MODE", "SELECT A FROM T  WHERE (A = 'x') AND ROWNUM <= 1",
+                                          "<commit>"}));
+    }
+
+    // A statement Oracle refuses stops the script with its error: nothing after it runs,
+    // and the caller sees the failure.
+    void aRefusedStatementStopsTheScript()
+    {
+        testsupport::ScriptedOperator op;
+        gDBPrincipal->EjecutaConsultaSQL(QStringLiteral("BEGIN TRANSACTION\rINSERT INTO NOHAY (A) VALUES (1)\rINSERT INTO T (A) VALUES ('x')"));
+        QVERIFY(gDBPrincipal->gCnn->Errors().Count() > 0);
+        QVERIFY(!received().contains(QStringLiteral("INSERT INTO T (A) VALUES ('x')")));
+        gDBPrincipal->EjecutaConsultaSQL(QStringLiteral("ROLLBACK TRANSACTION"));
+        QCOMPARE(db_->scalar(QStringLiteral("SELECT COUNT(*) FROM T")).toInt(), 0);
+    }
+
+    // Every value is stored and found again as typed, by a user who is no administrator
+    // (the restricted views apply), on the SQLite default and on Oracle, written alone
+    // and in a transactional script.
+    void valuesAreStoredAsTyped_data()
+    {
+        datatest::AddTrickyValueRows();
+    }
+    void valuesAreStoredAsTyped()
+    {
+        QFETCH(QString, value);
+        for (const bool oracle : {false, true}) {
+            if (!oracle) {
+                gDBPrincipal.reset();
+                db_.emplace(kSchema, QStringLiteral("operador"));
+            } else {
+                testsupport::OpenMainOnOracle(QStringLiteral("test.db"), QStringLiteral("operador"));
+            }
+            DB_Dll& db = *gDBPrincipal;
+            db.gEsAdmin = false;
+            gConfidencialidad = true;
+            const QString literal = datatest::Literal(value);
+            db.EjecutaConsultaSQL(QStringLiteral("INSERT INTO T (ID, A) VALUES (1, ") + literal + QStringLiteral(")"));
+            db.EjecutaConsultaSQL(QStringLiteral("BEGIN TRANSACTION \r\r\rINSERT INTO T (ID, A) VALUES (2, ") + literal
+                                  + QStringLiteral(")\r\rUPDATE T SET A = ") + literal + QStringLiteral(" WHERE ID = 2\r"));
+            QCOMPARE(db.gCnn->Errors().Count(), 0);
+            db.EjecutaConsultaSQL(QStringLiteral("COMMIT TRANSACTION"));
+            ado::Recordset rs;
+            db.AbrirRecordset(QStringLiteral("SELECT ID, A FROM T with(nolock) WHERE A = ") + literal + QStringLiteral(" ORDER BY ID"), rs);
+            QVERIFY2(!rs.EOF(), qPrintable(oracle ? QStringLiteral("Oracle") : QStringLiteral("SQLite")));
+            QCOMPARE(rs.Fields(QStringLiteral("A")).Value().toString(), value);
+            rs.MoveNext();
+            QVERIFY(!rs.EOF());
+            QCOMPARE(rs.Fields(QStringLiteral("A")).Value().toString(), value);
+            db.CierraRecordset(rs);
+            QCOMPARE(db_->scalar(QStringLiteral("SELECT COUNT(*) FROM T WHERE A = ") + literal).toInt(), 2);
+            db_->exec(QStringLiteral("DELETE FROM T"));
+        }
+    }
+
+private:
+    QStringList received() const { return oracle_->received(); }
+
+    std::optional<datatest::DbFixture> db_;
+    std::optional<testsupport::OracleStandIn> oracle_;
 };
 
 TESTSUPPORT_MAIN(TestDbOracle)

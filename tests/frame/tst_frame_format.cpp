@@ -339,6 +339,7 @@ private slots:
         QTest::newRow("one other word") << oracle << "UPPER" << "UPPER";
         QTest::newRow("top") << oracle << "Select TOP 1 * from T" << "Select  *  from T WHERE ROWNUM <=  1 ";
         QTest::newRow("no top") << oracle << "Select * from T" << "Select * from T";
+        QTest::newRow("top in a text is a value") << oracle << "Select * from T where A = 'stop here'" << "Select * from T where A = 'stop here'";
     }
     void adaptaSQL()
     {

@@ -3,6 +3,9 @@
 #include "data/DB_Dll.h"
 #include "lookup/LookupListModel.h"
 #include "platform/ui/Metrics.h"
+#include <QAbstractItemView>
+#include <QStyle>
+#include <QStyleOptionViewItem>
 
 namespace lookuptest {
 
@@ -48,6 +51,20 @@ QStringList columnTexts(const Lib_FrmCons3& frm, int column)
     for (int r = 0; r < frm.model()->rowCount(); ++r)
         texts << frm.model()->text(r, column);
     return texts;
+}
+
+bool showsWhole(const QAbstractItemView& view, const QRect& rect, const QString& text, bool checkBox)
+{
+    QStyleOptionViewItem opt;
+    opt.initFrom(&view);
+    opt.font = view.font();
+    opt.features = QStyleOptionViewItem::HasDisplay;
+    if (checkBox)
+        opt.features |= QStyleOptionViewItem::HasCheckIndicator;
+    opt.text = text;
+    opt.rect = rect;
+    const QRect room = view.style()->subElementRect(QStyle::SE_ItemViewItemText, &opt, &view);
+    return QFontMetrics(opt.font).horizontalAdvance(text) <= room.width();
 }
 
 } // namespace lookuptest

@@ -5,7 +5,9 @@
 #include "tests/support/TempProgramFolder.h"
 #include <QStringList>
 
+class QAbstractItemView;
 class QComboBox;
+class QRect;
 
 namespace lookuptest {
 
@@ -20,5 +22,9 @@ public:
 
 // The list's texts in list order, one column.
 QStringList columnTexts(const Lib_FrmCons3& frm, int column);
+
+// Whether the view shows `text` whole in a cell of `rect`: it fits the rectangle the
+// style lays a cell's text in (beside a check box when the cell has one).
+bool showsWhole(const QAbstractItemView& view, const QRect& rect, const QString& text, bool checkBox = false);
 
 } // namespace lookuptest

@@ -13,17 +13,19 @@
 #include "tests/support/RegionalPin.h"
 #include "tests/support/ScriptedOperator.h"
 #include "tests/support/TestMain.h"
+#include <QApplication>
 #include <QComboBox>
 #include <QFile>
 #include <QFileInfo>
 #include <QHeaderView>
+#include <QHelpEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
-#include <QStyleOptionViewItem>
 #include <QTableView>
 #include <QTest>
+#include <QToolTip>
 
 using lookuptest::LookupFixture;
 using lookuptest::columnTexts;
@@ -65,19 +67,20 @@ int sectionWidth(Lib_FrmCons3& frm, int column)
     return frm.ListView1->horizontalHeader()->sectionSize(column);
 }
 
-// Whether the list shows the cell's text whole: it fits the rectangle the style lays a
-// cell's text in.
+// Whether the list shows the cell's text whole.
 bool showsWhole(Lib_FrmCons3& frm, int row, int column)
 {
-    QStyleOptionViewItem opt;
-    opt.initFrom(frm.ListView1);
-    opt.font = frm.ListView1->font();
-    opt.features = QStyleOptionViewItem::HasDisplay;
-    opt.text = frm.model()->text(row, column);
-    opt.rect = QRect(0, 0, sectionWidth(frm, column), frm.ListView1->verticalHeader()->defaultSectionSize());
-    const QRect text = frm.ListView1->style()->subElementRect(QStyle::SE_ItemViewItemText, &opt, frm.ListView1);
-    return QFontMetrics(opt.font).horizontalAdvance(opt.text) <= text.width();
+    return lookuptest::showsWhole(*frm.ListView1,
+                                  QRect(0, 0, sectionWidth(frm, column), frm.ListView1->verticalHeader()->defaultSectionSize()),
+                                  frm.model()->text(row, column));
 }
+
+// The workstation's language for one test; the previous one comes back after.
+struct LocalePin {
+    explicit LocalePin(const QLocale& locale) { QLocale::setDefault(locale); }
+    ~LocalePin() { QLocale::setDefault(previous); }
+    const QLocale previous;
+};
 
 void press(QWidget* w, Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier)
 {
@@ -122,13 +125,48 @@ private slots:
             QCOMPARE(sectionWidth(*widened, i), sectionWidth(*frm, i) + ui::TwipsToPixels(ui::TextWidthX(*widened, 10)));
     }
 
-    // A text wider than the screen does not make its column wider than the screen.
-    void columnsAreCappedAtTheScreen()
+    // One very long text does not make its column wider than sixty letters "X": it shows
+    // cut, and whole in its cell's tool tip, and the other columns stay on a screen 1024
+    // pixels wide.
+    void aLongTextStaysWithinTheCap()
     {
-        LookupFixture fx({QStringLiteral("CREATE TABLE LARGA (Texto VARCHAR(4000))"),
-                          QStringLiteral("INSERT INTO LARGA VALUES ('%1')").arg(QString(3000, QLatin1Char('W')))});
-        auto frm = openForm(QStringLiteral("SELECT Texto FROM LARGA"));
-        QVERIFY(sectionWidth(*frm, 0) < frm->screen()->availableGeometry().width());
+        const QString longText = QStringLiteral("Descripción bastante larga del artículo número uno ").repeated(8).left(400);
+        LookupFixture fx({QStringLiteral("CREATE TABLE LARGA (Codigo VARCHAR(10), Descripcion VARCHAR(4000), Precio MONEY, "
+                                         "Observaciones VARCHAR(100))"),
+                          QStringLiteral("INSERT INTO LARGA VALUES ('C00001', '%1', 1234.5, 'entrega en sucursal')").arg(longText),
+                          QStringLiteral("INSERT INTO LARGA VALUES ('C00002', 'Caja', 10, 'sin observaciones')")});
+        auto frm = openForm(QStringLiteral("SELECT Codigo, Descripcion, Precio, Observaciones FROM LARGA ORDER BY Codigo"));
+        QCOMPARE(frm->model()->text(0, 1), longText);
+        const int cap = ui::TwipsToPixels(ui::TextWidthX(*frm, 60));
+        int columns = 0;
+        for (int i = 0; i < 4; ++i) {
+            QVERIFY2(sectionWidth(*frm, i) <= cap, qPrintable(frm->model()->header(i)));
+            columns += sectionWidth(*frm, i);
+        }
+        QVERIFY(sectionWidth(*frm, 1) >= cap - 1);
+        QVERIFY(!showsWhole(*frm, 0, 1));
+        for (int i : {0, 2, 3})
+            QVERIFY2(showsWhole(*frm, 0, i), qPrintable(frm->model()->text(0, i)));
+
+        // The form as wide as the columns ask, on a screen 1024 pixels wide: every column
+        // lies inside the list, with nothing to scroll.
+        const int onScreen = qMin(ui::TwipsToPixels(ui::PixelsToTwips(columns) + 360 + 280),
+                                  ui::TwipsToPixels(ui::PixelsToTwips(1024) - 480));
+        frm->resize(onScreen, 500);
+        QHeaderView* header = frm->ListView1->horizontalHeader();
+        QTRY_COMPARE(frm->HScroll1->maximum(), 0);
+        QVERIFY(header->sectionViewportPosition(3) + sectionWidth(*frm, 3) <= frm->ListView1->viewport()->width());
+
+        QVERIFY(QTest::qWaitForWindowExposed(frm.frm.get()));
+        auto tipAt = [&](int row, int column) {
+            const QRect cell = frm->ListView1->visualRect(frm->model()->index(row, column));
+            QHelpEvent help(QEvent::ToolTip, cell.center(), frm->ListView1->viewport()->mapToGlobal(cell.center()));
+            QApplication::sendEvent(frm->ListView1->viewport(), &help);
+            return QToolTip::isVisible() ? QToolTip::text() : QString();
+        };
+        QCOMPARE(tipAt(1, 1), QString());   // "Caja" shows whole: no tip
+        QCOMPARE(tipAt(0, 3), QString());
+        QCOMPARE(tipAt(0, 1), longText);
     }
 
     void articlePricesTakeTheClassNames()
@@ -565,6 +603,73 @@ private slots:
         // The search follows the order on screen.
         frm->CmbSearch.at(1)->setEditText(QStringLiteral("a"));
         QCOMPARE(frm->selectedRow(), 0);
+    }
+
+    // Texts sort as the workstation's language orders them (a workstation without one,
+    // the C locale, as Spanish does), case ignored; the search then finds the first row
+    // on screen that begins with what was typed.
+    void textsSortInTheWorkstationsAlphabet_data()
+    {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<QStringList>("ascending");
+        const QStringList spanish{"ação", "azul", "Nube", "Ñandú", "Oso", "Zeta"};
+        QTest::newRow("Spanish: Ñ after N, ç beside c") << QLocale(QLocale::Spanish, QLocale::Argentina) << spanish;
+        QTest::newRow("C locale: as Spanish") << QLocale::c() << spanish;
+        QTest::newRow("English: Ñ beside N") << QLocale(QLocale::English, QLocale::UnitedStates)
+                                             << QStringList{"ação", "azul", "Ñandú", "Nube", "Oso", "Zeta"};
+    }
+    void textsSortInTheWorkstationsAlphabet()
+    {
+        QFETCH(QLocale, locale);
+        QFETCH(QStringList, ascending);
+        const LocalePin pin(locale);
+        LookupFixture fx({QStringLiteral("CREATE TABLE PALABRAS (Codigo TEXT COLLATE NOCASE, Palabra TEXT COLLATE NOCASE)"),
+                          QStringLiteral("INSERT INTO PALABRAS VALUES ('1', 'Oso'), ('2', 'ação'), ('3', 'Zeta'), "
+                                         "('4', 'Ñandú'), ('5', 'azul'), ('6', 'Nube')")});
+        auto frm = openForm(QStringLiteral("SELECT Codigo, Palabra FROM PALABRAS ORDER BY Codigo"));
+        QStringList descending = ascending;
+        std::reverse(descending.begin(), descending.end());
+        QHeaderView* header = frm->ListView1->horizontalHeader();
+        const QPoint second(header->sectionViewportPosition(1) + 5, header->height() / 2);
+        auto found = [&](const QString& typed) {
+            frm->CmbSearch.at(1)->setEditText(typed);
+            return frm->model()->text(frm->selectedRow(), 1);
+        };
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, second);
+        QCOMPARE(columnTexts(*frm, 1), descending);
+        QCOMPARE(found(QStringLiteral("a")), descending.at(4));
+        QCOMPARE(found(QStringLiteral("ñ")), QStringLiteral("Ñandú"));
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, second);
+        QCOMPARE(columnTexts(*frm, 1), ascending);
+        QCOMPARE(found(QStringLiteral("A")), QStringLiteral("ação"));
+        QCOMPARE(found(QStringLiteral("n")), QStringLiteral("Nube"));
+    }
+
+    // Numbers and dates sort by value, not by the characters they are written with.
+    void numbersAndDatesSortByValue_data()
+    {
+        QTest::addColumn<int>("column");
+        QTest::addColumn<QStringList>("descending");
+        QTest::newRow("amounts") << 1 << QStringList{"100.5", "10", "9", "-3"};
+        QTest::newRow("whole numbers") << 2 << QStringList{"120", "25", "4", "0"};
+        QTest::newRow("dates") << 3 << QStringList{"02/01/2027", "15/12/2026", "01/12/2026", ""};
+    }
+    void numbersAndDatesSortByValue()
+    {
+        QFETCH(int, column);
+        QFETCH(QStringList, descending);
+        testsupport::RegionalPin regional;
+        LookupFixture fx({QStringLiteral("CREATE TABLE VALORES (Codigo TEXT COLLATE NOCASE, Importe NUMERIC(19,4), "
+                                         "Cantidad INTEGER, Fecha DATETIME)"),
+                          QStringLiteral("INSERT INTO VALORES VALUES ('1', 9, 25, '2026-12-15 00:00:00'), "
+                                         "('2', 100.5, 4, '2027-01-02 00:00:00'), ('3', -3, 120, NULL), "
+                                         "('4', 10, 0, '2026-12-01 00:00:00')")});
+        auto frm = openForm(QStringLiteral("SELECT Codigo, Importe, Cantidad, Fecha FROM VALORES ORDER BY Codigo"));
+        frm->ListView1_ColumnClick(column + 1);
+        QCOMPARE(columnTexts(*frm, column), descending);
+        frm->ListView1_ColumnClick(column + 1);
+        std::reverse(descending.begin(), descending.end());
+        QCOMPARE(columnTexts(*frm, column), descending);
     }
 
     void listSortsItselfWithoutAnOrderBy()

@@ -12,6 +12,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 #include <QTreeWidget>
 
@@ -204,19 +205,76 @@ private slots:
         QCOMPARE(frm.ValorDevuelto.toString(), QStringLiteral("C-78"));
     }
 
-    void nothingSelectedIsAnEmptyChoice()
+    // Aceptar with no node selected: the three columns that are looked up come back
+    // empty; any other column is left as it was.
+    void nothingSelected_data()
     {
-        LookupFixture fx;
+        QTest::addColumn<QString>("campo");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("codigo") << "CODIGO" << "";
+        QTest::newRow("idfamilia") << "idfamilia" << "";
+        QTest::newRow("idposicion") << "IdPosicion" << "";
+        QTest::newRow("another column") << "Descripcion" << "antes";
+    }
+    void nothingSelected()
+    {
+        QFETCH(QString, campo);
+        QFETCH(QString, expected);
+        LookupFixture fx(centreRows({"1", "2"}));
         ScriptedOperator op;   // no error box may come
         Lib_FrmCons3Tree frm;
         frm.SQL = kCentres;
-        frm.CampoDevuelto = QStringLiteral("CODIGO");
+        frm.CampoDevuelto = campo;
         frm.ValorDevuelto = QStringLiteral("antes");
         frm.Form_Load();
+        frm.show();
         frm.TreeV->clearSelection();
-        frm.CmdAceptar_Click();
-        QCOMPARE(frm.ValorDevuelto.toString(), QString());
+        QTest::mouseClick(frm.CmdAceptar, Qt::LeftButton);
+        QCOMPARE(frm.ValorDevuelto.toString(), expected);
+        QVERIFY(frm.isHidden());
         QCOMPARE(op.shown().size(), 0);
+    }
+
+    // Every node's text can be read: the column is as wide as the widest node, and the
+    // tree scrolls sideways to it when the window is narrower.
+    void longNodeTextsCanBeScrolledTo_data()
+    {
+        QTest::addColumn<bool>("checks");
+        QTest::addColumn<int>("length");
+        QTest::newRow("long text") << false << 120;
+        QTest::newRow("long text with check boxes") << true << 120;
+        QTest::newRow("short texts: nothing to scroll") << false << 10;
+    }
+    void longNodeTextsCanBeScrolledTo()
+    {
+        QFETCH(bool, checks);
+        QFETCH(int, length);
+        const QString description = QStringLiteral("Descripción bastante larga del artículo número ").repeated(4).left(length);
+        LookupFixture fx({"INSERT INTO TA_CCOSTO (CODIGO, DESCRIPCION) VALUES ('C1', 'centro a')",
+                          QStringLiteral("INSERT INTO TA_CCOSTO (CODIGO, DESCRIPCION) VALUES ('C100001', 'centro b %1')")
+                              .arg(description),
+                          "INSERT INTO TA_CCOSTO (CODIGO, DESCRIPCION) VALUES ('C2', 'centro c')"});
+        Lib_FrmCons3Tree frm;
+        frm.SQL = kCentres;
+        frm.CheckBoxes = checks;
+        frm.Form_Load();
+        frm.resize(400, 300);
+        frm.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&frm));
+        QTreeWidgetItem* node = frm.Node(QStringLiteral("AC100001"));
+        QVERIFY(node);
+        QCOMPARE(node->parent(), frm.Node(QStringLiteral("AC1")));
+        QScrollBar* bar = frm.TreeV->horizontalScrollBar();
+        QWidget* viewport = frm.TreeV->viewport();
+        // The column is already as wide as the node that hangs collapsed under C1.
+        QTRY_COMPARE(bar->maximum() > 0, length > 50);
+        node->parent()->setExpanded(true);
+        QTRY_VERIFY(!frm.TreeV->visualItemRect(node).isEmpty());
+        bar->setValue(bar->maximum());
+        // Scrolled to the end, the node lies inside the window and shows its text whole.
+        const QRect rect = frm.TreeV->visualItemRect(node);
+        QVERIFY(rect.right() < viewport->width());
+        QVERIFY(lookuptest::showsWhole(*frm.TreeV, rect, node->text(0), checks));
     }
 
     void multipleChoice_data()
@@ -226,8 +284,13 @@ private slots:
         QTest::addColumn<QStringList>("ticked");
         QTest::addColumn<QStringList>("expected");
         QTest::newRow("families trimmed, no lookup") << "IDFAMILIA" << kFamilies << QStringList{"A01 "} << QStringList{"01", "0101"};
-        QTest::newRow("codes trimmed, root returns nothing") << "Codigo" << kCentres << QStringList{"A", "A 7"}
-                                                             << QStringList{"7"};
+        QTest::newRow("codes trimmed, the root an empty text") << "Codigo" << kCentres << QStringList{"A", "A 7"}
+                                                               << QStringList{"", "7"};
+        QTest::newRow("a ticked root: an empty family, then its descendants")
+            << "IDFAMILIA" << kFamilies << QStringList{"A"} << QStringList{"", "01", "0101"};
+        QTest::newRow("a ticked root: no position for it")
+            << "IDPOSICION" << QStringLiteral("SELECT IdPosicion, Descripcion FROM MA_POSICIONES") << QStringList{"A"}
+            << QStringList{"P1"};
         QTest::newRow("positions looked up") << "IDPOSICION" << QStringLiteral("SELECT IdPosicion, Descripcion FROM MA_POSICIONES UNION ALL SELECT 'P9', 'fantasma'")
                                              << QStringList{"AP1", "AP9"} << QStringList{"P1"};
         QTest::newRow("another column returns nothing") << "Descripcion" << kCentres << QStringList{"A 7"} << QStringList{};

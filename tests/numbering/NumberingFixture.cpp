@@ -3,10 +3,19 @@
 #include "frame/ModGlobal.h"
 #include "numbering/ast.h"
 #include "tests/frame/FrameFixture.h"
+#include "tests/support/oracle/OracleStandIn.h"
+#include <QTest>
+#include <optional>
 
 namespace numtest {
 
 namespace {
+
+std::optional<testsupport::OracleStandIn>& standIn()
+{
+    static std::optional<testsupport::OracleStandIn> s;
+    return s;
+}
 
 // One numbering book: the columns of one letter, and the rest as extra columns.
 QString book(const QString& codigo, int talonario, const QString& letras, const QString& letra, int ultimo, int desde,
@@ -135,7 +144,44 @@ void Open(const testsupport::TempProgramFolder& folder, const QStringList& extra
 {
     frametest::CreateDatabase(folder, kDb, {QStringLiteral("db/schema.sql")}, fixtureRows() + extra);
     frametest::OpenMain(kDb, user);
+    if (standIn())
+        testsupport::OpenMainOnOracle(kDb, user);
     gUsuarioLogeado = user;
+}
+
+void SetOracle(bool oracle)
+{
+    if (oracle)
+        standIn().emplace();
+    else
+        standIn().reset();
+}
+
+QStringList OracleRefusals()
+{
+    return standIn() ? standIn()->refused() : QStringList();
+}
+
+void EngineRows()
+{
+    QTest::addColumn<bool>("oracle");
+    QTest::newRow("SQLite") << false;
+    QTest::newRow("Oracle") << true;
+}
+
+void StartOnEngine()
+{
+    Reset();
+    QFETCH_GLOBAL(bool, oracle);
+    SetOracle(oracle);
+}
+
+QStringList EndOnEngine()
+{
+    const QStringList refused = OracleRefusals();
+    Reset();
+    SetOracle(false);
+    return refused;
 }
 
 void Reset()

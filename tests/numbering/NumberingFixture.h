@@ -20,6 +20,18 @@ void Open(const testsupport::TempProgramFolder& folder, const QStringList& extra
 // numbering's current book to 0.
 void Reset();
 
+// Whether Open puts the main connection on an Oracle connection (the Oracle stand-in's,
+// over the same database) from now on; the statements the stand-in refused meanwhile.
+void SetOracle(bool oracle);
+QStringList OracleRefusals();
+
+// The numbering tests' two engines as a global data table: "SQLite" and "Oracle".
+void EngineRows();
+// For init(): Reset, and the engine of the global row.
+void StartOnEngine();
+// For cleanup(): what Oracle refused (nothing, when all went well), then Reset.
+QStringList EndOnEngine();
+
 // Reads and writes through a connection of their own.
 QList<QVariantList> Rows(const QString& sql);
 QVariant Scalar(const QString& sql);

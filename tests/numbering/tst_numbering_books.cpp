@@ -27,8 +27,10 @@ class TstNumberingBooks : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() { numtest::Reset(); }
-    void cleanup() { numtest::Reset(); }
+    // Every test on the program's own engine and on an Oracle connection.
+    void initTestCase_data() { numtest::EngineRows(); }
+    void init() { numtest::StartOnEngine(); }
+    void cleanup() { QCOMPARE(numtest::EndOnEngine(), QStringList()); }
 
     void alias_data()
     {

@@ -72,8 +72,10 @@ class TstNumberingEntries : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() { numtest::Reset(); }
-    void cleanup() { numtest::Reset(); }
+    // Every test on the program's own engine and on an Oracle connection.
+    void initTestCase_data() { numtest::EngineRows(); }
+    void init() { numtest::StartOnEngine(); }
+    void cleanup() { QCOMPARE(numtest::EndOnEngine(), QStringList()); }
 
     void subJournal_data()
     {
@@ -136,6 +138,9 @@ private slots:
         QFETCH(QVariant, mes);
         QFETCH(QVariant, periodo);
         QFETCH(QVariant, tipoReg);
+        QFETCH_GLOBAL(bool, oracle);
+        if (oracle && tipoReg.toString().trimmed().isEmpty())
+            QSKIP("Oracle keeps no empty text apart from NULL: the lines of no sub-journal are SQL Server's distinction");
         TempProgramFolder folder;
         numtest::Open(folder, entryLines());
         ScriptedOperator op;

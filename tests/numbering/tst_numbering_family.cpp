@@ -59,8 +59,10 @@ class TstNumberingFamily : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() { numtest::Reset(); }
-    void cleanup() { numtest::Reset(); }
+    // Every test on the program's own engine and on an Oracle connection.
+    void initTestCase_data() { numtest::EngineRows(); }
+    void init() { numtest::StartOnEngine(); }
+    void cleanup() { QCOMPARE(numtest::EndOnEngine(), QStringList()); }
 
     // Obtener_Nro_Comprobante with branch and letter left to the book (letter A for FC
     // and VJ). Two control rows exist before the call: number 15 and number 14 of MUT.

@@ -40,8 +40,10 @@ class TstNumberingRecord : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() { numtest::Reset(); }
-    void cleanup() { numtest::Reset(); }
+    // Every test on the program's own engine and on an Oracle connection.
+    void initTestCase_data() { numtest::EngineRows(); }
+    void init() { numtest::StartOnEngine(); }
+    void cleanup() { QCOMPARE(numtest::EndOnEngine(), QStringList()); }
 
     // ValidaNumeracionComprobante on the books of type VA (ranges 1-100 and 101-200 of
     // branch 1, 10-50 of branch 2, no control on branch 5, an external book on branch 6).

@@ -13,6 +13,8 @@
 #include "widgets/UtilKor.h"
 #include <QApplication>
 #include <QDialog>
+#include <QDir>
+#include <QFileInfo>
 #include <QToolBar>
 #include <QLabel>
 #include <QPushButton>
@@ -339,6 +341,31 @@ private slots:
             QVERIFY(f.MSFlexGrid1->TextMatrix(1, c).isEmpty());
         QVERIFY(!f.cmdGrabar->isHidden());
         QCOMPARE(f.StatusBar1Panels[0]->text(), QStringLiteral("Registros: 1"));
+    }
+
+    // F4 with a report definition that is no report: a message naming the file, never
+    // silence; the form goes on as it was.
+    void unsoundReportDefinitionIsTold_data()
+    {
+        QTest::addColumn<QByteArray>("json");
+        QTest::newRow("garbage") << QByteArray("no soy un reporte");
+        QTest::newRow("an empty file") << QByteArray();
+        QTest::newRow("an object without columns") << QByteArray(R"({"title": "T", "table": "V", "query": "SELECT 1"})");
+    }
+    void unsoundReportDefinitionIsTold()
+    {
+        QFETCH(QByteArray, json);
+        ReceptionFixture fx;
+        const QString file = fx.folder.write(QStringLiteral("V_MV_MUTUALES_RECEPCION.json"), json);
+        frmRecepcionMutuales& f = fx.open();
+        ScriptedOperator op;
+        op.expectMsgBox(QStringLiteral("(321) La definición del reporte ") + file, ui::vbAbort, QString(),
+                        ui::vbAbortRetryIgnore + ui::vbCritical);
+        fx.press(Qt::Key_F4);
+        op.verifyAllUsed();
+        QVERIFY(f.isVisible());
+        QVERIFY(!QFileInfo::exists(fx.folder.filePath(QStringLiteral("reportes"))) ||
+                QDir(fx.folder.filePath(QStringLiteral("reportes"))).isEmpty());
     }
 };
 

@@ -203,9 +203,10 @@ private slots:
         QCOMPARE(receptiontest::scalar(QStringLiteral("SELECT IDMUTUAL FROM V_MV_MUTUALES WHERE ID = 5")).toString(), whole);
     }
 
-    // Ctrl+V pastes into the cell editor and the date box as Shift+Insert does: the text
-    // cut at the box's limit, never inside a character, and filtered as typed text is
-    // (the line break and tab a copied line brings are keys, not text).
+    // Ctrl+V pastes into the cell editor and the date box as Shift+Insert does, filtered
+    // as typed text is (the line break and tab a copied line brings are keys, not text);
+    // a paste that does not fit the box is refused whole, as a typed character is: the
+    // box keeps its text (a cut voucher could be another, existing one).
     void pasteIntoTheEditorAndTheDateBox_data()
     {
         QTest::addColumn<bool>("dateBox");
@@ -213,15 +214,19 @@ private slots:
         QTest::addColumn<int>("modifiers");
         QTest::addColumn<QString>("clip");
         QTest::addColumn<QString>("expected");
+        QTest::addColumn<int>("rows");   // the grid's rows once the date box is confirmed
         const int v = Qt::Key_V;
         const int ins = Qt::Key_Insert;
         const int ctrl = Qt::ControlModifier;
         const int shift = Qt::ShiftModifier;
-        QTest::newRow("voucher, Ctrl+V") << false << v << ctrl << "0001-000462069999\r\n" << "0001-00046206";
-        QTest::newRow("voucher, Shift+Insert") << false << ins << shift << "0001-000462069999\r\n" << "0001-00046206";
-        QTest::newRow("voucher, emoji at the limit") << false << v << ctrl << "VW😀😀😀😀😀😀" << "VW😀😀😀😀😀";
-        QTest::newRow("date, Ctrl+V") << true << v << ctrl << "\t01/12/2026\r\n" << "01/12/2026";
-        QTest::newRow("date, Shift+Insert") << true << ins << shift << "\t01/12/2026\r\n" << "01/12/2026";
+        QTest::newRow("voucher that fits, Ctrl+V") << false << v << ctrl << "0001-00046206\r\n" << "0001-00046206" << 0;
+        QTest::newRow("voucher that fits, Shift+Insert") << false << ins << shift << "0001-00046206\r\n" << "0001-00046206" << 0;
+        QTest::newRow("voucher too long, Ctrl+V") << false << v << ctrl << "0001-000461109999" << "V1" << 0;
+        QTest::newRow("voucher too long, Shift+Insert") << false << ins << shift << "0001-000461109999\r\n" << "V1" << 0;
+        QTest::newRow("voucher, emojis past the limit") << false << v << ctrl << "VW😀😀😀😀😀😀" << "V1" << 0;
+        QTest::newRow("date, Ctrl+V") << true << v << ctrl << "\t01/12/2026\r\n" << "01/12/2026" << 3;
+        QTest::newRow("date, Shift+Insert") << true << ins << shift << "\t01/12/2026\r\n" << "01/12/2026" << 3;
+        QTest::newRow("date too long") << true << v << ctrl << "01/12/20261" << "09/12/2026" << 2;
     }
     void pasteIntoTheEditorAndTheDateBox()
     {
@@ -230,6 +235,7 @@ private slots:
         QFETCH(int, modifiers);
         QFETCH(QString, clip);
         QFETCH(QString, expected);
+        QFETCH(int, rows);
         ReceptionFixture fx;
         frmRecepcionMutuales& f = fx.open();
         ScriptedOperator op;
@@ -249,9 +255,93 @@ private slots:
         QCOMPARE(box->text(), expected);
         QTest::keyClick(box, Qt::Key_Return);
         if (dateBox)
-            QCOMPARE(f.MSFlexGrid1->Rows(), 3);   // the pasted date loads as a typed one
+            QCOMPARE(f.MSFlexGrid1->Rows(), rows);   // the pasted date loads as a typed one
         else
             QCOMPARE(f.MSFlexGrid1->TextMatrix(1, 3), expected);
+    }
+
+    // Ctrl+A selects all, Ctrl+C copies, Ctrl+X cuts and Ctrl+V pastes in the cell editor
+    // and in every header box, and a character typed after Ctrl+A replaces the text.
+    void editKeysInTheEditorAndTheHeaderBoxes_data()
+    {
+        QTest::addColumn<int>("box");   // -1 the cell editor on the voucher, else the header box
+        QTest::addColumn<QString>("text");
+        QTest::newRow("cell editor") << -1 << "V1";
+        QTest::newRow("reception date") << 0 << "09/12/2026";
+        QTest::newRow("report from") << 1 << "01/12/2026";
+        QTest::newRow("report to") << 2 << "07/12/2026";
+        QTest::newRow("report account") << 3 << "110301";
+        QTest::newRow("report unit") << 4 << "1";
+    }
+    void editKeysInTheEditorAndTheHeaderBoxes()
+    {
+        QFETCH(int, box);
+        QFETCH(QString, text);
+        ReceptionFixture fx;
+        frmRecepcionMutuales& f = fx.open();
+        ScriptedOperator op;   // no message, no question
+        CajaTexto* caja = nullptr;
+        if (box < 0) {
+            fillRows(f.MSFlexGrid1, 1);
+            fx.goTo(1, 3);
+            QTest::keyClick(f.MSFlexGrid1, Qt::Key_Return);
+            caja = f.txtEdit;
+        } else {
+            caja = f.txtFields[box];
+            caja->setText(text);
+            caja->setFocus(Qt::TabFocusReason);
+        }
+        QCOMPARE(caja->text(), text);
+        caja->setCursorPosition(1);
+        QApplication::clipboard()->clear();
+
+        QTest::keyClick(caja, Qt::Key_A, Qt::ControlModifier);
+        QCOMPARE(caja->selectedText(), text);
+        QTest::keyClick(caja, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QApplication::clipboard()->text(), text);
+        QCOMPARE(caja->text(), text);
+        QTest::keyClick(caja, Qt::Key_X, Qt::ControlModifier);
+        QCOMPARE(caja->text(), QString());
+        QCOMPARE(QApplication::clipboard()->text(), text);
+        QTest::keyClick(caja, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(caja->text(), text);
+        // Home, End and Shift with the arrows move and select as in any edit box
+        QTest::keyClick(caja, Qt::Key_Home);
+        QTest::keyClick(caja, Qt::Key_End, Qt::ShiftModifier);
+        QCOMPARE(caja->selectedText(), text);
+        QTest::keyClick(caja, Qt::Key_End);
+        QTest::keyClick(caja, Qt::Key_Left, Qt::ShiftModifier);
+        QCOMPARE(caja->selectedText(), text.right(1));
+        QTest::keyClick(caja, Qt::Key_Home, Qt::ShiftModifier);
+        QCOMPARE(caja->selectedText(), text);
+        QTest::keyClick(caja, Qt::Key_Right);
+        QTest::keyClick(caja, Qt::Key_Home);
+        QTest::keyClick(caja, Qt::Key_Right, Qt::ShiftModifier);
+        QCOMPARE(caja->selectedText(), text.left(1));
+        QTest::keyClick(caja, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(caja, QStringLiteral("7"));
+        QCOMPARE(caja->text(), QStringLiteral("7"));
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(caja));
+        QVERIFY(!caja->isHidden());
+        op.verifyAllUsed();
+    }
+
+    // The date box selected with Ctrl+A and typed over loads the new date on Enter.
+    void dateTypedOverAfterCtrlALoads()
+    {
+        ReceptionFixture fx;
+        frmRecepcionMutuales& f = fx.open();
+        ScriptedOperator op;   // no question: nothing typed in the grid
+        CajaTexto* fecha = f.txtFields[0];
+        fecha->setFocus(Qt::TabFocusReason);
+        fecha->setCursorPosition(0);
+        QTest::keyClick(fecha, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(fecha, QStringLiteral("01/12/2026"));
+        QCOMPARE(fecha->text(), QStringLiteral("01/12/2026"));
+        QTest::keyClick(fecha, Qt::Key_Return);
+        QCOMPARE(f.MSFlexGrid1->Rows(), 3);
+        QCOMPARE(f.MSFlexGrid1->TextMatrix(1, 3), QStringLiteral("0001-00045872"));
+        QVERIFY(f.MSFlexGrid1->hasFocus());
     }
 
     void doubleClickOpensTheEditor()
@@ -341,6 +431,70 @@ private slots:
         QTest::keyClick(f.txtEdit, Qt::Key_Escape);
         QCOMPARE(f.MSFlexGrid1->TextMatrix(1, 1), QStringLiteral("110301"));
         QCOMPARE(f.MSFlexGrid1->TextMatrix(1, 2), QStringLiteral("Mutual Policial de Córdoba"));
+    }
+
+    // Esc after any refused value gives the cell back what it held before the edit: a
+    // value refused on Enter, and one the row check of F2 refused after taking it from
+    // the open editor into its cell. The account's description comes back with it, and
+    // the status bar counts what the cells hold.
+    void escapeAfterARefusalGivesTheCellBack_data()
+    {
+        QTest::addColumn<int>("col");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("confirm");   // the key that has it refused: Enter or F2
+        QTest::addColumn<QString>("mensaje");
+        const int enter = Qt::Key_Return;
+        const int f2 = Qt::Key_F2;
+        const QString importe = QStringLiteral("Debe ingresar un valor numérico");
+        const QString cuenta = QStringLiteral("La Cuenta ingresada es inexistente");
+        const QString unidad = QStringLiteral("La unidad de negocio ingresada es inexistente");
+        QTest::newRow("amount, Enter") << 4 << "5x" << enter << importe;
+        QTest::newRow("amount, F2") << 4 << "5x" << f2 << importe;
+        QTest::newRow("amount too large, F2") << 4 << "9999999999" << f2 << importe;
+        QTest::newRow("account, Enter") << 1 << "999999" << enter << cuenta;
+        QTest::newRow("account, F2") << 1 << "999999" << f2 << cuenta;
+        QTest::newRow("title account, F2") << 1 << "1" << f2 << QStringLiteral("Debe ingresar una cuenta imputable");
+        QTest::newRow("business unit, Enter") << 5 << "9" << enter << unidad;
+        QTest::newRow("business unit, F2") << 5 << "9" << f2 << unidad;
+    }
+    void escapeAfterARefusalGivesTheCellBack()
+    {
+        QFETCH(int, col);
+        QFETCH(QString, typed);
+        QFETCH(int, confirm);
+        QFETCH(QString, mensaje);
+        ReceptionFixture fx;
+        frmRecepcionMutuales& f = fx.open();
+        ui::FlexGrid* g = f.MSFlexGrid1;
+        ScriptedOperator op;
+        fx.goTo(1, 1);
+        fx.typeRow(QStringLiteral("110301"), QStringLiteral("V1"), QStringLiteral("10"));
+        fx.typeCell(QString());
+        QStringList antes;
+        for (int c = 0; c < 8; ++c)
+            antes << g->TextMatrix(1, c);
+        QCOMPARE(antes[4], QStringLiteral("10.00"));
+
+        op.expectMsgBox(mensaje, ui::vbOK, QStringLiteral("Aviso al operador..."), ui::vbCritical);
+        fx.goTo(1, col);
+        QTest::keyClicks(g, typed.left(1));
+        QTest::keyClicks(f.txtEdit, typed.mid(1));
+        QTest::keyClick(f.txtEdit, Qt::Key(confirm));
+        op.verifyAllUsed();
+        QVERIFY(!f.txtEdit->isHidden());
+        QCOMPARE(f.txtEdit->text(), typed);
+
+        QTest::keyClick(f.txtEdit, Qt::Key_Escape);
+        QVERIFY(f.txtEdit->isHidden());
+        for (int c = 0; c < 8; ++c)
+            QCOMPARE(g->TextMatrix(1, c), antes[c]);
+        QCOMPARE(f.StatusBar1Panels[1]->text(), QStringLiteral("Importe Total: 10.00"));
+        QCOMPARE(receptiontest::count(QStringLiteral("SELECT COUNT(*) FROM V_MV_MUTUALES WHERE IDMUTUAL = 'V1'")), 0);
+        // and the row saves as it stood before the refused edit
+        fx.press(Qt::Key_F2);
+        QCOMPARE(g->TextMatrix(1, 0), QStringLiteral("*"));
+        QCOMPARE(receptiontest::scalar(QStringLiteral("SELECT IMPORTE FROM V_MV_MUTUALES WHERE IDMUTUAL = 'V1'")).toString(),
+                 QStringLiteral("10"));
     }
 
     void keyOnACellThatCannotBeEdited_data()

@@ -9,6 +9,7 @@
 #include "tests/support/TestMain.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QTest>
 
 using receptiontest::ReceptionFixture;
@@ -121,6 +122,68 @@ private slots:
         QCOMPARE(g->TextMatrix(1, 1), situation == RowF2 || situation >= ReloadEnter ? QStringLiteral("110301") : QString());
 
         // the next key goes there and replaces the refused text
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_5);
+        QCOMPARE(expected->text(), QStringLiteral("5"));
+    }
+
+    // After a message of the report (F4) about a header box, the keys go to that box,
+    // its text selected, wherever the cursor was when F4 was pressed: nothing is printed.
+    void reportMessageGoesBackToItsBox_data()
+    {
+        QTest::addColumn<QString>("desde");
+        QTest::addColumn<QString>("hasta");
+        QTest::addColumn<QString>("fecha");       // the reception date box, typed and not loaded
+        QTest::addColumn<int>("pressedIn");       // the box F4 is pressed in
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<int>("box");             // the box the message is about
+        const QString campo = QStringLiteral(", Campo : {V_MV_MUTUALES.FECHARECEPCION}");
+        QTest::newRow("first date no date, F4 in Hasta") << "31/02/2026" << "" << "" << 2
+                                                         << "Fecha Desde Incorrecta " + campo << 1;
+        QTest::newRow("first date no date, F4 in the account") << "31/02/2026" << "07/12/2026" << "" << 3
+                                                               << "Fecha Desde Incorrecta " + campo << 1;
+        QTest::newRow("last date no date, F4 in Fecha") << "01/12/2026" << "32/12/2026" << "" << 1
+                                                        << "Fecha Hasta Incorrecta " + campo << 2;
+        QTest::newRow("last date no date, F4 in the unit") << "" << "32/12/2026" << "" << 4
+                                                           << "Fecha Hasta Incorrecta " + campo << 2;
+        QTest::newRow("first after last, F4 in Hasta") << "07/12/2026" << "01/12/2026" << "" << 2
+                                                       << "Fecha Desde Mayor que Hasta " + campo << 1;
+        QTest::newRow("reception date no date, F4 in it") << "" << "" << "31/02/2026" << 0
+                                                          << "Debe ingresar un formato de fecha válido" << 0;
+    }
+    void reportMessageGoesBackToItsBox()
+    {
+        QFETCH(QString, desde);
+        QFETCH(QString, hasta);
+        QFETCH(QString, fecha);
+        QFETCH(int, pressedIn);
+        QFETCH(QString, message);
+        QFETCH(int, box);
+        ReceptionFixture fx;
+        fx.folder.copyFromSource(QStringLiteral("reports/V_MV_MUTUALES_RECEPCION.json"));
+        frmRecepcionMutuales& f = fx.open();
+        ScriptedOperator op;
+        f.txtFields[1]->setText(desde);
+        f.txtFields[2]->setText(hasta);
+        if (!fecha.isEmpty()) {
+            f.txtFields[0]->setFocus(Qt::TabFocusReason);
+            f.txtFields[0]->selectAll();
+            QTest::keyClicks(f.txtFields[0], fecha);
+        } else {
+            f.txtFields[pressedIn]->setFocus(Qt::TabFocusReason);
+        }
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(f.txtFields[pressedIn]));
+        op.expectMsgBox(message, ui::vbOK, QStringLiteral("Aviso al operador..."), ui::vbCritical);
+        QTest::keyClick(f.txtFields[pressedIn], Qt::Key_F4);
+        op.verifyAllUsed();
+
+        CajaTexto* expected = f.txtFields[box];
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(expected));
+        QCOMPARE(f.ControlActivo, expected);
+        QCOMPARE(expected->selectedText(), expected->text());
+        QVERIFY(!expected->text().isEmpty());
+        QCOMPARE(expected->BackColor(), 0xFFFF00L);
+        QVERIFY(QDir(fx.folder.filePath(QStringLiteral("reportes"))).isEmpty());
+        // the next key replaces the refused text
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_5);
         QCOMPARE(expected->text(), QStringLiteral("5"));
     }

@@ -1,7 +1,8 @@
 // Texts, dates and filters the reception stores, books, takes back or prints, through
 // the real form: vouchers that differ only by an apostrophe, an entry an earlier
-// program wrote without them, a date in no fiscal year, a configuration that cannot be
-// read while a row is saved, report filters with apostrophes.
+// program wrote without them, vouchers typed or stored with blanks around them, a date
+// in no fiscal year, tables that cannot be read while a row is saved, report filters
+// with apostrophes.
 #include "ReceptionFixture.h"
 #include "ReceptionTestSupport.h"
 
@@ -94,6 +95,30 @@ void deleteRow(ReceptionFixture& fx, ScriptedOperator& op, int row)
     op.verifyAllUsed();
 }
 
+// Types a voucher into the current cell as the operator does: `before` blanks put in
+// front with Home and Space once the rest is typed, `after` blanks typed at the end.
+void typeVoucher(ReceptionFixture& fx, const QString& voucher, int before, int after)
+{
+    frmRecepcionMutuales& f = fx.form();
+    QTest::keyClicks(f.MSFlexGrid1, voucher.left(1));
+    QTest::keyClicks(f.txtEdit, voucher.mid(1) + QString(after, QLatin1Char(' ')));
+    QTest::keyClick(f.txtEdit, Qt::Key_Home);
+    for (int i = 0; i < before; ++i)
+        QTest::keyClick(f.txtEdit, Qt::Key_Space);
+    QTest::keyClick(f.txtEdit, Qt::Key_Return);
+}
+
+// Saves a row whose voucher is typed with blanks around it.
+void saveRowWithBlanks(ReceptionFixture& fx, const QString& voucher, int before, int after)
+{
+    fx.typeCell(QStringLiteral("110301"));
+    typeVoucher(fx, voucher, before, after);
+    fx.typeCell(QStringLiteral("10"));
+    fx.typeCell(QString());
+    fx.typeCell(QStringLiteral("x"));
+    fx.press(Qt::Key_F2);
+}
+
 } // namespace
 
 class TstReceptionTexts : public QObject {
@@ -183,6 +208,99 @@ private slots:
         QCOMPARE(count(QStringLiteral("SELECT COUNT(*) FROM V_MV_MUTUALES WHERE ID = 61")), others.isEmpty() ? 0 : 1);
     }
 
+    // A voucher's leading and trailing blanks are not part of it: the row, its entry lines
+    // and the grid carry it trimmed.
+    void vouchersAreStoredTrimmed_data()
+    {
+        QTest::addColumn<int>("before");
+        QTest::addColumn<int>("after");
+        QTest::newRow("a blank before") << 1 << 0;
+        QTest::newRow("two blanks after") << 0 << 2;
+        QTest::newRow("blanks on both sides") << 2 << 1;
+    }
+    void vouchersAreStoredTrimmed()
+    {
+        QFETCH(int, before);
+        QFETCH(int, after);
+        ReceptionFixture fx;
+        frmRecepcionMutuales& f = fx.open();
+        ScriptedOperator op;
+        fx.goTo(1, 1);
+        saveRowWithBlanks(fx, QStringLiteral("V7"), before, after);
+        op.verifyAllUsed();
+        QCOMPARE(f.MSFlexGrid1->TextMatrix(1, 0), QStringLiteral("*"));
+        QCOMPARE(f.MSFlexGrid1->TextMatrix(1, 3), QStringLiteral("V7"));
+        QCOMPARE(rows(QStringLiteral("SELECT IDMUTUAL FROM V_MV_MUTUALES WHERE CUENTA = '110301' AND IDMUTUAL LIKE '%V7%'")),
+                 (QList<QVariantList>{{QStringLiteral("V7")}}));
+        QCOMPARE(rows(QStringLiteral("SELECT DISTINCT Cpte_Origen FROM MV_ASIENTOS WHERE Cpte_Origen LIKE '%V7%'")),
+                 (QList<QVariantList>{{QStringLiteral("V7")}}));
+    }
+
+    // A voucher typed with blanks is the same voucher as the one stored without them (or
+    // with them, by an earlier program): refused as received, nothing stored.
+    void vouchersWithBlanksAreDuplicates_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<int>("before");
+        QTest::addColumn<int>("after");
+        QTest::newRow("V7 stored, a blank typed before") << "V7" << 1 << 0;
+        QTest::newRow("V7 stored, blanks typed after") << "V7" << 0 << 3;
+        QTest::newRow("' V7' stored earlier, V7 typed") << " V7" << 0 << 0;
+        QTest::newRow("'  v7 ' stored earlier, ' V7' typed") << "  v7 " << 1 << 0;
+    }
+    void vouchersWithBlanksAreDuplicates()
+    {
+        QFETCH(QString, stored);
+        QFETCH(int, before);
+        QFETCH(int, after);
+        ReceptionFixture fx(earlierRow(60, QStringLiteral("110301"), stored, 90));
+        frmRecepcionMutuales& f = fx.open();
+        ScriptedOperator op;
+        op.expectMsgBox(QStringLiteral("El registro ingresado ya existe\r\nFecha de Recepción: 15/12/2026"), ui::vbOK,
+                        QStringLiteral("Aviso al Usuario"));
+        fx.goTo(1, 1);
+        saveRowWithBlanks(fx, QStringLiteral("V7"), before, after);
+        op.verifyAllUsed();
+        QCOMPARE(f.MSFlexGrid1->TextMatrix(1, 0), QString());
+        QCOMPARE(count(QStringLiteral("SELECT COUNT(*) FROM V_MV_MUTUALES WHERE IDMUTUAL LIKE '%V7%'")), 1);
+        QCOMPARE(count(QStringLiteral("SELECT COUNT(*) FROM MV_ASIENTOS WHERE Cpte_Origen LIKE '%V7%'")), 2);
+    }
+
+    // Rows an earlier program stored with blanks around a voucher, beside the same voucher
+    // without them: the delete takes the lines of exactly what the deleted row stores,
+    // and leaves the other row's.
+    void deleteTakesTheLinesOfWhatTheRowStores_data()
+    {
+        QTest::addColumn<QString>("deleted");
+        QTest::addColumn<QString>("kept");
+        QTest::newRow("' V7' beside V7") << " V7" << "V7";
+        QTest::newRow("V7 beside ' V7'") << "V7" << " V7";
+        QTest::newRow("'V7 ' beside '  V7'") << "V7 " << "  V7";
+    }
+    void deleteTakesTheLinesOfWhatTheRowStores()
+    {
+        QFETCH(QString, deleted);
+        QFETCH(QString, kept);
+        ReceptionFixture fx(earlierRow(60, QStringLiteral("110301"), deleted, 90)
+                            + earlierRow(61, QStringLiteral("110301"), kept, 91));
+        frmRecepcionMutuales& f = fx.open();
+        ScriptedOperator op;
+        fx.typeHeader(0, QStringLiteral("15/12/2026"));
+        const auto linesOf = [](int numero) {
+            return count(QStringLiteral("SELECT COUNT(*) FROM MV_ASIENTOS WHERE TC_Origen = 'Mutl' AND [NUMERO ASIENTO] = %1")
+                             .arg(numero));
+        };
+        QCOMPARE(linesOf(90), 2);
+        QCOMPARE(linesOf(91), 2);
+        deleteRow(fx, op, gridRowOf(f.MSFlexGrid1, deleted));
+        QCOMPARE(count(QStringLiteral("SELECT COUNT(*) FROM V_MV_MUTUALES WHERE ID = 60")), 0);
+        QCOMPARE(count(QStringLiteral("SELECT COUNT(*) FROM V_MV_MUTUALES WHERE ID = 61")), 1);
+        QCOMPARE(linesOf(90), 0);
+        QCOMPARE(linesOf(91), 2);
+        QVERIFY(gridRowOf(f.MSFlexGrid1, deleted) < 0);
+        QVERIFY(gridRowOf(f.MSFlexGrid1, kept) > 0);
+    }
+
     // A reception date no fiscal year holds: the row is saved and marked, its entry is
     // not booked (no line, no number taken), AUX_ERR records why and the operator is told.
     void dateInNoFiscalYear_data()
@@ -219,23 +337,37 @@ private slots:
         QVERIFY(f.ErrorEnCampo);
     }
 
-    // The configuration cannot be read while a row is saved: the row is kept, the entry
-    // goes the failed way (AUX_ERR, the operator told), never silently skipped.
-    void configurationUnreadableDuringSave()
+    // What the entry must read cannot be read while a row is saved (the configuration,
+    // the fiscal years): the save is refused whole, nothing is written and the error is
+    // shown; the row stays unsaved under the cursor, to be saved again.
+    void unreadableDuringSaveRefusesTheSave_data()
     {
+        QTest::addColumn<QString>("statement");
+        QTest::addColumn<QString>("mensaje");
+        QTest::newRow("configuration") << "ALTER TABLE TA_CONFIGURACION RENAME TO TA_CONFIGURACION_FUERA"
+                                       << "Invalid object name 'ta_configuracion'";
+        QTest::newRow("fiscal years") << "ALTER TABLE MV_EJERCICIOS RENAME TO MV_EJERCICIOS_FUERA"
+                                      << "Invalid object name 'MV_EJERCICIOS'";
+    }
+    void unreadableDuringSaveRefusesTheSave()
+    {
+        QFETCH(QString, statement);
+        QFETCH(QString, mensaje);
         ReceptionFixture fx;
         frmRecepcionMutuales& f = fx.open();
         ui::FlexGrid* g = f.MSFlexGrid1;
-        frametest::Exec(kDb, QStringLiteral("ALTER TABLE TA_CONFIGURACION RENAME TO TA_CONFIGURACION_FUERA"));
+        frametest::Exec(kDb, statement);
         ScriptedOperator op;
-        op.expectMsgBox(QStringLiteral("Invalid object name 'ta_configuracion'"), ui::vbOK);
+        op.expectMsgBox(mensaje, ui::vbOK);
         fx.goTo(1, 1);
         fx.saveRow(QStringLiteral("110301"), QStringLiteral("RD-2026-90002"), QStringLiteral("75"), QStringLiteral("x"));
         op.verifyAllUsed();
-        QCOMPARE(g->TextMatrix(1, 0), QStringLiteral("*"));
-        QCOMPARE(count(QStringLiteral("SELECT COUNT(*) FROM V_MV_MUTUALES WHERE IDMUTUAL = 'RD-2026-90002'")), 1);
+        QCOMPARE(g->TextMatrix(1, 0), QString());
+        QCOMPARE(g->TextMatrix(1, 7), QString());
+        QCOMPARE(g->Row(), 1);
+        QCOMPARE(count(QStringLiteral("SELECT COUNT(*) FROM V_MV_MUTUALES WHERE IDMUTUAL = 'RD-2026-90002'")), 0);
         QCOMPARE(count(QStringLiteral("SELECT COUNT(*) FROM MV_ASIENTOS WHERE Cpte_Origen = 'RD-2026-90002'")), 0);
-        QCOMPARE(count(QStringLiteral("SELECT COUNT(*) FROM AUX_ERR")), 1);
+        QCOMPARE(count(QStringLiteral("SELECT COUNT(*) FROM AUX_ERR")), 0);
         QCOMPARE(count(QStringLiteral("SELECT X_ULTIMO_NRO FROM V_TA_CPTE WHERE CODIGO = 'MUT '")), 5);
     }
 

@@ -332,6 +332,45 @@ private slots:
         QVERIFY(f.writtenFiles().isEmpty());
     }
 
+    // A definition that cannot be read or run raises an error that names its file, never
+    // 5 (which the reception's toolbar trap passes over without a word); nothing is printed.
+    void unsoundDefinitionNamesItsFile_data()
+    {
+        QTest::addColumn<QByteArray>("json");
+        QTest::addColumn<int>("error");
+        QTest::addColumn<QString>("detail");
+        const QByteArray columns = R"("columns": [{"field": "CUENTA"}])";
+        QTest::newRow("garbage") << QByteArray("garbage {") << 321 << "no es válida";
+        QTest::newRow("not an object") << QByteArray("[1, 2]") << 321 << "no es un objeto JSON";
+        QTest::newRow("no columns") << QByteArray(R"({"title": "T", "table": "V_MV_MUTUALES", "query": "SELECT * FROM V_MV_MUTUALES"})")
+                                    << 321 << "no tiene columnas";
+        QTest::newRow("a column the query does not bring")
+            << QByteArray(R"({"title": "T", "table": "V_MV_MUTUALES", "query": "SELECT CUENTA FROM V_MV_MUTUALES", "columns": [{"field": "NADA"}]})")
+            << 321 << "no trae el campo NADA";
+        QTest::newRow("a query the database does not run")
+            << QByteArray(R"({"title": "T", "table": "V_MV_MUTUALES", "query": "SELECT * FROM NO_EXISTE", )" + columns + "}")
+            << -2147217865 << "no se puede ejecutar";
+    }
+    void unsoundDefinitionNamesItsFile()
+    {
+        QFETCH(QByteArray, json);
+        QFETCH(int, error);
+        QFETCH(QString, detail);
+        Fixture f;
+        f.folder.write(QStringLiteral("V_MV_MUTUALES_RECEPCION.json"), json);
+        try {
+            f.print(QString());
+            QFAIL("no error raised");
+        } catch (const vb::VbError& e) {
+            QCOMPARE(e.Number, error);
+            QVERIFY2(e.Description.contains(f.folder.filePath(QStringLiteral("V_MV_MUTUALES_RECEPCION.json"))),
+                     qPrintable(e.Description));
+            QVERIFY2(e.Description.contains(detail), qPrintable(e.Description));
+        }
+        QVERIFY(f.previews.isEmpty());
+        QVERIFY(f.writtenFiles().isEmpty());
+    }
+
     void definitionFileNameIgnoresCase()
     {
         Fixture f;

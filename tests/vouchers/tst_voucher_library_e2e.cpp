@@ -1,7 +1,8 @@
 // The voucher library end to end on the demo company, as a voucher form uses it: the
 // operator picks a stored voucher in the voucher lookup, searching by name or number,
 // the form loads the chosen one into the voucher it is building, and a delivery note
-// so built is posted to stock with its accounting entry.
+// so built is posted to stock with its accounting entry. Each runs on the program's own
+// engine and on an Oracle connection (the Oracle stand-in, which refuses nothing here).
 #include "tests/vouchers/loader/LoaderBench.h"
 #include "tests/vouchers/lookup/LookupRows.h"
 
@@ -11,12 +12,14 @@
 #include "tests/support/FixedClock.h"
 #include "tests/support/ScriptedOperator.h"
 #include "tests/support/TestMain.h"
+#include "tests/support/oracle/OracleStandIn.h"
 #include "vouchers/GridColumns.h"
 
 #include <QApplication>
 #include <QPushButton>
 #include <QTest>
 #include <functional>
+#include <optional>
 
 using loadertest::Bench;
 using loadertest::Column;
@@ -101,11 +104,34 @@ double balance(const Bench& b, const char* articulo)
 class TstVoucherLibraryE2e : public QObject {
     Q_OBJECT
 
+    // The bench's database as the engine of the row: the program's own, or Oracle's.
+    void onEngine(const Bench&)
+    {
+        QFETCH_GLOBAL(bool, oracle);
+        if (oracle)
+            testsupport::OpenMainOnOracle(testsupport::VoucherFixture::kDb);
+    }
+
 private slots:
+    void initTestCase_data()
+    {
+        QTest::addColumn<bool>("oracle");
+        QTest::newRow("SQLite") << false;
+        QTest::newRow("Oracle") << true;
+    }
+    void init() { oracle_.emplace(); }
+    void cleanup()
+    {
+        const QStringList refused = oracle_->refused();
+        oracle_.reset();
+        QCOMPARE(refused, QStringList());
+    }
+
     // An invoice made from a pending order found by the customer's name.
     void aPendingOrderIntoAnInvoice()
     {
         Bench b({}, QStringLiteral("FC"));
+        onEngine(b);
         const Picked p = consult(b.form, QStringLiteral("NP/PENDIENTES"), [](FrmConsComprobantes& f) {
             QVERIFY(!lookuptest::ItemOf(f, kOrder).isNothing());
             QVERIFY(!lookuptest::ItemOf(f, QStringLiteral("000100000046X")).isNothing());
@@ -139,6 +165,7 @@ private slots:
     void aDeliveryNoteIntoACreditNote()
     {
         Bench b({}, QStringLiteral("NC"));
+        onEngine(b);
         const Picked p = consult(b.form, QStringLiteral("RM"), [](FrmConsComprobantes& f) {
             search(f, f.TxtNumero, QStringLiteral("57"));
             QCOMPARE(f.ListView1->ListItems().Count(), 1);
@@ -171,6 +198,7 @@ private slots:
                  loadertest::Line(QStringLiteral("Costo = 2740"), QStringLiteral("2501")),
                  loadertest::Line(QStringLiteral("Costo = 920"), QStringLiteral("2502"))},
                 QStringLiteral("RM"));
+        onEngine(b);
         const Picked p = consult(b.form, QStringLiteral("NP/PENDIENTES"), [](FrmConsComprobantes& f) {
             search(f, f.TxtNumero, QStringLiteral("45"));
             choose(f, kOrder);
@@ -224,6 +252,9 @@ private slots:
             QCOMPARE(b.form.Cptes().CantRepartoPend(QStringLiteral("NP"), kOrder, QLatin1String(articulo), entregado), 0.0);
         }
     }
+
+private:
+    std::optional<testsupport::OracleStandIn> oracle_;
 };
 
 TESTSUPPORT_MAIN(TstVoucherLibraryE2e)

@@ -127,12 +127,13 @@ private slots:
         const int ctrl = Qt::ControlModifier;
         QTest::newRow("Ctrl+V") << ctrlV << ctrl << "abc" << 0 << false << "abc";
         QTest::newRow("Shift+Insert") << int(Qt::Key_Insert) << int(Qt::ShiftModifier) << "abc" << 0 << false << "abc";
-        QTest::newRow("cut at the limit") << ctrlV << ctrl << "0001-000462069999" << 13 << false << "0001-00046206";
+        QTest::newRow("exactly the limit") << ctrlV << ctrl << "0001-00046206" << 13 << false << "0001-00046206";
+        QTest::newRow("past the limit: refused whole") << ctrlV << ctrl << "0001-000461109999" << 13 << false << "";
         QTest::newRow("line breaks and tabs are keys, not text") << ctrlV << ctrl << "\t01/12/2026\r\n" << 10 << false
                                                                  << "01/12/2026";
-        QTest::newRow("an emoji is never split") << ctrlV << ctrl << "VW😀😀😀😀😀😀" << 13 << false << "VW😀😀😀😀😀";
-        QTest::newRow("a letter with its accent is one") << ctrlV << ctrl << QStringLiteral("abe\u0301") << 3 << false
-                                                         << "ab";
+        QTest::newRow("emojis past the limit: refused whole") << ctrlV << ctrl << "VW😀😀😀😀😀😀" << 13 << false << "";
+        QTest::newRow("an accent past the limit: refused whole") << ctrlV << ctrl << QStringLiteral("abe\u0301") << 3
+                                                                 << false << "";
         QTest::newRow("through the box's KeyPress") << ctrlV << ctrl << "a1b2c3" << 0 << true << "ABC";
     }
     void pasteIsTypedText()
@@ -151,6 +152,86 @@ private slots:
         QApplication::clipboard()->setText(clip);
         QTest::keyClick(&b.box, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
         QCOMPARE(b.box.text(), expected);
+    }
+
+    // A paste that does not fit what is left of the box leaves the box as it was: its
+    // text, and the selection it would have replaced.
+    void pasteThatDoesNotFitLeavesTheBox_data()
+    {
+        QTest::addColumn<int>("selStart");
+        QTest::addColumn<int>("selLength");
+        QTest::addColumn<QString>("clip");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("nothing selected, one too many") << -1 << 0 << "xyz" << "ABCDE";
+        QTest::newRow("nothing selected, fits") << -1 << 0 << "xy" << "ABCDExy";
+        QTest::newRow("a selection, too long for it") << 1 << 2 << "wxyzv" << "ABCDE";
+        QTest::newRow("a selection, fits in its place") << 1 << 2 << "wxyz" << "AwxyzDE";
+    }
+    void pasteThatDoesNotFitLeavesTheBox()
+    {
+        QFETCH(int, selStart);
+        QFETCH(int, selLength);
+        QFETCH(QString, clip);
+        QFETCH(QString, expected);
+        Box b(7);
+        b.box.setText(QStringLiteral("ABCDE"));
+        if (selStart >= 0)
+            b.box.setSelection(selStart, selLength);
+        QApplication::clipboard()->setText(clip);
+        QTest::keyClick(&b.box, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(b.box.text(), expected);
+        if (b.box.text() == QLatin1String("ABCDE") && selStart >= 0)
+            QCOMPARE(b.box.selectedText(), QStringLiteral("ABCDE").mid(selStart, selLength));
+    }
+
+    // Ctrl+A, Ctrl+C and Ctrl+X as in any edit box of the desktop (also Ctrl+Insert and
+    // Shift+Delete), and a character typed after Ctrl+A replaces the whole text, even in
+    // a full box.
+    void editKeys_data()
+    {
+        QTest::addColumn<QString>("keys");       // A select all, C copy, X cut, I Ctrl+Insert, D Shift+Delete, V paste, letters typed
+        QTest::addColumn<int>("selStart");
+        QTest::addColumn<int>("selLength");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("clipboard");
+        QTest::newRow("Ctrl+A, typed") << "A7" << -1 << 0 << "7" << "before";
+        QTest::newRow("Ctrl+A, Ctrl+C") << "AC" << -1 << 0 << "12345" << "12345";
+        QTest::newRow("Ctrl+A, Ctrl+X") << "AX" << -1 << 0 << "" << "12345";
+        QTest::newRow("part, Ctrl+C") << "C" << 1 << 2 << "12345" << "23";
+        QTest::newRow("part, Ctrl+X") << "X" << 1 << 2 << "145" << "23";
+        QTest::newRow("part, Ctrl+Insert") << "I" << 3 << 2 << "12345" << "45";
+        QTest::newRow("part, Shift+Delete") << "D" << 0 << 1 << "2345" << "1";
+        QTest::newRow("Ctrl+X, Ctrl+V elsewhere") << "XV" << 0 << 2 << "34512" << "12";
+        QTest::newRow("Ctrl+A, Ctrl+V of what it held") << "ACV" << -1 << 0 << "12345" << "12345";
+    }
+    void editKeys()
+    {
+        QFETCH(QString, keys);
+        QFETCH(int, selStart);
+        QFETCH(int, selLength);
+        QFETCH(QString, text);
+        QFETCH(QString, clipboard);
+        Box b(5);
+        b.box.setText(QStringLiteral("12345"));
+        if (selStart >= 0)
+            b.box.setSelection(selStart, selLength);
+        QApplication::clipboard()->setText(QStringLiteral("before"));
+        for (const QChar k : keys) {
+            switch (k.unicode()) {
+            case 'A': QTest::keyClick(&b.box, Qt::Key_A, Qt::ControlModifier); break;
+            case 'C': QTest::keyClick(&b.box, Qt::Key_C, Qt::ControlModifier); break;
+            case 'X': QTest::keyClick(&b.box, Qt::Key_X, Qt::ControlModifier); break;
+            case 'I': QTest::keyClick(&b.box, Qt::Key_Insert, Qt::ControlModifier); break;
+            case 'D': QTest::keyClick(&b.box, Qt::Key_Delete, Qt::ShiftModifier); break;
+            case 'V':
+                b.box.setCursorPosition(int(b.box.text().size()));
+                QTest::keyClick(&b.box, Qt::Key_V, Qt::ControlModifier);
+                break;
+            default: testsupport::TypeText(&b.box, QString(k)); break;
+            }
+        }
+        QCOMPARE(b.box.text(), text);
+        QCOMPARE(QApplication::clipboard()->text(), clipboard);
     }
 
     void pasteReplacesTheSelection()

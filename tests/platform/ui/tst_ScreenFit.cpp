@@ -9,6 +9,7 @@
 #include <QDialog>
 #include <QScreen>
 #include <QTest>
+#include <QWindow>
 
 namespace {
 
@@ -54,6 +55,62 @@ private slots:
         QCOMPARE(dialog.size(), scaled(expectedSize));
         if (!pos.isNull())
             QCOMPARE(dialog.pos(), at(expectedPos));
+    }
+
+    // A window's frame (its rectangle with the window manager's borders and title) on a
+    // 1024x768 screen: made no larger than the free area, moved inside it, left alone
+    // when it fits.
+    void framesOnA1024x768Screen_data()
+    {
+        QTest::addColumn<QRect>("area");
+        QTest::addColumn<QRect>("frame");
+        QTest::addColumn<QRect>("expected");
+        const QRect screen(0, 0, 1024, 768);
+        const QRect panel(0, 0, 1024, 740);   // a panel at the bottom
+        QTest::newRow("fits") << screen << QRect(10, 20, 800, 600) << QRect(10, 20, 800, 600);
+        QTest::newRow("the whole screen") << screen << screen << screen;
+        QTest::newRow("2 px too wide, placed at the top") << screen << QRect(0, 24, 1026, 745) << QRect(0, 23, 1024, 745);
+        QTest::newRow("placed 15 px past the bottom") << screen << QRect(12, 40, 1002, 743) << QRect(12, 25, 1002, 743);
+        QTest::newRow("taller than the free area") << panel << QRect(0, 0, 1000, 768) << QRect(0, 0, 1000, 740);
+        QTest::newRow("past the left and top") << screen << QRect(-30, -5, 400, 300) << QRect(0, 0, 400, 300);
+        QTest::newRow("larger than the screen, placed anywhere")
+            << screen << QRect(300, 200, 1240, 800) << QRect(0, 0, 1024, 768);
+    }
+    void framesOnA1024x768Screen()
+    {
+        QFETCH(QRect, area);
+        QFETCH(QRect, frame);
+        QFETCH(QRect, expected);
+        QCOMPARE(ui::FitFrame(frame, area), expected);
+    }
+
+    // A fitted window that the window system moves or makes larger once it is shown (a
+    // window manager placing it) is brought back inside the free area; once the operator
+    // has clicked in it, where he or the window manager puts it is left alone.
+    void aShownWindowIsKeptInsideUntilUsed()
+    {
+        const QRect area = freeArea();
+        QDialog dialog;
+        dialog.resize(area.width() / 2, area.height() / 2);
+        ui::FitOnScreen(dialog);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        const QPoint outside = area.bottomRight() - QPoint(area.width() / 4, area.height() / 4);
+        dialog.windowHandle()->setFramePosition(outside);
+        QTRY_VERIFY(area.contains(dialog.frameGeometry()));
+        QCOMPARE(dialog.size(), QSize(area.width() / 2, area.height() / 2));
+        dialog.windowHandle()->resize(area.width() + 100, area.height() / 2);
+        QTRY_VERIFY(area.contains(dialog.frameGeometry()));
+
+        QTest::mouseClick(dialog.windowHandle(), Qt::LeftButton, {}, QPoint(5, 5));
+        dialog.windowHandle()->setFramePosition(outside);
+        QTest::qWait(50);
+        QCOMPARE(dialog.frameGeometry().topLeft(), outside);
+
+        // shown again, it is kept inside again
+        dialog.hide();
+        dialog.show();
+        QTRY_VERIFY(area.contains(dialog.frameGeometry()));
     }
 
     void modalFormsAreFittedFirst()

@@ -1,20 +1,19 @@
 // The statements of a posting on an Oracle connection (the data layer's switch: the
 // connection string names Oracle), at once and collected: each movement row is an INSERT
-// of one row, which is what Oracle takes. Elsewhere the rows stay grouped. No Oracle
-// server is needed: the connection's engine is the demo database behind a stand-in that
-// refuses, as Oracle before 23 does, an INSERT of several rows.
+// of one row, which is what Oracle takes, and nothing Oracle refuses is sent (lock hints,
+// TOP, savepoints in SQL Server's words...). Elsewhere the rows stay grouped. No Oracle
+// server is needed: the connection's engine is the demo database behind the Oracle
+// stand-in.
 #include "tests/support/ScriptedOperator.h"
 #include "tests/support/TestMain.h"
+#include "tests/support/oracle/OracleStandIn.h"
 #include "tests/vouchers/stock/PostingDb.h"
 
 #include "data/DB_Dll.h"
-#include "platform/ado/ConnectionString.h"
-#include "platform/ado/DelegatingProvider.h"
 #include "platform/ui/FlexGrid.h"
 #include "vouchers/ClsCmnCptes.h"
 #include "vouchers/GridColumns.h"
 
-#include <QRegularExpression>
 #include <QTest>
 
 using namespace stocktest;
@@ -55,61 +54,6 @@ QStringList movementInserts(const QStringList& statements)
     return out;
 }
 
-QStringList received;
-
-// The demo database as the main connection's engine, what it is sent recorded. As an
-// Oracle connection's, the Oracle forms of the data layer that the database does not
-// know are read back (dates, NVL, the row limit) and an INSERT of several rows is
-// refused with Oracle's error.
-class RecordingEngine : public ado::DelegatingProvider {
-public:
-    explicit RecordingEngine(bool oracle) : DelegatingProvider(ado::MakeBuiltInProvider(sqlite(), 15)), oracle_(oracle) {}
-    void open(const ado::ConnectionSpec&, ado::Errors& e) override { inner().open(sqlite(), e); }
-    ado::ExecResult execute(const QString& text, ado::Errors& errs) override
-    {
-        received << text;
-        if (!oracle_)
-            return inner().execute(text, errs);
-        if (text.trimmed().startsWith(QLatin1String("INSERT"), Qt::CaseInsensitive) && rowsOf(text) > 1) {
-            const ado::Error e{-2147217900, QStringLiteral("ORA-00933: SQL command not properly ended"), QStringLiteral("OraOLEDB"),
-                               QStringLiteral("42000"), 933};
-            errs.Add(e);
-            throw vb::VbError(e.Number, e.Description, e.Source);
-        }
-        static const QRegularExpression toDate(QStringLiteral("TO_DATE\\('([^']*)','DD/MM/YYYY'\\)"));
-        QString sql = text;
-        sql.replace(toDate, QStringLiteral("'\\1'"));
-        sql.replace(QStringLiteral("NVL("), QStringLiteral("IFNULL("), Qt::CaseInsensitive);
-        static const QRegularExpression rownum(QStringLiteral("\\b(WHERE|AND) ROWNUM <= (\\d+)"));
-        if (const QRegularExpressionMatch m = rownum.match(sql); m.hasMatch()) {
-            sql = sql.left(m.capturedStart()) + sql.mid(m.capturedEnd());
-            sql = sql.trimmed() + QStringLiteral(" LIMIT ") + m.captured(2);
-        }
-        return inner().execute(sql, errs);
-    }
-
-private:
-    static ado::ConnectionSpec sqlite()
-    {
-        return ado::ParseConnectionString(QStringLiteral("Provider=SQLOLEDB;Server=SQLITE;Database=") + testsupport::VoucherFixture::kDb);
-    }
-    bool oracle_;
-};
-
-// Reopens the main connection on the same database through the recording engine, as
-// an Oracle connection or as the program's own.
-void reopen(bool oracle)
-{
-    ado::SetProviderFactory([](const ado::ConnectionSpec& target) -> std::unique_ptr<ado::Provider> {
-        return std::make_unique<RecordingEngine>(target.provider.contains(QLatin1String("Ora"), Qt::CaseInsensitive));
-    });
-    gDBPrincipal.reset();
-    gDBPrincipal->gServidor = oracle ? QStringLiteral("#ORCL") : QStringLiteral("SQLITE");
-    gDBPrincipal->gDBName = oracle ? QStringLiteral("XE") : testsupport::VoucherFixture::kDb;
-    gDBPrincipal->gUsuario = QStringLiteral("Vandrel");
-    gDBPrincipal->OpenServerADODB(false, 3, QString(), false, false);
-}
-
 // Three movements: two lines, one of them picked from two lots.
 void fill(ui::FlexGrid& g)
 {
@@ -128,13 +72,13 @@ class TstStockPostingOracle : public QObject {
 private slots:
     void init()
     {
+        oracle_.emplace();   // first: the program's own connection is recorded too
         escenario_.emplace();
-        received.clear();
     }
     void cleanup()
     {
-        ado::SetProviderFactory({});
         escenario_.reset();
+        oracle_.reset();
     }
 
     void statementsOfThePosting_data()
@@ -153,7 +97,8 @@ private slots:
         QFETCH(bool, recoger);
         QFETCH(int, filasPorInsert);
         PostingDb db;
-        reopen(oracle);
+        if (oracle)
+            testsupport::OpenMainOnOracle(testsupport::VoucherFixture::kDb);
         QVERIFY(gDBPrincipal->gOpenFlag);
         QCOMPARE(gDBPrincipal->IsOracleConnection(), oracle);
         ui::FlexGrid g;
@@ -173,8 +118,9 @@ private slots:
             // The caller's batch runs on the connection (on Oracle statement by statement).
             QCOMPARE(PostingDb::Corre(p.sqlTemp), QString());
         }
-        // What reached the engine, a batch cut at its line breaks.
-        const QStringList inserts = movementInserts(received.join(QLatin1Char('\r')).split(QLatin1Char('\r')));
+        // What reached the engine, a batch cut at its line breaks; Oracle refused nothing.
+        QCOMPARE(oracle_->refused(), QStringList());
+        const QStringList inserts = movementInserts(oracle_->received().join(QLatin1Char('\r')).split(QLatin1Char('\r')));
         QCOMPARE(inserts.size(), 3 / filasPorInsert);
         for (const QString& insert : inserts)
             QCOMPARE(rowsOf(insert), filasPorInsert);
@@ -184,6 +130,7 @@ private slots:
 
 private:
     std::optional<stocktest::Escenario> escenario_;
+    std::optional<testsupport::OracleStandIn> oracle_;
 };
 
 TESTSUPPORT_MAIN(TstStockPostingOracle)
