@@ -142,8 +142,8 @@ qint32 ObtieneNroAsiento(const vb::Variant& Mes, const vb::Variant& Periodo, con
 QString NroAsientoAlCorrer(const vb::Variant& Mes, const vb::Variant& Periodo, const vb::Variant& TipoReg)
 {
     const QString lineas = QStringLiteral(" WITH (UPDLOCK, HOLDLOCK) WHERE MES_OPERATIVO = ") + monthLines(Mes, Periodo, TipoReg);
-    const QString siguiente = QStringLiteral("(SELECT ISNULL(MAX([NUMERO ASIENTO]), 0) + 1 FROM @ADMIN_MV_ASIENTOS") + lineas + QLatin1Char(')');
-    const QString ccosto = QStringLiteral(" FROM @ADMIN_MV_ASIENTOSCCOSTO") + lineas;
+    const QString siguiente = QStringLiteral("(SELECT ISNULL(MAX([NUMERO ASIENTO]), 0) + 1 FROM MV_ASIENTOS") + lineas + QLatin1Char(')');
+    const QString ccosto = QStringLiteral(" FROM MV_ASIENTOSCCOSTO") + lineas;
     return QStringLiteral("CASE WHEN EXISTS (SELECT [NUMERO ASIENTO]") + ccosto + QStringLiteral(" AND [NUMERO ASIENTO] = ") + siguiente
          + QStringLiteral(") THEN (SELECT MAX([NUMERO ASIENTO]) + 1") + ccosto + QStringLiteral(") ELSE ") + siguiente
          + QStringLiteral(" END");

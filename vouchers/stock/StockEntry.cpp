@@ -505,7 +505,8 @@ QString ClsCmnCptes::AsientoStock(ui::FlexGrid* grid, QString& eMotivoStock, QSt
         // of the voucher takes the header total, the sum of its debit side. The line is
         // added, and taken back when it found one to join: statements that a script
         // splitter may run one by one, none of them conditional.
-        const QString delVoucher = QStringLiteral(" FROM @ADMIN_MV_ASIENTOS WITH (UPDLOCK, HOLDLOCK) WHERE ") + comprobante;
+        const QString todas = QStringLiteral(" FROM MV_ASIENTOS");
+        const QString delVoucher = todas + QStringLiteral(" WITH (UPDLOCK, HOLDLOCK) WHERE ") + comprobante;
         const QString numero = QStringLiteral("CASE WHEN EXISTS (SELECT [NUMERO ASIENTO]") + delVoucher
                              + QStringLiteral(") THEN (SELECT MAX([NUMERO ASIENTO])") + delVoucher + QStringLiteral(") ELSE ")
                              + NroAsientoAlCorrer(mes, periodo, tipoReg) + QStringLiteral(" END");
@@ -513,14 +514,14 @@ QString ClsCmnCptes::AsientoStock(ui::FlexGrid* grid, QString& eMotivoStock, QSt
             const Linea& l = aEscribir[i];
             const QString secuencia = QStringLiteral("(SELECT ISNULL(MAX(Secuencia) + 1, ") + QString::number(Secuencia + lugar[i])
                                     + QLatin1Char(')') + delVoucher + QLatin1Char(')');
-            const QString iguales = QStringLiteral(" FROM @ADMIN_MV_ASIENTOS") + deLaLinea(l) + QLatin1Char(')');
+            const QString iguales = todas + deLaLinea(l) + QLatin1Char(')');
             sentencias << sumaALaLinea(l) + QStringLiteral(" AND Secuencia = (SELECT MIN(Secuencia)") + iguales
                        << insert(l, secuencia, numero)
                        << QStringLiteral("DELETE FROM MV_ASIENTOS") + deLaLinea(l) + QStringLiteral(" AND Secuencia = (SELECT MAX(Secuencia)")
                               + iguales + QStringLiteral(" AND (SELECT COUNT(*)") + iguales + QStringLiteral(" > 1");
         }
         if (!aEscribir.isEmpty())
-            sentencias << QStringLiteral("UPDATE MV_ASIENTOS SET CABIMPORTE = (SELECT SUM(IMPORTE) FROM @ADMIN_MV_ASIENTOS WHERE ")
+            sentencias << QStringLiteral("UPDATE MV_ASIENTOS SET CABIMPORTE = (SELECT SUM(IMPORTE)") + todas + QStringLiteral(" WHERE ")
                               + comprobante + QStringLiteral(" AND [DEBE-HABER] = 'D') WHERE ") + comprobante;
         Secuencia = qint16(Secuencia + lineas.size());
     } else if (nueva && !Movimientos) {

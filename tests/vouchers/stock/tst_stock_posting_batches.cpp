@@ -7,6 +7,7 @@
 #include "tests/support/TestMain.h"
 #include "tests/vouchers/stock/PostingDb.h"
 
+#include "data/DB_Dll.h"
 #include "platform/ui/FlexGrid.h"
 #include "vouchers/ClsCmnCptes.h"
 #include "vouchers/GridColumns.h"
@@ -155,12 +156,25 @@ private slots:
             QCOMPARE(db.LibroPE(), int(internos.size()) + 1);
     }
 
-    // Two calls on one voucher make the entry that one call of all their lines makes.
+    // Two calls on one voucher make the entry that one call of all their lines makes,
+    // also for a user whose statements read the restricted view of the entry lines.
+    void twoCallsMakeTheEntryOfOne_data()
+    {
+        QTest::addColumn<bool>("restringido");
+        QTest::newRow("every line in sight") << false;
+        QTest::newRow("a user under confidentiality") << true;
+    }
     void twoCallsMakeTheEntryOfOne()
     {
+        QFETCH(bool, restringido);
+        struct Confidencialidad {
+            explicit Confidencialidad(bool on) { gConfidencialidad = on; }
+            ~Confidencialidad() { gConfidencialidad = false; }
+        } confidencialidad(restringido);
         const Renglon ibu = Linea(QStringLiteral("IBU400"), QStringLiteral("2"), QStringLiteral("1850"));
         const Renglon fra = Linea(QStringLiteral("FRA500"), QStringLiteral("3"), QStringLiteral("120"));
         PostingDb db;
+        gDBPrincipal->gEsAdmin = !restringido;
         const QString lote = recoge(db, {{"RM", "000100000100R", {ibu}}, {"RM", "000100000100R", {fra, ibu}},
                                          {"RM", "000100000101R", {ibu, fra, ibu}}});
         QCOMPARE(PostingDb::Corre(lote), QString());
