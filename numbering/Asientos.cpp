@@ -13,6 +13,18 @@ namespace {
 
 const QString kSinSubdiario = QStringLiteral("    ");
 
+// The lines of an operating month, sub-journal and period, after "MES_OPERATIVO = ":
+// without a sub-journal, those of "ÿRS" or of none.
+QString monthLines(const vb::Variant& Mes, const vb::Variant& Periodo, const vb::Variant& TipoReg)
+{
+    const QString M = vb::CStr(Mes);
+    const QString P = SqlNumber(vb::Val(Utilidades->ValorATexto(Periodo)));
+    const QString R = vb::Trim(Utilidades->ValorATexto(TipoReg));
+    const QString registro = R.isEmpty() ? QStringLiteral(" AND (TIPO_REG = '") + vb::Chr(255) + QStringLiteral("RS' OR TIPO_REG = '')")
+                                         : QStringLiteral(" AND TIPO_REG = '") + SqlText(R) + QStringLiteral("'");
+    return M + registro + QStringLiteral(" AND PERIODO = ") + P;
+}
+
 } // namespace
 
 QString ObtieneTipoRegCont(const QString& TC)
@@ -78,25 +90,17 @@ qint32 ObtieneNroAsiento(const vb::Variant& Mes, const vb::Variant& Periodo, con
     const Trap trap(QStringLiteral("ObtieneNroAsiento"));
     DB_Dll& db = *gDBPrincipal;
     ado::Recordset rs, ccosto;
-    QString M, P, R, condicion;
+    QString mesLineas;
     qint32 N = 0;
     bool usado = false;
 
     const std::function<void()> steps[] = {
-        // 1. Month and period as numbers without quotes; the sub-journal trimmed.
-        [&] { M = vb::CStr(Mes); },
-        [&] { P = SqlNumber(vb::Val(Utilidades->ValorATexto(Periodo))); },
-        [&] { R = vb::Trim(Utilidades->ValorATexto(TipoReg)); },
-        // 2. Without a sub-journal: lines of "ÿRS" or of none.
-        [&] {
-            condicion = R.isEmpty() ? QStringLiteral(" AND (TIPO_REG = '") + vb::Chr(255) + QStringLiteral("RS' OR TIPO_REG = '') AND PERIODO = ")
-                                    : QStringLiteral(" AND TIPO_REG = '") + SqlText(R) + QStringLiteral("' AND PERIODO = ");
-        },
+        // 1, 2. Month and period as numbers without quotes, the sub-journal trimmed.
+        [&] { mesLineas = monthLines(Mes, Periodo, TipoReg); },
         // 3. The highest of every line of the company (the marker keeps the real table).
         [&] {
             db.AbrirRecordset(QStringLiteral("SELECT MAX([NUMERO ASIENTO]) AS [NRO_ASIENTO] FROM @ADMIN_MV_ASIENTOS") + Hint(QStringLiteral(" WITH(NOLOCK) "))
-                                  + QStringLiteral("WHERE MES_OPERATIVO = ")
-                                  + M + condicion + P,
+                                  + QStringLiteral("WHERE MES_OPERATIVO = ") + mesLineas,
                               rs, db.gCnn.get());
         },
         // 4.
@@ -110,8 +114,8 @@ qint32 ObtieneNroAsiento(const vb::Variant& Mes, const vb::Variant& Periodo, con
         // 5. Is that number used by the cost-centre lines?
         [&] {
             db.AbrirRecordset(QStringLiteral("SELECT [NUMERO ASIENTO] AS [NRO_ASIENTO] FROM @ADMIN_MV_ASIENTOSCCOSTO") + Hint(QStringLiteral(" WITH(NOLOCK) "))
-                                  + QStringLiteral("WHERE MES_OPERATIVO = ")
-                                  + M + condicion + P + QStringLiteral(" AND [NUMERO ASIENTO] = ") + QString::number(N),
+                                  + QStringLiteral("WHERE MES_OPERATIVO = ") + mesLineas + QStringLiteral(" AND [NUMERO ASIENTO] = ")
+                                  + QString::number(N),
                               ccosto, db.gCnn.get());
         },
         // 6. Then one above their highest.
@@ -119,8 +123,7 @@ qint32 ObtieneNroAsiento(const vb::Variant& Mes, const vb::Variant& Periodo, con
         [&] {
             if (usado)
                 db.AbrirRecordset(QStringLiteral("SELECT MAX([NUMERO ASIENTO]) AS [NRO_ASIENTO] FROM @ADMIN_MV_ASIENTOSCCOSTO")
-                                      + Hint(QStringLiteral(" WITH(NOLOCK) ")) + QStringLiteral("WHERE MES_OPERATIVO = ")
-                                      + M + condicion + P,
+                                      + Hint(QStringLiteral(" WITH(NOLOCK) ")) + QStringLiteral("WHERE MES_OPERATIVO = ") + mesLineas,
                                   ccosto, db.gCnn.get());
         },
         [&] {
@@ -134,4 +137,14 @@ qint32 ObtieneNroAsiento(const vb::Variant& Mes, const vb::Variant& Periodo, con
         if (!trap(step))
             return 0;
     return N;
+}
+
+QString NroAsientoAlCorrer(const vb::Variant& Mes, const vb::Variant& Periodo, const vb::Variant& TipoReg)
+{
+    const QString lineas = QStringLiteral(" WITH (UPDLOCK, HOLDLOCK) WHERE MES_OPERATIVO = ") + monthLines(Mes, Periodo, TipoReg);
+    const QString siguiente = QStringLiteral("(SELECT ISNULL(MAX([NUMERO ASIENTO]), 0) + 1 FROM MV_ASIENTOS") + lineas + QLatin1Char(')');
+    const QString ccosto = QStringLiteral(" FROM MV_ASIENTOSCCOSTO") + lineas;
+    return QStringLiteral("CASE WHEN EXISTS (SELECT [NUMERO ASIENTO]") + ccosto + QStringLiteral(" AND [NUMERO ASIENTO] = ") + siguiente
+         + QStringLiteral(") THEN (SELECT MAX([NUMERO ASIENTO]) + 1") + ccosto + QStringLiteral(") ELSE ") + siguiente
+         + QStringLiteral(" END");
 }

@@ -87,3 +87,9 @@ QString ObtieneTipoRegCont(const QString& TC);
 // number, one above the highest there. Both tables are read with the "@ADMIN_" marker,
 // so a restricted user counts every line. 0 when the read fails.
 qint32 ObtieneNroAsiento(const vb::Variant& Mes, const vb::Variant& Periodo, const vb::Variant& TipoReg = vb::Variant());
+// The same number as an SQL expression, taken when the statement that carries it runs
+// (its reads lock what they read on SQL Server until the caller's transaction ends): for
+// statements collected now and run later in one batch, where a number read now would be
+// stale. Such statements write, and writes read the tables themselves, never a user's
+// restricted views: the tables are named without the "@ADMIN_" marker.
+QString NroAsientoAlCorrer(const vb::Variant& Mes, const vb::Variant& Periodo, const vb::Variant& TipoReg = vb::Variant());

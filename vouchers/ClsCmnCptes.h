@@ -199,7 +199,8 @@ public:
     // Storage positions (and their lots) the line's quantity is taken from, balances shown
     // in IdUnidad: PosicionNVO gets |position*quantity|... ("*quantity" for the deposit's
     // stock without a position) and LoteNvo the aligned lots. When the operator agrees to
-    // another total, Cantidad comes back as it. Cantidad 0 empties both outputs.
+    // another total, Cantidad comes back as it. Cantidad 0 empties both outputs. Without
+    // Posicion there are no positions: nothing is laid out and nothing handed back.
     void PidePosicionLote(const QString& Articulo, const QString& IdUnidad, double& Cantidad, const QString& Deposito,
                           const QString& PosicionAnt, const QString& LoteAnt, QString& PosicionNVO, QString& LoteNvo,
                           bool Posicion, bool Lote);
@@ -236,8 +237,10 @@ public:
     QString GeneraAsientoStock(ui::FlexGrid* grid, QString& eMotivoStock, QString& TC, QString& Suc, QString& Nro,
                                QString& Letra, const QString& Fecha, bool& EsDebito, qint16 TipoMov, qint32 SoloRegistro,
                                qint16& Secuencia, std::optional<double> CantidadMovimiento = std::nullopt);
-    // The next automatic lot: one above the greatest stored lot that begins with a blank
-    // (numbers brought to the lot's width), "1" when there is none.
+    // The next automatic lot: one above the greatest automatic lot taken as a number (a
+    // stored lot that begins with a blank and is a whole number: numbers are brought to
+    // the lot's width aligned to the right), "1" when there is none; so never a lot that
+    // a voucher holds.
     QString ObtieneLoteAutomatico();
     // Posts the article grid of a saved voucher to stock (V_MV_STOCK): one movement per
     // line, or per lot, serial, exit pick or size of the line, in one pass (two for a
@@ -261,8 +264,13 @@ public:
     // and a line in another unit than the article's base unit without coefficient when
     // the article has no equivalence between them (with one, its coefficient is written
     // into column 8). A date or complement that is not one is refused too. An empty
-    // quantity or 0 is no movement. Every exit leaves its line's quantity in the base
-    // unit in column 74. On an Oracle connection each movement row is an INSERT of its
+    // quantity or 0 is no movement. A line's quantity in the base unit is its quantity by
+    // the coefficient (a weighed line's, column 76, is its own in column 74); every exit
+    // leaves it in column 74, which is otherwise never read back. Sizes break down the
+    // line's own quantity, in its unit, both ways; a component's lots are drawn in its
+    // stock unit. A motive of blanks is the configured default motive; without one, a
+    // posting whose entry goes by the motive is refused. A posting that fails leaves the
+    // grid as it came. On an Oracle connection each movement row is an INSERT of its
     // own; elsewhere they are grouped up to a hundred per INSERT.
     //
     // Immediate mode (GeneraSentenciaSQL false): everything is written in one
@@ -271,11 +279,15 @@ public:
     // all of it, is told once the progress notice is closed and sets HayError. SqlTemp
     // is left as it came. Collect mode: nothing is written; the statements are appended
     // to SqlTemp, each after CR, for the caller to run as one batch inside its own
-    // transaction (holding NumberingInTransaction, so that the numbers read here stay
-    // its own). HayError is True on every failure, and then SqlTemp and the in/out
-    // arguments are left as they came. On success IdDeposito, IdDepositoDestino,
-    // IdMotivoStock, TcOrigen and ComprobanteOrigen hold what the posting made of them,
-    // and LoteFijo the automatic lot when one was given. A user without a business unit
+    // transaction. The numbers they carry are taken when the batch runs, from what is
+    // written by then: the entry number, the entry's line sequences and its header
+    // total, the "PE" voucher (its book moved on first), a production order's movement
+    // sequence and the automatic lot; so any number of collects, of one voucher or of
+    // several, run in one batch never share one. HayError is True on every failure, and
+    // then SqlTemp and the in/out arguments are left as they came. On success
+    // IdDeposito, IdDepositoDestino, IdMotivoStock, TcOrigen and ComprobanteOrigen hold
+    // what the posting made of them, and LoteFijo the automatic lot when one was given
+    // (collected, the one that was next at the collect). A user without a business unit
     // is told so, and nothing happens.
     void ActualizaStock(ui::FlexGrid* MSFlexGrid2, const QString& TC, const QString& SucNroLetra,
                         const QString& IdComplemento, const QString& Fecha, QString& IdDeposito,
@@ -378,11 +390,18 @@ private:
     // stock
     double UltimoNroAsiento = 0;   // the entry number of the last stock entry produced
 
+    // How an entry meets the voucher's lines already written: not at all (a voucher that
+    // has an entry gets none), appended to them as they are read now, or appended to them
+    // when its statements run (a collected batch: the entry number, the line sequences
+    // and the header total are computed then, from the lines written by then).
+    enum class AnexoAsiento { Ninguno, Ahora, AlCorrer };
     // GeneraAsientoStock over the whole grid (Movimientos null), or over the movements
-    // given (row, quantity and motive each, as row by row), appended to the voucher's
-    // lines. The whole grid is appended too with Anexa; without it a voucher that has
-    // an entry gets none.
+    // given (row, quantity and motive each, as row by row), always appended to the
+    // voucher's lines.
     QString AsientoStock(ui::FlexGrid* grid, QString& eMotivoStock, QString& TC, QString& Suc, QString& Nro, QString& Letra,
                          const QString& Fecha, bool& EsDebito, qint16 TipoMov,
-                         const QList<voucherstock::MovimientoAsiento>* Movimientos, bool Anexa, qint16& Secuencia);
+                         const QList<voucherstock::MovimientoAsiento>* Movimientos, AnexoAsiento Anexo, qint16& Secuencia);
+    // Whether a stock movement of the voucher type (movement kind TipoMov) gets an
+    // accounting entry: AsientosXStock is on and the type's own programs do not book it.
+    bool TieneAsientoDeStock(const QString& TC, qint16 TipoMov) const;
 };

@@ -129,7 +129,6 @@ void ClsCmnCptes::TotalizadorControl(ui::FlexGrid* MSFlexGrid1, ui::FlexGrid* MS
         const Grouping group = grouping(AbiertoPorRubro, AbiertoPorTipo);
         gVecTotales = QVector<CampoValor>(1);
         bool any = false;
-        bool emptyKey = false;
         qint32 count = 0;
         double total = 0;
         QString key;
@@ -138,7 +137,6 @@ void ClsCmnCptes::TotalizadorControl(ui::FlexGrid* MSFlexGrid1, ui::FlexGrid* MS
                            {[&](int row) {
                                 key = vb::Trim(MSFlexGrid2->TextMatrix(row, group.col));
                                 any = true;
-                                emptyKey = emptyKey || key.isEmpty();
                             },
                             [&](int row) {
                                 quantity = Utilidades->TextoADoble(MSFlexGrid2->TextMatrix(row, ColArticulo::Cantidad));
@@ -156,16 +154,14 @@ void ClsCmnCptes::TotalizadorControl(ui::FlexGrid* MSFlexGrid1, ui::FlexGrid* MS
         if (!lines.Write(trap, [&] { return tabs().TabCaption(PestanaArticulos); }, QString::number(count),
                          numberText(total), kColorPestana))
             return;
-        // No counted row: no group lines. The bucket of an empty key (index 0) shows only
-        // when some row fell into it.
+        // No counted row: no group lines. Otherwise the bucket of an empty key (index 0)
+        // comes first, also when no row fell into it.
         for (qsizetype i = 0; any && i < gVecTotales.size(); ++i) {
-            if (i == 0 && !emptyKey)
-                continue;
             const CampoValor pair = gVecTotales[i];
-            // Without a group table the key says it all.
+            // Without a group table the key says it all ("-" for the empty key).
             const auto caption = [&] {
                 if (group.table.isEmpty())
-                    return pair.Campo;
+                    return i == 0 ? QStringLiteral("-") : pair.Campo;
                 const QString clean = vb::Trim(Utilidades->QuitaCaracteres(pair.Campo, vb::Chr(255), vb::Chr(0)));
                 const vb::Variant description = gDBPrincipal->DatosTabla(group.table, clean, QStringLiteral("Descripcion"),
                                                                          group.keyCol, vb::Variant(8), QString(), true, false);

@@ -134,9 +134,11 @@ void SettleQuantities(ArticleRow& r)
     if (RunningProgram("Quimsadro") && Same(ctx.TC, "RM") && Same(ctx.CpteDestino, "FC"))
         r.aplicada = appliedFromView(r);
 
-    // What is applied lies on the line's own side of zero: a line never shows more to
-    // carry than it holds.
-    r.aplicada = q < 0 ? std::min(r.aplicada, 0.0) : std::max(r.aplicada, 0.0);
+    // A line never shows more to carry than it holds: nothing is applied below 0 of a
+    // line of goods. What is applied to a returned line stays whatever its sign, so that
+    // a return already credited is not credited again.
+    if (q >= 0)
+        r.aplicada = std::max(r.aplicada, 0.0);
 }
 
 } // namespace voucherloader

@@ -87,11 +87,13 @@ void load(LoadContext& ctx, const QString& IdComplemento, const QString& Proveed
         ctx.descargaStockRemitos = SwitchOn(Cfg(QStringLiteral("DescargaStockRemitos")));
     });
     ctx.cantidadesNegativas = IdRepartoRM == -98;
-    // The letter an invoice will carry is settled before its page-line limit is read.
+    // The page-line limit is the one of the letter as the caller gave it, an empty one
+    // too; only then does an invoice without a letter take "A".
+    ctx.LetraDestino = LetraDestino;
+    ctx.Step([&] { ctx.limiteLineas = pageLineLimit(ctx); });
     if (invoiceFrom(ctx) && LetraDestino.isEmpty())
         LetraDestino = QStringLiteral("A");
     ctx.LetraDestino = LetraDestino;
-    ctx.Step([&] { ctx.limiteLineas = pageLineLimit(ctx); });
     ctx.Step([&] { ctx.entregaParcial = ValorBooleano(Cfg(QStringLiteral("EntregaParcialRemito")), true); });
     ctx.prefijo = ctx.Compras ? QStringLiteral("C_") : QStringLiteral("V_");
     ctx.Step([&] { ctx.condicion = keyCondition(ctx.TC, ctx.SucNroLetra, IdComplemento, ctx.Compras, Proveedor); });

@@ -64,7 +64,8 @@ void FrmLoteyPosicion::InicializaGrid()
     ui::FlexGrid& g = *MSFlexGrid1;
     g.Clear();
     g.SetCols(Columnas);
-    if (!ConLotes() && !EsPosicion)
+    // Neither positions and lots nor positions alone: nothing to lay out.
+    if (!EsPosicion)
         return;
     g.SetRows(1);
     g.SetTextMatrix(0, ColPosicion, QStringLiteral("POSICION"));
@@ -205,7 +206,8 @@ void FrmLoteyPosicion::Toolbar1_ButtonClick(int Index)
 
 void FrmLoteyPosicion::EscribeSalida()
 {
-    if (!EsPosicion && !ConLotes())
+    // Without positions nothing is handed back.
+    if (!EsPosicion)
         return;
     QString posiciones = QStringLiteral("|");
     QString lotes = QStringLiteral("|");
@@ -232,9 +234,10 @@ void FrmLoteyPosicion::CmdAceptar_Click()
     if (!ValidaCantidadCantidadPedida()) {
         const vb::Currency total = lotdialogs::SumColumn(*MSFlexGrid1, ColCantidad);
         // A request above the whole stock can only be lowered: the question is offered. A
-        // return is asked about in what it places, and keeps its sign.
-        const bool stockCorto =
-            !EsDevolucion() && lotdialogs::SumColumn(*MSFlexGrid1, ColDisponible) < CantidadAUbicar();
+        // return is asked about in what it places, and keeps its sign. Without positions
+        // there is nothing to take the request from, and nothing to lower it to.
+        const bool stockCorto = EsPosicion && !EsDevolucion()
+                             && lotdialogs::SumColumn(*MSFlexGrid1, ColDisponible) < CantidadAUbicar();
         double pedida = CantidadAUbicar().toDouble();
         if (!lotdialogs::ConfirmTotal(total, pedida, MostrarForm || stockCorto,
                                       QStringLiteral("La suma de cantidades informadas es Menor a la cantidad solicitada ")))

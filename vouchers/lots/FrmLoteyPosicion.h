@@ -77,8 +77,9 @@ protected:
     QString RechazoDeFila(int fila, const QString& texto) const override;
 
 private:
-    // Whether the grid shows lots: with the lot flag, with or without positions.
-    bool ConLotes() const { return EsLote; }
+    // Whether the grid shows lots: an article kept by position and by lot. With lots
+    // only the dialog has no positions to lay out and hands back none.
+    bool ConLotes() const { return EsPosicionYLote; }
     // A negative line is a return: its quantity comes back into the deposit and is put
     // into positions like goods coming in.
     bool EsDevolucion() const { return Cantidad1 < 0; }

@@ -142,7 +142,7 @@ void FrmLoteyPosicion::VerificaAnteriores()
         AgregaSaldosPorPosicion(conLotes);
         AgregaSaldoDeposito();
         RestauraAnteriores(conLotes);
-    } else if (conLotes || EsPosicion) {
+    } else if (EsPosicion) {
         AgregaSaldosPorPosicion(conLotes);
         AgregaSaldoDeposito();
         DistribuyeCantidad();

@@ -81,9 +81,12 @@ bool answersRetry(const vb::VbError& error, const QString& routine)
 // Immediate mode: the whole posting, numbers included, in one transaction under the
 // write lock. Messages wait for the lock to be let go; a lock met in vain or a number
 // taken meanwhile runs it all again.
-bool postNow(ClsCmnCptes& c, ui::FlexGrid& grid, double piva, const StockArgs& original, StockArgs& result)
+bool postNow(ClsCmnCptes& c, ui::FlexGrid& grid, CeldasEscritas& celdas, double piva, const StockArgs& original,
+             StockArgs& result)
 {
     for (int vez = 1;; ++vez) {
+        // Each attempt starts from the grid as it came.
+        celdas.Restaura();
         StockArgs a = original;
         std::optional<ui::HeldMessages> retenidos;
         retenidos.emplace();
@@ -97,7 +100,7 @@ bool postNow(ClsCmnCptes& c, ui::FlexGrid& grid, double piva, const StockArgs& o
                 try {
                     NumberingInTransaction numeracion;
                     ImmediateSink sink;
-                    StockPosting posting(c, grid, piva, a, sink);
+                    StockPosting posting(c, grid, celdas, piva, a, sink);
                     falla = posting.Run();
                     if (!falla && !t.Commit())
                         falla = StockFailure{t.FailureText(), t.LockWait()};
@@ -139,13 +142,15 @@ bool postNow(ClsCmnCptes& c, ui::FlexGrid& grid, double piva, const StockArgs& o
 }
 
 // Collect mode: the statements go to the caller's text; nothing is written.
-bool collect(ClsCmnCptes& c, ui::FlexGrid& grid, double piva, const StockArgs& original, StockArgs& result, QString& SqlTemp)
+bool collect(ClsCmnCptes& c, ui::FlexGrid& grid, CeldasEscritas& celdas, double piva, const StockArgs& original,
+             StockArgs& result, QString& SqlTemp)
 {
     for (;;) {
+        celdas.Restaura();
         StockArgs a = original;
         CollectSink sink;
         try {
-            StockPosting posting(c, grid, piva, a, sink);
+            StockPosting posting(c, grid, celdas, piva, a, sink);
             if (auto falla = posting.Run(); falla || (falla = sink.Flush())) {
                 gDisplay->CartelCerrar();
                 tell(*falla);
@@ -162,15 +167,16 @@ bool collect(ClsCmnCptes& c, ui::FlexGrid& grid, double piva, const StockArgs& o
     }
 }
 
-// Sets the flag unless the posting got to its end: an error raised to the caller's
-// transaction passes through here.
+// Sets the flag and puts the grid back as it came unless the posting got to its end: an
+// error raised to the caller's transaction passes through here.
 class ErrorUnlessDone {
 public:
-    explicit ErrorUnlessDone(bool& flag) : flag_(flag) {}
+    ErrorUnlessDone(bool& flag, CeldasEscritas& celdas) : flag_(flag), celdas_(celdas) {}
     ~ErrorUnlessDone()
     {
         if (!done_) {
             flag_ = true;
+            celdas_.Restaura();
             gDisplay->CartelCerrar();
         }
     }
@@ -178,6 +184,7 @@ public:
 
 private:
     bool& flag_;
+    CeldasEscritas& celdas_;
     bool done_ = false;
 };
 
@@ -212,11 +219,14 @@ void ClsCmnCptes::ActualizaStock(ui::FlexGrid* MSFlexGrid2, const QString& TC, c
                              LoteOrigen, SignoRemota,     MuestraCartel, IdVendedor,  SecuenciaFija,
                              ArtMoneda,  ArtCotizacion};
     StockArgs result;
-    ErrorUnlessDone guard(HayError);
-    const bool hecho = GeneraSentenciaSQL ? collect(*this, *MSFlexGrid2, PIVA, original, result, SqlTemp)
-                                          : postNow(*this, *MSFlexGrid2, PIVA, original, result);
+    // What the posting writes into the grid stays only when it succeeds.
+    CeldasEscritas celdas(*MSFlexGrid2);
+    ErrorUnlessDone guard(HayError, celdas);
+    const bool hecho = GeneraSentenciaSQL ? collect(*this, *MSFlexGrid2, celdas, PIVA, original, result, SqlTemp)
+                                          : postNow(*this, *MSFlexGrid2, celdas, PIVA, original, result);
     guard.Done();
     if (!hecho) {
+        celdas.Restaura();
         HayError = true;
         return;
     }

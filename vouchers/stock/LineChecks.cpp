@@ -150,7 +150,7 @@ std::optional<StockFailure> StockPosting::lineCoefficient(int fila, const QStrin
             return lineFailure(fila, QStringLiteral("no tiene equivalencia entre las unidades ") + unidad + QStringLiteral(" y ")
                                          + unidadBase + QStringLiteral(": indique el coeficiente del renglón"));
     }
-    g_.SetTextMatrix(fila, ColArticulo::Coeficiente, vb::Variant(coeficiente).toString());
+    escribe(fila, ColArticulo::Coeficiente, vb::Variant(coeficiente).toString());
     return std::nullopt;
 }
 

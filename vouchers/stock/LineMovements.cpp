@@ -84,7 +84,11 @@ QList<Entrada> EntradasDeLinea(ClsCmnCptes& c, const LineaStock& linea, bool sal
     const QStringList lotes = valores(c, linea.lotes);
     const QStringList series = valores(c, linea.series);
     const QString fijo = vb::Trim(loteFijo);
-    auto loteOFijo = [&](const QString& lote) { return lote.isEmpty() ? fijo : lote; };
+    // A movement without a lot of its own takes the call's fixed lot.
+    auto ponLote = [&](Entrada& e, const QString& lote) {
+        e.lote = lote.isEmpty() ? fijo : lote;
+        e.fijo = lote.isEmpty() && !fijo.isEmpty();
+    };
     // A quantity of a list; the first one that is not a number is handed back.
     auto cantidadEn = [&](const QStringList& lista, int i) {
         double cantidad = 0;
@@ -93,13 +97,15 @@ QList<Entrada> EntradasDeLinea(ClsCmnCptes& c, const LineaStock& linea, bool sal
         return cantidad;
     };
     // A line without detail: one movement of its whole quantity (an entry takes the fixed lot).
-    const Entrada todaLaLinea{salida || linea.talles ? QString() : fijo, QString(), linea.cantidad, false};
+    Entrada todaLaLinea{QString(), QString(), linea.cantidad, false, false};
+    if (!salida && !linea.talles)
+        ponLote(todaLaLinea, QString());
 
     if (lotes.isEmpty() && (salida || linea.talles || !linea.usaSerie || series.isEmpty()))
         return {todaLaLinea};
 
-    // Exits (and both passes of a transfer): picks, or sizes, with their quantities in
-    // the base unit.
+    // Exits (and both passes of a transfer): picks, with their quantities in the base
+    // unit, or sizes, which break down the line's own quantity (in its unit) both ways.
     if (salida || linea.talles) {
         QList<Entrada> porValor;
         for (int i = 0; i < lotes.size(); ++i) {
@@ -109,18 +115,18 @@ QList<Entrada> EntradasDeLinea(ClsCmnCptes& c, const LineaStock& linea, bool sal
             else
                 partePick(lotes[i], e.lote, e.serie);
             e.cantidad = cantidadEn(series, i);
-            e.enUnidadBase = salida;
+            e.enUnidadBase = salida && !linea.talles;
             porValor.append(e);
         }
         return agrupa(porValor, !series.isEmpty(), linea.cantidad);
     }
 
     // Entries of one whole lot: the text of column 21 when it is not a pipe list.
-    QString loteUnico;
+    Entrada loteUnico{QString(), QString(), linea.cantidad, false, false};
     const QString texto = vb::Trim(linea.lotes);
     const bool unLote = linea.loteEntero && !texto.startsWith(QLatin1Char('|'));
     if (unLote)
-        loteUnico = loteOFijo(codigo(texto));
+        ponLote(loteUnico, codigo(texto));
 
     // Entries with serials: one unit each (or the quantity written after "*"), the lot
     // at the same position of column 21 or before the separator.
@@ -143,7 +149,12 @@ QList<Entrada> EntradasDeLinea(ClsCmnCptes& c, const LineaStock& linea, bool sal
                     e.serie = vb::Trim(e.serie.left(asterisco));
                 }
             }
-            e.lote = unLote ? loteUnico : loteOFijo(e.lote);
+            if (unLote) {
+                e.lote = loteUnico.lote;
+                e.fijo = loteUnico.fijo;
+            } else {
+                ponLote(e, e.lote);
+            }
             suma(out, e);
         }
         QList<Entrada> conCantidad;
@@ -154,12 +165,15 @@ QList<Entrada> EntradasDeLinea(ClsCmnCptes& c, const LineaStock& linea, bool sal
     }
 
     if (unLote)
-        return {Entrada{loteUnico, QString(), linea.cantidad, false}};
+        return {loteUnico};
 
     // Entries with lots: one movement per distinct lot.
     QList<Entrada> porValor;
-    for (int i = 0; i < lotes.size(); ++i)
-        porValor.append(Entrada{loteOFijo(codigo(lotes[i])), QString(), cantidadEn(series, i), false});
+    for (int i = 0; i < lotes.size(); ++i) {
+        Entrada e{QString(), QString(), cantidadEn(series, i), false, false};
+        ponLote(e, codigo(lotes[i]));
+        porValor.append(e);
+    }
     return agrupa(porValor, !series.isEmpty(), linea.cantidad);
 }
 

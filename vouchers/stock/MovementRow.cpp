@@ -74,11 +74,9 @@ QString StockPosting::cajaLiteral()
 
 QString StockPosting::motivoLiteral(int fila)
 {
-    // A motive from the grid is the line's own; a blank one is none.
+    // A motive from the grid is the line's own; a blank one takes the default motive.
     if (motivoGrid_)
-        a_.IdMotivoStock = cell(fila, ColArticulo::MotivoStock).isEmpty()
-                               ? QStringLiteral("NULL")
-                               : Literal(Utilidades->AjustaLargo(rawCell(fila, ColArticulo::MotivoStock), 4));
+        a_.IdMotivoStock = motivoConDefecto(rawCell(fila, ColArticulo::MotivoStock));
     a_.IdMotivoStock.remove(QLatin1Char('\''));
     if (isNull(a_.IdMotivoStock))
         return QStringLiteral("NULL");
@@ -98,9 +96,20 @@ QString StockPosting::cuentaProveedor(const QString& articulo) const
     return isNull(cuenta) ? QString() : Literal(cuenta);
 }
 
-QString StockPosting::secuenciaTexto() const
+QString StockPosting::secuenciaTexto()
 {
-    return SqlAmount(vb::Currency::fromDouble(double(secuencia_)));
+    if (!secuenciaAlCorrer_)
+        return SqlAmount(vb::Currency::fromDouble(double(secuencia_)));
+    // Each row alone in its INSERT: the first after the rows stored (past their highest
+    // by one more, as the order's sequence base is), the next after the row before.
+    const QString salto = SqlAmount(vb::Currency::fromDouble(double(secuencia_ - secuenciaAnterior_)));
+    const QString filas = QStringLiteral(" FROM V_MV_STOCK WITH (UPDLOCK, HOLDLOCK) WHERE TC = ") + Literal(Code(a_.TC, 4))
+                        + QStringLiteral(" AND IDCOMPROBANTE = ") + Literal(a_.SucNroLetra);
+    const QString base = primeraSecuencia_ ? QStringLiteral("(SELECT CASE WHEN ISNULL(MAX(SECUENCIA), 0) = 0 THEN 0 ELSE MAX(SECUENCIA) + 1 END")
+                                           : QStringLiteral("(SELECT MAX(SECUENCIA)");
+    primeraSecuencia_ = false;
+    secuenciaAnterior_ = secuencia_;
+    return base + filas + QStringLiteral(") + ") + salto;
 }
 
 QVector<CampoValor> StockPosting::movementRow(const Movimiento& m)
@@ -128,7 +137,7 @@ QVector<CampoValor> StockPosting::movementRow(const Movimiento& m)
     add(QStringLiteral("IdArticulo"), Literal(Code(articulo, 25)));
     add(QStringLiteral("Descripcion"), descripcion(rawCell(f, ColArticulo::Descripcion)));
     cede();
-    add(QStringLiteral("NroLote"), loteLiteral(m.lote));
+    add(QStringLiteral("NroLote"), loteLiteral(m.loteFijo && !loteProvisional_.isEmpty() ? loteProvisional_ : m.lote));
     // Who controls the line: its own code (87), else the customs lot (37), else Aduana.
     if (!cell(f, ColArticulo::ControladoPor).isEmpty())
         add(QStringLiteral("ControladoPor"), Literal(cell(f, ColArticulo::ControladoPor)));
@@ -185,7 +194,7 @@ QVector<CampoValor> StockPosting::movementRow(const Movimiento& m)
     if (!isNull(a_.IdTecnico))
         add(QStringLiteral("IdTecnico"), Literal(Utilidades->AjustaLargo(a_.IdTecnico, 4)));
     if (rawCell(f, ColArticulo::Coeficiente).isEmpty())
-        g_.SetTextMatrix(f, ColArticulo::Coeficiente, QStringLiteral("1"));
+        escribe(f, ColArticulo::Coeficiente, QStringLiteral("1"));
     add(QStringLiteral("EQUIV_UDBASE"), amountCell(f, ColArticulo::Coeficiente));
     add(QStringLiteral("IDINSERT"), amountCell(f, ColArticulo::IdInsert));
     add(QStringLiteral("IDCOMPULSA"), amountCell(f, ColArticulo::IdCompulsa));

@@ -32,20 +32,6 @@ QString numberOf(double value)
     return SqlAmount(vb::Currency::fromDouble(value));
 }
 
-// A number of an internal voucher above the last one taken in this call, when the stock
-// table could not show it yet (collect mode).
-QString after(const QString& id, const QString& ultimo)
-{
-    if (ultimo.isEmpty() || voucherkey::BranchOf(id) != voucherkey::BranchOf(ultimo)
-        || voucherkey::LetterOf(id) != voucherkey::LetterOf(ultimo))
-        return id;
-    const double numero = vb::Val(voucherkey::NumberOf(id));
-    const double anterior = vb::Val(voucherkey::NumberOf(ultimo));
-    if (numero > anterior)
-        return id;
-    return voucherkey::IdComprobante(voucherkey::BranchOf(id), QString::number(qint64(anterior) + 1), voucherkey::LetterOf(id));
-}
-
 // The articles of the grid's lines that have components, by their codes in capitals:
 // read at once, so that a line without any costs no query.
 QSet<QString> conComponentes(const ui::FlexGrid& g)
@@ -95,9 +81,11 @@ std::optional<StockFailure> StockPosting::productionInputs(int corrida, int sign
         double cantidad = enLinea.toDouble();
         const bool porcentaje = !cell(fila, ColArticulo::InsumosPorPorcentaje).isEmpty()
                              && ValorBooleano(cell(fila, ColArticulo::InsumosPorPorcentaje), true);
-        const vb::Currency en74 = Utilidades->TextoAMoneda(rawCell(fila, ColArticulo::CantidadUD));
-        if (porcentaje && en74 > vb::Currency())
-            cantidad = en74.toDouble();
+        // In percent, the line's quantity in the base unit as this posting left it in
+        // column 74 (or a weighed line's own), never an earlier posting's.
+        const vb::Currency enBase = baseDeLinea_.value(fila);
+        if (porcentaje && enBase > vb::Currency())
+            cantidad = enBase.toDouble();
         // What is made in-house is posted as it is; so is what has no components.
         const QString procedencia = Utilidades->ValorATexto(db.DatosTabla(QStringLiteral("V_MA_ARTICULOS"), vb::Variant(articulo),
                                                                           QStringLiteral("PROCEDENCIA"), QStringLiteral("IDARTICULO"),
@@ -113,20 +101,36 @@ std::optional<StockFailure> StockPosting::productionInputs(int corrida, int sign
         if (!esDepositoReal(deposito))
             return sinDeposito(fila);
         if (idPE_.isEmpty()) {
-            // The number moves past what this call has stored already.
-            if (auto f = sink_.Flush())
-                return f;
-            idPE_ = after(AsignarNumeroComprobante(QStringLiteral("PE"), QStringLiteral("0001"), QStringLiteral("X")), ultimoPE_);
+            if (sink_.Runs()) {
+                // The number moves past what this call has stored already.
+                if (auto f = sink_.Flush())
+                    return f;
+                idPE_ = AsignarNumeroComprobante(QStringLiteral("PE"), QStringLiteral("0001"), QStringLiteral("X"));
+                idPEValor_ = Literal(idPE_);
+            } else {
+                // Collected, the number is taken when the batch runs: a number read now
+                // may be another voucher's by then, or another collect's of the same batch.
+                const NumeroAlCorrer numero = NumeroComprobanteAlCorrer(QStringLiteral("PE"), QStringLiteral("0001"), QStringLiteral("X"));
+                if (!numero.reserva.isEmpty())
+                    sink_.Add(numero.reserva);
+                idPE_ = numero.id;
+                idPEValor_ = numero.id;
+                corrigePE_ = numero.corrige;
+            }
             if (idPE_.isEmpty())
                 return StockFailure{};
-            ultimoPE_ = idPE_;
         }
         if (auto f = componentRows(fila, insumos, deposito, cantidad, porcentaje, signo))
             return f;
     }
 
-    // The internal voucher's number is recorded in its book with its rows.
-    if (secuencia_ > 0 && !idPE_.isEmpty()) {
+    // The internal voucher's number is recorded in its book with its rows (collected, the
+    // book moved on before them; without a book, the rows take their number now).
+    if (!sink_.Runs()) {
+        if (!corrigePE_.isEmpty())
+            sink_.Add(corrigePE_);
+        corrigePE_.clear();
+    } else if (secuencia_ > 0 && !idPE_.isEmpty()) {
         QString letra = voucherkey::LetterOf(idPE_);
         QString script;
         ActualizaNumeracionComprobante(QStringLiteral("PE"), QStringLiteral("STOCK"), voucherkey::BranchOf(idPE_),
@@ -141,15 +145,11 @@ std::optional<StockFailure> StockPosting::componentRows(int fila, const QVector<
                                                         const QString& deposito, double cantidad, bool porcentaje, int signo)
 {
     const QString articulo = cell(fila, ColArticulo::IdArticulo);
-    std::optional<StockFailure> falla;
 
     // Components given in percent: the article made comes in as they go out.
-    if (porcentaje) {
+    if (porcentaje)
         sink_.AddRow(productionRow(fila, deposito, true, articulo, QString(), QString(), cell(fila, ColArticulo::Unidad), cantidad,
-                                signo, porcentaje, falla));
-        if (falla)
-            return falla;
-    }
+                                   EnStock{}, signo, porcentaje));
     for (const RegArticuloCantidad& insumo : std::as_const(insumos)) {
         QString codigo = QuitaMarcas(insumo.Codigo);
         if (codigo.isEmpty())
@@ -176,9 +176,23 @@ std::optional<StockFailure> StockPosting::componentRows(int fila, const QVector<
                 continue;
             gDBPrincipal->CierraRecordset(rs);
         }
+        // The component in its own unit and, as the stock keeps it, in its stock unit.
         const QString unidad = vb::Trim(QuitaMarcas(insumo.Unidad));
-        // The lots of the component in the deposit the rows go to, in lot order; the rows
-        // already posted by this call count.
+        const QString deStock = codigo == QLatin1String("*") ? QString() : ObtieneUnidadArticulo(codigo);
+        EnStock enStock{enComponente, deStock.isEmpty() ? unidad : deStock, 1};
+        if (!deStock.isEmpty() && !unidad.isEmpty() && !SameCode(deStock, unidad)) {
+            QString desde = unidad;
+            enStock.cantidad = ConvierteCantidadxEquiv(codigo, desde, enComponente, deStock);
+            if (enStock.cantidad == 0 && enComponente != 0)
+                return StockFailure{QStringLiteral("El componente ") + codigo + QStringLiteral(" de ") + articulo
+                                    + QStringLiteral(" no tiene equivalencia entre las unidades ") + unidad + QStringLiteral(" y ")
+                                    + deStock};
+            enStock.coeficiente = enComponente != 0 ? enStock.cantidad / enComponente : 1;
+        }
+        const double enBase = enStock.cantidad;
+        // The lots of the component in the deposit the rows go to, in lot order, drawn in
+        // the stock unit their balances are kept in; the rows already posted by this call
+        // count.
         if (auto f = sink_.Flush())
             return f;
         // Collecting, the stock does not show what this call's earlier rows took of the
@@ -186,34 +200,38 @@ std::optional<StockFailure> StockPosting::componentRows(int fila, const QVector<
         const QString clave = codigo + QLatin1Char('|') + deposito;
         const double tomado = !sink_.Runs() && signo < 0 ? tomado_.value(clave) : 0.0;
         QVector<RegArticuloCantidad> lotes;
-        if (ArticuloTieneLotes(codigo, deposito, lotes, enComponente + tomado)) {
-            if (!sink_.Runs() && signo < 0)
-                tomado_[clave] = tomado + enComponente;
-            double aparte = tomado;
-            for (const RegArticuloCantidad& l : std::as_const(lotes)) {
-                double enLote = l.Cantidad;
-                const double deja = qMin(aparte, enLote);
-                enLote -= deja;
-                aparte -= deja;
-                if (enLote == 0)
-                    continue;
-                sink_.AddRow(productionRow(fila, deposito, false, codigo, texto, QuitaMarcas(l.Codigo), unidad, enLote, signo,
-                                        porcentaje, falla));
-                if (falla)
-                    return falla;
-            }
-        } else {
-            sink_.AddRow(productionRow(fila, deposito, false, codigo, texto, QString(), unidad, enComponente, signo, porcentaje, falla));
-            if (falla)
-                return falla;
+        if (!ArticuloTieneLotes(codigo, deposito, lotes, enBase + tomado)) {
+            sink_.AddRow(productionRow(fila, deposito, false, codigo, texto, QString(), unidad, enComponente, enStock, signo,
+                                       porcentaje));
+            continue;
         }
+        if (!sink_.Runs() && signo < 0)
+            tomado_[clave] = tomado + enBase;
+        QStringList deLote;
+        QList<double> enLotes;
+        double aparte = tomado;
+        for (const RegArticuloCantidad& l : std::as_const(lotes)) {
+            double enLote = l.Cantidad;
+            const double deja = qMin(aparte, enLote);
+            enLote -= deja;
+            aparte -= deja;
+            if (enLote == 0)
+                continue;
+            deLote << QuitaMarcas(l.Codigo);
+            enLotes << enLote;
+        }
+        // Each lot's share of the component in its own unit: the rows add up to it.
+        const QList<vb::Currency> enUnidad = Reparte(vb::Currency::fromDouble(enComponente), enLotes);
+        for (int i = 0; i < deLote.size(); ++i)
+            sink_.AddRow(productionRow(fila, deposito, false, codigo, texto, deLote[i], unidad, enUnidad[i].toDouble(),
+                                       EnStock{enLotes[i], enStock.unidad, enStock.coeficiente}, signo, porcentaje));
     }
     return std::nullopt;
 }
 
 QVector<CampoValor> StockPosting::productionRow(int fila, const QString& deposito, bool producido, const QString& articulo,
-                                    const QString& texto, const QString& lote, const QString& unidad, double cantidad,
-                                    int signo, bool porcentaje, std::optional<StockFailure>& falla)
+                                                const QString& texto, const QString& lote, const QString& unidad, double cantidad,
+                                                const EnStock& enStock, int signo, bool porcentaje)
 {
     DB_Dll& db = *gDBPrincipal;
     secuencia_ += 1;
@@ -244,30 +262,15 @@ QVector<CampoValor> StockPosting::productionRow(int fila, const QString& deposit
         }
     } else {
         enUnidad = vb::Currency::fromDouble(cantidad * signo);
-        enBase = enUnidad;
-        unidadBase = unidad;
-        const QString deStock = articulo == QLatin1String("*") ? QString() : ObtieneUnidadArticulo(articulo);
-        if (!deStock.isEmpty() && !unidad.isEmpty() && !SameCode(deStock, unidad)) {
-            QString desde = unidad;
-            const double convertida = ConvierteCantidadxEquiv(articulo, desde, cantidad, deStock);
-            if (convertida == 0 && cantidad != 0) {
-                falla = StockFailure{QStringLiteral("El componente ") + articulo + QStringLiteral(" de ") + producto
-                                     + QStringLiteral(" no tiene equivalencia entre las unidades ") + unidad
-                                     + QStringLiteral(" y ") + deStock};
-                return {};
-            }
-            enBase = vb::Currency::fromDouble(convertida * signo);
-            equivalencia = cantidad != 0 ? convertida / cantidad : 1;
-            unidadBase = deStock;
-        } else if (!deStock.isEmpty()) {
-            unidadBase = deStock;
-        }
+        enBase = vb::Currency::fromDouble(enStock.cantidad * signo);
+        unidadBase = enStock.unidad;
+        equivalencia = enStock.coeficiente;
     }
 
     QVector<CampoValor> campos;
     auto add = [&](const char* campo, const QString& valor) { campos.append({QLatin1String(campo), valor}); };
     add("TC", Literal(Code(QStringLiteral("PE"), 4)));
-    add("IdComprobante", Literal(idPE_));
+    add("IdComprobante", idPEValor_);
     if (!compras_)
         add("IdComplemento", vouchergrids::ComplementLiteral(a_.IdComplemento));
     add("Secuencia", secuenciaTexto());

@@ -90,14 +90,21 @@ QString ClsCmnCptes::GeneraAsientoStock(ui::FlexGrid* grid, QString& eMotivoStoc
                                         qint32 SoloRegistro, qint16& Secuencia, std::optional<double> CantidadMovimiento)
 {
     if (SoloRegistro == 0)
-        return AsientoStock(grid, eMotivoStock, TC, Suc, Nro, Letra, Fecha, EsDebito, TipoMov, nullptr, false, Secuencia);
+        return AsientoStock(grid, eMotivoStock, TC, Suc, Nro, Letra, Fecha, EsDebito, TipoMov, nullptr, AnexoAsiento::Ninguno,
+                            Secuencia);
     const QList<MovimientoAsiento> movimiento{{SoloRegistro, CantidadMovimiento, std::nullopt}};
-    return AsientoStock(grid, eMotivoStock, TC, Suc, Nro, Letra, Fecha, EsDebito, TipoMov, &movimiento, true, Secuencia);
+    return AsientoStock(grid, eMotivoStock, TC, Suc, Nro, Letra, Fecha, EsDebito, TipoMov, &movimiento, AnexoAsiento::Ahora,
+                        Secuencia);
+}
+
+bool ClsCmnCptes::TieneAsientoDeStock(const QString& TC, qint16 TipoMov) const
+{
+    return AsientosXStock && !((TipoMov != 99 && isType(TC, kVentas)) || isType(TC, kCompras));
 }
 
 QString ClsCmnCptes::AsientoStock(ui::FlexGrid* grid, QString& eMotivoStock, QString& TC, QString& Suc, QString& Nro,
                                   QString& Letra, const QString& Fecha, bool& EsDebito, qint16 TipoMov,
-                                  const QList<MovimientoAsiento>* Movimientos, bool Anexa, qint16& Secuencia)
+                                  const QList<MovimientoAsiento>* Movimientos, AnexoAsiento Anexo, qint16& Secuencia)
 {
     // 1.
     if (!AsientosXStock)
@@ -109,7 +116,7 @@ QString ClsCmnCptes::AsientoStock(ui::FlexGrid* grid, QString& eMotivoStock, QSt
     // 2.
     eMotivoStock = Utilidades->Reemplaza(eMotivoStock, QStringLiteral("'"), QString());
     // 3.
-    if ((TipoMov != 99 && isType(TC, kVentas)) || isType(TC, kCompras))
+    if (!TieneAsientoDeStock(TC, TipoMov))
         return {};
 
     // 4. The motive, the side of the counter line and the unit value by movement kind.
@@ -236,7 +243,8 @@ QString ClsCmnCptes::AsientoStock(ui::FlexGrid* grid, QString& eMotivoStock, QSt
 
     // 7. Entry number and sub-journal; the lines already written of the voucher when its
     // entry is appended to.
-    const bool anexa = Movimientos || Anexa;
+    const bool anexa = Movimientos || Anexo != AnexoAsiento::Ninguno;
+    const bool alCorrer = Anexo == AnexoAsiento::AlCorrer;
     const QString comprobante = QStringLiteral("TC = ") + Literal(Utilidades->AjustaLargo(TC, 4)) + QStringLiteral(" AND SUCURSAL = ")
                               + Literal(Suc) + QStringLiteral(" AND NUMERO = ") + Literal(Nro) + QStringLiteral(" AND LETRA = ")
                               + Literal(Letra);
@@ -267,7 +275,7 @@ QString ClsCmnCptes::AsientoStock(ui::FlexGrid* grid, QString& eMotivoStock, QSt
                    ui::vbInformation, kAviso);
         return {};
     }
-    if (anexa
+    if (anexa && !alCorrer
         && !RunSteps(trap, {
                [&] {
                    db.AbrirRecordset(QStringLiteral("SELECT Cuenta, [DEBE-HABER] AS LADO, Secuencia, [NUMERO ASIENTO] AS ASIENTO, "
@@ -291,12 +299,14 @@ QString ClsCmnCptes::AsientoStock(ui::FlexGrid* grid, QString& eMotivoStock, QSt
            }))
         return {};
     // A voucher that has lines goes on under their number; one without takes the next
-    // number of the month.
-    if (!trap([&] { UltimoNroAsiento = escritas.asiento != 0 ? escritas.asiento : ObtieneNroAsiento(mes, periodo, tipoReg); }))
-        return {};
-    // A number that could not be read has been reported already.
-    if (UltimoNroAsiento == 0)
-        return {};
+    // number of the month. Collected, the statements take it when they run.
+    if (!alCorrer) {
+        if (!trap([&] { UltimoNroAsiento = escritas.asiento != 0 ? escritas.asiento : ObtieneNroAsiento(mes, periodo, tipoReg); }))
+            return {};
+        // A number that could not be read has been reported already.
+        if (UltimoNroAsiento == 0)
+            return {};
+    }
 
     // 8. The amount of each article (whole grid: its rows added up) or of each movement:
     // quantity times unit value.
@@ -408,11 +418,13 @@ QString ClsCmnCptes::AsientoStock(ui::FlexGrid* grid, QString& eMotivoStock, QSt
     // 13. Writing the lines. A new entry numbers every line, also one of 0 that is not
     // written. Appended, a line joins the voucher's line of its account and side, or
     // is numbered after the voucher's last line. The header total is the debit side.
-    const bool nueva = !anexa || !escritas.hay;
+    const bool nueva = !anexa || (!alCorrer && !escritas.hay);
     QList<Linea> aEscribir;
+    QList<int> lugar;   // each line's place among the lines, those of 0 included
     if (Movimientos || !nueva) {
         QHash<QString, int> unida;
-        for (const Linea& l : std::as_const(lineas)) {
+        for (int i = 0; i < lineas.size(); ++i) {
+            const Linea& l = lineas[i];
             if (l.importe <= vb::Currency())
                 continue;
             if (const auto it = unida.constFind(l.clave()); it != unida.cend()) {
@@ -420,6 +432,7 @@ QString ClsCmnCptes::AsientoStock(ui::FlexGrid* grid, QString& eMotivoStock, QSt
             } else {
                 unida.insert(l.clave(), int(aEscribir.size()));
                 aEscribir << l;
+                lugar << i;
             }
         }
     } else {
@@ -435,13 +448,15 @@ QString ClsCmnCptes::AsientoStock(ui::FlexGrid* grid, QString& eMotivoStock, QSt
                                ? gUNegocio
                                : db.SQLValue(vb::Variant(gUNegocio)).toString();
     const QString caja = vb::Trim(gCaja).isEmpty() ? QStringLiteral("NULL") : Literal(Code(gCaja, 4));
-    auto insert = [&](const Linea& l, qint32 secuencia) {
+    // A line's sequence and entry number as the INSERT writes them: literals, or
+    // expressions taken when it runs.
+    auto insert = [&](const Linea& l, const QString& secuencia, const QString& numero) {
         const Motivo& m = motivos[l.motivo];
         QVector<CampoValor> campos{
             {QStringLiteral("Cuenta"), Literal(l.cuenta)},
-            {QStringLiteral("Secuencia"), Literal(QString::number(secuencia))},
+            {QStringLiteral("Secuencia"), secuencia},
             {QStringLiteral("Mes_Operativo"), Literal(QString::number(mes))},
-            {QStringLiteral("[Numero Asiento]"), Literal(QString::number(qint64(UltimoNroAsiento)))},
+            {QStringLiteral("[Numero Asiento]"), numero},
             {QStringLiteral("Fecha"), Literal(Fecha)},
             {QStringLiteral("FechaSubDiario"), Literal(Fecha)},
             {QStringLiteral("Detalle"), Literal(m.detalle)},
@@ -472,12 +487,48 @@ QString ClsCmnCptes::AsientoStock(ui::FlexGrid* grid, QString& eMotivoStock, QSt
         return sentencia;
     };
 
+    auto literal = [](qint64 n) { return Literal(QString::number(n)); };
+    auto deLaLinea = [&](const Linea& l) {
+        return QStringLiteral(" WHERE ") + comprobante + QStringLiteral(" AND CUENTA = ") + Literal(l.cuenta)
+             + QStringLiteral(" AND [DEBE-HABER] = ") + Literal(l.lado());
+    };
+    auto sumaALaLinea = [&](const Linea& l) {
+        return QStringLiteral("UPDATE MV_ASIENTOS SET IMPORTE = IMPORTE + ") + SqlAmount(l.importe) + deLaLinea(l);
+    };
+
     QStringList sentencias;
-    if (nueva && !Movimientos) {
+    if (alCorrer) {
+        // When the batch runs, with what it has written by then (the voucher's earlier
+        // collects in the same batch too): a line joins the voucher's line of its account
+        // and side, or goes after its last line under its entry number (the next of the
+        // month when it has none, a new entry numbering from Secuencia); then every line
+        // of the voucher takes the header total, the sum of its debit side. The line is
+        // added, and taken back when it found one to join: statements that a script
+        // splitter may run one by one, none of them conditional.
+        const QString todas = QStringLiteral(" FROM MV_ASIENTOS");
+        const QString delVoucher = todas + QStringLiteral(" WITH (UPDLOCK, HOLDLOCK) WHERE ") + comprobante;
+        const QString numero = QStringLiteral("CASE WHEN EXISTS (SELECT [NUMERO ASIENTO]") + delVoucher
+                             + QStringLiteral(") THEN (SELECT MAX([NUMERO ASIENTO])") + delVoucher + QStringLiteral(") ELSE ")
+                             + NroAsientoAlCorrer(mes, periodo, tipoReg) + QStringLiteral(" END");
+        for (int i = 0; i < aEscribir.size(); ++i) {
+            const Linea& l = aEscribir[i];
+            const QString secuencia = QStringLiteral("(SELECT ISNULL(MAX(Secuencia) + 1, ") + QString::number(Secuencia + lugar[i])
+                                    + QLatin1Char(')') + delVoucher + QLatin1Char(')');
+            const QString iguales = todas + deLaLinea(l) + QLatin1Char(')');
+            sentencias << sumaALaLinea(l) + QStringLiteral(" AND Secuencia = (SELECT MIN(Secuencia)") + iguales
+                       << insert(l, secuencia, numero)
+                       << QStringLiteral("DELETE FROM MV_ASIENTOS") + deLaLinea(l) + QStringLiteral(" AND Secuencia = (SELECT MAX(Secuencia)")
+                              + iguales + QStringLiteral(" AND (SELECT COUNT(*)") + iguales + QStringLiteral(" > 1");
+        }
+        if (!aEscribir.isEmpty())
+            sentencias << QStringLiteral("UPDATE MV_ASIENTOS SET CABIMPORTE = (SELECT SUM(IMPORTE)") + todas + QStringLiteral(" WHERE ")
+                              + comprobante + QStringLiteral(" AND [DEBE-HABER] = 'D') WHERE ") + comprobante;
+        Secuencia = qint16(Secuencia + lineas.size());
+    } else if (nueva && !Movimientos) {
         qint32 secuencia = Secuencia;
         for (const Linea& l : std::as_const(aEscribir)) {
             if (l.importe > vb::Currency())
-                sentencias << insert(l, secuencia);
+                sentencias << insert(l, literal(secuencia), literal(qint64(UltimoNroAsiento)));
             ++secuencia;
         }
         Secuencia = qint16(secuencia);
@@ -485,11 +536,9 @@ QString ClsCmnCptes::AsientoStock(ui::FlexGrid* grid, QString& eMotivoStock, QSt
         qint32 siguiente = std::max<qint32>(Secuencia, escritas.ultimaSecuencia + 1);
         for (const Linea& l : std::as_const(aEscribir)) {
             if (escritas.claves.contains(l.clave()))
-                sentencias << QStringLiteral("UPDATE MV_ASIENTOS SET IMPORTE = IMPORTE + ") + SqlAmount(l.importe)
-                                  + QStringLiteral(" WHERE ") + comprobante + QStringLiteral(" AND CUENTA = ") + Literal(l.cuenta)
-                                  + QStringLiteral(" AND [DEBE-HABER] = ") + Literal(l.lado());
+                sentencias << sumaALaLinea(l);
             else
-                sentencias << insert(l, siguiente++);
+                sentencias << insert(l, literal(siguiente++), literal(qint64(UltimoNroAsiento)));
         }
         // The lines written before keep the header total of the whole entry.
         if (escritas.hay && !aEscribir.isEmpty())

@@ -9,6 +9,8 @@
 #include "vouchers/GridColumns.h"
 #include "vouchers/grids/GridHelpers.h"
 
+#include <QRandomGenerator>
+
 namespace voucherstock {
 
 QString Code(const QString& code, int width)
@@ -43,6 +45,15 @@ bool IsCode(const QString& value, const char* code)
 QString SqlAmount(vb::Currency amount)
 {
     return amount.toString();
+}
+
+QString Provisional(int largo)
+{
+    static const char kSignos[] = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ";
+    QString out(largo, QLatin1Char('~'));
+    for (int i = 1; i < largo; ++i)
+        out[i] = QLatin1Char(kSignos[QRandomGenerator::global()->bounded(36)]);
+    return out;
 }
 
 QStringList InLists(const QStringList& literals)

@@ -36,6 +36,31 @@ QStringList InLists(const QStringList& literals);
 // The article codes of the grid's lines, each once, as literals at their width.
 QStringList ArticulosDeLaGrilla(const ui::FlexGrid& grid);
 
+// A text of `largo` characters that no stored code reads like (it starts with "~"),
+// different at every call: what collected rows carry until the batch that writes them
+// sets the number they stand for.
+QString Provisional(int largo);
+
+// The query of the greatest automatic lot of V_MV_STOCK, column "Maximo": the lots
+// stored with a blank in front whose text is a whole number, the greatest as a number,
+// written with 25 digits (zeros in front); Null when there is none. `hint` goes after the
+// table, `filtro` (" AND ...") narrows the rows read.
+QString MayorLoteAutomatico(const QString& hint, const QString& filtro);
+
+// The number of an internal stock voucher (TC, branch, letter) taken when the caller's
+// batch runs, after the book of ActualizaNumeracionComprobante was chosen now:
+// `reserva` moves the book on past the number the voucher takes (the book's next one,
+// or past the highest stored when that is taken) and runs before its rows, whose
+// IdComprobante is `id`, an expression that reads the book. A type without a book has
+// no reserva: its rows carry the provisional `id`, which `corrige` (run after them)
+// turns into one above the highest stored. Empty id when an error ended it.
+struct NumeroAlCorrer {
+    QString reserva;
+    QString id;
+    QString corrige;
+};
+NumeroAlCorrer NumeroComprobanteAlCorrer(const QString& TC, const QString& Sucursal, const QString& Letra);
+
 // A movement in the stock entry: its grid row, its own quantity (the row's when not
 // given), the motive it went under (the call's when not given) and its stock sign: one
 // that goes against the voucher's way (a production order's used goods, the second pass

@@ -26,6 +26,26 @@ qint64 storedNumber(const QString& idComprobante)
     return number;
 }
 
+// The book's branch, number and letter for the type (step 1); a type without a book
+// gets the first number of its branch, well formed. The caller's texts stay as they are.
+struct DelLibro {
+    QString suc;
+    QString numero;
+    QString letra;
+};
+DelLibro numeroDelLibro(const QString& TC, const QString& Sucursal, const QString& Letra)
+{
+    DelLibro l{Sucursal, QString(), Letra};
+    Obtener_Nro_Comprobante(TC, l.suc, l.numero, l.letra, false, true, QString(), gUNegocio);
+    return {voucherkey::Branch(l.suc), voucherkey::Number(l.numero), voucherkey::Letter(l.letra.isEmpty() ? Letra : l.letra)};
+}
+
+// An integer expression as the eight digits of a voucher number.
+QString ochoDigitos(const QString& numero)
+{
+    return QStringLiteral("RIGHT('00000000' + CAST(") + numero + QStringLiteral(" AS VARCHAR(8)), 8)");
+}
+
 } // namespace
 
 QString AsignarNumeroComprobante(const QString& TC, const QString& Sucursal, const QString& Letra)
@@ -33,21 +53,16 @@ QString AsignarNumeroComprobante(const QString& TC, const QString& Sucursal, con
     const DbTrap trap(QStringLiteral("AsignarNumeroComprobante"));
     DB_Dll& db = *gDBPrincipal;
     ado::Recordset rs;
-    // The book's branch, number and letter; the caller's texts stay as they are.
-    QString suc = Sucursal;
-    QString numero;
-    QString letra = Letra;
+    DelLibro libro;
+    QString& suc = libro.suc;
+    QString& numero = libro.numero;
+    QString& letra = libro.letra;
     QString resultado;
     bool tomado = false;
 
     const bool terminado = RunSteps(trap, {
-        // 1. A type without a book gets the first number of its branch, well formed.
-        [&] {
-            Obtener_Nro_Comprobante(TC, suc, numero, letra, false, true, QString(), gUNegocio);
-            suc = voucherkey::Branch(suc);
-            numero = voucherkey::Number(numero);
-            letra = voucherkey::Letter(letra.isEmpty() ? Letra : letra);
-        },
+        // 1.
+        [&] { libro = numeroDelLibro(TC, Sucursal, Letra); },
         // 2.
         [&] {
             db.AbrirRecordset(QStringLiteral("SELECT TC,IDCOMPROBANTE From V_MV_STOCK  with(nolock) WHERE TC = ") + Literal(TC)
@@ -80,6 +95,60 @@ QString AsignarNumeroComprobante(const QString& TC, const QString& Sucursal, con
     if (!terminado)
         db.CierraRecordset(rs);
     return resultado;
+}
+
+NumeroAlCorrer voucherstock::NumeroComprobanteAlCorrer(const QString& TC, const QString& Sucursal, const QString& Letra)
+{
+    const DbTrap trap(QStringLiteral("AsignarNumeroComprobante"));
+    DB_Dll& db = *gDBPrincipal;
+    ado::Recordset rs;
+    DelLibro elegido;
+    QString libro;   // the book's row: " WHERE CODIGO = ... AND TALONARIO = ..."
+    NumeroAlCorrer out;
+
+    const bool terminado = RunSteps(trap, {
+        [&] { elegido = numeroDelLibro(TC, Sucursal, Letra); },
+        // The book that ActualizaNumeracionComprobante records the number in.
+        [&] {
+            libro = QStringLiteral(" WHERE CODIGO = ") + Literal(Code(ObtieneTcNumeracion(TC), 4)) + QStringLiteral(" AND TALONARIO = ")
+                  + QString::number(TalonarioActual);
+            db.AbrirRecordset(QStringLiteral("SELECT TALONARIO FROM V_TA_CPTE") + libro, rs);
+        },
+        [&] {
+            const QString& suc = elegido.suc;
+            const QString& letra = elegido.letra;
+            const QString idDe = Literal(suc) + QStringLiteral(" + %1 + ") + Literal(letra);
+            const QString guardados = QStringLiteral(" FROM V_MV_STOCK WITH (UPDLOCK, HOLDLOCK) WHERE TC = ") + Literal(Code(TC, 4));
+            const QString ultimo = QStringLiteral("(SELECT CAST(SUBSTRING(MAX(IDCOMPROBANTE), 5, 8) AS INT)") + guardados
+                                 + QStringLiteral(" AND SUBSTRING(IDCOMPROBANTE, 1, 4) = ") + Literal(suc)
+                                 + QStringLiteral(" AND SUBSTRING(IDCOMPROBANTE, 13, 1) = ") + Literal(letra) + QLatin1Char(')');
+            if (rs.EOF()) {
+                // No book to move on: one above the highest stored, set once the rows are there.
+                const QString provisional = Literal(Provisional(13));
+                out.id = provisional;
+                out.corrige = QStringLiteral("UPDATE V_MV_STOCK SET IDCOMPROBANTE = ")
+                            + idDe.arg(ochoDigitos(QStringLiteral("ISNULL(") + ultimo + QStringLiteral(", 0) + 1")))
+                            + QStringLiteral(" WHERE TC = ") + Literal(Code(TC, 4)) + QStringLiteral(" AND IDCOMPROBANTE = ")
+                            + provisional;
+                return;
+            }
+            // The book's next number (1 for a book not used yet), unless it is taken.
+            const QString columna = vb::Trim(letra) + QStringLiteral("_ULTIMO_NRO");
+            const QString delLibro = QStringLiteral("CASE WHEN ") + columna + QStringLiteral(" > 0 THEN ") + columna
+                                   + QStringLiteral(" ELSE 1 END");
+            out.reserva = QStringLiteral("UPDATE V_TA_CPTE SET ") + columna + QStringLiteral(" = 1 + CASE WHEN EXISTS (SELECT IDCOMPROBANTE")
+                        + guardados + QStringLiteral(" AND IDCOMPROBANTE = ") + idDe.arg(ochoDigitos(delLibro))
+                        + QStringLiteral(") THEN ") + ultimo + QStringLiteral(" + 1 ELSE ") + delLibro + QStringLiteral(" END") + libro;
+            out.id = QStringLiteral("(SELECT ") + idDe.arg(ochoDigitos(columna + QStringLiteral(" - 1")))
+                   + QStringLiteral(" FROM V_TA_CPTE") + libro + QLatin1Char(')');
+        },
+        [&] { db.CierraRecordset(rs); },
+    });
+    if (!terminado) {
+        db.CierraRecordset(rs);
+        return {};
+    }
+    return out;
 }
 
 void ControlStock(const QString& IdDeposito, const QString& IdArticulo, const QString& IdUnidad, double& Stock)

@@ -11,6 +11,7 @@
 
 #include <QElapsedTimer>
 #include <QHash>
+#include <QPair>
 #include <QSet>
 #include <QList>
 #include <QVector>
@@ -64,6 +65,21 @@ struct StockFailure {
     bool again = false;   // waited for a lock in vain or met a number taken meanwhile: run it all again
 };
 
+// The cells of the article grid a posting writes, each with what it held before the
+// posting's first write to it, and the grid's current row: a posting that fails, or is
+// run again, puts them back, so that the grid is as it came.
+class CeldasEscritas {
+public:
+    explicit CeldasEscritas(ui::FlexGrid& grid);
+    void Escribe(int fila, int columna, const QString& texto);
+    void Restaura();
+
+private:
+    ui::FlexGrid& g_;
+    int fila_;
+    QHash<QPair<int, int>, QString> antes_;
+};
+
 // Where the statements of a posting go. Movement rows go out grouped: consecutive rows of
 // the same columns make one INSERT of up to a hundred rows, which the server parses once.
 // On an Oracle connection each row is an INSERT of its own: Oracle takes one row per
@@ -72,6 +88,9 @@ class StatementSink {
 public:
     StatementSink();
     virtual ~StatementSink() = default;
+    // Every row in an INSERT of its own from now on (rows whose values read the rows
+    // written before them).
+    void UnaFilaPorSentencia() { filasPorSentencia_ = 1; }
     // A row of V_MV_STOCK, its columns and literals in order.
     void AddRow(const QVector<CampoValor>& campos);
     // Any other statement, after the rows added before it.
@@ -95,12 +114,13 @@ private:
 
 // One movement of a line: its lot and serial (blank: none, CHR(255) already removed)
 // and its quantity as the line gives it, in the line's unit or, for exit picks, in
-// the base unit.
+// the base unit. `fijo`: the lot is the call's fixed lot, not one of the line's own.
 struct Entrada {
     QString lote;
     QString serie;
     double cantidad = 0;
     bool enUnidadBase = false;
+    bool fijo = false;
 };
 
 // How a line's cells read for its movements.
@@ -136,7 +156,8 @@ namespace voucherstock {
 // and where the statements go. Run once per attempt.
 class StockPosting {
 public:
-    StockPosting(ClsCmnCptes& cptes, ui::FlexGrid& grid, double piva, StockArgs& args, StatementSink& sink);
+    StockPosting(ClsCmnCptes& cptes, ui::FlexGrid& grid, CeldasEscritas& celdas, double piva, StockArgs& args,
+                 StatementSink& sink);
 
     // nullopt when every movement, component and entry line has gone to the sink.
     std::optional<StockFailure> Run();
@@ -157,6 +178,7 @@ private:
         vb::Currency m3;
         QString deposito;   // SQL literal
         QString destino;    // SQL literal, transfers only
+        bool loteFijo = false;   // the lot is the call's fixed one
     };
 
     // --- driver (StockPostingDriver.cpp) ---
@@ -166,6 +188,18 @@ private:
     std::optional<StockFailure> checkArguments();
     std::optional<StockFailure> postRow(int fila, int pasada, int signo);
     std::optional<StockFailure> accountingEntry();
+    // The kind of movement of a collected entry (1 to 5: a configured motive stands for
+    // the call's), 0 when it goes by the voucher type under the call's motive.
+    qint16 tipoMovimiento() const;
+    // Whether the posting's entry goes under the motive of the call or of its lines, so
+    // that a movement without one would move stock without the entry asked for.
+    bool asientoPorMotivo() const;
+    // A motive as the posting writes it: its code as a literal; a blank one takes the
+    // configured default motive; NULL when there is neither.
+    QString motivoConDefecto(QString motivo) const;
+    // Collected, the automatic lot is taken when the batch runs: the rows carry a
+    // provisional lot of their own, which this statement turns into the next automatic lot.
+    QString loteAutomaticoAlCorrer() const;
     // The deposit literal of a line: its own (column 6) or the call's; "" when neither.
     QString depositoDeLinea(int fila) const;
     // A literal that names a deposit: not blank, not NULL, not "ELDELGRID".
@@ -202,18 +236,31 @@ private:
     QString cajaLiteral();                              // "" when there is no cash desk
     QString motivoLiteral(int fila);                    // the motive, the line's when from the grid
     QString cuentaProveedor(const QString& articulo) const;   // "" when the field is left out
-    QString secuenciaTexto() const;
+    // The running sequence as the row writes it; a production order collected goes on
+    // after its rows as they stand when the batch runs.
+    QString secuenciaTexto();
+    void escribe(int fila, int columna, const QString& texto) { celdas_.Escribe(fila, columna, texto); }
 
     // --- production inputs (ProductionInputs.cpp) ---
     std::optional<StockFailure> productionInputs(int corrida, int signo);
     std::optional<StockFailure> componentRows(int fila, const QVector<RegArticuloCantidad>& insumos, const QString& deposito,
                                               double cantidad, bool porcentaje, int signo);
+    // A component's quantity as the stock keeps it: in its stock unit, and the coefficient
+    // from its own unit.
+    struct EnStock {
+        double cantidad = 0;
+        QString unidad;
+        double coeficiente = 1;
+    };
+    // A row of the article made (`producido`, its quantity in its line's unit) or of a
+    // component: its quantity in its unit and as the stock keeps it.
     QVector<CampoValor> productionRow(int fila, const QString& deposito, bool producido, const QString& articulo,
-                          const QString& texto, const QString& lote, const QString& unidad, double cantidad, int signo,
-                          bool porcentaje, std::optional<StockFailure>& falla);
+                                      const QString& texto, const QString& lote, const QString& unidad, double cantidad,
+                                      const EnStock& enStock, int signo, bool porcentaje);
 
     ClsCmnCptes& c_;
     ui::FlexGrid& g_;
+    CeldasEscritas& celdas_;
     double piva_;
     StockArgs& a_;
     StatementSink& sink_;
@@ -237,9 +284,27 @@ private:
     int pasadas_ = 1;
     float secuencia_ = 0;
     bool comodato_ = false;
-    // the internal voucher of the production inputs: the one being written, the last taken
+    // the internal voucher of the production inputs: the one being written (at once; the
+    // number guessed, collected), the value its rows write (a literal at once, collected
+    // an expression that reads the number when the batch runs, or a provisional id) and,
+    // collected, what turns a provisional id into the number
     QString idPE_;
-    QString ultimoPE_;
+    QString idPEValor_;
+    QString corrigePE_;
+    // collected: a production order's sequence taken when the batch runs (each row in an
+    // INSERT of its own), from the sequence of the row before
+    bool secuenciaAlCorrer_ = false;
+    bool primeraSecuencia_ = true;
+    float secuenciaAnterior_ = 0;
+    // the call's fixed lot is an automatic one; collected, the provisional lot its rows carry
+    bool loteAutomatico_ = false;
+    QString loteProvisional_;
+    // the configured default motive, trimmed
+    QString motivoDefecto_;
+    // the quantity in the base unit of each line that the posting took out (what it
+    // writes into column 74) or that a weighed line carries: the components in percent
+    // go by it
+    QHash<int, vb::Currency> baseDeLinea_;
     QElapsedTimer cedido_;
     QElapsedTimer mostrado_;
     // collecting: what the component rows took of each component's lots, by component and deposit

@@ -42,8 +42,9 @@ QString plain(const QString& literal)
 
 } // namespace
 
-StockPosting::StockPosting(ClsCmnCptes& cptes, ui::FlexGrid& grid, double piva, StockArgs& args, StatementSink& sink)
-    : c_(cptes), g_(grid), piva_(piva), a_(args), sink_(sink)
+StockPosting::StockPosting(ClsCmnCptes& cptes, ui::FlexGrid& grid, CeldasEscritas& celdas, double piva, StockArgs& args,
+                           StatementSink& sink)
+    : c_(cptes), g_(grid), celdas_(celdas), piva_(piva), a_(args), sink_(sink)
 {
 }
 
@@ -66,6 +67,9 @@ std::optional<StockFailure> StockPosting::Run()
             if (auto f = postRow(fila, pasada, signo))
                 return f;
     }
+    // Collected, the rows of the automatic lot take it now that they are written.
+    if (!loteProvisional_.isEmpty())
+        sink_.Add(loteAutomaticoAlCorrer());
     // A movement the database refused ends the posting here.
     if (auto f = sink_.Flush())
         return f;
@@ -147,9 +151,12 @@ std::optional<StockFailure> StockPosting::prologue()
         signo_ = c_.ObtieneSignoComprobante(a_.TC, false);
     if (signo_ == 0)
         return StockFailure{};
-    // 11. One automatic lot serves the whole call.
-    if (((op_ && loteAutoIngOP_) || loteAutoIng_) && signo_ == 1)
+    // 11. One automatic lot serves the whole call. Collected, its rows carry a provisional
+    // lot until the batch runs: the lot read now may be another's by then.
+    if (((op_ && loteAutoIngOP_) || loteAutoIng_) && signo_ == 1) {
         a_.LoteFijo = c_.ObtieneLoteAutomatico();
+        loteAutomatico_ = true;
+    }
     // 12.
     cede();
     compras_ = IsCode(Utilidades->ValorATexto(db.DatosTabla(QStringLiteral("V_TA_CPTE"), vb::Variant(a_.TC),
@@ -163,21 +170,18 @@ std::optional<StockFailure> StockPosting::prologue()
         a_.IdDeposito = Literal(Code(a_.IdDeposito, 4));
     else
         a_.IdDeposito = Literal(Code(Cfg(QStringLiteral("DepositoDefault")), 4));
-    // 14. The motive: from the grid, given, the configured default, or none.
+    // 14. The motive: from the grid, given, or (blank) the configured default. Without
+    // either no movement may go where the entry goes by the motive.
+    motivoDefecto_ = vb::Trim(QString(Cfg(QStringLiteral("MotivoStockDefault"))).remove(QLatin1Char('\'')));
     if (IsCode(a_.IdMotivoStock, "ELDELGRID")) {
         motivoGrid_ = true;
     } else {
-        a_.IdMotivoStock.remove(QLatin1Char('\''));
-        if (!blank(a_.IdMotivoStock)) {
-            a_.IdMotivoStock = Literal(Utilidades->AjustaLargo(a_.IdMotivoStock, 4));
-        } else if (a_.IdMotivoStock.isEmpty()) {
-            const QString porDefecto = vb::Trim(Cfg(QStringLiteral("MotivoStockDefault")));
-            a_.IdMotivoStock = porDefecto.isEmpty() ? QStringLiteral("NULL") : Literal(Utilidades->AjustaLargo(porDefecto, 4));
-        } else {
-            a_.IdMotivoStock = QStringLiteral("NULL");
-        }
+        a_.IdMotivoStock = motivoConDefecto(a_.IdMotivoStock);
         if (auto f = knownMotive(0, a_.IdMotivoStock))
             return f;
+        if (IsCode(a_.IdMotivoStock, "NULL") && asientoPorMotivo())
+            return StockFailure{QStringLiteral("No se ha informado el motivo de stock y no hay un motivo de stock por defecto "
+                                               "(MotivoStockDefault): sin motivo no puede hacerse el asiento de stock del comprobante")};
     }
     // 15. A transfer goes somewhere.
     a_.IdDepositoDestino = blank(a_.IdDepositoDestino) ? QStringLiteral("NULL") : Literal(Code(a_.IdDepositoDestino, 4));
@@ -201,8 +205,63 @@ std::optional<StockFailure> StockPosting::prologue()
         if (base != 0)
             base += 1;
         secuencia_ = float(base);
+        // Collected, its rows go on after the rows stored when the batch runs.
+        if (!sink_.Runs()) {
+            secuenciaAlCorrer_ = true;
+            secuenciaAnterior_ = secuencia_;
+            sink_.UnaFilaPorSentencia();
+        }
     }
+    // Collected, the automatic lot's rows carry a lot of their own until the batch runs.
+    if (loteAutomatico_ && !sink_.Runs())
+        loteProvisional_ = Provisional(25);
     return std::nullopt;
+}
+
+QString StockPosting::motivoConDefecto(QString motivo) const
+{
+    motivo.remove(QLatin1Char('\''));
+    if (!blank(motivo))
+        return Literal(Utilidades->AjustaLargo(motivo, 4));
+    return motivoDefecto_.isEmpty() ? QStringLiteral("NULL") : Literal(Utilidades->AjustaLargo(motivoDefecto_, 4));
+}
+
+qint16 StockPosting::tipoMovimiento() const
+{
+    const QString origen = Utilidades->TextoPlano(a_.TcOrigen);
+    if (IsCode(a_.TC, "IR") && IsCode(origen, "OC"))
+        return 5;
+    if (IsCode(a_.TC, "RMC"))
+        return 5;
+    if (IsCode(a_.TC, "IR") && IsCode(origen, "RM"))
+        return 4;
+    if (IsCode(a_.TC, "RM") && comodato_)
+        return 2;
+    if (IsCode(a_.TC, "RM") && SameCode(Cfg(QStringLiteral("CuentaCtroDist")), a_.Cuenta))
+        return 3;
+    if (IsCode(a_.TC, "RM"))
+        return 1;
+    return 0;
+}
+
+bool StockPosting::asientoPorMotivo() const
+{
+    // At once every movement goes under its motive; collected, a kind with a configured
+    // motive does not need the call's.
+    return (sink_.Runs() || tipoMovimiento() == 0) && c_.TieneAsientoDeStock(a_.TC, 0);
+}
+
+QString StockPosting::loteAutomaticoAlCorrer() const
+{
+    // The provisional lot is no number: the greatest automatic lot is another's.
+    QString filas = QStringLiteral(" WHERE TC = ") + Literal(Code(a_.TC, 4)) + QStringLiteral(" AND IDCOMPROBANTE = ")
+                  + Literal(a_.SucNroLetra);
+    if (!compras_)
+        filas += QStringLiteral(" AND IdComplemento = ") + vouchergrids::ComplementLiteral(a_.IdComplemento);
+    return QStringLiteral("UPDATE V_MV_STOCK SET NroLote = RIGHT('") + QString(25, QLatin1Char(' '))
+         + QStringLiteral("' + CAST(ISNULL(CAST((") + MayorLoteAutomatico(QStringLiteral(" WITH (UPDLOCK, HOLDLOCK)"), QString())
+         + QStringLiteral(") AS BIGINT), 0) + 1 AS VARCHAR(25)), 25)") + filas + QStringLiteral(" AND NroLote = ")
+         + Literal(loteProvisional_);
 }
 
 QString StockPosting::depositoDeLinea(int fila) const
@@ -277,9 +336,14 @@ std::optional<StockFailure> StockPosting::postRow(int fila, int pasada, int sign
     QString unidadArticulo;
     if (auto f = knownArticle(fila, unidadArticulo))
         return f;
-    if (motivoGrid_)
-        if (auto f = knownMotive(fila, cell(fila, ColArticulo::MotivoStock)))
+    if (motivoGrid_) {
+        const QString motivo = motivoConDefecto(rawCell(fila, ColArticulo::MotivoStock));
+        if (auto f = knownMotive(fila, motivo))
             return f;
+        if (IsCode(motivo, "NULL") && asientoPorMotivo())
+            return lineFailure(fila, QStringLiteral("no tiene motivo de stock y no hay un motivo de stock por defecto "
+                                                    "(MotivoStockDefault): sin motivo no puede hacerse su asiento de stock"));
+    }
 
     // Where it moves.
     QString deposito;
@@ -305,7 +369,7 @@ std::optional<StockFailure> StockPosting::postRow(int fila, int pasada, int sign
     // Its movements: one per lot, serial, exit pick or size, or the whole line.
     const bool salida = signo == -1 || a_.EsTransferencia;
     if (signo == -1 && blank(rawCell(fila, ColArticulo::PideTalle)))
-        g_.SetTextMatrix(fila, ColArticulo::PideTalle, QStringLiteral("0"));
+        escribe(fila, ColArticulo::PideTalle, QStringLiteral("0"));
     LineaStock linea;
     linea.lotes = rawCell(fila, ColArticulo::NroLote);
     linea.series = rawCell(fila, ColArticulo::NroSerie);
@@ -339,13 +403,16 @@ std::optional<StockFailure> StockPosting::postRow(int fila, int pasada, int sign
     double coeficiente = 1;
     if (auto f = lineCoefficient(fila, unidad, unidadBase, coeficiente))
         return f;
-    g_.SetTextMatrix(fila, ColArticulo::UnidadEquiv, Utilidades->AjustaLargo(cell(fila, ColArticulo::UnidadEquiv), 4));
+    escribe(fila, ColArticulo::UnidadEquiv, Utilidades->AjustaLargo(cell(fila, ColArticulo::UnidadEquiv), 4));
     if (rawCell(fila, ColArticulo::EsPesable).isEmpty())
-        g_.SetTextMatrix(fila, ColArticulo::EsPesable, QStringLiteral("0"));
+        escribe(fila, ColArticulo::EsPesable, QStringLiteral("0"));
     const bool mismaUnidad = unidadBase.isEmpty() || SameCode(unidad, unidadBase);
     const vb::Currency equivalencia = vb::Currency::fromDouble(mismaUnidad || coeficiente <= 0 ? 1.0 : coeficiente);
-    const vb::Currency en74 = Utilidades->TextoAMoneda(rawCell(fila, ColArticulo::CantidadUD));
-    // The line's quantity in its base unit.
+    // The line's quantity in its base unit: a weighed line's own (column 74), else its
+    // quantity by the coefficient. Otherwise column 74 is what a posting leaves, never
+    // what it reads: it may be an earlier posting's, of another quantity.
+    const bool pesable = flag(rawCell(fila, ColArticulo::EsPesable));
+    const vb::Currency en74 = pesable ? Utilidades->TextoAMoneda(rawCell(fila, ColArticulo::CantidadUD)) : vb::Currency();
     const vb::Currency enBase = en74 != vb::Currency() ? en74 : cantidad * equivalencia;
 
     // Each movement's quantity in the line's unit; exit picks come in the base unit.
@@ -372,16 +439,22 @@ std::optional<StockFailure> StockPosting::postRow(int fila, int pasada, int sign
                             + QStringLiteral(" (renglón ") + QString::number(fila) + QStringLiteral(") suman ")
                             + vb::Currency::fromDouble(suma).toString() + QStringLiteral(" y el renglón lleva ")
                             + cantidad.toString() + QStringLiteral(": corrija el detalle del renglón")};
-    // An exit leaves the line's quantity in the base unit in column 74.
-    if (salida)
-        g_.SetTextMatrix(fila, ColArticulo::CantidadUD, vb::Variant(picks ? enBasePicks : enBase.toDouble()).toString());
+    // An exit leaves the line's quantity in the base unit in column 74 (a weighed line
+    // keeps its own there).
+    if (salida) {
+        const vb::Currency dejada = picks ? vb::Currency::fromDouble(enBasePicks) : enBase;
+        if (en74 == vb::Currency())
+            escribe(fila, ColArticulo::CantidadUD, vb::Variant(dejada.toDouble()).toString());
+        baseDeLinea_.insert(fila, dejada);
+    } else if (en74 != vb::Currency()) {
+        baseDeLinea_.insert(fila, en74);
+    }
 
     // The base-unit quantity: the weighed quantity (74), the confirmed equivalence (10 in
     // 9), or the line in its base unit (41, or its own unit when it has none).
     QList<double> pesosCantidad;
     for (const vb::Currency& q : cantidades)
         pesosCantidad.append(q.toDouble());
-    const bool pesable = flag(rawCell(fila, ColArticulo::EsPesable));
     bool conUD = true;
     QString etiqueta = unidadBase.isEmpty() ? unidad : unidadBase;
     vb::Currency totalUD = unidadBase.isEmpty() ? cantidad : enBase;
@@ -424,6 +497,7 @@ std::optional<StockFailure> StockPosting::postRow(int fila, int pasada, int sign
         m.m3 = m3[i] * s;
         m.deposito = deposito;
         m.destino = destino;
+        m.loteFijo = entradas[i].fijo;
         sink_.AddRow(movementRow(m));
         // The entry counts each movement, with its sign, under the motive it went under.
         asiento_ << MovimientoAsiento{fila, cantidades[i].toDouble(), a_.IdMotivoStock, signo};
@@ -451,25 +525,13 @@ std::optional<StockFailure> StockPosting::accountingEntry()
     if (sink_.Runs()) {
         // At once: each movement's share of its line, under the motive it went under and
         // by the voucher type's side, added to the voucher's entry.
-        asiento = c_.AsientoStock(&g_, motivo, tc, suc, nro, letra, a_.Fecha, esDebito, 0, &asiento_, true, secuencia);
+        asiento = c_.AsientoStock(&g_, motivo, tc, suc, nro, letra, a_.Fecha, esDebito, 0, &asiento_,
+                                  ClsCmnCptes::AnexoAsiento::Ahora, secuencia);
     } else {
-        // Collected: the whole grid by the kind of movement of the voucher, added to the
-        // voucher's entry when it has one.
-        const QString origen = Utilidades->TextoPlano(a_.TcOrigen);
-        qint16 tipoMov = 0;
-        if (IsCode(a_.TC, "IR") && IsCode(origen, "OC"))
-            tipoMov = 5;
-        else if (IsCode(a_.TC, "RMC"))
-            tipoMov = 5;
-        else if (IsCode(a_.TC, "IR") && IsCode(origen, "RM"))
-            tipoMov = 4;
-        else if (IsCode(a_.TC, "RM") && comodato_)
-            tipoMov = 2;
-        else if (IsCode(a_.TC, "RM") && SameCode(Cfg(QStringLiteral("CuentaCtroDist")), a_.Cuenta))
-            tipoMov = 3;
-        else if (IsCode(a_.TC, "RM"))
-            tipoMov = 1;
-        asiento = c_.AsientoStock(&g_, motivo, tc, suc, nro, letra, a_.Fecha, esDebito, tipoMov, nullptr, true, secuencia);
+        // Collected: the whole grid by the kind of movement of the voucher, added when the
+        // batch runs to the voucher's entry as it stands then.
+        asiento = c_.AsientoStock(&g_, motivo, tc, suc, nro, letra, a_.Fecha, esDebito, tipoMovimiento(), nullptr,
+                                  ClsCmnCptes::AnexoAsiento::AlCorrer, secuencia);
     }
     if (!asiento.isEmpty())
         sink_.Add(asiento);

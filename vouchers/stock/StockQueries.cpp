@@ -39,19 +39,52 @@ QString lotBalanceHead(const QString& IdArticulo)
          + Literal(Code(IdArticulo, 25));
 }
 
+// One above a whole number written in digits, in digits, without zeros in front.
+QString nextNumber(const QString& digits)
+{
+    QString n = digits;
+    int i = int(n.size()) - 1;
+    for (; i >= 0 && n[i] == QLatin1Char('9'); --i)
+        n[i] = QLatin1Char('0');
+    if (i < 0)
+        n.prepend(QLatin1Char('1'));
+    else
+        n[i] = QChar(n[i].unicode() + 1);
+    while (n.size() > 1 && n.front() == QLatin1Char('0'))
+        n.remove(0, 1);
+    return n;
+}
+
 } // namespace
+
+namespace voucherstock {
+
+QString MayorLoteAutomatico(const QString& hint, const QString& filtro)
+{
+    // Numbers brought to the lot's width are aligned to the right: a whole number after
+    // the blanks. Its text is digits only (a blank inside is none: it would not read).
+    const QString lote = QStringLiteral("LTRIM(RTRIM(NroLote))");
+    QString resto = QStringLiteral("REPLACE(") + lote + QStringLiteral(", ' ', '-')");
+    for (char d = '0'; d <= '9'; ++d)
+        resto = QStringLiteral("REPLACE(") + resto + QStringLiteral(", '") + QLatin1Char(d) + QStringLiteral("', '')");
+    // Brought to one width with zeros in front, the greatest text is the greatest number.
+    return QStringLiteral("SELECT MAX(RIGHT('") + QString(25, QLatin1Char('0')) + QStringLiteral("' + ") + lote
+         + QStringLiteral(", 25)) AS Maximo FROM V_MV_STOCK") + hint + QStringLiteral(" WHERE SUBSTRING(NroLote, 1, 1) = ' ' AND ")
+         + lote + QStringLiteral(" <> '' AND ") + resto + QStringLiteral(" = ''") + filtro;
+}
+
+} // namespace voucherstock
 
 QString ClsCmnCptes::ObtieneLoteAutomatico()
 {
     DB_Dll& db = *gDBPrincipal;
     ado::Recordset rs;
-    // 1. Automatic lots are the ones stored with a leading blank (numbers brought to the
-    // width of the lot, aligned to the right).
-    db.AbrirRecordset(QStringLiteral("SELECT MAX(NroLote) AS Maximo From v_mv_stock WHERE (SUBSTRING(NroLote, 1, 1) = ' ') "), rs);
+    // 1. The greatest automatic lot, as a number: never a lot that a voucher holds.
+    db.AbrirRecordset(MayorLoteAutomatico(QString(), QString()), rs);
     QString lote = QStringLiteral("1");
     // 2, 3.
     if (!rs.EOF() && !rs.Fields(QStringLiteral("Maximo")).Value().isNull())
-        lote = (Utilidades->TextoAMoneda(FieldText(rs, QStringLiteral("Maximo"))) + vb::Currency::fromInt(1)).toString();
+        lote = nextNumber(FieldText(rs, QStringLiteral("Maximo")));
     db.CierraRecordset(rs);
     return lote;
 }
@@ -71,6 +104,9 @@ bool ClsCmnCptes::TieneSPNL(const QString& Tcp, const QString& IdCptep)
 void ClsCmnCptes::ObtieneStockxEquiv(const QString& IdDeposito, const QString& IdArticulo, QString& UdBase,
                                      const QString& udEquivBuscada, double& StockUdBase, double& StockEquiv)
 {
+    // An empty unit is the article's stock unit, handed back.
+    if (vb::Trim(UdBase).isEmpty())
+        UdBase = ObtieneUnidadArticulo(IdArticulo);
     // 1.
     ControlStock(IdDeposito, IdArticulo, UdBase, StockUdBase);
     // 2.

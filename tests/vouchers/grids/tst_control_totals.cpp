@@ -104,17 +104,22 @@ private slots:
         QTest::addColumn<QList<Article>>("rows");
         QTest::addColumn<QList<Line>>("expected");
 
+        // The empty key's line comes first, also when no row fell into it: "-", the
+        // description of an empty key (none) and no total.
         const QList<Article> byRubro{{"A1", "2", "01"}, {"A2", "3", "01"}, {"A3", "4", " 02 "}};
-        QTest::newRow("by rubro") << true << false << int(ColArticulo::RubroArticulo) << byRubro
+        QTest::newRow("2, 3 and 4 by rubro") << true << false << int(ColArticulo::RubroArticulo) << byRubro
                                   << QList<Line>{{"Artículos", "3", "9", kTab},
+                                                 {"-", "", "", kGroup},
                                                  {"01-Limpieza", "", "5", kGroup},
                                                  {"02-Ferretería", "", "4", kGroup},
                                                  {"", "", "", kClosing}};
         QTest::newRow("rubro wins over type") << true << true << int(ColArticulo::RubroArticulo) << byRubro
                                               << QList<Line>{{"Artículos", "3", "9", kTab},
+                                                             {"-", "", "", kGroup},
                                                              {"01-Limpieza", "", "5", kGroup},
                                                              {"02-Ferretería", "", "4", kGroup},
                                                              {"", "", "", kClosing}};
+
         // A row without a rubro falls into the empty key's bucket, listed first.
         QTest::newRow("an empty rubro") << true << false << int(ColArticulo::RubroArticulo)
                                         << QList<Article>{{"A1", "2", "01"}, {"A2", "1.5", ""}, {"A3", "2.25", "  "}}
@@ -124,17 +129,19 @@ private slots:
                                                        {"", "", "", kClosing}};
         QTest::newRow("a rubro without a description")
             << true << false << int(ColArticulo::RubroArticulo) << QList<Article>{{"A1", "2", "09"}}
-            << QList<Line>{{"Artículos", "1", "2", kTab}, {"09-", "", "2", kGroup}, {"", "", "", kClosing}};
+            << QList<Line>{{"Artículos", "1", "2", kTab}, {"-", "", "", kGroup}, {"09-", "", "2", kGroup}, {"", "", "", kClosing}};
         QTest::newRow("by article type") << false << true << int(ColArticulo::TipoArticulo)
                                          << QList<Article>{{"A1", "1", "VL"}, {"A2", "2", "BR"}, {"A3", "3", "vl"}}
                                          << QList<Line>{{"Artículos", "3", "6", kTab},
+                                                        {"-", "", "", kGroup},
                                                         {"VL-Venta libre", "", "4", kGroup},
                                                         {"BR-Venta bajo receta", "", "2", kGroup},
                                                         {"", "", "", kClosing}};
-        // Without a grouping the article code is the key and the caption.
+        // Without a grouping the article code is the key and the caption ("-" the empty key's).
         QTest::newRow("by article") << false << false << int(ColArticulo::IdArticulo)
                                     << QList<Article>{{"ab", "1", "ab"}, {"CD", "2", "CD"}, {"AB", "3", "AB"}}
                                     << QList<Line>{{"Artículos", "3", "6", kTab},
+                                                   {"-", "", "", kGroup},
                                                    {"ab", "", "4", kGroup},
                                                    {"CD", "", "2", kGroup},
                                                    {"", "", "", kClosing}};
@@ -206,6 +213,7 @@ private slots:
         run(f, true, false);
         QCOMPARE(lines(*f.MSFlexGrid4), (QList<Line>{{"Tareas", "1", "1:30", kTab},
                                                      {"Artículos", "1", "2", kTab},
+                                                     {"-", "", "", kGroup},
                                                      {"01-Limpieza", "", "2", kGroup},
                                                      {"Otros Conceptos", "2", "", kTab},
                                                      {"", "", "", kClosing}}));

@@ -101,6 +101,11 @@ private slots:
             << QStringList{kPartial, Header("IdReparto = -1", "2501"), Line("Cantidad = -5", "2503")} << "Gestion" << "RM"
             << kDelivery << false << QStringList{"-5", "6", "1"} << QStringList{"4", "6", "12"}
             << QStringList{"-5", "6", "1"};
+        // What was applied of a returned line stays applied, whatever its sign: nothing is
+        // left to credit again.
+        QTest::newRow("a returned delivery with some of it applied: nothing left")
+            << QStringList{kPartial, Line("Cantidad = -5", "2503")} << "Gestion" << "RM" << kDelivery << false
+            << QStringList{"0", "0", "0"} << QStringList{"4", "6", "12"} << QStringList{"0", "0", "0"};
         QTest::newRow("invoice: the whole invoice")
             << QStringList{Header("IdReparto = 5", "2502")} << "Gestion" << "FC" << QStringLiteral("000100000118A") << false
             << QStringList{"4", "6", "1"} << QStringList{"4", "6", "12"} << QStringList{"4", "6", "1"};

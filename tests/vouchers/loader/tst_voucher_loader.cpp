@@ -119,9 +119,16 @@ private slots:
         QTest::addColumn<QStringList>("loaded");
 
         const QString minus999 = QStringLiteral("UPDATE V_MV_CPTEINSUMOS SET Recepcion = -999 WHERE ID = 2500");
-        QTest::newRow("order into an FP: the letter becomes A, whose sheets hold 2 lines")
-            << QStringList() << "NP" << kOrder << "FP" << "" << "A" << QStringList{sheets(2, 2), leftOut(1, 2)}
+        // Without a letter the limit is that of the empty letter, read before the letter
+        // becomes A: A's sheets of 2 lines are not the empty letter's.
+        QTest::newRow("order into an FP without a letter: no limit of its own, then A")
+            << QStringList() << "NP" << kOrder << "FP" << "" << "A" << QStringList() << "" << kOrderLines;
+        QTest::newRow("order into an FP A, whose sheets hold 2 lines")
+            << QStringList() << "NP" << kOrder << "FP" << "A" << "A" << QStringList{sheets(2, 2), leftOut(1, 2)}
             << "110301" << QStringList{"IBU400", "AMO500"};
+        QTest::newRow("order into an FC without a letter, whose sheets hold 1 line")
+            << QStringList{loadertest::PageLines("FC  ", "", 1)} << "NP" << kOrder << "FC" << "" << "A"
+            << QStringList{sheets(3, 1), leftOut(2, 1)} << "110301" << QStringList{"IBU400"};
         QTest::newRow("order into an FC A of 30 lines: no message")
             << QStringList() << "NP" << kOrder << "FC" << "A" << "A" << QStringList() << "" << kOrderLines;
         QTest::newRow("order into an FC with an empty letter: A")

@@ -149,17 +149,25 @@ private slots:
         QTest::addColumn<bool>("posicion");
         QTest::addColumn<bool>("lote");
         QTest::addColumn<QString>("caption");
-        QTest::addColumn<QString>("loteHeader");
-        QTest::newRow("positions and lots") << true << true << "Posiciones y Lotes (Deposito: 1)" << "LOTE";
-        QTest::newRow("positions") << true << false << "Posiciones (Deposito: 1)" << "";
-        QTest::newRow("lots") << false << true << "Números de Lote (Deposito: 1)" << "LOTE";
+        QTest::addColumn<QStringList>("headers");
+        QTest::addColumn<QStringList>("positions");
+        const QStringList shelves{"EST-A1", "HEL-01", "EST-A2", "DEPOSITO 1"};
+        QTest::newRow("positions and lots") << true << true << "Posiciones y Lotes (Deposito: 1)"
+                                            << QStringList{"POSICION", "LOTE", "UNIDAD", "DISPONIBLE", "CANT."} << shelves;
+        QTest::newRow("positions") << true << false << "Posiciones (Deposito: 1)"
+                                   << QStringList{"POSICION", "", "UNIDAD", "DISPONIBLE", "CANT."} << shelves;
+        // Lots alone have no positions: nothing is laid out or listed.
+        QTest::newRow("lots") << false << true << "Números de Lote (Deposito: 1)" << QStringList{"", "", "", "", ""}
+                              << QStringList();
+        QTest::newRow("neither") << false << false << "Posiciones" << QStringList{"", "", "", "", ""} << QStringList();
     }
     void captionAndHeaders()
     {
         QFETCH(bool, posicion);
         QFETCH(bool, lote);
         QFETCH(QString, caption);
-        QFETCH(QString, loteHeader);
+        QFETCH(QStringList, headers);
+        QFETCH(QStringList, positions);
         ScriptedOperator op;
         Request r;
         r.posicion = posicion;
@@ -167,10 +175,11 @@ private slots:
         askPositions(*host_, op, r, [&](FrmLoteyPosicion& f) {
             QCOMPARE(f.windowTitle(), caption);
             QCOMPARE(f.lblArticulo->text(), QStringLiteral("PARA500"));
-            const QStringList headers = {f.MSFlexGrid1->TextMatrix(0, 0), f.MSFlexGrid1->TextMatrix(0, 1),
-                                         f.MSFlexGrid1->TextMatrix(0, 2), f.MSFlexGrid1->TextMatrix(0, 3),
-                                         f.MSFlexGrid1->TextMatrix(0, 4)};
-            QCOMPARE(headers, (QStringList{"POSICION", loteHeader, "UNIDAD", "DISPONIBLE", "CANT."}));
+            const QStringList shown = {f.MSFlexGrid1->TextMatrix(0, 0), f.MSFlexGrid1->TextMatrix(0, 1),
+                                       f.MSFlexGrid1->TextMatrix(0, 2), f.MSFlexGrid1->TextMatrix(0, 3),
+                                       f.MSFlexGrid1->TextMatrix(0, 4)};
+            QCOMPARE(shown, headers);
+            QCOMPARE(Column(f.MSFlexGrid1, FrmLoteyPosicion::ColPosicion), positions);
             // Each tip names the button's key.
             QCOMPARE(f.Toolbar1->Buttons(1).ToolTipText(),
                      QStringLiteral("(Alt+L) Llenar las demas celdas con el valor de las seleccionadas"));
@@ -182,16 +191,50 @@ private slots:
         });
     }
 
-    // With only the lot flag the dialog still hands back the lots it took.
-    void lotsOnlyWriteTheirLots()
+    // Without the position flag the dialog hands back no positions and no lots: OK finds
+    // nothing placed and keeps the dialog open (the request stays as it was); a previous
+    // selection is listed by position, and accepted it writes nothing.
+    void withoutPositionsNothingComesBack_data()
     {
+        QTest::addColumn<bool>("lote");
+        QTest::addColumn<QString>("posicionesAnt");
+        QTest::addColumn<QString>("lotesAnt");
+        QTest::addColumn<QStringList>("takes");
+        QTest::newRow("lots, nothing before") << true << "" << "" << QStringList();
+        QTest::newRow("neither, nothing before") << false << "" << "" << QStringList();
+        QTest::newRow("lots, a selection before") << true << "|EST-A1*4|HEL-01*1|" << "|L-2511|L-2511|"
+                                                  << QStringList{"4", "1", "0", "0"};
+    }
+    void withoutPositionsNothingComesBack()
+    {
+        QFETCH(bool, lote);
+        QFETCH(QString, posicionesAnt);
+        QFETCH(QString, lotesAnt);
+        QFETCH(QStringList, takes);
         ScriptedOperator op;
         Request r;
         r.posicion = false;
+        r.lote = lote;
         r.cantidad = 5;
-        const Answer a = askPositions(*host_, op, r, [](FrmLoteyPosicion& f) { pressF2(f); });
-        QCOMPARE(a.posiciones, QStringLiteral("|EST-A1*4|HEL-01*1|"));
-        QCOMPARE(a.lotes, QStringLiteral("|L-2511|L-2511|"));
+        r.posicionesAnt = posicionesAnt;
+        r.lotesAnt = lotesAnt;
+        const Answer a = askPositions(*host_, op, r, [&](FrmLoteyPosicion& f) {
+            QCOMPARE(Column(f.MSFlexGrid1, kTake), takes);
+            if (takes.isEmpty())
+                op.expectMsgBox(QStringLiteral("La suma de cantidades informadas es Menor a la cantidad solicitada "), ui::vbOK,
+                                kAvisoTotal, ui::vbInformation);
+            pressF2(f);
+            if (!takes.isEmpty())
+                return;
+            // Still open: the operator gives it up.
+            QVERIFY(f.isVisible());
+            QTest::keyClick(f.MSFlexGrid1, Qt::Key_Escape);
+        });
+        QCOMPARE(a.posiciones, QString());
+        QCOMPARE(a.lotes, QString());
+        QCOMPARE(a.cantidad, 5.0);
+        // The dialog, and the notice when nothing was placed.
+        QCOMPARE(op.shown().size(), takes.isEmpty() ? 2 : 1);
     }
 
     void noDialogForNothing()

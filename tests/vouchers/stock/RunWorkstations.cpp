@@ -8,14 +8,18 @@
 
 namespace stocktest {
 
-QString RunThreeWorkstations(const QString& exe, const testsupport::VoucherFixture& db, int perWorkstation, int posted)
+QString RunThreeWorkstations(const QString& exe, const testsupport::VoucherFixture& db, int perWorkstation, int posted,
+                             const QString& mode)
 {
     std::vector<std::unique_ptr<QProcess>> ws;
     for (int w = 0; w < 3; ++w) {
         auto p = std::make_unique<QProcess>();
         p->setProgram(exe);
-        p->setArguments({db.folder.path(), testsupport::VoucherFixture::kDb, QString::number(1000 * (w + 1)),
-                         QString::number(perWorkstation)});
+        QStringList args{db.folder.path(), testsupport::VoucherFixture::kDb, QString::number(1000 * (w + 1)),
+                         QString::number(perWorkstation)};
+        if (!mode.isEmpty())
+            args << mode;
+        p->setArguments(args);
         p->start();
         ws.push_back(std::move(p));
     }

@@ -9,9 +9,10 @@ class VoucherFixture;
 
 namespace stocktest {
 
-// Workstation w posts vouchers from 1000 × (w + 1). Empty when every workstation ended
-// well, printed "POSTED <posted> BOXES 0" and so showed no message; otherwise what went
-// wrong, with the workstation's output.
-QString RunThreeWorkstations(const QString& exe, const testsupport::VoucherFixture& db, int perWorkstation, int posted);
+// Workstation w posts vouchers from 1000 × (w + 1), in `mode` when one is given. Empty
+// when every workstation ended well, printed "POSTED <posted> BOXES 0" and so showed no
+// message; otherwise what went wrong, with the workstation's output.
+QString RunThreeWorkstations(const QString& exe, const testsupport::VoucherFixture& db, int perWorkstation, int posted,
+                             const QString& mode = QString());
 
 } // namespace stocktest

@@ -40,6 +40,7 @@ Workstation::Workstation(int& argc, char** argv, QDate today)
     gUsuarioLogeado = QStringLiteral("Vandrel");
     first_ = args[3].toInt();
     vouchers_ = args[4].toInt();
+    mode_ = args.value(5);
     started_ = true;
 }
 

@@ -3,7 +3,7 @@
 // command line, a fixed clock, pinned regional settings and an operator that answers every
 // box OK, for the tests that run several workstations at once on one database file.
 //
-//   <workstation> <program folder> <database file> <first number> <vouchers>
+//   <workstation> <program folder> <database file> <first number> <vouchers> [<mode>]
 #include "tests/support/CountingOperator.h"
 #include "tests/support/FixedClock.h"
 #include "tests/support/RegionalPin.h"
@@ -22,6 +22,8 @@ public:
     // False when the command line lacks an argument (the usage has been printed).
     bool Started() const { return started_; }
     int Vouchers() const { return vouchers_; }
+    // The mode the workstation was started in ("" when none was given).
+    QString Mode() const { return mode_; }
     // The eight-digit number of voucher i.
     QString Numero(int i) const;
     // Prints "POSTED <posted> BOXES <message boxes shown>" and gives the exit status.
@@ -36,6 +38,7 @@ private:
     bool started_ = false;
     int first_ = 0;
     int vouchers_ = 0;
+    QString mode_;
 };
 
 } // namespace stocktest

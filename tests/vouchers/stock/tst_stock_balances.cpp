@@ -2,6 +2,7 @@
 // the next automatic lot and the "spnl" movement of a production order.
 #include "frame/Config.h"
 #include "platform/vb/Strings.h"
+#include "platform/zeltrix/Services.h"
 #include "tests/support/ScriptedOperator.h"
 #include "tests/support/TestMain.h"
 #include "tests/support/vouchers/VoucherFixture.h"
@@ -138,6 +139,9 @@ private slots:
         QTest::newRow("bottles in boxes") << "UN" << "CAJA" << 45.0 << 3.75 << "UN";
         QTest::newRow("no other unit asked") << "UN" << "" << 45.0 << 0.0 << "UN";
         QTest::newRow("no equivalence") << "UN" << "BL" << 45.0 << 0.0 << "UN";
+        // No unit: the article's stock unit, handed back.
+        QTest::newRow("no unit: the article's") << "" << "CAJA" << 45.0 << 3.75 << "UN";
+        QTest::newRow("blanks: the article's") << "   " << "" << 45.0 << 0.0 << "UN";
     }
     void stockInAnotherUnit()
     {
@@ -252,6 +256,16 @@ private slots:
         QTest::newRow("after 41") << QStringList{"41"} << "42";
         QTest::newRow("after 9 and 41") << QStringList{"9", "41"} << "42";
         QTest::newRow("after 100 and 99") << QStringList{"100", "99"} << "101";
+        QTest::newRow("after 99999") << QStringList{"99999"} << "100000";
+        // Typed lots beside the automatic ones: the greatest is a number, never the
+        // greatest text, and a lot that is no number is none of them.
+        QTest::newRow("10 and 41 beside a typed 0009") << QStringList{"10", "41", "0009"} << "42";
+        QTest::newRow("a typed 0042 counts as 42") << QStringList{"41", "0042"} << "43";
+        QTest::newRow("1 and 2 beside a typed \" X-1\"") << QStringList{"1", "2", " X-1"} << "3";
+        QTest::newRow("a typed \" X-1\" alone") << QStringList{" X-1"} << "1";
+        QTest::newRow("codes only") << QStringList{"L-2511", "ABC", "P2611A"} << "1";
+        QTest::newRow("digits with a blank inside") << QStringList{"7", " 1 2"} << "8";
+        QTest::newRow("a number as long as the lot") << QStringList{"5", QString(25, QLatin1Char('9'))} << "6";
     }
     void automaticLot()
     {
@@ -259,8 +273,11 @@ private slots:
         QFETCH(QString, siguiente);
         // Stored as stock posting writes them: at the lot's width, a number to the right.
         for (const QString& lote : lotes)
-            db_->Exec(insert({"PARA500", "   1", lote.rightJustified(25, QLatin1Char(' ')), QString(), QString(), "UN  ", "UN  ", 1}));
-        QCOMPARE(ClsCmnCptes().ObtieneLoteAutomatico(), siguiente);
+            db_->Exec(insert({"PARA500", "   1", Utilidades->AjustaLargo(lote, 25), QString(), QString(), "UN  ", "UN  ", 1}));
+        const QString lote = ClsCmnCptes().ObtieneLoteAutomatico();
+        QCOMPARE(lote, siguiente);
+        // No voucher holds it.
+        QCOMPARE(db_->Scalar(QStringLiteral("SELECT COUNT(*) FROM V_MV_STOCK WHERE TRIM(NroLote) = '%1'").arg(lote)).toInt(), 0);
     }
 
     void spnl()

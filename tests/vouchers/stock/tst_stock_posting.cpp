@@ -8,6 +8,7 @@
 #include "frame/StatementBuilder.h"
 #include "numbering/ast.h"
 #include "platform/ui/FlexGrid.h"
+#include "platform/zeltrix/Services.h"
 #include "tests/support/FixedClock.h"
 #include "tests/support/RegionalPin.h"
 #include "tests/support/ScriptedOperator.h"
@@ -332,6 +333,41 @@ private slots:
         QCOMPARE(g.TextMatrix(1, ColArticulo::PideTalle), talles.isEmpty() ? QStringLiteral("0") : talles);
     }
 
+    // Sizes break down the line's own quantity, in its unit, on exits and entries alike:
+    // two boxes of 10 gloves, one box of each size, move 10 gloves of each.
+    void sizesOfABoxLine_data()
+    {
+        QTest::addColumn<bool>("recoger");
+        QTest::addColumn<QString>("tc");
+        QTest::addColumn<int>("signo");
+        for (bool recoger : {false, true}) {
+            const char* modo = recoger ? "collected" : "at once";
+            QTest::addRow("%s, exit", modo) << recoger << "RM" << -1;
+            QTest::addRow("%s, entry", modo) << recoger << "AJP" << 1;
+        }
+    }
+    void sizesOfABoxLine()
+    {
+        QFETCH(bool, recoger);
+        QFETCH(QString, tc);
+        QFETCH(int, signo);
+        open({QStringLiteral("INSERT INTO S_TA_EQUIV (IdArticulo, IDUNIDAD, IDUNIDAD_EQUIV, Coeficiente) VALUES ('GUANTE', 'CAJA', 'UN  ', 10)")});
+        ui::FlexGrid g;
+        Llena(g, {stocktest::Con(stocktest::Linea(QStringLiteral("GUANTE"), QStringLiteral("2")),
+                                 {{ColArticulo::Unidad, QStringLiteral("CAJA")},
+                                  {ColArticulo::PideTalle, QStringLiteral("-1")},
+                                  {ColArticulo::NroLote, QStringLiteral("|M-BLANCO-U|L-BLANCO-U|")},
+                                  {ColArticulo::NroSerie, QStringLiteral("|1|1|")}})});
+        Posteo p;
+        p.tc = tc;
+        postea(p, g, recoger);
+        const QList<Mov> esperados{{"GUANTE", "M-BLANCO-U", "", "1", 1.0 * signo, 10.0 * signo},
+                                   {"GUANTE", "L-BLANCO-U", "", "1", 1.0 * signo, 10.0 * signo}};
+        const QList<Mov> hechos = movimientos(tc, QStringLiteral("000100000100R"));
+        QVERIFY2(hechos == esperados, qPrintable(stocktest::Show(hechos)));
+        QCOMPARE(saldoLote(QStringLiteral("GUANTE"), QStringLiteral("M-BLANCO-U")), 10.0 + 10 * signo);
+    }
+
     // A pick is in the base unit: a line of one box of 12 picked from two lots posts each
     // lot's share of the box and its own units.
     void exitPickedInSeveralLotsOfAnotherUnit()
@@ -410,6 +446,35 @@ private slots:
         QCOMPARE(saldo(QStringLiteral("ALCGEL")), 28.0);
         // The internal voucher's book moved on: its next number is 2.
         QCOMPARE(libroPE(), 2);
+    }
+
+    // A component in boxes is drawn from its lots in the units they keep: one kit of a box
+    // of 12 paracetamol takes the 10 of the first lot and 2 of the second, each row its
+    // share of the box, and no lot goes below 0 while another has stock.
+    void kitComponentInBoxesOverTwoLots_data()
+    {
+        ambosModos();
+    }
+    void kitComponentInBoxesOverTwoLots()
+    {
+        QFETCH(bool, recoger);
+        open({QStringLiteral("INSERT INTO V_MA_ARTICULOS (IDARTICULO, DESCRIPCION, IDUNIDAD, Costo, cuentacontableC) VALUES "
+                             "('KITCJ', 'Kit de una caja de paracetamol', 'UN  ', 900, '1105')"),
+              QStringLiteral("INSERT INTO V_MA_INSUMOS (IDARTICULO, IdArticuloInsumo, IdUnidadInsumo, Cantidad) VALUES "
+                             "('KITCJ', 'PARA500', 'CAJA', 1)")});
+        ui::FlexGrid g;
+        Llena(g, {stocktest::Linea(QStringLiteral("KITCJ"), QStringLiteral("1"))});
+        Posteo p;
+        postea(p, g, recoger);
+        const QList<Mov> componentes = movimientos(QStringLiteral("PE"), QStringLiteral("000100000001X"));
+        const QList<Mov> esperados{{"PARA500", "P2611A", "", "1", -0.8333, -10}, {"PARA500", "P2612B", "", "1", -0.1667, -2}};
+        QVERIFY2(componentes == esperados, qPrintable(stocktest::Show(componentes)));
+        QCOMPARE(cuenta(QStringLiteral("SELECT COUNT(*) FROM V_MV_STOCK WHERE TC = 'PE' AND IdUnidad = 'CAJA' AND "
+                                       "IdUnidadBase = 'UN  ' AND EQUIV_UDBASE = 12")),
+                 2);
+        QCOMPARE(db_->db.Scalar(QStringLiteral("SELECT SUM(Cantidad) FROM V_MV_STOCK WHERE TC = 'PE'")).toDouble(), -1.0);
+        QCOMPARE(saldoLote(QStringLiteral("PARA500"), QStringLiteral("P2611A")), 0.0);
+        QCOMPARE(saldoLote(QStringLiteral("PARA500"), QStringLiteral("P2612B")), 3.0);
     }
 
     // A second kit voucher takes the next internal number.
@@ -567,8 +632,8 @@ private slots:
                  -2.0);
     }
 
-    // The motive given, the configured default for none, no motive for blanks; the cash
-    // desk when there is one.
+    // The motive given, the configured default for none or blanks; the cash desk when
+    // there is one.
     void motiveAndCashDesk_data()
     {
         QTest::addColumn<QString>("motivo");
@@ -577,7 +642,7 @@ private slots:
         QTest::addColumn<QVariant>("cajaGuardada");
         QTest::newRow("given") << "6" << "2" << QVariant(QStringLiteral("   6")) << QVariant(QStringLiteral("   2"));
         QTest::newRow("default") << "" << "1" << QVariant(QStringLiteral("   1")) << QVariant(QStringLiteral("   1"));
-        QTest::newRow("blanks, no cash desk") << "   " << "" << QVariant() << QVariant();
+        QTest::newRow("blanks, no cash desk") << "   " << "" << QVariant(QStringLiteral("   1")) << QVariant();
         QTest::newRow("apostrophes") << "'7'" << "'3" << QVariant(QStringLiteral("   7")) << QVariant(QStringLiteral("   3"));
     }
     void motiveAndCashDesk()
@@ -671,7 +736,8 @@ private slots:
         QCOMPARE(movimientosGuardados(), antes);
     }
 
-    // Lines with their own deposit and motive ("ELDELGRID").
+    // Lines with their own deposit and motive ("ELDELGRID"); a line without a motive
+    // takes the default one.
     void depositAndMotiveFromTheGrid()
     {
         open();
@@ -689,7 +755,7 @@ private slots:
         QCOMPARE(rows[0][0].toString(), QStringLiteral("   2"));
         QCOMPARE(rows[0][1].toString(), QStringLiteral("   6"));
         QCOMPARE(rows[1][0].toString(), QStringLiteral("   1"));
-        QVERIFY(rows[1][1].isNull());
+        QCOMPARE(rows[1][1].toString(), QStringLiteral("   1"));
     }
 
     // The perishable flag (46) makes the whole text one lot, unless it is a pipe list.
@@ -718,23 +784,45 @@ private slots:
         QCOMPARE(movimientos(QStringLiteral("AJP"), QStringLiteral("000100000100R")), esperados);
     }
 
-    // Entries of a type that takes automatic lots get the next one, the same for the call.
+    // Entries of a type that takes automatic lots get the next one, the same for the call,
+    // one that no other voucher holds: above the greatest automatic lot as a number, typed
+    // lots of digits counting as the numbers they are.
+    void automaticLot_data()
+    {
+        QTest::addColumn<bool>("recoger");
+        QTest::addColumn<QStringList>("guardados");
+        for (bool recoger : {false, true}) {
+            const char* modo = recoger ? "collected" : "at once";
+            QTest::addRow("%s, after 41", modo) << recoger << QStringList{"41"};
+            QTest::addRow("%s, after 10 and 41 beside a typed 0009", modo) << recoger << QStringList{"10", "41", "0009"};
+            QTest::addRow("%s, after 40 and 41 beside a typed \" X-1\"", modo) << recoger << QStringList{"40", " X-1", "41"};
+        }
+    }
     void automaticLot()
     {
-        open({QStringLiteral("INSERT INTO V_MV_STOCK (TC, IdComprobante, Secuencia, IdArticulo, IdDeposito, NroLote, Cantidad) "
-                             "VALUES ('AJP', '000100000001X', 1, 'FRA500', '   1', '%1', 3)")
-                  .arg(QStringLiteral("41").rightJustified(25))});
+        QFETCH(bool, recoger);
+        QFETCH(QStringList, guardados);
+        QStringList extra;
+        int secuencia = 0;
+        for (const QString& lote : guardados)
+            extra << QStringLiteral("INSERT INTO V_MV_STOCK (TC, IdComprobante, Secuencia, IdArticulo, IdDeposito, NroLote, Cantidad) "
+                                    "VALUES ('AJP', '0001000000%1X', 1, 'FRA500', '   1', '%2', 3)")
+                         .arg(++secuencia, 2, 10, QLatin1Char('0'))
+                         .arg(Utilidades->AjustaLargo(lote, 25));
+        open(extra);
         db_->db.SetConfig(QStringLiteral("AsignacionAutomaticaDeLoteING"), QStringLiteral("SI"));
         ui::FlexGrid g;
         Llena(g, {stocktest::Linea(QStringLiteral("FRA500"), QStringLiteral("5")), stocktest::Linea(QStringLiteral("IBU400"), QStringLiteral("2"))});
         Posteo p;
         p.tc = QStringLiteral("AJP");
-        postea(p, g, false);
+        postea(p, g, recoger);
         QCOMPARE(p.loteFijo, QStringLiteral("42"));
+        const QString lote42 = QStringLiteral("42").rightJustified(25);
         QCOMPARE(cuenta(QStringLiteral("SELECT COUNT(*) FROM V_MV_STOCK WHERE TC = 'AJP' AND IdComprobante = '000100000100R' AND "
                                        "NroLote = '%1'")
-                            .arg(QStringLiteral("42").rightJustified(25))),
+                            .arg(lote42)),
                  2);
+        QCOMPARE(cuenta(QStringLiteral("SELECT COUNT(DISTINCT IdComprobante) FROM V_MV_STOCK WHERE TRIM(NroLote) = '42'")), 1);
     }
 
     // Texts go into the statements with their apostrophes doubled; descriptions lose theirs.

@@ -27,6 +27,16 @@ Renglon valida()
     return Linea(QStringLiteral("IBU400"), QStringLiteral("1"), QStringLiteral("1850"));
 }
 
+// Every cell of the grid, row by row.
+QStringList celdas(const ui::FlexGrid& g)
+{
+    QStringList out;
+    for (int fila = 0; fila < g.Rows(); ++fila)
+        for (int col = 0; col < g.Cols(); ++col)
+            out << g.TextMatrix(fila, col);
+    return out;
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(Renglon)
@@ -253,6 +263,118 @@ private slots:
         p.deposito = deposito;
         p.motivo = motivo;
         refused(g, p, recoger, {mensaje});
+    }
+
+    // A posting refused halfway leaves the grid as it came (it had written cells of the
+    // lines before the one refused); the grid the operator corrects then posts, and so
+    // does a grid posted again after its quantity changed: each line stores its quantity
+    // in the base unit as the grid gives it, its quantity by the coefficient, never what
+    // an earlier posting left in column 74.
+    void baseQuantityOfTheGridAsPosted_data()
+    {
+        QTest::addColumn<bool>("recoger");
+        QTest::addColumn<bool>("rechazoAntes");
+        QTest::addColumn<Renglon>("renglon");
+        QTest::addColumn<QString>("corregida");
+        QTest::addColumn<double>("enBase");
+        const Renglon unidades = Linea(QStringLiteral("IBU400"), QStringLiteral("5"), QStringLiteral("1850"));
+        const Renglon cajas = Con(Linea(QStringLiteral("ALCGEL"), QStringLiteral("2"), QStringLiteral("920")),
+                                  {{ColArticulo::Unidad, QStringLiteral("CAJA")}});
+        for (bool recoger : {false, true}) {
+            const char* modo = recoger ? "collected" : "at once";
+            for (bool rechazo : {true, false}) {
+                const char* antes = rechazo ? "after a refusal" : "after a posting";
+                QTest::addRow("%s, %s, units 5 then 3", modo, antes) << recoger << rechazo << unidades << "3" << -3.0;
+                QTest::addRow("%s, %s, boxes of 12, 2 then 3", modo, antes) << recoger << rechazo << cajas << "3" << -36.0;
+            }
+        }
+    }
+    void baseQuantityOfTheGridAsPosted()
+    {
+        QFETCH(bool, recoger);
+        QFETCH(bool, rechazoAntes);
+        QFETCH(Renglon, renglon);
+        QFETCH(QString, corregida);
+        QFETCH(double, enBase);
+        PostingDb db;
+        ui::FlexGrid g;
+        Posteo p;
+        if (rechazoAntes) {
+            Llena(g, {renglon, Linea(QStringLiteral("NOEXISTE"), QStringLiteral("1"))});
+            const QStringList comoVino = celdas(g);
+            refused(g, p, recoger, {QStringLiteral("NOEXISTE (renglón 2) no existe")});
+            QCOMPARE(celdas(g), comoVino);
+            // The operator drops the line refused.
+            g.SetRows(2);
+            p.sqlTemp.clear();
+        } else {
+            Llena(g, {renglon});
+            const QString falla = db.Postea(p, g, recoger);
+            QVERIFY2(falla.isEmpty(), qPrintable(falla));
+            p = Posteo();
+            p.id = QStringLiteral("000100000101R");
+        }
+        g.SetTextMatrix(1, ColArticulo::Cantidad, corregida);
+        const QString falla = db.Postea(p, g, recoger);
+        QVERIFY2(falla.isEmpty(), qPrintable(falla));
+        const QString articulo = renglon.value(ColArticulo::IdArticulo);
+        QCOMPARE(db.Movimientos(QStringLiteral("RM"), p.id), (QList<Mov>{{articulo, "", "", "1", -corregida.toDouble(), enBase}}));
+        QCOMPARE(g.TextMatrix(1, ColArticulo::CantidadUD).toDouble(), -enBase);
+        // The deposit's units and its balance in the base unit agree.
+        QCOMPARE(db.Cuenta(QStringLiteral("SELECT COUNT(*) FROM V_MV_STOCK WHERE TC = 'RM' AND Cantidad * EQUIV_UDBASE <> CantidadUD")), 0);
+    }
+
+    // A motive of blanks is no motive: the default one, with its entry; without a default
+    // motive a posting whose entry goes by the motive is refused, naming why, and writes
+    // nothing. A delivery note collected goes under the motive configured for delivery
+    // notes, whatever the call's.
+    void withoutMotive_data()
+    {
+        QTest::addColumn<bool>("recoger");
+        QTest::addColumn<QString>("tc");
+        QTest::addColumn<QString>("motivo");
+        QTest::addColumn<QString>("motivoDeLinea");
+        QTest::addColumn<bool>("porDefecto");
+        QTest::addColumn<QString>("mensaje");   // "" posted
+        const QString sinMotivo = QStringLiteral("no hay un motivo de stock por defecto (MotivoStockDefault)");
+        for (bool recoger : {false, true}) {
+            const char* modo = recoger ? "collected" : "at once";
+            QTest::addRow("%s, empty, default", modo) << recoger << "AJP" << "" << "" << true << "";
+            QTest::addRow("%s, blanks, default", modo) << recoger << "AJP" << "   " << "" << true << "";
+            QTest::addRow("%s, a line's blanks, default", modo) << recoger << "AJP" << "ELDELGRID" << "  " << true << "";
+            QTest::addRow("%s, empty, no default", modo) << recoger << "AJP" << "" << "" << false << sinMotivo;
+            QTest::addRow("%s, blanks, no default", modo) << recoger << "AJP" << "   " << "" << false << sinMotivo;
+            QTest::addRow("%s, a line's blanks, no default", modo)
+                << recoger << "AJP" << "ELDELGRID" << "  " << false << QStringLiteral("(renglón 1) no tiene motivo de stock");
+        }
+        QTest::newRow("at once, a delivery note, no default") << false << "RM" << "   " << "" << false << sinMotivo;
+        QTest::newRow("collected, a delivery note, no default") << true << "RM" << "   " << "" << false << "";
+    }
+    void withoutMotive()
+    {
+        QFETCH(bool, recoger);
+        QFETCH(QString, tc);
+        QFETCH(QString, motivo);
+        QFETCH(QString, motivoDeLinea);
+        QFETCH(bool, porDefecto);
+        QFETCH(QString, mensaje);
+        PostingDb db;
+        if (!porDefecto)
+            db.db.SetConfig(QStringLiteral("MotivoStockDefault"), QVariant());
+        ui::FlexGrid g;
+        Llena(g, {Con(valida(), {{ColArticulo::MotivoStock, motivoDeLinea}})});
+        Posteo p;
+        p.tc = tc;
+        p.motivo = motivo;
+        if (!mensaje.isEmpty()) {
+            refused(g, p, recoger, {mensaje});
+            return;
+        }
+        const QString falla = db.Postea(p, g, recoger);
+        QVERIFY2(falla.isEmpty(), qPrintable(falla));
+        // The stock moved with its entry.
+        QCOMPARE(db.Movimientos(tc, p.id).size(), 1);
+        QCOMPARE(db.Lineas(tc, p.id).size(), 2);
     }
 
     // Lines whose amounts change side keep a balanced entry whose header total is its

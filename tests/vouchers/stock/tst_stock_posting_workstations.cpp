@@ -1,6 +1,8 @@
 // Several workstations posting stock at once on one SQLite file, each a process of its
 // own: the automatic lots, the internal "PE" vouchers and the entry numbers that the
-// postings take inside their transactions are never shared and never skipped.
+// postings take inside their transactions are never shared and never skipped, whether
+// the postings run at once or are collected and their batch run later, when the
+// statements take their numbers.
 #include "RunWorkstations.h"
 #include "tests/support/TestMain.h"
 #include "tests/support/vouchers/VoucherFixture.h"
@@ -13,13 +15,21 @@ class TstStockPostingWorkstations : public QObject {
     Q_OBJECT
 
 private slots:
+    void threeWorkstationsPostAtOnce_data()
+    {
+        QTest::addColumn<QString>("modo");
+        QTest::newRow("at once") << QString();
+        QTest::newRow("collected, one batch per voucher") << QStringLiteral("recoger");
+    }
     void threeWorkstationsPostAtOnce()
     {
+        QFETCH(QString, modo);
         VoucherFixture db;
         db.SetConfig(QStringLiteral("AsientosXStock"), QStringLiteral("SI"));
         db.SetConfig(QStringLiteral("AsignacionAutomaticaDeLoteING"), QStringLiteral("SI"));
         const int perWorkstation = 15;
-        const QString fallo = stocktest::RunThreeWorkstations(QStringLiteral(WORKSTATION_EXE), db, perWorkstation, 2 * perWorkstation);
+        const QString fallo =
+            stocktest::RunThreeWorkstations(QStringLiteral(WORKSTATION_EXE), db, perWorkstation, 2 * perWorkstation, modo);
         QVERIFY2(fallo.isEmpty(), qPrintable(fallo));
         const int vouchers = 3 * perWorkstation;
         auto count = [&](const QString& sql) { return db.Scalar(sql).toInt(); };
@@ -48,6 +58,12 @@ private slots:
                  vouchers);
         QCOMPARE(count(QStringLiteral("SELECT COUNT(*) FROM (SELECT [NUMERO ASIENTO] FROM MV_ASIENTOS WHERE TC = 'RM' AND "
                                       "Numero >= '00001000' GROUP BY [NUMERO ASIENTO] HAVING COUNT(DISTINCT Numero) <> 1)")),
+                 0);
+        // Each entry's lines numbered 1..n, with one header total, its debit side.
+        QCOMPARE(count(QStringLiteral("SELECT COUNT(*) FROM (SELECT Numero FROM MV_ASIENTOS WHERE TC = 'RM' AND Numero >= '00001000' "
+                                      "GROUP BY Numero HAVING MIN(Secuencia) <> 1 OR MAX(Secuencia) <> COUNT(*) "
+                                      "OR COUNT(DISTINCT CABImporte) <> 1 "
+                                      "OR MAX(CABImporte) <> SUM(CASE WHEN [DEBE-HABER] = 'D' THEN Importe ELSE 0 END))")),
                  0);
     }
 };
