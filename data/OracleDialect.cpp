@@ -271,6 +271,129 @@ void charIndex(Tokens& t)
     }
 }
 
+// ---------------------------------------------------------------- texts
+
+// The "(" of the parenthesis that holds the token at `i` (or that a ")" at `i` closes);
+// -1 when none does.
+int enclosingOpen(const Tokens& t, int i)
+{
+    int depth = 0;
+    for (int k = prevSig(t, i); k >= 0; k = prevSig(t, k)) {
+        if (isPunct(t[k], QLatin1String(")")))
+            ++depth;
+        else if (isPunct(t[k], QLatin1String("(")) && depth-- == 0)
+            return k;
+    }
+    return -1;
+}
+
+// Whether the call named at `fn`, whose "(" is at `open`, gives a text: a function of
+// texts, or a cast or conversion to a text type.
+bool givesText(const Tokens& t, int fn, int open)
+{
+    static const QSet<QString> texts = {QStringLiteral("LTRIM"), QStringLiteral("RTRIM"), QStringLiteral("UPPER"),
+                                        QStringLiteral("LOWER"), QStringLiteral("SUBSTRING"), QStringLiteral("SUBSTR"),
+                                        QStringLiteral("REPLACE"), QStringLiteral("RIGHT"), QStringLiteral("TO_CHAR")};
+    if (fn < 0 || t[fn].kind != Token::Word || t[fn].removed)
+        return false;
+    const QString name = t[fn].text.toUpper();
+    if (texts.contains(name))
+        return true;
+    int type = -1;
+    if (name == QLatin1String("CONVERT")) {
+        type = nextSig(t, open);
+    } else if (name == QLatin1String("CAST")) {
+        std::vector<std::pair<int, int>> args;
+        const int close = arguments(t, open, args);
+        int depth = 0;
+        for (int k = nextSig(t, open); k >= 0 && k < close && type < 0; k = nextSig(t, k)) {
+            if (isPunct(t[k], QLatin1String("(")))
+                ++depth;
+            else if (isPunct(t[k], QLatin1String(")")))
+                --depth;
+            else if (depth == 0 && isWord(t[k], QLatin1String("AS")))
+                type = nextSig(t, k);
+        }
+    }
+    if (type < 0 || t[type].kind != Token::Word)
+        return false;
+    const QString typeName = t[type].text.toUpper();
+    return typeName.contains(QLatin1String("CHAR")) || typeName.contains(QLatin1String("TEXT"));
+}
+
+// Whether the operand that ends (left of a sign) or starts (right of it) at `i` shows a
+// text.
+bool showsText(const Tokens& t, int i, bool leftSide)
+{
+    if (i < 0)
+        return false;
+    if (t[i].kind == Token::Quoted)
+        return true;
+    if (leftSide && isPunct(t[i], QLatin1String(")"))) {
+        const int open = enclosingOpen(t, i);
+        return open >= 0 && givesText(t, prevSig(t, open), open);
+    }
+    if (!leftSide && t[i].kind == Token::Word) {
+        const int open = nextSig(t, i);
+        return open >= 0 && isPunct(t[open], QLatin1String("(")) && givesText(t, i, open);
+    }
+    return false;
+}
+
+// SQL Server joins texts with "+", Oracle with "||": a "+" between two operands one of
+// which shows a text is a join; a sum of numbers stays a sum.
+void textJoins(Tokens& t)
+{
+    for (int i = 0; i < int(t.size()); ++i) {
+        if (!isPunct(t[i], QLatin1String("+")))
+            continue;
+        const int left = prevSig(t, i);
+        const bool afterOperand = left >= 0 && (t[left].kind != Token::Punct || isPunct(t[left], QLatin1String(")")));
+        if (afterOperand && (showsText(t, left, true) || showsText(t, nextSig(t, i), false)))
+            t[i].text = QStringLiteral("||");
+    }
+}
+
+Token sqlToken(Token::Kind kind, const QString& text)
+{
+    Token k;
+    k.kind = kind;
+    k.text = text;
+    return k;
+}
+
+// RIGHT(text, n) is SUBSTR(text, -LEAST(n, LENGTH(text))): a negative start counts from
+// the end, and Oracle gives NULL for one before the text's start where RIGHT gives the
+// whole text.
+void rightCalls(Tokens& t)
+{
+    // From the end, so that a call inside the text is rewritten before it is copied.
+    for (int i = int(t.size()) - 1; i >= 0; --i) {
+        if (!isWord(t[i], QLatin1String("RIGHT")))
+            continue;
+        const int open = nextSig(t, i);
+        if (open < 0 || !isPunct(t[open], QLatin1String("(")))
+            continue;
+        std::vector<std::pair<int, int>> args;
+        if (arguments(t, open, args) < 0 || args.size() != 2 || args[0].first < 0 || args[1].first < 0)
+            continue;
+        const auto [text, textEnd] = args[0];
+        const auto [count, countEnd] = args[1];
+        Tokens length{sqlToken(Token::Punct, QStringLiteral(",")), sqlToken(Token::Space, QStringLiteral(" ")),
+                      sqlToken(Token::Word, QStringLiteral("LENGTH")),
+                      sqlToken(Token::Punct, QStringLiteral("("))};
+        for (int k = text; k <= textEnd; ++k)
+            length.push_back(t[k]);
+        length.push_back(sqlToken(Token::Punct, QStringLiteral(")")));
+        length.push_back(sqlToken(Token::Punct, QStringLiteral(")")));
+        t.insert(t.begin() + countEnd + 1, length.begin(), length.end());
+        const Tokens least{sqlToken(Token::Punct, QStringLiteral("-")), sqlToken(Token::Word, QStringLiteral("LEAST")),
+                           sqlToken(Token::Punct, QStringLiteral("("))};
+        t.insert(t.begin() + count, least.begin(), least.end());
+        t[i].text = QStringLiteral("SUBSTR");
+    }
+}
+
 // Renames and the forms of CONVERT, GETDATE, the owner prefix.
 void functions(Tokens& t)
 {
@@ -312,6 +435,8 @@ void functions(Tokens& t)
             k.text = text ? QStringLiteral("TO_CHAR") : QStringLiteral("TO_NUMBER");
             removeRange(t, i + 1, next - 1);
             removeRange(t, next + 1, comma);
+        } else if (isWord(k, QLatin1String("BIGINT")) && prevSig(t, i) >= 0 && isWord(t[prevSig(t, i)], QLatin1String("AS"))) {
+            k.text = QStringLiteral("NUMBER(19)");   // Oracle's whole number of SQL Server's range
         } else if (isWord(k, QLatin1String("dbo")) && next >= 0 && isPunct(t[next], QLatin1String("."))) {
             removeRange(t, i, next);
         }
@@ -395,14 +520,7 @@ void dateStyleMasks(Tokens& t)
     for (int i = 0; i < int(t.size()); ++i) {
         if (t[i].removed || t[i].kind != Token::Number || t[i].text != QLatin1String("103"))
             continue;
-        int depth = 0;
-        int open = -1;
-        for (int k = prevSig(t, i); k >= 0 && open < 0; k = prevSig(t, k)) {
-            if (isPunct(t[k], QLatin1String(")")))
-                ++depth;
-            else if (isPunct(t[k], QLatin1String("(")) && depth-- == 0)
-                open = k;
-        }
+        const int open = enclosingOpen(t, i);
         const int call = open < 0 ? -1 : prevSig(t, open);
         if (call >= 0 && isWord(t[call], QLatin1String("TO_CHAR"))) {
             t[i].kind = Token::Quoted;
@@ -427,6 +545,8 @@ QString ToOracle(const QString& statement, int wordCount)
         const QString text = join(t);
         return text.compare(QLatin1String("LEN"), Qt::CaseInsensitive) == 0 ? QStringLiteral("LENGTH") : text;
     }
+    rightCalls(t);
+    textJoins(t);
     charIndex(t);
     functions(t);
     quotedNames(t);

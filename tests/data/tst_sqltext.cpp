@@ -61,6 +61,18 @@ private slots:
         QTest::newRow("substring and isnull")
             << "SELECT SUBSTRING(A,1,2), ISNULL(B,0) FROM T"
             << "SELECT SUBSTR(A,1,2), NVL(B,0) FROM T";
+        // Texts are joined with ||; a sum of numbers stays a sum, also inside the cast.
+        QTest::newRow("texts joined")
+            << "SELECT 'A' + X, RTRIM(X) + Y, X + CAST(N AS VARCHAR(8)), N + 1, (N) + 'z' FROM T"
+            << "SELECT 'A' || X, RTRIM(X) || Y, X || CAST(N AS VARCHAR(8)), N + 1, (N) || 'z' FROM T";
+        QTest::newRow("plus inside a text stays") << "SELECT A FROM T WHERE A = 'x' + 'a + b'" << "SELECT A FROM T WHERE A = 'x' || 'a + b'";
+        QTest::newRow("right, padded number")
+            << "SELECT RIGHT('00000000' + CAST(ISNULL(N, 0) + 1 AS VARCHAR(8)), 8) FROM T"
+            << "SELECT SUBSTR('00000000' || CAST(NVL(N, 0) + 1 AS VARCHAR(8)), -LEAST(8, LENGTH('00000000' || CAST(NVL(N, 0) + 1 AS VARCHAR(8))))) FROM T";
+        QTest::newRow("right inside right")
+            << "SELECT RIGHT(RIGHT(A, 3), 2) FROM T"
+            << "SELECT SUBSTR(SUBSTR(A, -LEAST(3, LENGTH(A))), -LEAST(2, LENGTH(SUBSTR(A, -LEAST(3, LENGTH(A)))))) FROM T";
+        QTest::newRow("bigint cast") << "SELECT CAST(A AS BIGINT) FROM T" << "SELECT CAST(A AS NUMBER(19)) FROM T";
         QTest::newRow("lock hint removed") << "SELECT * FROM T with (NOLOCK) WHERE A = 1" << "SELECT * FROM T  WHERE A = 1";
         QTest::newRow("lock hint inside a text stays")
             << "SELECT * FROM T with(nolock) WHERE A = 'a with(nolock) b'" << "SELECT * FROM T  WHERE A = 'a with(nolock) b'";

@@ -126,6 +126,10 @@ const Refusal kRefusals[] = {
     {";", "ORA-00911: invalid character"},
     {"#\\d", "ORA-00911: invalid character"},
     {"\\bdbo\\s*\\.", "ORA-00942: table or view does not exist"},
+    {"\\b(LEFT|RIGHT)\\s*\\(", "ORA-00904: invalid identifier"},
+    {"\\bAS\\s+BIGINT\\b", "ORA-00902: invalid datatype"},
+    // a text joined with "+" is read as a number
+    {"\\bQ\\s*\\+|\\+\\s*Q\\b", "ORA-01722: invalid number"},
 };
 
 [[noreturn]] void raise(ado::Errors& errs, int native, const QString& text)
@@ -143,6 +147,37 @@ int oraNumber(const QString& error)
 QString replaced(QString text, const char* pattern, const QString& with)
 {
     return text.replace(QRegularExpression(QString::fromLatin1(pattern), QRegularExpression::CaseInsensitiveOption), with);
+}
+
+// Oracle keeps no empty texts: what a call gives, tested for NULL, is NULL when it is
+// empty too (a REPLACE that leaves nothing, say).
+QString emptyResultsAreNull(QString sql)
+{
+    static const QRegularExpression test(QStringLiteral("\\)\\s+IS\\s+(NOT\\s+)?NULL\\b"), QRegularExpression::CaseInsensitiveOption);
+    QList<int> closes;
+    for (auto it = test.globalMatch(sql); it.hasNext();)
+        closes.prepend(int(it.next().capturedStart()));
+    for (const int close : closes) {   // from the end: what comes before keeps its place
+        int depth = 0;
+        bool quoted = false;
+        int open = -1;
+        for (int k = close; k >= 0 && open < 0; --k) {
+            if (sql[k] == u'\'')
+                quoted = !quoted;
+            else if (!quoted && sql[k] == u')')
+                ++depth;
+            else if (!quoted && sql[k] == u'(' && --depth == 0)
+                open = k;
+        }
+        if (open < 0)
+            continue;
+        int name = open;
+        while (name > 0 && (sql[name - 1].isLetterOrNumber() || sql[name - 1] == u'_'))
+            --name;
+        sql.insert(close + 1, QStringLiteral(", '')"));
+        sql.insert(name, QStringLiteral("NULLIF("));
+    }
+    return sql;
 }
 
 // Oracle's forms read back into the SQL Server dialect the SQLite engine takes.
@@ -168,6 +203,8 @@ QString backToSqlite(const QString& statement, ado::Errors& errs)
         if (seg.kind == Segment::Sql) {
             QString t = seg.text;
             t = replaced(t, "\\bNVL\\s*\\(", QStringLiteral("IFNULL("));
+            t = replaced(t, "\\bLEAST\\s*\\(", QStringLiteral("MIN("));
+            t = replaced(t, "\\bNUMBER\\s*\\(\\s*19\\s*\\)", QStringLiteral("INTEGER"));
             t = replaced(t, "\\bSYSDATE\\b", QStringLiteral("GETDATE()"));
             t = replaced(t, "\\s+FROM\\s+DUAL\\b", QString());
             t = replaced(t, "\\bTO_NUMBER\\s*\\(", QStringLiteral("(0+"));
@@ -179,6 +216,7 @@ QString backToSqlite(const QString& statement, ado::Errors& errs)
         }
         out += seg.text;
     }
+    out = emptyResultsAreNull(out);
     // ROWNUM <= n closing the statement is SQLite's LIMIT n.
     static const QRegularExpression rownum(QStringLiteral("\\s+(WHERE|AND)\\s+ROWNUM\\s*<=\\s*(\\d+)\\s*$"),
                                            QRegularExpression::CaseInsensitiveOption);

@@ -3,8 +3,10 @@
 // statements carry is taken when the batch runs, so that no two of them share one. Entry
 // numbers, the line sequences of one voucher's entry and its header total, the internal
 // "PE" vouchers (with their book and without one), a production order's movement
-// sequence and the automatic lot.
+// sequence and the automatic lot. On SQLite and on an Oracle connection (the stand-in),
+// which must refuse none of the statements.
 #include "tests/support/TestMain.h"
+#include "tests/support/oracle/OracleStandIn.h"
 #include "tests/vouchers/stock/PostingDb.h"
 
 #include "data/DB_Dll.h"
@@ -102,9 +104,34 @@ class TstStockPostingBatches : public QObject {
         return numeros;
     }
 
+    // The main connection on the engine of the round: the Oracle stand-in's or SQLite's.
+    void enMotor()
+    {
+        QFETCH_GLOBAL(bool, oracle);
+        if (oracle)
+            testsupport::OpenMainOnOracle(testsupport::VoucherFixture::kDb);
+        QCOMPARE(gDBPrincipal->IsOracleConnection(), oracle);
+    }
+
 private slots:
-    void init() { escenario_.emplace(); }
-    void cleanup() { escenario_.reset(); }
+    void initTestCase_data()
+    {
+        QTest::addColumn<bool>("oracle");
+        QTest::newRow("SQLite") << false;
+        QTest::newRow("Oracle") << true;
+    }
+    void init()
+    {
+        oracle_.emplace();   // first: the program's own connection is recorded too
+        escenario_.emplace();
+    }
+    void cleanup()
+    {
+        const QStringList refused = oracle_->refused();
+        escenario_.reset();
+        oracle_.reset();
+        QCOMPARE(refused, QStringList());
+    }
 
     // Two kit vouchers, and two calls on one voucher, in one batch: it commits once; each
     // voucher has one entry of its own, whose lines follow each other; each call's
@@ -131,6 +158,7 @@ private slots:
         QFETCH(bool, libro);
         QFETCH(QStringList, internos);
         PostingDb db(libro ? QStringList() : QStringList{QStringLiteral("DELETE FROM V_TA_CPTE WHERE CODIGO = 'PE'")});
+        enMotor();
         const QString lote = recoge(db, llamados);
         QVERIFY(!lote.isEmpty());
         // The project's own unique index on the entry lines holds.
@@ -174,6 +202,7 @@ private slots:
         const Renglon ibu = Linea(QStringLiteral("IBU400"), QStringLiteral("2"), QStringLiteral("1850"));
         const Renglon fra = Linea(QStringLiteral("FRA500"), QStringLiteral("3"), QStringLiteral("120"));
         PostingDb db;
+        enMotor();
         gDBPrincipal->gEsAdmin = !restringido;
         const QString lote = recoge(db, {{"RM", "000100000100R", {ibu}}, {"RM", "000100000100R", {fra, ibu}},
                                          {"RM", "000100000101R", {ibu, fra, ibu}}});
@@ -189,6 +218,7 @@ private slots:
     void productionOrderInTwoStagesOfOneBatch()
     {
         PostingDb db;
+        enMotor();
         const QList<Renglon> etapa{hecho(QStringLiteral("ALC70"), QStringLiteral("10"), QStringLiteral("780")),
                                    Linea(QStringLiteral("FRA500"), QStringLiteral("10"), QStringLiteral("120"))};
         const QString lote = recoge(db, {{"OP", "000100000003X", etapa}, {"OP", "000100000003X", etapa}});
@@ -208,6 +238,7 @@ private slots:
         PostingDb db({QStringLiteral("INSERT INTO V_MV_STOCK (TC, IdComprobante, Secuencia, IdArticulo, IdDeposito, NroLote, Cantidad) "
                                      "VALUES ('AJP', '000100000001X', 1, 'FRA500', '   1', '%1', 3)")
                           .arg(QStringLiteral("41").rightJustified(25))});
+        enMotor();
         db.db.SetConfig(QStringLiteral("AsignacionAutomaticaDeLoteING"), QStringLiteral("SI"));
         const QList<Renglon> lineas{Linea(QStringLiteral("FRA500"), QStringLiteral("5")), Linea(QStringLiteral("IBU400"), QStringLiteral("2"))};
         const QString lote = recoge(db, {{"AJP", "000100000100X", lineas}, {"AJP", "000100000101X", lineas}, {"AJP", "000100000100X", lineas}});
@@ -223,6 +254,7 @@ private slots:
     }
 
 private:
+    std::optional<testsupport::OracleStandIn> oracle_;
     std::optional<stocktest::Escenario> escenario_;
 };
 

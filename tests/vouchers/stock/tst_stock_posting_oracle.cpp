@@ -128,6 +128,36 @@ private slots:
         QCOMPARE(db.Lineas(QStringLiteral("RM"), p.id).size(), 2);
     }
 
+    // At once, what reads the stored numbers and lots: a kit's components under an
+    // internal voucher of the next number, and an adjustment under the next automatic lot.
+    void kitsAndAutomaticLotsAtOnce()
+    {
+        PostingDb db({QStringLiteral("INSERT INTO V_MV_STOCK (TC, IdComprobante, Secuencia, IdArticulo, IdDeposito, NroLote, Cantidad) "
+                                     "VALUES ('AJP', '000100000001X', 1, 'FRA500', '   1', '%1', 3)")
+                          .arg(QStringLiteral("41").rightJustified(25))});
+        testsupport::OpenMainOnOracle(testsupport::VoucherFixture::kDb);
+        db.db.SetConfig(QStringLiteral("AsignacionAutomaticaDeLoteING"), QStringLiteral("SI"));
+        const int libro = db.LibroPE();
+        testsupport::ScriptedOperator op;
+        ClsCmnCptes c;
+        ui::FlexGrid kit;
+        Llena(kit, {Linea(QStringLiteral("BOTIQ"), QStringLiteral("1"), QStringLiteral("4200"))});
+        Posteo rm;
+        rm.run(c, kit);
+        QVERIFY(!rm.hayError);
+        ui::FlexGrid ajuste;
+        Llena(ajuste, {Linea(QStringLiteral("FRA500"), QStringLiteral("5"))});
+        Posteo ajp;
+        ajp.tc = QStringLiteral("AJP");
+        ajp.id = QStringLiteral("000100000100X");
+        ajp.run(c, ajuste);
+        QVERIFY(!ajp.hayError);
+        QCOMPARE(oracle_->refused(), QStringList());
+        QVERIFY(db.LibroPE() > libro);
+        QVERIFY(db.Cuenta(QStringLiteral("SELECT COUNT(*) FROM V_MV_STOCK WHERE TC = 'PE' AND IdComprobante_Origen = '000100000100R'")) > 0);
+        QCOMPARE(db.Movimientos(QStringLiteral("AJP"), ajp.id), (QList<Mov>{{"FRA500", "42", "", "1", 5, 5}}));
+    }
+
 private:
     std::optional<stocktest::Escenario> escenario_;
     std::optional<testsupport::OracleStandIn> oracle_;
