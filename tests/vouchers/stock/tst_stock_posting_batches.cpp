@@ -5,6 +5,7 @@
 // "PE" vouchers (with their book and without one), a production order's movement
 // sequence and the automatic lot. On SQLite and on an Oracle connection (the stand-in),
 // which must refuse none of the statements.
+#include "tests/support/ScriptedOperator.h"
 #include "tests/support/TestMain.h"
 #include "tests/support/oracle/OracleStandIn.h"
 #include "tests/vouchers/stock/PostingDb.h"
@@ -124,10 +125,12 @@ private slots:
     {
         oracle_.emplace();   // first: the program's own connection is recorded too
         escenario_.emplace();
+        operador_.emplace();   // a message would be a failure told, never a wait
     }
     void cleanup()
     {
         const QStringList refused = oracle_->refused();
+        operador_.reset();
         escenario_.reset();
         oracle_.reset();
         QCOMPARE(refused, QStringList());
@@ -256,6 +259,7 @@ private slots:
 private:
     std::optional<testsupport::OracleStandIn> oracle_;
     std::optional<stocktest::Escenario> escenario_;
+    std::optional<testsupport::ScriptedOperator> operador_;
 };
 
 TESTSUPPORT_MAIN(TstStockPostingBatches)
