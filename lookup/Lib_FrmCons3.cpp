@@ -66,7 +66,7 @@ bool isNumericType(int type)
 // as texts.
 ui::SortAs sortAsOf(int type)
 {
-    if (type == ado::adDate || type == ado::adDBDate || type == ado::adDBTimeStamp)
+    if (ado::IsDateType(type))
         return ui::SortAs::Date;
     if (type != ado::adBoolean && isNumericType(type))
         return ui::SortAs::Number;

@@ -6,7 +6,6 @@
 #include "lookup/ConsultaSql.h"
 #include "lookup/FormButtons.h"
 #include "lookup/TextAdvances.h"
-#include "platform/ui/CellFit.h"
 #include "platform/ui/Keys.h"
 #include "platform/ui/Metrics.h"
 #include "platform/ui/Operator.h"
@@ -303,9 +302,11 @@ void Lib_FrmCons3Tree::fitColumn()
             widestSum = sum;
         }
     }
-    const QModelIndex index = TreeV->indexFromItem(widest);
+    // The delegate's size hint holds the node's text, check box and margins, not its
+    // indentation.
+    const int cell = TreeV->sizeHintForIndex(TreeV->indexFromItem(widest)).width();
     const int measured = advances.metrics().horizontalAdvance(widest->text(0));
-    TreeV->header()->resizeSection(0, indent(widest) + ui::CellWidthHint(*TreeV, index) + qMax(0, widestSum - measured));
+    TreeV->header()->resizeSection(0, indent(widest) + cell + qMax(0, widestSum - measured));
 }
 
 // ---------------------------------------------------------------------------------------
