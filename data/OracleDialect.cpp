@@ -559,6 +559,9 @@ QString ToOracle(const QString& statement, int wordCount)
 
 QStringList OracleLocks(const QString& statement)
 {
+    // What the whole text does not hold, its SQL does not either: most statements are not cut.
+    if (!statement.contains(QLatin1String("WITH"), Qt::CaseInsensitive))
+        return {};
     const Tokens t = ado::sql::Tokenize(statement);
     QStringList tables;
     for (int i = 0; i < int(t.size()); ++i) {
@@ -577,6 +580,9 @@ QStringList OracleLocks(const QString& statement)
 
 std::optional<QString> IdentityRead(const QString& statement)
 {
+    // As above: a script asks this of every statement it runs.
+    if (!statement.contains(QLatin1String("IDENTITY"), Qt::CaseInsensitive))
+        return std::nullopt;
     const Tokens t = ado::sql::Tokenize(statement);
     int k = nextSig(t, -1);
     if (k < 0 || !isWord(t[k], QLatin1String("SELECT")))
