@@ -36,18 +36,22 @@ QString DB_Dll::SS_TSinonimos(const QString& SQL)
         return sqltext::RemoveMarkers(SQL);
 
     // Only these boundaries count: a name at the very start or before a line break stays.
-    QList<std::pair<QString, QString>> replacements;
-    for (const RestrictedView& rv : kRestrictedViews) {
-        const QString t = QString::fromLatin1(rv.table);
-        const QString v = QString::fromLatin1(rv.view);
-        for (const char* form : {" % ", "(% ", " %.", "(%.", ",%."})
-            replacements.append({QString::fromLatin1(form).replace(QLatin1Char('%'), t), QString::fromLatin1(form).replace(QLatin1Char('%'), v)});
-        if (t == QLatin1String("MA_CUENTAS")) {
-            replacements.append({QStringLiteral("{") + t + QLatin1Char('.'), QStringLiteral("{") + v + QLatin1Char('.')});
-            replacements.append({kMarker + t, t});
+    // The list is the same for every statement: made once.
+    static const QList<std::pair<QString, QString>> replacements = [] {
+        QList<std::pair<QString, QString>> list;
+        for (const RestrictedView& rv : kRestrictedViews) {
+            const QString t = QString::fromLatin1(rv.table);
+            const QString v = QString::fromLatin1(rv.view);
+            for (const char* form : {" % ", "(% ", " %.", "(%.", ",%."})
+                list.append({QString::fromLatin1(form).replace(QLatin1Char('%'), t), QString::fromLatin1(form).replace(QLatin1Char('%'), v)});
+            if (t == QLatin1String("MA_CUENTAS")) {
+                list.append({QStringLiteral("{") + t + QLatin1Char('.'), QStringLiteral("{") + v + QLatin1Char('.')});
+                list.append({kMarker + t, t});
+            }
         }
-    }
-    replacements.append({kMarker, QString()});
+        list.append({kMarker, QString()});
+        return list;
+    }();
     return sqltext::ReplaceInSql(SQL, replacements);
 }
 

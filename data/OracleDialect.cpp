@@ -247,17 +247,21 @@ int arguments(const Tokens& t, int open, std::vector<std::pair<int, int>>& args)
     return -1;
 }
 
+// Whether the token at `i` names a call of `name` that closes, its first two arguments
+// (in `args`, with any others) not empty: what the rewrites below move or copy.
+bool callArguments(const Tokens& t, int i, QLatin1StringView name, std::vector<std::pair<int, int>>& args)
+{
+    const int open = isWord(t[i], name) ? nextSig(t, i) : -1;
+    return open >= 0 && isPunct(t[open], QLatin1String("(")) && arguments(t, open, args) >= 0 && args.size() >= 2
+        && args[0].first >= 0 && args[1].first >= 0;
+}
+
 // CHARINDEX(sought, text) is Oracle's InStr(text, sought): the two arguments change places.
 void charIndex(Tokens& t)
 {
     for (int i = 0; i < int(t.size()); ++i) {
-        if (!isWord(t[i], QLatin1String("CHARINDEX")))
-            continue;
-        const int open = nextSig(t, i);
-        if (open < 0 || !isPunct(t[open], QLatin1String("(")))
-            continue;
         std::vector<std::pair<int, int>> args;
-        if (arguments(t, open, args) < 0 || args.size() < 2 || args[0].first < 0 || args[1].first < 0)
+        if (!callArguments(t, i, QLatin1String("CHARINDEX"), args))
             continue;
         const auto [a0, a0e] = args[0];
         const auto [a1, a1e] = args[1];
@@ -369,13 +373,8 @@ void rightCalls(Tokens& t)
 {
     // From the end, so that a call inside the text is rewritten before it is copied.
     for (int i = int(t.size()) - 1; i >= 0; --i) {
-        if (!isWord(t[i], QLatin1String("RIGHT")))
-            continue;
-        const int open = nextSig(t, i);
-        if (open < 0 || !isPunct(t[open], QLatin1String("(")))
-            continue;
         std::vector<std::pair<int, int>> args;
-        if (arguments(t, open, args) < 0 || args.size() != 2 || args[0].first < 0 || args[1].first < 0)
+        if (!callArguments(t, i, QLatin1String("RIGHT"), args) || args.size() != 2)
             continue;
         const auto [text, textEnd] = args[0];
         const auto [count, countEnd] = args[1];
@@ -560,6 +559,9 @@ QString ToOracle(const QString& statement, int wordCount)
 
 QStringList OracleLocks(const QString& statement)
 {
+    // What the whole text does not hold, its SQL does not either: most statements are not cut.
+    if (!statement.contains(QLatin1String("WITH"), Qt::CaseInsensitive))
+        return {};
     const Tokens t = ado::sql::Tokenize(statement);
     QStringList tables;
     for (int i = 0; i < int(t.size()); ++i) {
@@ -578,6 +580,9 @@ QStringList OracleLocks(const QString& statement)
 
 std::optional<QString> IdentityRead(const QString& statement)
 {
+    // As above: a script asks this of every statement it runs.
+    if (!statement.contains(QLatin1String("IDENTITY"), Qt::CaseInsensitive))
+        return std::nullopt;
     const Tokens t = ado::sql::Tokenize(statement);
     int k = nextSig(t, -1);
     if (k < 0 || !isWord(t[k], QLatin1String("SELECT")))

@@ -205,6 +205,10 @@ QStringList SplitOracleScript(const QString& script)
 
 bool DroppedOnOracle(const QString& statement)
 {
+    // What the whole text does not hold, its SQL does not either: most statements are not cut.
+    auto anywhere = [&statement](const char* word) { return statement.contains(QLatin1String(word), Qt::CaseInsensitive); };
+    if (!anywhere("NOCOUNT") && !anywhere("EXIST"))
+        return false;
     const Tokens t = ado::sql::Tokenize(statement);
     for (int i = 0; i < int(t.size()); ++i) {
         const int next = nextSig(t, i);

@@ -187,7 +187,8 @@ int SqlIndexOf(const QString& statement, const QString& sought, int from)
 
 bool SqlContains(const QString& statement, const QString& sought)
 {
-    return SqlOnly(statement).contains(sought, Qt::CaseInsensitive);
+    // What the whole text does not hold, its SQL does not either: most statements are not cut.
+    return statement.contains(sought, Qt::CaseInsensitive) && SqlOnly(statement).contains(sought, Qt::CaseInsensitive);
 }
 
 } // namespace ado::sql
