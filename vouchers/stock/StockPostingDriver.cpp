@@ -259,7 +259,7 @@ QString StockPosting::loteAutomaticoAlCorrer() const
     if (!compras_)
         filas += QStringLiteral(" AND IdComplemento = ") + vouchergrids::ComplementLiteral(a_.IdComplemento);
     return QStringLiteral("UPDATE V_MV_STOCK SET NroLote = RIGHT('") + QString(25, QLatin1Char(' '))
-         + QStringLiteral("' + CAST(ISNULL(CAST((") + MayorLoteAutomatico(QStringLiteral(" WITH (UPDLOCK, HOLDLOCK)"), QString())
+         + QStringLiteral("' + CAST(ISNULL(CAST((") + MayorLoteAutomatico(QStringLiteral(" WITH (UPDLOCK, HOLDLOCK)"))
          + QStringLiteral(") AS BIGINT), 0) + 1 AS VARCHAR(25)), 25)") + filas + QStringLiteral(" AND NroLote = ")
          + Literal(loteProvisional_);
 }
