@@ -197,6 +197,8 @@ private:
     // A motive as the posting writes it: its code as a literal; a blank one takes the
     // configured default motive; NULL when there is neither.
     QString motivoConDefecto(QString motivo) const;
+    // The voucher's own rows of V_MV_STOCK: " WHERE TC = ... AND IDCOMPROBANTE = ...".
+    QString filasDelComprobante() const;
     // Collected, the automatic lot is taken when the batch runs: the rows carry a
     // provisional lot of their own, which this statement turns into the next automatic lot.
     QString loteAutomaticoAlCorrer() const;

@@ -197,9 +197,7 @@ std::optional<StockFailure> StockPosting::prologue()
     if (op_) {
         a_.IdDepositoDestino = a_.IdDeposito;
         ado::Recordset rs;
-        db.AbrirRecordset(QStringLiteral("SELECT MAX(SECUENCIA) AS MAX_SECUENCIA FROM V_MV_STOCK WHERE TC = ")
-                              + Literal(Code(a_.TC, 4)) + QStringLiteral(" AND IDCOMPROBANTE = ") + Literal(a_.SucNroLetra),
-                          rs);
+        db.AbrirRecordset(QStringLiteral("SELECT MAX(SECUENCIA) AS MAX_SECUENCIA FROM V_MV_STOCK") + filasDelComprobante(), rs);
         double base = rs.EOF() ? 0.0 : FieldDouble(rs, QStringLiteral("MAX_SECUENCIA"));
         db.CierraRecordset(rs);
         if (base != 0)
@@ -251,11 +249,16 @@ bool StockPosting::asientoPorMotivo() const
     return (sink_.Runs() || tipoMovimiento() == 0) && c_.TieneAsientoDeStock(a_.TC, 0);
 }
 
+QString StockPosting::filasDelComprobante() const
+{
+    return QStringLiteral(" WHERE TC = ") + Literal(Code(a_.TC, 4)) + QStringLiteral(" AND IDCOMPROBANTE = ")
+         + Literal(a_.SucNroLetra);
+}
+
 QString StockPosting::loteAutomaticoAlCorrer() const
 {
     // The provisional lot is no number: the greatest automatic lot is another's.
-    QString filas = QStringLiteral(" WHERE TC = ") + Literal(Code(a_.TC, 4)) + QStringLiteral(" AND IDCOMPROBANTE = ")
-                  + Literal(a_.SucNroLetra);
+    QString filas = filasDelComprobante();
     if (!compras_)
         filas += QStringLiteral(" AND IdComplemento = ") + vouchergrids::ComplementLiteral(a_.IdComplemento);
     return QStringLiteral("UPDATE V_MV_STOCK SET NroLote = RIGHT('") + QString(25, QLatin1Char(' '))
