@@ -298,8 +298,7 @@ private:
     bool secuenciaAlCorrer_ = false;
     bool primeraSecuencia_ = true;
     float secuenciaAnterior_ = 0;
-    // the call's fixed lot is an automatic one; collected, the provisional lot its rows carry
-    bool loteAutomatico_ = false;
+    // collected, the provisional lot that the rows of the call's automatic lot carry
     QString loteProvisional_;
     // the configured default motive, trimmed
     QString motivoDefecto_;

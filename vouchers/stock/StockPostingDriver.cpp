@@ -155,7 +155,8 @@ std::optional<StockFailure> StockPosting::prologue()
     // lot until the batch runs: the lot read now may be another's by then.
     if (((op_ && loteAutoIngOP_) || loteAutoIng_) && signo_ == 1) {
         a_.LoteFijo = c_.ObtieneLoteAutomatico();
-        loteAutomatico_ = true;
+        if (!sink_.Runs())
+            loteProvisional_ = Provisional(25);
     }
     // 12.
     cede();
@@ -210,9 +211,6 @@ std::optional<StockFailure> StockPosting::prologue()
             sink_.UnaFilaPorSentencia();
         }
     }
-    // Collected, the automatic lot's rows carry a lot of their own until the batch runs.
-    if (loteAutomatico_ && !sink_.Runs())
-        loteProvisional_ = Provisional(25);
     return std::nullopt;
 }
 
