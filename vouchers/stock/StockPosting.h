@@ -286,10 +286,10 @@ private:
     int pasadas_ = 1;
     float secuencia_ = 0;
     bool comodato_ = false;
-    // the internal voucher of the production inputs: the one being written (at once; the
-    // number guessed, collected), the value its rows write (a literal at once, collected
-    // an expression that reads the number when the batch runs, or a provisional id) and,
-    // collected, what turns a provisional id into the number
+    // the internal voucher of the production inputs: the one being written (at once its
+    // number; collected, the value its rows write), the value its rows write (a literal at
+    // once, collected an expression that reads the number when the batch runs, or a
+    // provisional id) and, collected, what turns a provisional id into the number
     QString idPE_;
     QString idPEValor_;
     QString corrigePE_;
