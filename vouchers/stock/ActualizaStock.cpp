@@ -167,8 +167,8 @@ bool collect(ClsCmnCptes& c, ui::FlexGrid& grid, CeldasEscritas& celdas, double 
     }
 }
 
-// Sets the flag and puts the grid back as it came unless the posting got to its end: an
-// error raised to the caller's transaction passes through here.
+// Sets the flag and puts the grid back as it came unless the posting succeeded: a
+// posting that failed, and an error raised to the caller's transaction, pass through here.
 class ErrorUnlessDone {
 public:
     ErrorUnlessDone(bool& flag, CeldasEscritas& celdas) : flag_(flag), celdas_(celdas) {}
@@ -224,12 +224,10 @@ void ClsCmnCptes::ActualizaStock(ui::FlexGrid* MSFlexGrid2, const QString& TC, c
     ErrorUnlessDone guard(HayError, celdas);
     const bool hecho = GeneraSentenciaSQL ? collect(*this, *MSFlexGrid2, celdas, PIVA, original, result, SqlTemp)
                                           : postNow(*this, *MSFlexGrid2, celdas, PIVA, original, result);
-    guard.Done();
-    if (!hecho) {
-        celdas.Restaura();
-        HayError = true;
+    // A posting that failed: the guard sets HayError and puts the grid back.
+    if (!hecho)
         return;
-    }
+    guard.Done();
     IdDeposito = result.IdDeposito;
     IdDepositoDestino = result.IdDepositoDestino;
     IdMotivoStock = result.IdMotivoStock;

@@ -103,8 +103,7 @@ QString StockPosting::secuenciaTexto()
     // Each row alone in its INSERT: the first after the rows stored (past their highest
     // by one more, as the order's sequence base is), the next after the row before.
     const QString salto = SqlAmount(vb::Currency::fromDouble(double(secuencia_ - secuenciaAnterior_)));
-    const QString filas = QStringLiteral(" FROM V_MV_STOCK WITH (UPDLOCK, HOLDLOCK) WHERE TC = ") + Literal(Code(a_.TC, 4))
-                        + QStringLiteral(" AND IDCOMPROBANTE = ") + Literal(a_.SucNroLetra);
+    const QString filas = QStringLiteral(" FROM V_MV_STOCK WITH (UPDLOCK, HOLDLOCK)") + filasDelComprobante();
     const QString base = primeraSecuencia_ ? QStringLiteral("(SELECT CASE WHEN ISNULL(MAX(SECUENCIA), 0) = 0 THEN 0 ELSE MAX(SECUENCIA) + 1 END")
                                            : QStringLiteral("(SELECT MAX(SECUENCIA)");
     primeraSecuencia_ = false;

@@ -44,8 +44,8 @@ QString Provisional(int largo);
 // The query of the greatest automatic lot of V_MV_STOCK, column "Maximo": the lots
 // stored with a blank in front whose text is a whole number, the greatest as a number,
 // written with 25 digits (zeros in front); Null when there is none. `hint` goes after the
-// table, `filtro` (" AND ...") narrows the rows read.
-QString MayorLoteAutomatico(const QString& hint, const QString& filtro);
+// table.
+QString MayorLoteAutomatico(const QString& hint);
 
 // The number of an internal stock voucher (TC, branch, letter) taken when the caller's
 // batch runs, after the book of ActualizaNumeracionComprobante was chosen now:

@@ -197,6 +197,8 @@ private:
     // A motive as the posting writes it: its code as a literal; a blank one takes the
     // configured default motive; NULL when there is neither.
     QString motivoConDefecto(QString motivo) const;
+    // The voucher's own rows of V_MV_STOCK: " WHERE TC = ... AND IDCOMPROBANTE = ...".
+    QString filasDelComprobante() const;
     // Collected, the automatic lot is taken when the batch runs: the rows carry a
     // provisional lot of their own, which this statement turns into the next automatic lot.
     QString loteAutomaticoAlCorrer() const;
@@ -284,10 +286,10 @@ private:
     int pasadas_ = 1;
     float secuencia_ = 0;
     bool comodato_ = false;
-    // the internal voucher of the production inputs: the one being written (at once; the
-    // number guessed, collected), the value its rows write (a literal at once, collected
-    // an expression that reads the number when the batch runs, or a provisional id) and,
-    // collected, what turns a provisional id into the number
+    // the internal voucher of the production inputs: the one being written (at once its
+    // number; collected, the value its rows write), the value its rows write (a literal at
+    // once, collected an expression that reads the number when the batch runs, or a
+    // provisional id) and, collected, what turns a provisional id into the number
     QString idPE_;
     QString idPEValor_;
     QString corrigePE_;
@@ -296,8 +298,7 @@ private:
     bool secuenciaAlCorrer_ = false;
     bool primeraSecuencia_ = true;
     float secuenciaAnterior_ = 0;
-    // the call's fixed lot is an automatic one; collected, the provisional lot its rows carry
-    bool loteAutomatico_ = false;
+    // collected, the provisional lot that the rows of the call's automatic lot carry
     QString loteProvisional_;
     // the configured default motive, trimmed
     QString motivoDefecto_;

@@ -155,7 +155,8 @@ std::optional<StockFailure> StockPosting::prologue()
     // lot until the batch runs: the lot read now may be another's by then.
     if (((op_ && loteAutoIngOP_) || loteAutoIng_) && signo_ == 1) {
         a_.LoteFijo = c_.ObtieneLoteAutomatico();
-        loteAutomatico_ = true;
+        if (!sink_.Runs())
+            loteProvisional_ = Provisional(25);
     }
     // 12.
     cede();
@@ -197,9 +198,7 @@ std::optional<StockFailure> StockPosting::prologue()
     if (op_) {
         a_.IdDepositoDestino = a_.IdDeposito;
         ado::Recordset rs;
-        db.AbrirRecordset(QStringLiteral("SELECT MAX(SECUENCIA) AS MAX_SECUENCIA FROM V_MV_STOCK WHERE TC = ")
-                              + Literal(Code(a_.TC, 4)) + QStringLiteral(" AND IDCOMPROBANTE = ") + Literal(a_.SucNroLetra),
-                          rs);
+        db.AbrirRecordset(QStringLiteral("SELECT MAX(SECUENCIA) AS MAX_SECUENCIA FROM V_MV_STOCK") + filasDelComprobante(), rs);
         double base = rs.EOF() ? 0.0 : FieldDouble(rs, QStringLiteral("MAX_SECUENCIA"));
         db.CierraRecordset(rs);
         if (base != 0)
@@ -212,9 +211,6 @@ std::optional<StockFailure> StockPosting::prologue()
             sink_.UnaFilaPorSentencia();
         }
     }
-    // Collected, the automatic lot's rows carry a lot of their own until the batch runs.
-    if (loteAutomatico_ && !sink_.Runs())
-        loteProvisional_ = Provisional(25);
     return std::nullopt;
 }
 
@@ -251,15 +247,20 @@ bool StockPosting::asientoPorMotivo() const
     return (sink_.Runs() || tipoMovimiento() == 0) && c_.TieneAsientoDeStock(a_.TC, 0);
 }
 
+QString StockPosting::filasDelComprobante() const
+{
+    return QStringLiteral(" WHERE TC = ") + Literal(Code(a_.TC, 4)) + QStringLiteral(" AND IDCOMPROBANTE = ")
+         + Literal(a_.SucNroLetra);
+}
+
 QString StockPosting::loteAutomaticoAlCorrer() const
 {
     // The provisional lot is no number: the greatest automatic lot is another's.
-    QString filas = QStringLiteral(" WHERE TC = ") + Literal(Code(a_.TC, 4)) + QStringLiteral(" AND IDCOMPROBANTE = ")
-                  + Literal(a_.SucNroLetra);
+    QString filas = filasDelComprobante();
     if (!compras_)
         filas += QStringLiteral(" AND IdComplemento = ") + vouchergrids::ComplementLiteral(a_.IdComplemento);
     return QStringLiteral("UPDATE V_MV_STOCK SET NroLote = RIGHT('") + QString(25, QLatin1Char(' '))
-         + QStringLiteral("' + CAST(ISNULL(CAST((") + MayorLoteAutomatico(QStringLiteral(" WITH (UPDLOCK, HOLDLOCK)"), QString())
+         + QStringLiteral("' + CAST(ISNULL(CAST((") + MayorLoteAutomatico(QStringLiteral(" WITH (UPDLOCK, HOLDLOCK)"))
          + QStringLiteral(") AS BIGINT), 0) + 1 AS VARCHAR(25)), 25)") + filas + QStringLiteral(" AND NroLote = ")
          + Literal(loteProvisional_);
 }

@@ -59,7 +59,7 @@ QString nextNumber(const QString& digits)
 
 namespace voucherstock {
 
-QString MayorLoteAutomatico(const QString& hint, const QString& filtro)
+QString MayorLoteAutomatico(const QString& hint)
 {
     // Numbers brought to the lot's width are aligned to the right: a whole number after
     // the blanks. Its text is digits only (a blank inside is none: it would not read).
@@ -70,7 +70,7 @@ QString MayorLoteAutomatico(const QString& hint, const QString& filtro)
     // Brought to one width with zeros in front, the greatest text is the greatest number.
     return QStringLiteral("SELECT MAX(RIGHT('") + QString(25, QLatin1Char('0')) + QStringLiteral("' + ") + lote
          + QStringLiteral(", 25)) AS Maximo FROM V_MV_STOCK") + hint + QStringLiteral(" WHERE SUBSTRING(NroLote, 1, 1) = ' ' AND ")
-         + lote + QStringLiteral(" <> '' AND ") + resto + QStringLiteral(" = ''") + filtro;
+         + lote + QStringLiteral(" <> '' AND ") + resto + QStringLiteral(" = ''");
 }
 
 } // namespace voucherstock
@@ -80,7 +80,7 @@ QString ClsCmnCptes::ObtieneLoteAutomatico()
     DB_Dll& db = *gDBPrincipal;
     ado::Recordset rs;
     // 1. The greatest automatic lot, as a number: never a lot that a voucher holds.
-    db.AbrirRecordset(MayorLoteAutomatico(QString(), QString()), rs);
+    db.AbrirRecordset(MayorLoteAutomatico(QString()), rs);
     QString lote = QStringLiteral("1");
     // 2, 3.
     if (!rs.EOF() && !rs.Fields(QStringLiteral("Maximo")).Value().isNull())

@@ -50,6 +50,17 @@ Renglon Con(Renglon r, const QMap<int, QString>& celdas)
     return r;
 }
 
+Renglon Hecho(const QString& articulo, const QString& cantidad, const QString& costo)
+{
+    return Con(Linea(articulo, cantidad, costo), {{ColArticulo::CantidadInsumo, QStringLiteral("-1")}});
+}
+
+QString DelComprobante(const QString& tc, const QString& id)
+{
+    return QStringLiteral("TC = '%1' AND Sucursal = '%2' AND Numero = '%3' AND Letra = '%4'")
+        .arg(tc, id.left(4), id.mid(4, 8), id.mid(12, 1));
+}
+
 PostingDb::PostingDb(const QStringList& extra) : db(extra)
 {
     db.SetConfig(QStringLiteral("AsientosXStock"), QStringLiteral("SI"));
@@ -68,21 +79,11 @@ QList<Mov> PostingDb::Movimientos(const QString& tc, const QString& id) const
     return out;
 }
 
-namespace {
-
-QString delComprobante(const QString& tc, const QString& id)
-{
-    return QStringLiteral("TC = '%1' AND Sucursal = '%2' AND Numero = '%3' AND Letra = '%4'")
-        .arg(tc, id.left(4), id.mid(4, 8), id.mid(12, 1));
-}
-
-} // namespace
-
 QList<Asiento> PostingDb::Lineas(const QString& tc, const QString& id) const
 {
     QList<Asiento> out;
     const auto rows = db.Query(QStringLiteral("SELECT Cuenta, [Debe-Haber], Importe, Secuencia FROM MV_ASIENTOS WHERE ")
-                               + delComprobante(tc, id) + QStringLiteral(" ORDER BY Secuencia"));
+                               + DelComprobante(tc, id) + QStringLiteral(" ORDER BY Secuencia"));
     for (const QVariantList& r : rows)
         out << Asiento{r[0].toString(), r[1].toString(), r[2].toDouble(), r[3].toInt()};
     return out;
@@ -90,7 +91,7 @@ QList<Asiento> PostingDb::Lineas(const QString& tc, const QString& id) const
 
 QVariant PostingDb::CabImporte(const QString& tc, const QString& id) const
 {
-    const auto rows = db.Query(QStringLiteral("SELECT DISTINCT CABImporte FROM MV_ASIENTOS WHERE ") + delComprobante(tc, id));
+    const auto rows = db.Query(QStringLiteral("SELECT DISTINCT CABImporte FROM MV_ASIENTOS WHERE ") + DelComprobante(tc, id));
     return rows.size() == 1 ? rows[0][0] : QVariant();
 }
 

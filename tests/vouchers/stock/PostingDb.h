@@ -44,6 +44,11 @@ QString Show(const QList<Asiento>& ls);
 Renglon Linea(const QString& articulo, const QString& cantidad, const QString& costo = QStringLiteral("100"));
 // The line with some cells changed.
 Renglon Con(Renglon r, const QMap<int, QString>& celdas);
+// A line a production order makes (column 28 "-1").
+Renglon Hecho(const QString& articulo, const QString& cantidad, const QString& costo);
+// The condition of a voucher's entry lines in MV_ASIENTOS: TC, then branch, number and
+// letter of id.
+QString DelComprobante(const QString& tc, const QString& id);
 
 class PostingDb {
 public:

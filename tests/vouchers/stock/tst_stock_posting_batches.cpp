@@ -13,19 +13,12 @@
 #include "data/DB_Dll.h"
 #include "platform/ui/FlexGrid.h"
 #include "vouchers/ClsCmnCptes.h"
-#include "vouchers/GridColumns.h"
 
 #include <QTest>
 
 using namespace stocktest;
 
 namespace {
-
-// A line a production order makes (column 28 "-1").
-Renglon hecho(const QString& articulo, const QString& cantidad, const QString& costo)
-{
-    return Con(Linea(articulo, cantidad, costo), {{ColArticulo::CantidadInsumo, QStringLiteral("-1")}});
-}
 
 // One voucher of the batch: its call and its lines.
 struct Llamado {
@@ -79,8 +72,7 @@ class TstStockPostingBatches : public QObject {
         for (const QString& v : vouchers) {
             const QString tc = v.section(QLatin1Char(' '), 0, 0);
             const QString id = v.section(QLatin1Char(' '), 1, 1);
-            const QString del = QStringLiteral(" FROM MV_ASIENTOS WHERE TC = '%1' AND Sucursal = '%2' AND Numero = '%3' AND Letra = '%4'")
-                                    .arg(tc, id.left(4), id.mid(4, 8), id.mid(12, 1));
+            const QString del = QStringLiteral(" FROM MV_ASIENTOS WHERE ") + DelComprobante(tc, id);
             const QList<Asiento> lineas = db.Lineas(tc, id);
             if (lineas.isEmpty())
                 QTest::qFail(qPrintable(v + QStringLiteral(" has no entry")), __FILE__, __LINE__);
@@ -222,7 +214,7 @@ private slots:
     {
         PostingDb db;
         enMotor();
-        const QList<Renglon> etapa{hecho(QStringLiteral("ALC70"), QStringLiteral("10"), QStringLiteral("780")),
+        const QList<Renglon> etapa{Hecho(QStringLiteral("ALC70"), QStringLiteral("10"), QStringLiteral("780")),
                                    Linea(QStringLiteral("FRA500"), QStringLiteral("10"), QStringLiteral("120"))};
         const QString lote = recoge(db, {{"OP", "000100000003X", etapa}, {"OP", "000100000003X", etapa}});
         QCOMPARE(PostingDb::Corre(lote), QString());

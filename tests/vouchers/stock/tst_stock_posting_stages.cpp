@@ -6,19 +6,12 @@
 #include "tests/vouchers/stock/PostingDb.h"
 
 #include "platform/ui/FlexGrid.h"
-#include "vouchers/GridColumns.h"
 
 #include <QTest>
 
 using namespace stocktest;
 
 namespace {
-
-// A line a production order makes (column 28 "-1").
-Renglon hecho(const QString& articulo, const QString& cantidad, const QString& costo)
-{
-    return Con(Linea(articulo, cantidad, costo), {{ColArticulo::CantidadInsumo, QStringLiteral("-1")}});
-}
 
 struct Etapa {
     QList<Renglon> renglones;
@@ -50,9 +43,9 @@ private slots:
         // to stock, what is used credited; collected, the whole grid goes one way, as the
         // order's stock sign says. The second stage numbers its movements after the
         // stored ones (highest + 2) and adds to the lines already written.
-        const QList<Renglon> op1{hecho(QStringLiteral("ALC70"), QStringLiteral("10"), QStringLiteral("780")),
+        const QList<Renglon> op1{Hecho(QStringLiteral("ALC70"), QStringLiteral("10"), QStringLiteral("780")),
                                  Linea(QStringLiteral("FRA500"), QStringLiteral("10"), QStringLiteral("120"))};
-        const QList<Renglon> op2{hecho(QStringLiteral("ALC70"), QStringLiteral("5"), QStringLiteral("780")),
+        const QList<Renglon> op2{Hecho(QStringLiteral("ALC70"), QStringLiteral("5"), QStringLiteral("780")),
                                  Linea(QStringLiteral("FRA500"), QStringLiteral("5"), QStringLiteral("120"))};
         const QList<Mov> opMov1{{"ALC70", "", "", "1", 10, 10}, {"FRA500", "", "", "1", -10, -10}};
         const QList<Mov> opMov2 = opMov1 + QList<Mov>{{"ALC70", "", "", "1", 5, 5}, {"FRA500", "", "", "1", -5, -5}};
