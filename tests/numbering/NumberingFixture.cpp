@@ -164,16 +164,13 @@ QStringList OracleRefusals()
 
 void EngineRows()
 {
-    QTest::addColumn<bool>("oracle");
-    QTest::newRow("SQLite") << false;
-    QTest::newRow("Oracle") << true;
+    testsupport::EngineRows();
 }
 
 void StartOnEngine()
 {
     Reset();
-    QFETCH_GLOBAL(bool, oracle);
-    SetOracle(oracle);
+    SetOracle(testsupport::OnOracle());
 }
 
 QStringList EndOnEngine()

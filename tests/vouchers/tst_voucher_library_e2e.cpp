@@ -107,18 +107,12 @@ class TstVoucherLibraryE2e : public QObject {
     // The bench's database as the engine of the row: the program's own, or Oracle's.
     void onEngine(const Bench&)
     {
-        QFETCH_GLOBAL(bool, oracle);
-        if (oracle)
+        if (testsupport::OnOracle())
             testsupport::OpenMainOnOracle(testsupport::VoucherFixture::kDb);
     }
 
 private slots:
-    void initTestCase_data()
-    {
-        QTest::addColumn<bool>("oracle");
-        QTest::newRow("SQLite") << false;
-        QTest::newRow("Oracle") << true;
-    }
+    void initTestCase_data() { testsupport::EngineRows(); }
     void init() { oracle_.emplace(); }
     void cleanup()
     {

@@ -6,6 +6,7 @@
 #include "platform/vb/VbError.h"
 
 #include <QRegularExpression>
+#include <QTest>
 #include <memory>
 #include <vector>
 
@@ -343,6 +344,19 @@ void OpenMainOnOracle(const QString& file, const QString& user, const QString& c
     d.OpenServerADODB(false, 3, connString, false, false);
     if (!d.gOpenFlag || !d.IsOracleConnection())
         qFatal("the Oracle stand-in did not open");
+}
+
+void EngineRows()
+{
+    QTest::addColumn<bool>("oracle");
+    QTest::newRow("SQLite") << false;
+    QTest::newRow("Oracle") << true;
+}
+
+bool OnOracle()
+{
+    QFETCH_GLOBAL(bool, oracle);
+    return oracle;
 }
 
 OracleStandIn::OracleStandIn()

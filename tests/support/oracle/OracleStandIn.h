@@ -32,6 +32,12 @@ public:
 // `connString`, on that string instead of the one the object builds.
 void OpenMainOnOracle(const QString& file, const QString& user = QStringLiteral("Vandrel"), const QString& connString = {});
 
+// The two engines a test class runs on, as its global data (column "oracle"): the
+// program's own SQLite engine, then an Oracle connection on the stand-in.
+void EngineRows();
+// Whether the running round of EngineRows is the Oracle one.
+bool OnOracle();
+
 // Why Oracle refuses the statement, as its error text ("ORA-00933: ..."); empty when
 // Oracle takes it. Only the statement's SQL is looked at, never its quoted texts.
 QString OracleRefusal(const QString& statement);

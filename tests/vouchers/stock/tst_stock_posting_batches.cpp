@@ -100,19 +100,14 @@ class TstStockPostingBatches : public QObject {
     // The main connection on the engine of the round: the Oracle stand-in's or SQLite's.
     void enMotor()
     {
-        QFETCH_GLOBAL(bool, oracle);
+        const bool oracle = testsupport::OnOracle();
         if (oracle)
             testsupport::OpenMainOnOracle(testsupport::VoucherFixture::kDb);
         QCOMPARE(gDBPrincipal->IsOracleConnection(), oracle);
     }
 
 private slots:
-    void initTestCase_data()
-    {
-        QTest::addColumn<bool>("oracle");
-        QTest::newRow("SQLite") << false;
-        QTest::newRow("Oracle") << true;
-    }
+    void initTestCase_data() { testsupport::EngineRows(); }
     void init()
     {
         oracle_.emplace();   // first: the program's own connection is recorded too
