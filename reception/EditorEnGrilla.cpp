@@ -19,6 +19,12 @@ namespace {
 
 bool blank(const QString& s) { return vb::Trim(s).isEmpty(); }
 
+// The cells an edit of the column changes: a refused account empties its description too.
+QList<int> CeldasDeLaEdicion(int col)
+{
+    return col == 1 ? QList<int>{1, 2} : QList<int>{col};
+}
+
 } // namespace
 
 // ---- helpers ----
@@ -47,28 +53,24 @@ void frmRecepcionMutuales::RecuerdaAntesDeEditar(int fila, int col)
         m_antesEdicion.clear();
         m_filaAntes = fila;
     }
-    if (!m_antesEdicion.contains(col))
-        m_antesEdicion.insert(col, MSFlexGrid1->TextMatrix(fila, col));
-    // A refused account empties its description: Esc gives both back.
-    if (col == 1 && !m_antesEdicion.contains(2))
-        m_antesEdicion.insert(2, MSFlexGrid1->TextMatrix(fila, 2));
+    for (int c : CeldasDeLaEdicion(col))
+        if (!m_antesEdicion.contains(c))
+            m_antesEdicion.insert(c, MSFlexGrid1->TextMatrix(fila, c));
 }
 
 void frmRecepcionMutuales::OlvidaAntesDeEditar(int fila, int col)
 {
     if (fila != m_filaAntes)
         return;
-    m_antesEdicion.remove(col);
-    if (col == 1)
-        m_antesEdicion.remove(2);
+    for (int c : CeldasDeLaEdicion(col))
+        m_antesEdicion.remove(c);
 }
 
 void frmRecepcionMutuales::DevuelveAntesDeEditar(int fila, int col)
 {
     if (fila != m_filaAntes)
         return;
-    const QList<int> cols = col == 1 ? QList<int>{1, 2} : QList<int>{col};
-    for (int c : cols)
+    for (int c : CeldasDeLaEdicion(col))
         if (m_antesEdicion.contains(c))
             MSFlexGrid1->SetTextMatrix(fila, c, m_antesEdicion.value(c));
     OlvidaAntesDeEditar(fila, col);

@@ -201,10 +201,16 @@ struct ResultadoAsiento {
     std::optional<data::ErrorInTransaction> error;   // or the run-time error met
 };
 
-// The AUX_ERR text and the operator's message of an entry that was not written.
-QString SinAsiento(const QString& motivo)
+// An entry that was not written, and why: `batch` and the text go to AUX_ERR and the
+// text to the operator; the row stays.
+ResultadoAsiento SinAsiento(const QString& batch, const QString& motivo)
 {
-    return QStringLiteral("No se generó el asiento: ") + motivo + CRLF + QStringLiteral("El registro quedó grabado sin asiento.");
+    ResultadoAsiento resultado;
+    resultado.fallido = true;
+    resultado.script.batch = batch;
+    resultado.script.text =
+        QStringLiteral("No se generó el asiento: ") + motivo + CRLF + QStringLiteral("El registro quedó grabado sin asiento.");
+    return resultado;
 }
 
 // The stored row's two-line entry with the numbering statements, inside the caller's
@@ -237,25 +243,18 @@ ResultadoAsiento EscribeAsiento(const QString& Fecha, const QString& Cuenta, con
         });
         // A date in no fiscal year has no period to book the entry into: the entry fails,
         // the row stays with the record of why.
-        if (!conEjercicio) {
-            resultado.fallido = true;
-            resultado.script.batch = consultaPeriodo;
-            resultado.script.text = SinAsiento(QStringLiteral("la fecha de recepción ") + vb::Trim(Fecha)
-                                               + QStringLiteral(" no pertenece a ningún ejercicio contable."));
-            return resultado;
-        }
+        if (!conEjercicio)
+            return SinAsiento(consultaPeriodo, QStringLiteral("la fecha de recepción ") + vb::Trim(Fecha)
+                                                   + QStringLiteral(" no pertenece a ningún ejercicio contable."));
         paso([&] { Mes = vb::CDate(vb::Trim(Fecha)).date().month(); });
         paso([&] { NroAsiento = ObtieneNroAsiento(vb::Variant(Mes), vb::Variant(Periodo), vb::Variant(TipoReg)); });
         paso([&] { Obtener_Nro_Comprobante(TC, Sucursal, Numero, Letra, false, true, QString(), gUNegocio); });
         // Every book of the type used up (the numbering tells which): no number, no entry;
         // the row stays with the record of why.
-        if (vb::Trim(Numero).isEmpty()) {
-            resultado.fallido = true;
-            resultado.script.batch = QStringLiteral("Obtener_Nro_Comprobante");
-            resultado.script.text = SinAsiento(QStringLiteral("el comprobante ") + vb::Trim(TC)
-                                               + QStringLiteral(" no tiene números libres en sus talonarios."));
-            return resultado;
-        }
+        if (vb::Trim(Numero).isEmpty())
+            return SinAsiento(QStringLiteral("Obtener_Nro_Comprobante"),
+                              QStringLiteral("el comprobante ") + vb::Trim(TC)
+                                  + QStringLiteral(" no tiene números libres en sus talonarios."));
         paso([&] {
             Sucursal = voucherkey::Branch(Sucursal);
             Numero = voucherkey::Number(Numero);

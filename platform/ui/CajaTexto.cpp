@@ -62,9 +62,14 @@ int CajaTexto::room() const
     return m_maxLength - int(text().size() - selectedText().size());
 }
 
+bool CajaTexto::fits(const QString& entered) const
+{
+    return !isReadOnly() && int(entered.size()) <= room();
+}
+
 bool CajaTexto::enter(const QString& entered)
 {
-    if (isReadOnly() || int(entered.size()) > room())
+    if (!fits(entered))
         return false;
     insert(entered);
     return true;
@@ -191,7 +196,7 @@ void CajaTexto::inputMethodEvent(QInputMethodEvent* event)
     }
     // What does not fit is refused whole, as a typed character is.
     QString commit = admitted(event->commitString());
-    if (isReadOnly() || int(commit.size()) > room())
+    if (!fits(commit))
         commit.clear();
     QInputMethodEvent taken(event->preeditString(), event->attributes());
     taken.setCommitString(commit, event->replacementStart(), event->replacementLength());

@@ -69,6 +69,9 @@ private:
     QString admitted(const QString& text);
     // Units the operator may still enter, the selection counted as given up.
     int room() const;
+    // True when the operator may enter `text` in place of the selection: the box takes
+    // edits and the text is no longer than the room left.
+    bool fits(const QString& text) const;
     // Enters `text` in place of the selection; false (nothing entered) when it does not fit.
     bool enter(const QString& text);
     void pasteAsTyped(QClipboard::Mode mode);

@@ -12,13 +12,11 @@ namespace ui {
 
 namespace {
 
-// The window manager's frame around a window: the window's own once it is shown, else
-// that of another shown window of the program; none is known before the first window
-// shows (and platforms without a window manager, VNC among them, draw none).
+// The frame the window manager will draw around a window not shown yet: that of another
+// shown window of the program; none is known before the first window shows (and
+// platforms without a window manager, VNC among them, draw none).
 QMargins frameOf(const QWidget& window)
 {
-    if (window.isVisible() && window.windowHandle())
-        return window.windowHandle()->frameMargins();
     for (const QWidget* other : QApplication::topLevelWidgets())
         if (other != &window && other->isVisible() && other->windowHandle())
             return other->windowHandle()->frameMargins();
