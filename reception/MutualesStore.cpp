@@ -38,6 +38,21 @@ QString Sql(const QString& texto)
     return s;
 }
 
+// The widest voucher the suite stores, leading blanks included.
+constexpr int kLargoComprobante = 20;
+
+// The literals of every form a voucher may be stored in: as typed (the database ignores
+// case and trailing blanks), or with the leading blanks an earlier program kept. Each is
+// one key of the account's index, so the test never walks the account's other rows.
+QString FormasGuardadas(const QString& Comprobante)
+{
+    const QString valor = Sql(Comprobante);
+    QString lista = QLatin1Char('\'') + valor + QLatin1Char('\'');
+    for (int blancos = 1; blancos + Comprobante.size() <= kLargoComprobante; ++blancos)
+        lista += QStringLiteral(",'") + QString(blancos, QLatin1Char(' ')) + valor + QLatin1Char('\'');
+    return lista;
+}
+
 void CierraCartel()
 {
     if (gDisplay.exists())
@@ -354,10 +369,8 @@ Intento IntentaGrabar(const QString& Fecha, const QString& Cuenta, const QString
     if (!t.Begin())
         return falla(t.FailureText(), t.LockWait());
     try {
-        // The voucher as stored (the database ignores case and trailing blanks), or one an
-        // earlier program stored with leading blanks: the same voucher once trimmed.
-        const QString Donde = QStringLiteral("WHERE CUENTA='") + Sql(Cuenta) + QStringLiteral("' AND (IDMUTUAL='")
-                            + Sql(Comprobante) + QStringLiteral("' OR IDMUTUAL LIKE ' %')");
+        const QString Donde = QStringLiteral("WHERE CUENTA='") + Sql(Cuenta) + QStringLiteral("' AND IDMUTUAL IN (")
+                            + FormasGuardadas(Comprobante) + QLatin1Char(')');
         ado::Recordset rs;
         // The key stays held until the end (SQL Server): nobody receives it meanwhile.
         db.AbrirRecordset(QStringLiteral("SELECT FechaRecepcion,Usuario,IDMUTUAL FROM V_MV_MUTUALES WITH (UPDLOCK, HOLDLOCK) ")

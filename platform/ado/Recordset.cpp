@@ -82,6 +82,20 @@ QString singleTable(const QString& source)
 // left to work out what the command is.
 QString commandOf(const QString& source)
 {
+    // A name is made of name characters, dots and blanks, with brackets, double quotes or
+    // comments around: any other character outside those makes a statement, and nearly
+    // every statement shows one, so it is not cut into pieces to learn it.
+    bool onlyNameCharacters = true;
+    for (const QChar c : source) {
+        if (c == u'[' || c == u'"' || c == u'-' || c == u'/') {
+            onlyNameCharacters = true;
+            break;
+        }
+        if (!(c.isLetterOrNumber() || c == u'_' || c == u'@' || c == u'#' || c == u'$' || c == u'.' || c.isSpace()))
+            onlyNameCharacters = false;
+    }
+    if (!onlyNameCharacters)
+        return source;
     const std::vector<sql::Token> t = sql::Tokenize(source);
     int names = 0;
     bool expectName = true;

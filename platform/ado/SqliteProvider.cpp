@@ -184,7 +184,9 @@ QAtomicInt connectionCounter;
 
 } // namespace
 
-void AdoTypeOfDeclared(const QString& declared, int& type, int& size)
+namespace {
+
+void readDeclared(const QString& declared, int& type, int& size)
 {
     const QString d = declared.trimmed().toUpper();
     static const QRegularExpression sizeRe(QStringLiteral("\\(\\s*(\\d+|MAX)\\s*(?:,\\s*(\\d+)\\s*)?\\)"));
@@ -226,6 +228,24 @@ void AdoTypeOfDeclared(const QString& declared, int& type, int& size)
     }
     type = adNumeric;   // SQLite's NUMERIC affinity for anything else
     size = 19;
+}
+
+} // namespace
+
+void AdoTypeOfDeclared(const QString& declared, int& type, int& size)
+{
+    // A schema declares few types, and every column of every row set read asks again.
+    thread_local QHash<QString, std::pair<int, int>> known;
+    const auto found = known.constFind(declared);
+    if (found != known.constEnd()) {
+        type = found->first;
+        size = found->second;
+        return;
+    }
+    readDeclared(declared, type, size);
+    if (known.size() >= 512)
+        known.clear();
+    known.insert(declared, {type, size});
 }
 
 SqliteProvider::SqliteProvider() = default;

@@ -247,6 +247,8 @@ private slots:
         QTest::newRow("V7 stored, blanks typed after") << "V7" << 0 << 3;
         QTest::newRow("' V7' stored earlier, V7 typed") << " V7" << 0 << 0;
         QTest::newRow("'  v7 ' stored earlier, ' V7' typed") << "  v7 " << 1 << 0;
+        QTest::newRow("V7 stored earlier after 11 blanks, 13 in all") << QString(11, u' ') + "V7" << 0 << 0;
+        QTest::newRow("V7 stored earlier after 18 blanks, 20 in all") << QString(18, u' ') + "V7" << 0 << 1;
     }
     void vouchersWithBlanksAreDuplicates()
     {

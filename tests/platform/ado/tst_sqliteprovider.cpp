@@ -441,6 +441,33 @@ private slots:
         QCOMPARE(rs(QStringLiteral("valor")).Value().toString(), QStringLiteral("OTRO"));
     }
 
+    // A source that only names a table, however it is quoted, spaced or commented, reads
+    // the whole table; anything else is run as the statement it is.
+    void sourcesThatNameATable_data()
+    {
+        QTest::addColumn<QString>("source");
+        QTest::addColumn<QString>("read");
+        QTest::newRow("a name") << "TA_CONFIGURACION" << "TCMUTUALES";
+        QTest::newRow("owner and brackets") << "dbo.[TA_CONFIGURACION]" << "TCMUTUALES";
+        QTest::newRow("blanks around") << "  dbo.TA_CONFIGURACION\r\n" << "TCMUTUALES";
+        QTest::newRow("double quotes") << "\"TA_CONFIGURACION\"" << "TCMUTUALES";
+        QTest::newRow("a comment after") << "TA_CONFIGURACION -- la tabla" << "TCMUTUALES";
+        QTest::newRow("a comment before") << "/* t */ TA_CONFIGURACION" << "TCMUTUALES";
+        QTest::newRow("a statement") << "SELECT CLAVE FROM TA_CONFIGURACION" << "TCMUTUALES";
+        QTest::newRow("a statement of name characters") << "SELECT 7" << "7";
+        QTest::newRow("a statement with a bracketed name") << "SELECT [CLAVE] FROM TA_CONFIGURACION" << "TCMUTUALES";
+        QTest::newRow("a statement after a comment") << "-- x\r\nSELECT 'A-B' AS C" << "A-B";
+    }
+    void sourcesThatNameATable()
+    {
+        QFETCH(QString, source);
+        QFETCH(QString, read);
+        ado::Recordset rs;
+        rs.Open(source, *c_);
+        QCOMPARE(rs.RecordCount(), 1);
+        QCOMPARE(rs.Fields(0).Value().toString(), read);
+    }
+
     void typesAndSizes()
     {
         ado::Recordset rs;
