@@ -80,6 +80,9 @@ bool ExisteRegistro(const QString& Tabla, const QString& Valor, const QString& C
 
 bool ObtieneCuentaContable(QString& Codigo, ado::Recordset& Rs, bool SoloLectura, bool& PorCodigoOpcional)
 {
+    // A search the data layer could not open leaves Rs closed: its error box told the
+    // operator, and the account is not found rather than read from a closed recordset.
+    auto unread = [&] { return Rs.State() == ado::adStateClosed; };
     auto search = [&](bool porOpcional) {
         const QString sql = (porOpcional ? QStringLiteral("SELECT * FROM MA_CUENTAS  with(nolock)  WHERE CodigoOpcional =  '")
                                          : QStringLiteral("SELECT * FROM MA_CUENTAS  with(nolock)  WHERE Codigo =  '"))
@@ -88,13 +91,15 @@ bool ObtieneCuentaContable(QString& Codigo, ado::Recordset& Rs, bool SoloLectura
             gDBPrincipal->AbrirRecordset(sql, Rs, nullptr, ado::adOpenForwardOnly, ado::adLockReadOnly);
         else
             gDBPrincipal->AbrirRecordset(sql, Rs, nullptr, ado::adOpenDynamic, ado::adLockOptimistic);
-        return !Rs.EOF();
+        return !unread() && !Rs.EOF();
     };
     auto takeCode = [&] { Codigo = Rs.Fields(QStringLiteral("Codigo")).Value().toString(); };
     if (search(PorCodigoOpcional)) {
         takeCode();
         return true;
     }
+    if (unread())   // the other column would only fail the same way
+        return false;
     if (PorCodigoOpcional)
         return search(false);
     if (search(true)) {

@@ -14,7 +14,8 @@ bool ExisteRegistro(const QString& Tabla, const QString& Valor, const QString& C
 
 // Finds the account by Codigo, then by CodigoOpcional (or the other way round when
 // PorCodigoOpcional); when found Codigo becomes the account's Codigo and Rs stays open
-// on its row.
+// on its row. A table the read cannot open is told by the data layer's error box and
+// finds nothing (Rs is then closed).
 bool ObtieneCuentaContable(QString& Codigo, ado::Recordset& Rs, bool SoloLectura, bool& PorCodigoOpcional);
 bool ObtieneCuentaContable(QString& Codigo, ado::Recordset& Rs, bool SoloLectura = true, bool&& PorCodigoOpcional = false);
 

@@ -18,6 +18,22 @@
 using reception::Ignora;
 using reception::PasoSalvo5;
 
+namespace {
+
+// The toolbar's Enabled flags, each by its getter and its setter.
+struct FlagBoton {
+    bool (UtilKor::*get)() const;
+    void (UtilKor::*set)(const vb::Variant&);
+};
+const FlagBoton kFlagsBotones[] = {
+    {&UtilKor::NuevoEnabled, &UtilKor::SetNuevoEnabled},       {&UtilKor::BorrarEnabled, &UtilKor::SetBorrarEnabled},
+    {&UtilKor::ReporteEnabled, &UtilKor::SetReporteEnabled},   {&UtilKor::ConsultaEnabled, &UtilKor::SetConsultaEnabled},
+    {&UtilKor::PlanillaEnabled, &UtilKor::SetPlanillaEnabled}, {&UtilKor::CancelarEnabled, &UtilKor::SetCancelarEnabled},
+    {&UtilKor::GrabarEnabled, &UtilKor::SetGrabarEnabled},     {&UtilKor::CerrarEnabled, &UtilKor::SetCerrarEnabled},
+};
+
+} // namespace
+
 void frmRecepcionMutuales::UtilKor1_click(const QString& BTag)
 {
     const QString rutina = QStringLiteral("UtilKor1_click");
@@ -59,9 +75,27 @@ void frmRecepcionMutuales::UtilKor1_click(const QString& BTag)
 
 bool frmRecepcionMutuales::AbandonaCarga()
 {
-    return ui::MsgBox(QStringLiteral("¿Realmente desea abandonar la carga de datos?"),
-                      ui::vbYesNo + ui::vbQuestion + ui::vbDefaultButton2, QStringLiteral("Aviso al Operador"))
-        == ui::vbYes;
+    const bool abandona = ui::MsgBox(QStringLiteral("¿Realmente desea abandonar la carga de datos?"),
+                                     ui::vbYesNo + ui::vbQuestion + ui::vbDefaultButton2, QStringLiteral("Aviso al Operador"))
+                       == ui::vbYes;
+    if (!abandona)
+        DevuelveBotones();
+    return abandona;
+}
+
+void frmRecepcionMutuales::RecuerdaBotones()
+{
+    static_assert(std::size(kFlagsBotones) == std::tuple_size_v<decltype(m_botones)>);
+    for (std::size_t i = 0; i < m_botones.size(); ++i)
+        m_botones[i] = (UtilKor1->*kFlagsBotones[i].get)();
+}
+
+void frmRecepcionMutuales::DevuelveBotones()
+{
+    // Each setter tells the form of its change, which takes the flags again meanwhile.
+    const auto antes = m_botones;
+    for (std::size_t i = 0; i < antes.size(); ++i)
+        (UtilKor1->*kFlagsBotones[i].set)(vb::Variant(antes[i]));
 }
 
 bool frmRecepcionMutuales::PuedeAbandonarCarga()

@@ -56,6 +56,14 @@ void frmRecepcionMutuales::CampoValida(CajaTexto* Texto, bool xNumero)
     const QString V = vb::Trim(Texto->text());
     const QString F = vb::Trim(Texto->DataField());
     const auto es = [&F](const char* nombre) { return F.compare(QLatin1String(nombre), Qt::CaseInsensitive) == 0; };
+    // A statement under the procedure's trap; false when the operator chose to leave.
+    // A value whose check could not run is refused: the error box was its message.
+    const auto paso = [&](const std::function<void()>& statement) {
+        if (!vb::shouldLeave(Paso(rutina, statement)))
+            return true;
+        ErrorEnCampo = true;
+        return false;
+    };
 
     if (es("FechaRecepcion")) {
         if (V.isEmpty()) {
@@ -66,7 +74,7 @@ void frmRecepcionMutuales::CampoValida(CajaTexto* Texto, bool xNumero)
             // Loading a date empties the grid: rows being typed are given up only when
             // the operator says so; otherwise they stay, with the date they are for.
             bool carga = true;
-            if (vb::shouldLeave(Paso(rutina, [&] { carga = PuedeAbandonarCarga(); })))
+            if (!paso([&] { carga = PuedeAbandonarCarga(); }))
                 return;
             if (!carga) {
                 // The box shows the date of the rows again, ready to be typed over.
@@ -79,13 +87,13 @@ void frmRecepcionMutuales::CampoValida(CajaTexto* Texto, bool xNumero)
                 QDateTime fecha;
                 vb::ParseDate(V, fecha);
                 Texto->setText(fecha.date().toString(QStringLiteral("dd/MM/yyyy")));
-                if (vb::shouldLeave(Paso(rutina, [this] { CargaMutualesFecha(); })))
+                if (!paso([this] { CargaMutualesFecha(); }))
                     return;
             }
         }
     } else if (es("Cuenta")) {
         const int fila = MSFlexGrid1->Row();
-        if (vb::shouldLeave(Paso(rutina, [&] { MSFlexGrid1->SetTextMatrix(fila, 2, QString()); })))
+        if (!paso([&] { MSFlexGrid1->SetTextMatrix(fila, 2, QString()); }))
             return;
         if (V.isEmpty()) {
             falla(QStringLiteral("Debe ingresar una cuenta"));
@@ -93,7 +101,7 @@ void frmRecepcionMutuales::CampoValida(CajaTexto* Texto, bool xNumero)
             ado::Recordset rs;
             QString codigo = V;
             bool existe = false;
-            if (vb::shouldLeave(Paso(rutina, [&] { existe = ObtieneCuentaContable(codigo, rs, true, false); })))
+            if (!paso([&] { existe = ObtieneCuentaContable(codigo, rs, true, false); }))
                 return;
             if (!existe) {
                 falla(QStringLiteral("La Cuenta ingresada es inexistente"));
@@ -101,14 +109,14 @@ void frmRecepcionMutuales::CampoValida(CajaTexto* Texto, bool xNumero)
                 bool titulo = false;
                 QString tipoVista;
                 QString descripcion;
-                if (vb::shouldLeave(Paso(rutina, [&] {
+                if (!paso([&] {
                         const vb::Variant t = rs.Fields(QStringLiteral("Titulo")).Value();
                         titulo = !t.isNull() && t.toBool();
                         tipoVista = vb::Trim(Utilidades->ValorATexto(
                             Utilidades->ValorCampo(rs.Fields(QStringLiteral("TipoVista")))));
                         descripcion = Utilidades->ValorATexto(Utilidades->ValorCampo(rs.Fields(QStringLiteral("Descripcion"))));
                         codigo = Utilidades->ValorATexto(rs.Fields(QStringLiteral("Codigo")).Value());
-                    })))
+                    }))
                     return;
                 if (titulo) {
                     falla(QStringLiteral("Debe ingresar una cuenta imputable"));
@@ -119,12 +127,12 @@ void frmRecepcionMutuales::CampoValida(CajaTexto* Texto, bool xNumero)
                     Texto->setText(codigo);
                     // The row check before a save gives the description back (a saved row
                     // must not lose it on screen) but leaves the business unit as typed.
-                    if (vb::shouldLeave(Paso(rutina, [&] {
+                    if (!paso([&] {
                             MSFlexGrid1->SetTextMatrix(fila, 2, descripcion);
                             if (!ValidandoFila)
                                 MSFlexGrid1->SetTextMatrix(fila, 5, fila == 1 ? gUNegocio
                                                                               : MSFlexGrid1->TextMatrix(fila - 1, 5));
-                        })))
+                        }))
                         return;
                 }
             }
@@ -139,7 +147,7 @@ void frmRecepcionMutuales::CampoValida(CajaTexto* Texto, bool xNumero)
         if (!V.isEmpty()) {
             if (!vb::IsNumeric(V) || !cabeEnImporte(V))
                 falla(QStringLiteral("Debe ingresar un valor numérico"));
-            else if (vb::shouldLeave(Paso(rutina, [&] { Texto->setText(FmtMoneda(V, -1, false)); })))
+            else if (!paso([&] { Texto->setText(FmtMoneda(V, -1, false)); }))
                 return;
         }
     } else if (es("UNegocio")) {
@@ -147,11 +155,11 @@ void frmRecepcionMutuales::CampoValida(CajaTexto* Texto, bool xNumero)
             falla(QStringLiteral("Debe ingresar una unidad de negocio"));
         } else {
             bool existe = false;
-            if (vb::shouldLeave(Paso(rutina, [&] {
+            if (!paso([&] {
                     const QString C = Utilidades->AjustaLargo(V, 4);
                     existe = gDBPrincipal->ExisteEnTabla(QStringLiteral("V_TA_UNIDADNEGOCIO"), vb::Variant(C),
                                                          QStringLiteral("CODIGO"), nullptr, vb::Variant(8), QString(), true);
-                })))
+                }))
                 return;
             if (!existe)
                 falla(QStringLiteral("La unidad de negocio ingresada es inexistente"));

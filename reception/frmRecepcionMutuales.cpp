@@ -190,6 +190,10 @@ void frmRecepcionMutuales::buildControls()
 void frmRecepcionMutuales::connectEvents()
 {
     connect(UtilKor1, &UtilKor::click, this, &frmRecepcionMutuales::UtilKor1_click);
+    // After the command: what the toolbar shows then is what a later question gives back.
+    connect(UtilKor1, &UtilKor::click, this, &frmRecepcionMutuales::RecuerdaBotones);
+    connect(UtilKor1, &UtilKor::propertyChanged, this, &frmRecepcionMutuales::RecuerdaBotones);
+    RecuerdaBotones();
     connect(cmdGrabar, &QPushButton::clicked, this, &frmRecepcionMutuales::cmdGrabar_Click);
 
     connect(MSFlexGrid1, &ui::FlexGrid::Click, this, &frmRecepcionMutuales::MSFlexGrid1_Click);

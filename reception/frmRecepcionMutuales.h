@@ -142,7 +142,8 @@ private:
     // Whether the grid holds typed rows not saved yet (or an edit in progress): what
     // loading a date, Nuevo, Cerrar and closing the window ask about before they go.
     bool HayFilasEnCarga() const;
-    // The Cancelar question; true when the operator gives up the rows being typed.
+    // The Cancelar question; true when the operator gives up the rows being typed. On No
+    // every toolbar button gets back the state it had before the command that asked.
     bool AbandonaCarga();
     // True without a question when no typed row would be lost; else the operator's answer.
     bool PuedeAbandonarCarga();
@@ -158,6 +159,13 @@ private:
     void DevuelveAntesDeEditar(int fila, int col);
     // The editor's text confirmed into the current cell, the editor hidden.
     void EditorACelda();
+
+    // The toolbar's Enabled flags as the form last left them, taken at every change it
+    // makes and after every command: a press of Cerrar enables Borrar in the toolbar
+    // itself, before the form hears of it.
+    std::array<bool, 8> m_botones{};
+    void RecuerdaBotones();
+    void DevuelveBotones();
 
     bool m_loaded = false;
     bool m_hidingEditor = false;   // the grid's GotFocus must not copy the editor's text

@@ -134,6 +134,38 @@ private slots:
             QCOMPARE(rs.Fields(QStringLiteral("Descripcion")).Value().toString(), descripcion);
     }
 
+    // A table that cannot be read is told once, by the read's own box; the account is then
+    // not found, and nothing is raised to the caller.
+    void cuentaContableUnreadable_data()
+    {
+        QTest::addColumn<bool>("porOpcional");
+        QTest::addColumn<QList<int>>("answers");
+        for (const bool porOpcional : {false, true}) {
+            const char* first = porOpcional ? "optional code first" : "code first";
+            QTest::addRow("%s, Abort", first) << porOpcional << QList<int>{ui::vbAbort};
+            QTest::addRow("%s, Retry then Abort", first) << porOpcional << QList<int>{ui::vbRetry, ui::vbAbort};
+            QTest::addRow("%s, Ignore", first) << porOpcional << QList<int>{ui::vbIgnore};
+        }
+    }
+    void cuentaContableUnreadable()
+    {
+        QFETCH(bool, porOpcional);
+        QFETCH(QList<int>, answers);
+        TempProgramFolder folder;
+        createDatabase(folder);
+        frametest::Exec(kDb, QStringLiteral("DROP TABLE MA_CUENTAS"));
+        ScriptedOperator op;
+        for (const int answer : answers)
+            op.expectMsgBox(QStringLiteral("Invalid object name 'MA_CUENTAS'"), answer);
+        QString codigo = QStringLiteral("2101");
+        const bool antes = porOpcional;
+        ado::Recordset rs;
+        QVERIFY(!ObtieneCuentaContable(codigo, rs, true, porOpcional));
+        op.verifyAllUsed();
+        QCOMPARE(codigo, QStringLiteral("2101"));
+        QCOMPARE(porOpcional, antes);
+    }
+
     void cuentaContableWithLiteralFlag()
     {
         TempProgramFolder folder;

@@ -193,6 +193,71 @@ private slots:
             QVERIFY(f.txtEdit->isHidden());   // the Esc answered No opens no editor
     }
 
+    // Each way to close or clear the grid, answered No, leaves every toolbar button as it
+    // was before: Borrar too, which a press of Cerrar enables in the toolbar itself.
+    void answeredNoKeepsTheToolbar_data()
+    {
+        QTest::addColumn<int>("how");   // 0 the Cerrar button, 1 Esc, 2 F3, 3 the Nuevo button, 4 the window closed
+        QTest::addColumn<bool>("cancelar");   // Cancelar enabled: Esc asks as Cancelar
+        QTest::addColumn<bool>("borrar");     // Borrar enabled before, which a press of Nuevo disables
+        QTest::newRow("Cerrar button") << 0 << false << false;
+        QTest::newRow("Esc") << 1 << false << false;
+        QTest::newRow("Esc with Cancelar enabled") << 1 << true << false;
+        QTest::newRow("F3") << 2 << false << false;
+        QTest::newRow("Nuevo button") << 3 << false << false;
+        QTest::newRow("Nuevo button, Borrar enabled") << 3 << false << true;
+        QTest::newRow("window closed") << 4 << false << false;
+    }
+    void answeredNoKeepsTheToolbar()
+    {
+        QFETCH(int, how);
+        QFETCH(bool, cancelar);
+        QFETCH(bool, borrar);
+        ReceptionFixture fx;
+        frmRecepcionMutuales& f = fx.open();
+        UtilKor* bar = f.UtilKor1;
+        QList<QAction*> buttons = bar->findChild<QToolBar*>(QStringLiteral("Standard"))->actions();
+        EndTrap trap;
+        ScriptedOperator op;
+        fx.goTo(1, 1);
+        fx.typeRow(QStringLiteral("110301"), QStringLiteral("0001-00046206"), QStringLiteral("99"));
+        if (cancelar)
+            bar->SetCancelarEnabled(true);
+        if (borrar)
+            bar->SetBorrarEnabled(true);
+        // the flags, then what the operator sees of them
+        const auto state = [&] {
+            QList<bool> s = {bar->NuevoEnabled(),   bar->BorrarEnabled(),   bar->ReporteEnabled(), bar->ConsultaEnabled(),
+                             bar->PlanillaEnabled(), bar->CancelarEnabled(), bar->GrabarEnabled(), bar->CerrarEnabled()};
+            for (QAction* button : buttons)
+                s << button->isEnabled();
+            return s;
+        };
+        const QList<bool> before = state();
+        op.expectMsgBox(QStringLiteral("¿Realmente desea abandonar la carga de datos?"), ui::vbNo);
+        switch (how) {
+        case 0:
+            buttons.at(7)->trigger();
+            break;
+        case 1:
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+            break;
+        case 2:
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_F3);
+            break;
+        case 3:
+            buttons.at(0)->trigger();
+            break;
+        default:
+            f.close();
+            break;
+        }
+        op.verifyAllUsed();
+        QCOMPARE(trap.calls(), 0);
+        QCOMPARE(f.MSFlexGrid1->TextMatrix(1, 1), QStringLiteral("110301"));
+        QCOMPARE(state(), before);
+    }
+
     void commandsOfOtherFormsDoNothing_data()
     {
         QTest::addColumn<QString>("key");

@@ -1,6 +1,7 @@
 // Checking what the operator types: each refusal with its message, title and the box
 // that keeps the focus; what an accepted value fills in; the check of a whole row.
 #include "ReceptionFixture.h"
+#include "ReceptionTestSupport.h"
 #include "frame/ModGlobal.h"
 #include "platform/ui/Operator.h"
 #include "tests/support/ScriptedOperator.h"
@@ -241,6 +242,89 @@ private slots:
         QCOMPARE(f.MSFlexGrid1->Rows(), 2);
         QCOMPARE(f.MSFlexGrid1->Row(), 1);
         QCOMPARE(f.MSFlexGrid1->Col(), 1);
+    }
+
+    // An account the check cannot read is refused whatever the operator answers the error
+    // box, at Enter on the cell and at F2: nothing is stored, the cell keeps its text and
+    // the editor stays open on it. A table gone is named by the read's own box and no box
+    // about a closed recordset follows; a column gone is the check's own error.
+    void unreadableAccountIsRefused_data()
+    {
+        QTest::addColumn<QStringList>("atStart");   // the database the program starts on
+        QTest::addColumn<QStringList>("meanwhile"); // changed once it runs
+        QTest::addColumn<QString>("error");         // the error box, answered as `answers` say
+        QTest::addColumn<QList<int>>("answers");
+        QTest::addColumn<QString>("refusal");       // the refusal after it; empty: none
+        QTest::addColumn<bool>("atF2");
+        const QStringList gone = {QStringLiteral("DROP TABLE MA_CUENTAS")};
+        const QStringList noViewType = {QStringLiteral("ALTER TABLE MA_CUENTAS RENAME TO MA_CUENTAS_TODAS"),
+                                        QStringLiteral("CREATE VIEW MA_CUENTAS AS SELECT Codigo, CodigoOpcional, "
+                                                       "Descripcion, Titulo FROM MA_CUENTAS_TODAS")};
+        const QString tabla = QStringLiteral("Invalid object name 'MA_CUENTAS'");
+        const QString columna = QStringLiteral("(3265)");
+        const QString inexistente = QStringLiteral("La Cuenta ingresada es inexistente");
+        const QString noValida = QStringLiteral("La cuenta ingresada no es válida en este contexto");
+        const QStringList none;
+        for (const bool atF2 : {false, true}) {
+            const char* when = atF2 ? "F2" : "Enter";
+            QTest::addRow("table gone, %s, Abort", when) << none << gone << tabla << QList<int>{ui::vbAbort} << inexistente
+                                                         << atF2;
+            QTest::addRow("table gone, %s, Retry then Abort", when)
+                << none << gone << tabla << QList<int>{ui::vbRetry, ui::vbAbort} << inexistente << atF2;
+            QTest::addRow("table gone, %s, Ignore", when) << none << gone << tabla << QList<int>{ui::vbIgnore} << inexistente
+                                                          << atF2;
+            QTest::addRow("view type gone, %s, Abort", when)
+                << noViewType << none << columna << QList<int>{ui::vbAbort} << QString() << atF2;
+            QTest::addRow("view type gone, %s, Retry then Abort", when)
+                << noViewType << none << columna << QList<int>{ui::vbRetry, ui::vbAbort} << QString() << atF2;
+            QTest::addRow("view type gone, %s, Ignore", when)
+                << noViewType << none << columna << QList<int>{ui::vbIgnore} << noValida << atF2;
+        }
+    }
+    void unreadableAccountIsRefused()
+    {
+        QFETCH(QStringList, atStart);
+        QFETCH(QStringList, meanwhile);
+        QFETCH(QString, error);
+        QFETCH(QList<int>, answers);
+        QFETCH(QString, refusal);
+        QFETCH(bool, atF2);
+        const QString mutuales = QStringLiteral("SELECT COUNT(*) FROM V_MV_MUTUALES");
+        const QString asientos = QStringLiteral("SELECT COUNT(*) FROM MV_ASIENTOS");
+        ReceptionFixture fx(atStart);
+        frmRecepcionMutuales& f = fx.open();
+        ui::FlexGrid* g = f.MSFlexGrid1;
+        const int mutualesAntes = receptiontest::count(mutuales);
+        const int asientosAntes = receptiontest::count(asientos);
+        if (atF2) {
+            // a row typed before the account could no longer be read
+            const QStringList row = {"", "110301", "Mutual Policial de Córdoba", "RD-2026-90003", "75.00", "   1", "x", ""};
+            for (int c = 0; c < 8; ++c)
+                g->SetTextMatrix(1, c, row[c]);
+        }
+        for (const QString& statement : meanwhile)
+            receptiontest::ddl(fx.folder, statement);
+        ScriptedOperator op;
+        for (const int answer : answers)
+            op.expectMsgBox(error, answer, QString(), ui::vbAbortRetryIgnore + ui::vbCritical);
+        if (!refusal.isEmpty())
+            op.expectMsgBox(refusal, ui::vbOK, kTitle, ui::vbCritical);
+        fx.goTo(1, 1);
+        if (atF2)
+            fx.press(Qt::Key_F2);
+        else
+            fx.typeCell(QStringLiteral("110301"));
+        op.verifyAllUsed();   // and nothing more was shown
+        QVERIFY(f.ErrorEnCampo);
+        QVERIFY(f.txtEdit->isVisible());
+        QCOMPARE(f.txtEdit->text(), QStringLiteral("110301"));
+        QCOMPARE(g->Row(), 1);
+        QCOMPARE(g->Col(), 1);
+        QCOMPARE(g->TextMatrix(1, 1), atF2 ? QStringLiteral("110301") : QString());
+        QCOMPARE(g->TextMatrix(1, 0), QString());
+        QCOMPARE(g->TextMatrix(1, 7), QString());
+        QCOMPARE(receptiontest::count(mutuales), mutualesAntes);
+        QCOMPARE(receptiontest::count(asientos), asientosAntes);
     }
 };
 
