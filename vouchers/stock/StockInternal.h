@@ -41,11 +41,11 @@ QStringList ArticulosDeLaGrilla(const ui::FlexGrid& grid);
 // sets the number they stand for.
 QString Provisional(int largo);
 
-// The query of the greatest automatic lot of V_MV_STOCK, column "Maximo": the lots
-// stored with a blank in front whose text is a whole number, the greatest as a number,
-// written with 25 digits (zeros in front); Null when there is none. `hint` goes after the
-// table.
-QString MayorLoteAutomatico(const QString& hint);
+// The query of the next automatic lot, column "Lote": one above the greatest automatic lot
+// of V_MV_STOCK taken as a whole number of any width the lot holds (a stored lot that
+// begins with a blank and is a whole number), "1" when there is none; right-aligned at the
+// lot's width, as it is stored. `hint` goes after the table.
+QString SiguienteLoteAutomatico(const QString& hint);
 
 // The number of an internal stock voucher (TC, branch, letter) taken when the caller's
 // batch runs, after the book of ActualizaNumeracionComprobante was chosen now:
