@@ -254,10 +254,10 @@ private:
         QString unidad;
         double coeficiente = 1;
     };
-    // A row of the article made (`producido`, its quantity in its line's unit) or of a
-    // component: its quantity in its unit and as the stock keeps it.
     // The sequence of the internal voucher's next row.
     QString secuenciaPE();
+    // A row of the article made (`producido`, its quantity in its line's unit) or of a
+    // component: its quantity in its unit and as the stock keeps it.
     QVector<CampoValor> productionRow(int fila, const QString& deposito, bool producido, const QString& articulo,
                                       const QString& texto, const QString& lote, const QString& unidad, double cantidad,
                                       const EnStock& enStock, int signo, bool porcentaje);
