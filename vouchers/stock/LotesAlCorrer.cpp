@@ -22,9 +22,14 @@ QString valueOf(const QVector<CampoValor>& fila, QLatin1StringView campo)
 
 } // namespace
 
-QStringList LotesAlCorrer(const QVector<CampoValor>& plantilla, const QString& IdArticulo, const QString& IdDeposito,
-                          double enStock, double enUnidad)
+QStringList LotesAlCorrer(QVector<CampoValor>& plantilla, const QString& IdArticulo, const QString& IdDeposito, double enStock,
+                          double enUnidad)
 {
+    // The plantilla stands aside under its sequence negated while the lots' rows take the
+    // sequences from it on: no two rows of the voucher share one at any time.
+    for (CampoValor& c : plantilla)
+        if (c.Campo.compare(QLatin1String("Secuencia"), Qt::CaseInsensitive) == 0)
+            c.Valor = QStringLiteral("-(") + c.Valor + QLatin1Char(')');
     const QString total = number(enStock);
     // The plantilla's row, by the article (an index reads it) and its provisional lot.
     auto suFila = [&](const QString& tabla) {
@@ -59,7 +64,7 @@ QStringList LotesAlCorrer(const QVector<CampoValor>& plantilla, const QString& I
     for (const CampoValor& c : plantilla) {
         columnas << c.Campo;
         if (c.Campo.compare(QLatin1String("Secuencia"), Qt::CaseInsensitive) == 0)
-            valores << QStringLiteral("t.Secuencia + l.RANGO - 1");
+            valores << QStringLiteral("l.RANGO - 1 - t.Secuencia");
         else if (c.Campo.compare(QLatin1String("NroLote"), Qt::CaseInsensitive) == 0)
             valores << QStringLiteral("l.NROLOTE");
         else if (c.Campo.compare(QLatin1String("CantidadUd"), Qt::CaseInsensitive) == 0)
@@ -77,9 +82,9 @@ QStringList LotesAlCorrer(const QVector<CampoValor>& plantilla, const QString& I
                + QStringLiteral(" AND (l.PREV < ") + total + QStringLiteral(" OR l.RANGO = 1) AND l.CUM <> l.PREV");
     // The plantilla keeps what they lack, after them.
     const QString sacadas = QStringLiteral(" FROM V_MV_STOCK d WHERE d.TC = V_MV_STOCK.TC AND d.IdComprobante = V_MV_STOCK.IdComprobante "
-                                           "AND d.IdArticulo = V_MV_STOCK.IdArticulo AND d.Secuencia >= V_MV_STOCK.Secuencia "
+                                           "AND d.IdArticulo = V_MV_STOCK.IdArticulo AND d.Secuencia >= 0 - V_MV_STOCK.Secuencia "
                                            "AND d.NroLote <> V_MV_STOCK.NroLote)");
-    out << QStringLiteral("UPDATE V_MV_STOCK SET Secuencia = Secuencia + (SELECT COUNT(*)") + sacadas
+    out << QStringLiteral("UPDATE V_MV_STOCK SET Secuencia = (SELECT COUNT(*)") + sacadas + QStringLiteral(" - Secuencia")
                + QStringLiteral(", CantidadUd = ROUND(CantidadUd - (SELECT ISNULL(SUM(d.CantidadUd), 0)") + sacadas
                + QStringLiteral(", 4), Cantidad = ROUND(Cantidad - (SELECT ISNULL(SUM(d.Cantidad), 0)") + sacadas
                + QStringLiteral(", 4)") + suFila(QString());

@@ -195,10 +195,11 @@ std::optional<StockFailure> StockPosting::componentRows(int fila, const QVector<
         // read now shows neither the batch's earlier collects nor what other workstations
         // post before it runs.
         if (!sink_.Runs() && signo < 0 && codigo != QLatin1String("*") && enBase != 0) {
-            const QVector<CampoValor> plantilla = productionRow(fila, deposito, false, codigo, texto, Provisional(25), unidad,
-                                                                enComponente, enStock, signo, porcentaje);
+            QVector<CampoValor> plantilla = productionRow(fila, deposito, false, codigo, texto, Provisional(25), unidad,
+                                                          enComponente, enStock, signo, porcentaje);
+            const QStringList lotes = LotesAlCorrer(plantilla, codigo, deposito, enBase, enComponente);
             sink_.AddRow(plantilla);
-            for (const QString& s : LotesAlCorrer(plantilla, codigo, deposito, enBase, enComponente))
+            for (const QString& s : lotes)
                 sink_.Add(s);
             // How many rows they make is known only then: the rows after them follow the
             // internal voucher's rows as they stand.

@@ -70,15 +70,16 @@ QString LotesConSaldo(const QString& IdArticulo, const QString& IdDeposito, cons
 
 // A component's exit drawn from its lots when the caller's batch runs, from their balances
 // as they stand then: `plantilla` is the component's row (its NroLote a provisional lot that
-// no stored lot reads like, its quantities the whole of it), written just before these
-// statements; they add a row per lot in lot order, each taking what the lot holds up to
-// what is still missing (the first lot all of a return), numbered from the plantilla's
-// sequence on, and leave the plantilla with what the lots lack, without lot, numbered after
-// them, or take it away when they cover it. `enStock` is the quantity as the lots keep it
-// (not 0), `enUnidad` in the row's own unit; each lot row takes its share of it, the shares
-// adding up to it. Plain statements, none of them conditional.
-QStringList LotesAlCorrer(const QVector<CampoValor>& plantilla, const QString& IdArticulo, const QString& IdDeposito,
-                          double enStock, double enUnidad);
+// no stored lot reads like, its quantities the whole of it), whose sequence this sets aside
+// and which the caller writes just before these statements; they add a row per lot in lot
+// order, each taking what the lot holds up to what is still missing (the first lot all of a
+// return), numbered from the plantilla's sequence on, and leave the plantilla with what the
+// lots lack, without lot, numbered after them, or take it away when they cover it.
+// `enStock` is the quantity as the lots keep it (not 0), `enUnidad` in the row's own unit;
+// each lot row takes its share of it, the shares adding up to it. Plain statements, none of
+// them conditional.
+QStringList LotesAlCorrer(QVector<CampoValor>& plantilla, const QString& IdArticulo, const QString& IdDeposito, double enStock,
+                          double enUnidad);
 
 // A movement in the stock entry: its grid row, its own quantity (the row's when not
 // given), the motive it went under (the call's when not given) and its stock sign: one

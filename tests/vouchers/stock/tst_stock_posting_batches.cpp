@@ -315,12 +315,17 @@ private slots:
                                              "IDDEPOSITO = '   1'"))
                      .toDouble(),
                  antes - kits);
-        // Every row the internal vouchers wrote takes something, each under a sequence of its own.
+        // Every row the internal vouchers wrote takes something; each voucher's rows are
+        // numbered 1..n, a component's lots before what it takes without lot.
         QCOMPARE(db.Cuenta(QStringLiteral("SELECT COUNT(*) FROM V_MV_STOCK WHERE TC = 'PE' AND (Cantidad = 0 OR CantidadUD = 0 "
                                           "OR NroLote LIKE '~%')")),
                  0);
-        QCOMPARE(db.Cuenta(QStringLiteral("SELECT COUNT(*) FROM (SELECT IdComprobante, Secuencia FROM V_MV_STOCK WHERE TC = 'PE' "
-                                          "GROUP BY IdComprobante, Secuencia HAVING COUNT(*) > 1)")),
+        QCOMPARE(db.Cuenta(QStringLiteral("SELECT COUNT(*) FROM (SELECT IdComprobante FROM V_MV_STOCK WHERE TC = 'PE' GROUP BY IdComprobante "
+                                          "HAVING MIN(Secuencia) <> 1 OR MAX(Secuencia) <> COUNT(*) OR COUNT(DISTINCT Secuencia) <> COUNT(*))")),
+                 0);
+        QCOMPARE(db.Cuenta(QStringLiteral("SELECT COUNT(*) FROM V_MV_STOCK s JOIN V_MV_STOCK c ON c.TC = s.TC AND c.IdComprobante = "
+                                          "s.IdComprobante AND c.IdArticulo = s.IdArticulo WHERE s.TC = 'PE' AND s.NroLote IS NULL AND "
+                                          "c.NroLote IS NOT NULL AND c.Secuencia > s.Secuencia")),
                  0);
     }
 
