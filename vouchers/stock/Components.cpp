@@ -40,6 +40,13 @@ RegArticuloCantidad element(const QString& codigo, const QString& unidad, double
 
 } // namespace
 
+QString voucherstock::LotesConSaldo(const QString& IdArticulo, const QString& IdDeposito, const QString& hint)
+{
+    return QStringLiteral("SELECT NROLOTE, SUM(CANTIDAD) AS CANTIDAD FROM STK_SERIES_Y_LOTES") + hint + QStringLiteral(" WHERE IdArticulo = ")
+         + Literal(Utilidades->AjustaLargo(IdArticulo, 25)) + QStringLiteral(" AND IDDEPOSITO = ") + depositLiteral(IdDeposito)
+         + QStringLiteral(" and not nrolote is null GROUP BY NROLOTE HAVING SUM(CANTIDAD) > 0");
+}
+
 bool IdArticuloTieneInsumos(const QString& IdArticulo, QVector<RegArticuloCantidad>& Insumos, bool SoloConsulta)
 {
     const DbTrap trap(QStringLiteral("IdArticuloTieneInsumos"));
@@ -101,13 +108,7 @@ bool ArticuloTieneLotes(const QString& IdArticulo, const QString& IdDeposito, QV
     const bool seguir = RunSteps(trap, {
         // 2. Each lot's balance in the deposit, over its positions and serials: the rows
         // that take from it are written without either.
-        [&] {
-            db.AbrirRecordset(QStringLiteral("SELECT NROLOTE, SUM(CANTIDAD) AS CANTIDAD FROM STK_SERIES_Y_LOTES WHERE IdArticulo = ")
-                                  + Literal(Utilidades->AjustaLargo(IdArticulo, 25)) + QStringLiteral(" AND IDDEPOSITO = ")
-                                  + depositLiteral(IdDeposito)
-                                  + QStringLiteral(" and not nrolote is null GROUP BY NROLOTE HAVING SUM(CANTIDAD) > 0 ORDER BY NROLOTE"),
-                              rs);
-        },
+        [&] { db.AbrirRecordset(LotesConSaldo(IdArticulo, IdDeposito, QString()) + QStringLiteral(" ORDER BY NROLOTE"), rs); },
         // 3.
         [&] { tiene = !rs.EOF(); },
     });

@@ -69,6 +69,7 @@ std::optional<StockFailure> StockPosting::productionInputs(int corrida, int sign
     // Each run takes a voucher of its own; a transfer's rows go on numbering after its
     // movements.
     idPE_.clear();
+    secuenciaPEAlCorrer_ = false;
     if (!a_.EsTransferencia)
         secuencia_ = 0;
     DB_Dll& db = *gDBPrincipal;
@@ -190,35 +191,38 @@ std::optional<StockFailure> StockPosting::componentRows(int fila, const QVector<
             enStock.coeficiente = enComponente != 0 ? enStock.cantidad / enComponente : 1;
         }
         const double enBase = enStock.cantidad;
+        // Collected, what goes out is drawn from the lots when the batch runs: the stock
+        // read now shows neither the batch's earlier collects nor what other workstations
+        // post before it runs.
+        if (!sink_.Runs() && signo < 0 && codigo != QLatin1String("*") && enBase != 0) {
+            QVector<CampoValor> plantilla = productionRow(fila, deposito, false, codigo, texto, Provisional(25), unidad,
+                                                          enComponente, enStock, signo, porcentaje);
+            const QStringList lotes = LotesAlCorrer(plantilla, codigo, deposito, enBase, enComponente);
+            sink_.AddRow(plantilla);
+            for (const QString& s : lotes)
+                sink_.Add(s);
+            // How many rows they make is known only then: the rows after them follow the
+            // internal voucher's rows as they stand.
+            secuenciaPEAlCorrer_ = true;
+            sink_.UnaFilaPorSentencia();
+            continue;
+        }
         // The lots of the component in the deposit the rows go to, in lot order, drawn in
         // the stock unit their balances are kept in; the rows already posted by this call
         // count.
         if (auto f = sink_.Flush())
             return f;
-        // Collecting, the stock does not show what this call's earlier rows took of the
-        // component's lots yet: the lots are asked for that too, and it is left aside.
-        const QString clave = codigo + QLatin1Char('|') + deposito;
-        const double tomado = !sink_.Runs() && signo < 0 ? tomado_.value(clave) : 0.0;
         QVector<RegArticuloCantidad> lotes;
-        if (!ArticuloTieneLotes(codigo, deposito, lotes, enBase + tomado)) {
+        if (!ArticuloTieneLotes(codigo, deposito, lotes, enBase)) {
             sink_.AddRow(productionRow(fila, deposito, false, codigo, texto, QString(), unidad, enComponente, enStock, signo,
                                        porcentaje));
             continue;
         }
-        if (!sink_.Runs() && signo < 0)
-            tomado_[clave] = tomado + enBase;
         QStringList deLote;
         QList<double> enLotes;
-        double aparte = tomado;
         for (const RegArticuloCantidad& l : std::as_const(lotes)) {
-            double enLote = l.Cantidad;
-            const double deja = qMin(aparte, enLote);
-            enLote -= deja;
-            aparte -= deja;
-            if (enLote == 0)
-                continue;
             deLote << QuitaMarcas(l.Codigo);
-            enLotes << enLote;
+            enLotes << l.Cantidad;
         }
         // Each lot's share of the component in its own unit: the rows add up to it.
         const QList<vb::Currency> enUnidad = Reparte(vb::Currency::fromDouble(enComponente), enLotes);
@@ -227,6 +231,15 @@ std::optional<StockFailure> StockPosting::componentRows(int fila, const QVector<
                                        EnStock{enLotes[i], enStock.unidad, enStock.coeficiente}, signo, porcentaje));
     }
     return std::nullopt;
+}
+
+QString StockPosting::secuenciaPE()
+{
+    if (!secuenciaPEAlCorrer_)
+        return secuenciaTexto();
+    return QStringLiteral("(SELECT ISNULL(MAX(Secuencia), ") + SqlAmount(vb::Currency::fromDouble(double(secuencia_ - 1)))
+         + QStringLiteral(") FROM V_MV_STOCK WITH (UPDLOCK, HOLDLOCK) WHERE TC = ") + Literal(Code(QStringLiteral("PE"), 4))
+         + QStringLiteral(" AND IdComprobante = ") + idPEValor_ + QStringLiteral(") + 1");
 }
 
 QVector<CampoValor> StockPosting::productionRow(int fila, const QString& deposito, bool producido, const QString& articulo,
@@ -273,7 +286,7 @@ QVector<CampoValor> StockPosting::productionRow(int fila, const QString& deposit
     add("IdComprobante", idPEValor_);
     if (!compras_)
         add("IdComplemento", vouchergrids::ComplementLiteral(a_.IdComplemento));
-    add("Secuencia", secuenciaTexto());
+    add("Secuencia", secuenciaPE());
     add("Fecha", Literal(a_.Fecha));
     add("IdDeposito", deposito);
     add("IdArticulo", Literal(Utilidades->AjustaLargo(producido ? producto : articulo, 25)));

@@ -1,9 +1,11 @@
 #pragma once
 // Helpers shared by the stock sources of the voucher library; not part of its interface.
+#include "frame/StatementBuilder.h"
 #include "platform/vb/Currency.h"
 #include "vouchers/grids/GridHelpers.h"
 #include <QString>
 #include <QStringList>
+#include <QVector>
 #include <optional>
 
 namespace ado {
@@ -41,11 +43,11 @@ QStringList ArticulosDeLaGrilla(const ui::FlexGrid& grid);
 // sets the number they stand for.
 QString Provisional(int largo);
 
-// The query of the greatest automatic lot of V_MV_STOCK, column "Maximo": the lots
-// stored with a blank in front whose text is a whole number, the greatest as a number,
-// written with 25 digits (zeros in front); Null when there is none. `hint` goes after the
-// table.
-QString MayorLoteAutomatico(const QString& hint);
+// The query of the next automatic lot, column "Lote": one above the greatest automatic lot
+// of V_MV_STOCK taken as a whole number of any width the lot holds (a stored lot that
+// begins with a blank and is a whole number), "1" when there is none; right-aligned at the
+// lot's width, as it is stored. `hint` goes after the table.
+QString SiguienteLoteAutomatico(const QString& hint);
 
 // The number of an internal stock voucher (TC, branch, letter) taken when the caller's
 // batch runs, after the book of ActualizaNumeracionComprobante was chosen now:
@@ -60,6 +62,24 @@ struct NumeroAlCorrer {
     QString corrige;
 };
 NumeroAlCorrer NumeroComprobanteAlCorrer(const QString& TC, const QString& Sucursal, const QString& Letra);
+
+// The lots of an article that have stock in a deposit (a literal as stock posting prepares
+// it, or a bare code), each once with its balance over its shelves and serials: columns
+// NROLOTE and CANTIDAD, in no order. `hint` goes after the view.
+QString LotesConSaldo(const QString& IdArticulo, const QString& IdDeposito, const QString& hint);
+
+// A component's exit drawn from its lots when the caller's batch runs, from their balances
+// as they stand then: `plantilla` is the component's row (its NroLote a provisional lot that
+// no stored lot reads like, its quantities the whole of it), whose sequence this sets aside
+// and which the caller writes just before these statements; they add a row per lot in lot
+// order, each taking what the lot holds up to what is still missing (the first lot all of a
+// return), numbered from the plantilla's sequence on, and leave the plantilla with what the
+// lots lack, without lot, numbered after them, or take it away when they cover it.
+// `enStock` is the quantity as the lots keep it (not 0), `enUnidad` in the row's own unit;
+// each lot row takes its share of it, the shares adding up to it. Plain statements, none of
+// them conditional.
+QStringList LotesAlCorrer(QVector<CampoValor>& plantilla, const QString& IdArticulo, const QString& IdDeposito, double enStock,
+                          double enUnidad);
 
 // A movement in the stock entry: its grid row, its own quantity (the row's when not
 // given), the motive it went under (the call's when not given) and its stock sign: one

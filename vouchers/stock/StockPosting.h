@@ -254,6 +254,8 @@ private:
         QString unidad;
         double coeficiente = 1;
     };
+    // The sequence of the internal voucher's next row.
+    QString secuenciaPE();
     // A row of the article made (`producido`, its quantity in its line's unit) or of a
     // component: its quantity in its unit and as the stock keeps it.
     QVector<CampoValor> productionRow(int fila, const QString& deposito, bool producido, const QString& articulo,
@@ -308,8 +310,9 @@ private:
     QHash<int, vb::Currency> baseDeLinea_;
     QElapsedTimer cedido_;
     QElapsedTimer mostrado_;
-    // collecting: what the component rows took of each component's lots, by component and deposit
-    QHash<QString, double> tomado_;
+    // collected: the internal voucher's rows after a component drawn from its lots when the
+    // batch runs take their sequence then, after the rows written before them
+    bool secuenciaPEAlCorrer_ = false;
     // at once: the movements of the voucher's lines, for its entry
     QList<MovimientoAsiento> asiento_;
     // read once for the call: the grid's articles that exist (their stock unit, by code

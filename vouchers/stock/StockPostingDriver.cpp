@@ -259,10 +259,8 @@ QString StockPosting::loteAutomaticoAlCorrer() const
     QString filas = filasDelComprobante();
     if (!compras_)
         filas += QStringLiteral(" AND IdComplemento = ") + vouchergrids::ComplementLiteral(a_.IdComplemento);
-    return QStringLiteral("UPDATE V_MV_STOCK SET NroLote = RIGHT('") + QString(25, QLatin1Char(' '))
-         + QStringLiteral("' + CAST(ISNULL(CAST((") + MayorLoteAutomatico(QStringLiteral(" WITH (UPDLOCK, HOLDLOCK)"))
-         + QStringLiteral(") AS BIGINT), 0) + 1 AS VARCHAR(25)), 25)") + filas + QStringLiteral(" AND NroLote = ")
-         + Literal(loteProvisional_);
+    return QStringLiteral("UPDATE V_MV_STOCK SET NroLote = (") + SiguienteLoteAutomatico(QStringLiteral(" WITH (UPDLOCK, HOLDLOCK)"))
+         + QLatin1Char(')') + filas + QStringLiteral(" AND NroLote = ") + Literal(loteProvisional_);
 }
 
 QString StockPosting::depositoDeLinea(int fila) const

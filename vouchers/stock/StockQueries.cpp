@@ -39,27 +39,16 @@ QString lotBalanceHead(const QString& IdArticulo)
          + Literal(Code(IdArticulo, 25));
 }
 
-// One above a whole number written in digits, in digits, without zeros in front.
-QString nextNumber(const QString& digits)
-{
-    QString n = digits;
-    int i = int(n.size()) - 1;
-    for (; i >= 0 && n[i] == QLatin1Char('9'); --i)
-        n[i] = QLatin1Char('0');
-    if (i < 0)
-        n.prepend(QLatin1Char('1'));
-    else
-        n[i] = QChar(n[i].unicode() + 1);
-    while (n.size() > 1 && n.front() == QLatin1Char('0'))
-        n.remove(0, 1);
-    return n;
-}
-
 } // namespace
 
 namespace voucherstock {
 
-QString MayorLoteAutomatico(const QString& hint)
+namespace {
+
+// The greatest automatic lot of V_MV_STOCK, column "Maximo": the lots stored with a blank
+// in front whose text is a whole number, the greatest as a number, written with 25 digits
+// (zeros in front); Null when there is none. `hint` goes after the table.
+QString mayorLoteAutomatico(const QString& hint)
 {
     // Numbers brought to the lot's width are aligned to the right: a whole number after
     // the blanks. Its text is digits only (a blank inside is none: it would not read).
@@ -73,20 +62,38 @@ QString MayorLoteAutomatico(const QString& hint)
          + lote + QStringLiteral(" <> '' AND ") + resto + QStringLiteral(" = ''");
 }
 
+} // namespace
+
+QString SiguienteLoteAutomatico(const QString& hint)
+{
+    // The 25 digits of the greatest are added to in two parts that any engine's whole
+    // numbers hold, the lower twelve carrying into the upper thirteen.
+    const QString tope = QStringLiteral("999999999999");
+    const QString partes = QStringLiteral("SELECT ISNULL(CAST(SUBSTRING(x.Maximo, 1, 13) AS BIGINT), 0) AS Alto, "
+                                          "ISNULL(CAST(SUBSTRING(x.Maximo, 14, 12) AS BIGINT), 0) AS Bajo FROM (")
+                         + mayorLoteAutomatico(hint) + QStringLiteral(") x");
+    const QString siguiente = QStringLiteral("SELECT m.Alto + CASE WHEN m.Bajo = ") + tope
+                            + QStringLiteral(" THEN 1 ELSE 0 END AS Alto, CASE WHEN m.Bajo = ") + tope
+                            + QStringLiteral(" THEN 0 ELSE m.Bajo + 1 END AS Bajo FROM (") + partes + QStringLiteral(") m");
+    // Written without zeros in front, right-aligned at the lot's width.
+    return QStringLiteral("SELECT RIGHT('") + QString(25, QLatin1Char(' '))
+         + QStringLiteral("' + CASE WHEN n.Alto = 0 THEN CAST(n.Bajo AS VARCHAR(12)) ELSE CAST(n.Alto AS VARCHAR(13)) + "
+                          "RIGHT('000000000000' + CAST(n.Bajo AS VARCHAR(12)), 12) END, 25) AS Lote FROM (")
+         + siguiente + QStringLiteral(") n");
+}
+
 } // namespace voucherstock
 
 QString ClsCmnCptes::ObtieneLoteAutomatico()
 {
     DB_Dll& db = *gDBPrincipal;
     ado::Recordset rs;
-    // 1. The greatest automatic lot, as a number: never a lot that a voucher holds.
-    db.AbrirRecordset(MayorLoteAutomatico(QString()), rs);
-    QString lote = QStringLiteral("1");
+    // 1. One above the greatest automatic lot, as a number: never a lot that a voucher holds.
+    db.AbrirRecordset(SiguienteLoteAutomatico(QString()), rs);
     // 2, 3.
-    if (!rs.EOF() && !rs.Fields(QStringLiteral("Maximo")).Value().isNull())
-        lote = nextNumber(FieldText(rs, QStringLiteral("Maximo")));
+    QString lote = rs.EOF() ? QString() : FieldText(rs, QStringLiteral("Lote"));
     db.CierraRecordset(rs);
-    return lote;
+    return lote.isEmpty() ? QStringLiteral("1") : lote;
 }
 
 bool ClsCmnCptes::TieneSPNL(const QString& Tcp, const QString& IdCptep)

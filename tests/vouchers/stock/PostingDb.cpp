@@ -61,6 +61,17 @@ QString DelComprobante(const QString& tc, const QString& id)
         .arg(tc, id.left(4), id.mid(4, 8), id.mid(12, 1));
 }
 
+QList<double> Paracetamol(const testsupport::VoucherFixture& db)
+{
+    QList<double> out;
+    for (const char* lote : {"L-2511", "L-2602", "P2611A", "P2612B", ""})
+        out << db.Scalar(QStringLiteral("SELECT IFNULL(SUM(CANTIDAD), 0) FROM STK_SERIES_Y_LOTES WHERE IDARTICULO = 'PARA500' AND "
+                                        "IDDEPOSITO = '   1' AND IFNULL(TRIM(NroLote), '') = '%1'")
+                             .arg(QLatin1String(lote)))
+                   .toDouble();
+    return out;
+}
+
 PostingDb::PostingDb(const QStringList& extra) : db(extra)
 {
     db.SetConfig(QStringLiteral("AsientosXStock"), QStringLiteral("SI"));

@@ -50,6 +50,10 @@ Renglon Hecho(const QString& articulo, const QString& cantidad, const QString& c
 // letter of id.
 QString DelComprobante(const QString& tc, const QString& id);
 
+// The demo's paracetamol (PARA500) in deposit 1, lot by lot in lot order: L-2511, L-2602,
+// P2611A and P2612B (9, 11, 10 and 5 in the demo), then what it has without lot.
+QList<double> Paracetamol(const testsupport::VoucherFixture& db);
+
 class PostingDb {
 public:
     // `extra` runs after the demo rows; the period is 2026 and the user Vandrel.

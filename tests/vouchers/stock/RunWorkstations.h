@@ -1,6 +1,6 @@
 #pragma once
-// Starts three stock workstation processes at once on a fixture's database, each posting
-// its own run of voucher numbers, and waits for them all.
+// Starts stock workstation processes on a fixture's database (three at once, or one), each
+// posting its own run of voucher numbers, and waits for them all.
 #include <QString>
 
 namespace testsupport {
@@ -14,5 +14,8 @@ namespace stocktest {
 // message; otherwise what went wrong, with the workstation's output.
 QString RunThreeWorkstations(const QString& exe, const testsupport::VoucherFixture& db, int perWorkstation, int posted,
                              const QString& mode = QString());
+// One workstation alone, posting from 1000, in the same way.
+QString RunWorkstation(const QString& exe, const testsupport::VoucherFixture& db, int vouchers, int posted,
+                       const QString& mode = QString());
 
 } // namespace stocktest

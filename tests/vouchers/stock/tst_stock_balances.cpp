@@ -266,6 +266,11 @@ private slots:
         QTest::newRow("codes only") << QStringList{"L-2511", "ABC", "P2611A"} << "1";
         QTest::newRow("digits with a blank inside") << QStringList{"7", " 1 2"} << "8";
         QTest::newRow("a number as long as the lot") << QStringList{"5", QString(25, QLatin1Char('9'))} << "6";
+        // A whole number of any width the lot holds, past what a 64-bit number holds too.
+        QTest::newRow("after 20 digits") << QStringList{"41", "12345678901234567890"} << "12345678901234567891";
+        QTest::newRow("after the greatest 64-bit number") << QStringList{"9223372036854775807"} << "9223372036854775808";
+        QTest::newRow("twelve nines carry") << QStringList{"999999999999"} << "1000000000000";
+        QTest::newRow("24 digits with zeros in front") << QStringList{"000000000000000000000041", "7"} << "42";
     }
     void automaticLot()
     {

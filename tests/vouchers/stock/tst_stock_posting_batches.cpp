@@ -3,8 +3,9 @@
 // statements carry is taken when the batch runs, so that no two of them share one. Entry
 // numbers, the line sequences of one voucher's entry and its header total, the internal
 // "PE" vouchers (with their book and without one), a production order's movement
-// sequence and the automatic lot. On SQLite and on an Oracle connection (the stand-in),
-// which must refuse none of the statements.
+// sequence and the automatic lot (of any width); and the lots a kit's components are
+// drawn from, read as the batch finds them. On SQLite and on an Oracle connection (the
+// stand-in), which must refuse none of the statements.
 #include "tests/support/ScriptedOperator.h"
 #include "tests/support/TestMain.h"
 #include "tests/support/oracle/OracleStandIn.h"
@@ -13,6 +14,7 @@
 #include "data/DB_Dll.h"
 #include "platform/ui/FlexGrid.h"
 #include "vouchers/ClsCmnCptes.h"
+#include "vouchers/GridColumns.h"
 
 #include <QTest>
 
@@ -34,6 +36,16 @@ Q_DECLARE_METATYPE(QList<Llamado>)
 class TstStockPostingBatches : public QObject {
     Q_OBJECT
 
+    // The call of one voucher of the batch, its lines written into `g`.
+    static Posteo llamada(const Llamado& l, ui::FlexGrid& g)
+    {
+        Llena(g, l.renglones);
+        Posteo p;
+        p.tc = l.tc;
+        p.id = l.id;
+        return p;
+    }
+
     // The statements of each call collected, one after the other, as one batch; nothing
     // is written before it runs. Empty when something failed (the test has failed then).
     QString recoge(PostingDb& db, const QList<Llamado>& llamados)
@@ -43,10 +55,7 @@ class TstStockPostingBatches : public QObject {
         const int lineas = db.LineasGuardadas();
         for (const Llamado& l : llamados) {
             ui::FlexGrid g;
-            Llena(g, l.renglones);
-            Posteo p;
-            p.tc = l.tc;
-            p.id = l.id;
+            Posteo p = llamada(l, g);
             p.recoger = true;
             p.sqlTemp = lote;
             ClsCmnCptes c;
@@ -62,6 +71,18 @@ class TstStockPostingBatches : public QObject {
             return {};
         }
         return lote;
+    }
+
+    // Each call posted at once, one after the other; "" when every one went as it should.
+    static QString postea(PostingDb& db, const QList<Llamado>& llamados)
+    {
+        for (const Llamado& l : llamados) {
+            ui::FlexGrid g;
+            Posteo p = llamada(l, g);
+            if (const QString falla = db.Postea(p, g, false); !falla.isEmpty())
+                return l.id + QStringLiteral(": ") + falla;
+        }
+        return {};
     }
 
     // Each voucher's entry: balanced, lines numbered 1..n, one entry number of its own,
@@ -241,6 +262,120 @@ private slots:
         QCOMPARE(rows[2], (QVariantList{QStringLiteral("000100000100X"), QStringLiteral("44"), 2}));
         // Every lot stored is right-aligned at the lot's width, as an automatic lot is.
         QCOMPARE(db.Cuenta(QStringLiteral("SELECT COUNT(*) FROM V_MV_STOCK WHERE TC = 'AJP' AND LENGTH(NroLote) <> 25")), 0);
+    }
+
+    // Kits posted one after the other take their component from its lots as the stock
+    // stands when their statements run: collected into one batch as at once, the demo's
+    // paracetamol (L-2511 9, L-2602 11, P2611A 10, P2612B 5) is drawn lot by lot in lot
+    // order, no lot below 0 while another has stock, and what the lots lack goes out
+    // without lot.
+    void kitLotsAsTheStockStands_data()
+    {
+        QTest::addColumn<bool>("recoger");
+        QTest::addColumn<QList<Llamado>>("llamados");
+        QTest::addColumn<QList<double>>("saldos");   // L-2511, L-2602, P2611A, P2612B, no lot
+        const Renglon seis = Linea(QStringLiteral("BOTIQ"), QStringLiteral("6"), QStringLiteral("4200"));
+        const Renglon veinte = Linea(QStringLiteral("BOTIQ"), QStringLiteral("20"), QStringLiteral("4200"));
+        const QList<Llamado> dosRemitos{{"RM", "000100000100R", {seis}}, {"RM", "000100000101R", {seis}}};
+        const QList<Llamado> unRemitoDosVeces{{"RM", "000100000100R", {seis}}, {"RM", "000100000100R", {seis}}};
+        const QList<Llamado> masQueLosLotes{{"RM", "000100000100R", {veinte}}, {"RM", "000100000101R", {veinte}}};
+        const QList<Llamado> dosRenglones{{"RM", "000100000100R", {seis, seis}}, {"RM", "000100000101R", {seis}}};
+        for (const bool recoger : {false, true}) {
+            const char* modo = recoger ? "collected into one batch" : "at once";
+            QTest::addRow("two delivery notes, %s", modo) << recoger << dosRemitos << QList<double>{0, 8, 10, 5, 0};
+            QTest::addRow("one delivery note twice, %s", modo) << recoger << unRemitoDosVeces << QList<double>{0, 8, 10, 5, 0};
+            QTest::addRow("more than the lots hold, %s", modo) << recoger << masQueLosLotes << QList<double>{0, 0, 0, 0, -5};
+            QTest::addRow("two lines and a note, %s", modo) << recoger << dosRenglones << QList<double>{0, 2, 10, 5, 0};
+        }
+    }
+    void kitLotsAsTheStockStands()
+    {
+        QFETCH(bool, recoger);
+        QFETCH(QList<Llamado>, llamados);
+        QFETCH(QList<double>, saldos);
+        PostingDb db;
+        enMotor();
+        const double antes = db.db.Scalar(QStringLiteral("SELECT SUM(CANTIDAD) FROM STK_SERIES_Y_LOTES WHERE IDARTICULO = 'PARA500' "
+                                                         "AND IDDEPOSITO = '   1'"))
+                                 .toDouble();
+        if (recoger) {
+            const QString lote = recoge(db, llamados);
+            QVERIFY(!lote.isEmpty());
+            QCOMPARE(PostingDb::Corre(lote), QString());
+        } else {
+            QCOMPARE(postea(db, llamados), QString());
+        }
+        double kits = 0;
+        for (const Llamado& l : llamados)
+            for (const Renglon& r : l.renglones)
+                kits += r.value(ColArticulo::Cantidad).toDouble();
+        QCOMPARE(Paracetamol(db.db), saldos);
+        // The component's total: one a kit.
+        QCOMPARE(db.db.Scalar(QStringLiteral("SELECT SUM(CANTIDAD) FROM STK_SERIES_Y_LOTES WHERE IDARTICULO = 'PARA500' AND "
+                                             "IDDEPOSITO = '   1'"))
+                     .toDouble(),
+                 antes - kits);
+        // Every row the internal vouchers wrote takes something; each voucher's rows are
+        // numbered 1..n, a component's lots before what it takes without lot.
+        QCOMPARE(db.Cuenta(QStringLiteral("SELECT COUNT(*) FROM V_MV_STOCK WHERE TC = 'PE' AND (Cantidad = 0 OR CantidadUD = 0 "
+                                          "OR NroLote LIKE '~%')")),
+                 0);
+        QCOMPARE(db.Cuenta(QStringLiteral("SELECT COUNT(*) FROM (SELECT IdComprobante FROM V_MV_STOCK WHERE TC = 'PE' GROUP BY IdComprobante "
+                                          "HAVING MIN(Secuencia) <> 1 OR MAX(Secuencia) <> COUNT(*) OR COUNT(DISTINCT Secuencia) <> COUNT(*))")),
+                 0);
+        QCOMPARE(db.Cuenta(QStringLiteral("SELECT COUNT(*) FROM V_MV_STOCK s JOIN V_MV_STOCK c ON c.TC = s.TC AND c.IdComprobante = "
+                                          "s.IdComprobante AND c.IdArticulo = s.IdArticulo WHERE s.TC = 'PE' AND s.NroLote IS NULL AND "
+                                          "c.NroLote IS NOT NULL AND c.Secuencia > s.Secuencia")),
+                 0);
+    }
+
+    // The automatic lot is one above the greatest automatic lot as a whole number, of any
+    // width the lot holds (a typed lot with zeros in front counts by its value): two
+    // adjustments take the next two numbers exactly, at once, collected into one batch
+    // and collected each into its own.
+    void automaticLotOfAnyWidth_data()
+    {
+        QTest::addColumn<QString>("guardado");
+        QTest::addColumn<QString>("modo");
+        QTest::addColumn<QStringList>("siguientes");
+        const QList<QPair<const char*, QStringList>> lotes{
+            {"12345678901234567890", {"12345678901234567891", "12345678901234567892"}},
+            {"9223372036854775807", {"9223372036854775808", "9223372036854775809"}},
+            {"00012345678901234567890", {"12345678901234567891", "12345678901234567892"}},
+            {"999999999999", {"1000000000000", "1000000000001"}},
+            {"1999999999999999999998", {"1999999999999999999999", "2000000000000000000000"}},
+        };
+        for (const char* modo : {"at once", "one batch", "two batches"})
+            for (const auto& [guardado, siguientes] : lotes)
+                QTest::addRow("after %s, %s", guardado, modo) << QString::fromLatin1(guardado) << QString::fromLatin1(modo) << siguientes;
+    }
+    void automaticLotOfAnyWidth()
+    {
+        QFETCH(QString, guardado);
+        QFETCH(QString, modo);
+        QFETCH(QStringList, siguientes);
+        PostingDb db({QStringLiteral("INSERT INTO V_MV_STOCK (TC, IdComprobante, Secuencia, IdArticulo, IdDeposito, NroLote, Cantidad) "
+                                     "VALUES ('AJP', '000100000001X', 1, 'FRA500', '   1', '%1', 3)")
+                          .arg(guardado.rightJustified(25))});
+        enMotor();
+        db.db.SetConfig(QStringLiteral("AsignacionAutomaticaDeLoteING"), QStringLiteral("SI"));
+        const QList<Renglon> lineas{Linea(QStringLiteral("FRA500"), QStringLiteral("5")), Linea(QStringLiteral("IBU400"), QStringLiteral("2"))};
+        const QList<Llamado> llamados{{"AJP", "000100000100X", lineas}, {"AJP", "000100000101X", lineas}};
+        if (modo == QLatin1String("at once")) {
+            QCOMPARE(postea(db, llamados), QString());
+        } else if (modo == QLatin1String("one batch")) {
+            QCOMPARE(PostingDb::Corre(recoge(db, llamados)), QString());
+        } else {
+            for (const Llamado& l : llamados)
+                QCOMPARE(PostingDb::Corre(recoge(db, {l})), QString());
+        }
+        for (int i = 0; i < llamados.size(); ++i) {
+            const auto rows = db.db.Query(QStringLiteral("SELECT DISTINCT NroLote FROM V_MV_STOCK WHERE TC = 'AJP' AND IdComprobante = '%1'")
+                                              .arg(llamados[i].id));
+            QCOMPARE(rows.size(), 1);
+            // Stored as an automatic lot is: right-aligned at the lot's width.
+            QCOMPARE(rows[0][0].toString(), siguientes[i].rightJustified(25));
+        }
     }
 
 private:

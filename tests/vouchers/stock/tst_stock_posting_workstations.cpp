@@ -2,14 +2,21 @@
 // own: the automatic lots, the internal "PE" vouchers and the entry numbers that the
 // postings take inside their transactions are never shared and never skipped, whether
 // the postings run at once or are collected and their batch run later, when the
-// statements take their numbers.
+// statements take their numbers; and a kit's components drawn from their lots as the
+// stock stands when the batch runs, whatever another workstation posted since the collect.
 #include "RunWorkstations.h"
+#include "tests/support/ScriptedOperator.h"
 #include "tests/support/TestMain.h"
 #include "tests/support/vouchers/VoucherFixture.h"
+#include "tests/vouchers/stock/PostingDb.h"
+
+#include "platform/ui/FlexGrid.h"
+#include "vouchers/ClsCmnCptes.h"
 
 #include <QTest>
 
 using testsupport::VoucherFixture;
+
 
 class TstStockPostingWorkstations : public QObject {
     Q_OBJECT
@@ -53,6 +60,10 @@ private slots:
                  vouchers);
         QCOMPARE(count(QStringLiteral("SELECT X_ULTIMO_NRO FROM V_TA_CPTE WHERE CODIGO = 'PE'")), vouchers + 1);
 
+        // The kits' paracetamol went out lot by lot: every lot emptied, none below 0, the
+        // rest of the 45 without lot.
+        QCOMPARE(stocktest::Paracetamol(db), (QList<double>{0, 0, 0, 0, -10}));
+
         // Every delivery note has its entry, each under a number of its own.
         QCOMPARE(count(QStringLiteral("SELECT COUNT(DISTINCT Numero) FROM MV_ASIENTOS WHERE TC = 'RM' AND Numero >= '00001000'")),
                  vouchers);
@@ -65,6 +76,29 @@ private slots:
                                       "OR COUNT(DISTINCT CABImporte) <> 1 "
                                       "OR MAX(CABImporte) <> SUM(CASE WHEN [DEBE-HABER] = 'D' THEN Importe ELSE 0 END))")),
                  0);
+    }
+
+    // A kit of six collected, and before its batch runs another workstation posts six
+    // kits at once: the batch draws the paracetamol from the lots as that workstation
+    // left them, the last 3 of L-2511 and 3 of L-2602, as a posting at once would.
+    void kitCollectedWhileAnotherPostsAtOnce()
+    {
+        stocktest::Escenario escenario;
+        stocktest::PostingDb db;
+        testsupport::ScriptedOperator operador;
+        ui::FlexGrid g;
+        stocktest::Llena(g, {stocktest::Linea(QStringLiteral("BOTIQ"), QStringLiteral("6"), QStringLiteral("4200"))});
+        stocktest::Posteo p;
+        p.recoger = true;
+        ClsCmnCptes c;
+        p.run(c, g);
+        QVERIFY(!p.hayError);
+        // Six delivery notes of one kit each, beside their adjustments.
+        const QString fallo = stocktest::RunWorkstation(QStringLiteral(WORKSTATION_EXE), db.db, 6, 12);
+        QVERIFY2(fallo.isEmpty(), qPrintable(fallo));
+        QCOMPARE(stocktest::Paracetamol(db.db), (QList<double>{3, 11, 10, 5, 0}));
+        QCOMPARE(stocktest::PostingDb::Corre(p.sqlTemp), QString());
+        QCOMPARE(stocktest::Paracetamol(db.db), (QList<double>{0, 8, 10, 5, 0}));
     }
 };
 
