@@ -30,11 +30,14 @@ QScreen* screenOf(const QWidget& window)
 }
 
 // A shown window, fitted with its real frame where it stands; true when it was changed.
+// Until the window system exposes it, where it stands is not yet where the window
+// manager placed it: while openbox is still framing a window, Qt reads it at the
+// screen's corner.
 bool fitShown(QWidget& window)
 {
     QWindow* handle = window.windowHandle();
     QScreen* screen = screenOf(window);
-    if (!handle || !screen)
+    if (!handle || !screen || !handle->isExposed())
         return false;
     const QMargins frame = handle->frameMargins();
     const QRect outer = handle->geometry().marginsAdded(frame);
@@ -47,10 +50,11 @@ bool fitShown(QWidget& window)
     return true;
 }
 
-// Fits its window again each time it is shown, on the window system's moves and
-// resizes and its first exposure, until the operator clicks or types in it: the frame
-// becomes known and the window manager places the window only then. A few corrections a
-// showing at most, so that it never fights a window manager that keeps its own way.
+// Fits its window again each time it is shown, on its first exposure and on the window
+// system's moves and resizes once exposed, until the operator clicks or types in it: the
+// frame becomes known and the window manager places the window only then. A few
+// corrections a showing at most, so that it never fights a window manager that keeps its
+// own way.
 class PlacementKeeper : public QObject {
 public:
     static constexpr const char* kName = "PlacementKeeper";

@@ -18,7 +18,7 @@ QRect FitFrame(const QRect& frame, const QRect& area);
 // Before a window is first shown its frame is not known, and the window manager places
 // it where it likes: from then on, each time it is shown and until the operator first
 // clicks or types in it, the window is fitted again with its real frame wherever the
-// window manager put it.
+// window manager put it, once the window system has exposed it there.
 void FitOnScreen(QWidget& window);
 
 } // namespace ui
