@@ -12,7 +12,12 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <memory>
 #include <optional>
+
+namespace data {
+class ColumnKinds;
+}
 
 class DB_Dll {
 public:
@@ -142,6 +147,8 @@ private:
     void EjecutaScriptOracle(QString& Script, long& RecordsAffected, ado::Recordset* Lrcs = nullptr);
     // Oracle's table locks for the lock hints of `statement`, run on `connection`.
     void RunOracleLocks(const QString& statement, ado::Connection& connection);
+    // The kinds of the connection's columns, read as statements need them.
+    data::ColumnKinds& ColumnKindsOfConnection();
 
     // The write of EjecutaConsultaSQL and EjecutaConsultaRSQL; raises what the engine raises.
     void RunWrite(QString& SentenciaSQL, long* RecordsAffected, ado::Recordset* Lrcs);
@@ -155,6 +162,7 @@ private:
     vb::Step Guard(const QString& routine, const std::function<void()>& statement);
 
     vb::AutoHolder<zeltrix::Utilidades> utilidades_;
+    std::shared_ptr<data::ColumnKinds> columnKinds_;
 };
 
 namespace data {

@@ -1,6 +1,7 @@
 // Table-name rewriting for users who are not administrators, and the SQL Server to
 // Oracle translation of statements and scripts.
 #include "data/DB_Dll.h"
+#include "data/ColumnKinds.h"
 #include "data/SqlText.h"
 #include "platform/ado/SqlTokens.h"
 #include "platform/vb/Strings.h"
@@ -59,7 +60,14 @@ QString DB_Dll::ORACLE_Dicc(const QString& Valor)
 {
     if (!IsOracleConnection())
         return Valor;
-    return sqltext::ToOracle(Valor, utilidades_->CuentaPalabras(Valor));
+    return sqltext::ToOracle(Valor, utilidades_->CuentaPalabras(Valor), &ColumnKindsOfConnection());
+}
+
+data::ColumnKinds& DB_Dll::ColumnKindsOfConnection()
+{
+    if (!columnKinds_)
+        columnKinds_ = std::make_shared<data::ColumnKinds>(*this);
+    return *columnKinds_;
 }
 
 QString DB_Dll::FiltraSentenciaOracle(QString& Sentencia)
@@ -116,6 +124,8 @@ void DB_Dll::EjecutaScriptOracle(QString& Script, long& RecordsAffected, ado::Re
         // Each execution's count is added once; transaction statements add nothing.
         long count = 0;
         ado::Recordset result = gCnn->Execute(text, &count, -1);
+        if (sqltext::ChangesTables(statement))
+            ColumnKindsOfConnection().Forget();
         RecordsAffected += std::max(count, 0L);
         if (Lrcs && !rowsGiven && result.State() != ado::adStateClosed) {
             *Lrcs = std::move(result);

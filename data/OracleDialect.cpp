@@ -1,10 +1,9 @@
 // The SQL Server dialect in Oracle's words, worked token by token on the statement's SQL:
-// a quoted text, a quoted name or a comment is never searched, only a date text is
-// written as the date it is.
+// a quoted text, a quoted name or a comment is never searched, only a text that meets a
+// date column is written as the date it is.
 #include "data/SqlText.h"
+#include "platform/ado/SqlServerDate.h"
 #include "platform/ado/SqlTokens.h"
-#include "platform/vb/Strings.h"
-#include <QRegularExpression>
 #include <QSet>
 #include <algorithm>
 
@@ -444,38 +443,40 @@ void functions(Tokens& t)
 
 // ---------------------------------------------------------------- literals and names
 
-// Only day/month/year texts count as dates, so codes such as '1/2' stay text.
-bool isDayMonthYear(const QString& content, QDateTime& out, bool& withTime)
+// The content of a quoted text as SQL Server reads it for a date column, written
+// 'YYYY-MM-DD HH:MM:SS'; false when it is empty (Oracle's NULL) or no date.
+bool readsAsDate(const Token& k, QString& iso)
 {
-    static const QRegularExpression dmy(QStringLiteral(
-        "^\\s*\\d{1,2}[/.-]\\d{1,2}[/.-](\\d{2}|\\d{4})(\\s+\\d{1,2}:\\d{2}(:\\d{2})?)?\\s*$"));
-    const QRegularExpressionMatch m = dmy.match(content);
-    withTime = m.hasMatch() && !m.captured(2).isEmpty();
-    return m.hasMatch() && vb::ParseDate(content, out);
+    if (k.kind != Token::Quoted || k.text.size() <= 2 || !k.text.endsWith(QLatin1Char('\'')))
+        return false;
+    const QString content = k.text.mid(1, k.text.size() - 2).replace(QStringLiteral("''"), QStringLiteral("'"));
+    return !content.trimmed().isEmpty() && ado::SqlServerDate(content, iso);
 }
 
-// A date text as TO_DATE, its time kept; one that already is TO_DATE's argument stays.
-void dateLiterals(Tokens& t)
+// A text that meets a date column (as the SQLite dialect finds it, from the columns'
+// kinds) is TO_DATE, its time kept; every other text reaches Oracle as typed, whatever
+// it looks like: '1.2.24' in a text column is that text.
+void dateLiterals(Tokens& t, ado::sqlite::SchemaInfo* columns)
 {
-    for (int i = 0; i < int(t.size()); ++i) {
-        Token& k = t[i];
-        if (k.kind != Token::Quoted || k.text.size() < 2 || !k.text.endsWith(QLatin1Char('\'')))
-            continue;
-        const QString content = k.text.mid(1, k.text.size() - 2).replace(QStringLiteral("''"), QStringLiteral("'"));
-        QDateTime date;
-        bool withTime = false;
-        if (!isDayMonthYear(content, date, withTime))
-            continue;
-        const int open = prevSig(t, i);
-        const int call = open < 0 ? -1 : prevSig(t, open);
-        if (call >= 0 && isPunct(t[open], QLatin1String("(")) && isWord(t[call], QLatin1String("TO_DATE")))
+    std::vector<std::pair<int, QString>> dates;
+    QString iso;
+    for (int i = 0; i < int(t.size()); ++i)
+        if (readsAsDate(t[i], iso))
+            dates.emplace_back(i, iso);
+    if (dates.empty() || !columns)
+        return;   // the columns are asked only about a statement that holds a date text
+    const std::vector<int> meeting = ado::sqlite::DateValues(t, columns);
+    for (const auto& [i, date] : dates) {
+        if (!std::binary_search(meeting.begin(), meeting.end(), i))
             continue;
         if (i > 0 && isWord(t[i - 1], QLatin1String("N")))
             t[i - 1].removed = true;
-        k.kind = Token::Word;
-        k.text = withTime ? QStringLiteral("TO_DATE('") + date.toString(QStringLiteral("dd/MM/yyyy HH:mm:ss"))
-                                + QStringLiteral("','DD/MM/YYYY HH24:MI:SS')")
-                          : QStringLiteral("TO_DATE('") + date.toString(QStringLiteral("dd/MM/yyyy")) + QStringLiteral("','DD/MM/YYYY')");
+        const QString day = date.mid(8, 2) + QLatin1Char('/') + date.mid(5, 2) + QLatin1Char('/') + date.left(4);
+        const QString time = date.mid(11);
+        const bool withTime = time != QLatin1String("00:00:00") || t[i].text.contains(QLatin1Char(':'));
+        t[i].kind = Token::Word;
+        t[i].text = withTime ? QStringLiteral("TO_DATE('") + day + QLatin1Char(' ') + time + QStringLiteral("','DD/MM/YYYY HH24:MI:SS')")
+                             : QStringLiteral("TO_DATE('") + day + QStringLiteral("','DD/MM/YYYY')");
     }
 }
 
@@ -530,9 +531,11 @@ void dateStyleMasks(Tokens& t)
 
 } // namespace
 
-QString ToOracle(const QString& statement, int wordCount)
+QString ToOracle(const QString& statement, int wordCount, ado::sqlite::SchemaInfo* columns)
 {
     Tokens t = ado::sql::Tokenize(statement);
+    // First: the columns' kinds are read on the statement as written.
+    dateLiterals(t, columns);
     // Oracle knows no lock hints; what the locking ones ask for is OracleLocks'.
     for (int i = 0; i < int(t.size()); ++i) {
         bool locking = false;
@@ -549,7 +552,6 @@ QString ToOracle(const QString& statement, int wordCount)
     charIndex(t);
     functions(t);
     quotedNames(t);
-    dateLiterals(t);
     emptyComparisons(t);
     dateStyleMasks(t);
     fromDual(t);

@@ -203,6 +203,13 @@ QStringList SplitOracleScript(const QString& script)
     return statements;
 }
 
+bool ChangesTables(const QString& statement)
+{
+    // A script's statements begin with their keyword: its first words are enough.
+    const QString first = ado::sqlite::FirstKeyword(ado::sql::Tokenize(QStringView(statement).left(64)));
+    return first == QLatin1String("CREATE") || first == QLatin1String("ALTER") || first == QLatin1String("DROP");
+}
+
 bool DroppedOnOracle(const QString& statement)
 {
     // What the whole text does not hold, its SQL does not either: most statements are not cut.

@@ -2,6 +2,7 @@
 // Pure text transformations of SQL statements used by the data-access object. Each one
 // changes the statement's SQL only: quoted texts, quoted names and comments pass through
 // as they are (the cut is ado::sql's, the one the whole data layer uses).
+#include "platform/ado/SqliteDialect.h"
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -25,8 +26,9 @@ WriteRewrite RewriteForWrite(const QString& statement);
 
 // The SQL Server statement in Oracle's dialect. `wordCount` is the number of words
 // of the statement (a single word only has LEN renamed). Lock hints go: what they ask
-// for is OracleLocks'.
-QString ToOracle(const QString& statement, int wordCount);
+// for is OracleLocks'. A quoted text that `columns` shows meeting a date column is sent
+// as a date; without them, and everywhere else, a text is sent as typed.
+QString ToOracle(const QString& statement, int wordCount, ado::sqlite::SchemaInfo* columns = nullptr);
 
 // What the statement's lock hints (UPDLOCK, HOLDLOCK, XLOCK, TABLOCK...) hold until the
 // transaction ends, in Oracle's words: one "LOCK TABLE T IN EXCLUSIVE MODE" per table,
@@ -38,6 +40,10 @@ QStringList OracleLocks(const QString& statement);
 // "SAVEPOINT name" and "ROLLBACK TO SAVEPOINT name". Keywords start a statement only as
 // whole words of the SQL; comments stay comments.
 QStringList SplitOracleScript(const QString& script);
+
+// Whether the statement creates, alters or drops something: what was read of the
+// database's columns may no longer hold.
+bool ChangesTables(const QString& statement);
 
 // Whether Oracle's filter drops the statement: its SQL sets NOCOUNT or is an
 // IF NOT EXISTS guard. What a value holds never counts.

@@ -3,6 +3,7 @@
 #include <QDate>
 #include <QHash>
 #include <QSet>
+#include <algorithm>
 #include <cstdio>
 
 namespace ado::sqlite {
@@ -336,6 +337,24 @@ class Translator {
 public:
     Translator(std::vector<Token> t, SchemaInfo* schema) : t_(std::move(t)), schema_(schema) {}
 
+    // The values that meet a date column, found by the same steps as run() but with
+    // nothing refused and no value rewritten: what another engine is sent as a date.
+    std::vector<int> dateValues()
+    {
+        std::vector<int> found;
+        dates_ = &found;
+        numberMarkers();
+        simpleRewrites();
+        computeDepths();
+        collectTables();
+        insertValues();
+        arithmetics();
+        comparisons();
+        std::sort(found.begin(), found.end());
+        found.erase(std::unique(found.begin(), found.end()), found.end());
+        return found;
+    }
+
     QString run()
     {
         numberMarkers();
@@ -375,6 +394,7 @@ private:
     QStringList tables_;
     QHash<QString, ColumnKind> kinds_;
     QSet<int> dateStarts_, dateEnds_;   // date arithmetic rewritten: its first and last token
+    std::vector<int>* dates_ = nullptr;  // dateValues(): where the values that meet a date column go
 
     int n() const { return int(t_.size()); }
     int next(int i) const { return nextSig(t_, i); }
@@ -414,9 +434,11 @@ private:
             if (k.removed) continue;
             switch (k.kind) {
             case Token::Variable:
+                if (dates_) break;
                 throw DialectError{137, QStringLiteral("Must declare the scalar variable \"%1\".").arg(k.text)};
             case Token::HashDate: {
                 QString iso;
+                if (dates_) break;
                 if (!SqlServerDate(QStringView(k.text).mid(1, k.text.size() - 2), iso))
                     throw DialectError{241, QStringLiteral("Conversion failed when converting date and/or time from character string.")};
                 k.kind = Token::Quoted;
@@ -610,6 +632,10 @@ private:
     // a date when it comes bound as a text.
     void toDateValue(Token& value)
     {
+        if (dates_) {
+            dates_->push_back(int(&value - t_.data()));
+            return;
+        }
         if (!isMarker(value)) {
             toDate(value);
             return;
@@ -856,8 +882,10 @@ private:
             const bool dateLeft = lk == ColumnKind::Date;
             const ColumnKind other = dateLeft ? rk : lk;
             const int ls = operandStart(L), re = operandEnd(R);
-            if (other != ColumnKind::Number || ls < 0 || re < 0 || (!plus && !dateLeft))
+            if (other != ColumnKind::Number || ls < 0 || re < 0 || (!plus && !dateLeft)) {
+                if (dates_) return;   // another engine's date arithmetic
                 unsupported(QStringLiteral("Date arithmetic other than adding or subtracting a number of days"));
+            }
             // SQL Server's date + n: n days on the julian day, written back as a date
             const int ds = dateLeft ? ls : R, de = dateLeft ? L : re;
             const int ns = dateLeft ? R : ls, ne = dateLeft ? re : L;
@@ -876,7 +904,10 @@ private:
         if ((textLeft && rk == ColumnKind::Number) || (textRight && lk == ColumnKind::Number)) {
             // SQL Server turns the text into a number (and fails when it is none)
             const int s0 = textLeft ? operandStart(L) : R, s1 = textLeft ? L : operandEnd(R);
-            if (s0 < 0 || s1 < 0) unsupported(QStringLiteral("Adding text to a number"));
+            if (s0 < 0 || s1 < 0) {
+                if (dates_) return;
+                unsupported(QStringLiteral("Adding text to a number"));
+            }
             t_[s0].around().before += QStringLiteral("tsql_num(");
             t_[s1].around().after.prepend(QStringLiteral(")"));
             return;
@@ -1037,6 +1068,13 @@ QString TranslateCondition(const std::vector<Token>& tokens, SchemaInfo* schema)
     tail.text = QStringLiteral("THEN 1 ELSE 0 END");
     t.push_back(tail);
     return Translate(std::move(t), schema);
+}
+
+std::vector<int> DateValues(const std::vector<Token>& tokens, SchemaInfo* schema)
+{
+    if (!schema) return {};
+    Translator tr(tokens, schema);
+    return tr.dateValues();
 }
 
 QString TranslateText(const QString& statement, SchemaInfo* schema)

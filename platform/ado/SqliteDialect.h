@@ -54,6 +54,11 @@ void ForEachStatement(const QString& batch, const std::function<void(Statement&)
 // Throws DialectError.
 QString Translate(const std::vector<Token>& tokens, SchemaInfo* schema);
 QString Translate(std::vector<Token>&& tokens, SchemaInfo* schema);   // takes the tokens over
+// The indices of the tokens (quoted texts, ? markers) that meet a date column as SQL
+// Server reads the statement: the value of such a column in INSERT ... VALUES and
+// UPDATE ... SET, the other side of a comparison, BETWEEN or IN with it. Nothing is
+// refused and no token rewritten; none without a schema.
+std::vector<int> DateValues(const std::vector<Token>& tokens, SchemaInfo* schema);
 // The condition of an IF as a query returning 1 or 0.
 QString TranslateCondition(const std::vector<Token>& tokens, SchemaInfo* schema);
 

@@ -29,6 +29,14 @@ inline void AddTrickyValueRows()
     QTest::newRow("transaction words") << QStringLiteral("BEGIN TRANSACTION GO SAVE TRANSACTION P1");
     QTest::newRow("line break") << QStringLiteral("uno\r\ndos");
     QTest::newRow("non-ASCII") << QStringLiteral("Ñandú, café & peña");
+    // Texts that read as dates: in a text column they are texts.
+    QTest::newRow("dotted date") << QStringLiteral("1.2.24");
+    QTest::newRow("dashed date") << QStringLiteral("12-11-10");
+    QTest::newRow("slashed short date") << QStringLiteral("01/02/03");
+    QTest::newRow("dashed code") << QStringLiteral("10-10-10");
+    QTest::newRow("dotted account code") << QStringLiteral("1.1.0001");
+    QTest::newRow("whole date") << QStringLiteral("15/03/2024");
+    QTest::newRow("date and time") << QStringLiteral("15/03/2024 10:15");
 }
 
 // The value as a SQL text literal, its apostrophes doubled.

@@ -196,6 +196,41 @@ private slots:
         }
     }
 
+    // The stand-in refuses what Oracle would turn wrong, as the file's column types say:
+    // a date that meets a text column, a text that meets a date column. What meets a
+    // column of its own kind is taken.
+    void standInRefusesDatesAndTextsCrossed_data()
+    {
+        QTest::addColumn<QString>("statement");
+        QTest::addColumn<QString>("error");   // empty: taken
+        const QString d = QStringLiteral("TO_DATE('01/02/2024','DD/MM/YYYY')");
+        const QString stored = QStringLiteral("stand-in: a date stored into the text column A is written in the session's date format");
+        const QString textRead = QStringLiteral("ORA-01858: a non-numeric character was found where a numeric was expected");
+        const QString dateRead = QStringLiteral("ORA-01861: literal does not match format string");
+        QTest::newRow("date into a text column") << QStringLiteral("INSERT INTO T (A, F) VALUES (%1, %1)").arg(d) << stored;
+        QTest::newRow("text into a date column") << QStringLiteral("INSERT INTO T (A, F) VALUES ('1.2.24', '1.2.24')") << dateRead;
+        QTest::newRow("date set to a text column") << QStringLiteral("UPDATE T SET F = %1, A = %1 WHERE ID = 1").arg(d) << stored;
+        QTest::newRow("text set to a date column") << QStringLiteral("UPDATE T SET F = '01/02/2024'") << dateRead;
+        QTest::newRow("text column compared with a date") << QStringLiteral("SELECT * FROM T WHERE A = %1").arg(d) << textRead;
+        QTest::newRow("date compared with a qualified text column") << QStringLiteral("SELECT * FROM T x WHERE %1 < x.A").arg(d) << textRead;
+        QTest::newRow("text column between dates") << QStringLiteral("SELECT * FROM T WHERE A BETWEEN %1 AND %1").arg(d) << textRead;
+        QTest::newRow("date column among texts") << QStringLiteral("SELECT * FROM T WHERE F IN (%1, '01/02/2024')").arg(d) << dateRead;
+        QTest::newRow("each to its own kind")
+            << QStringLiteral("UPDATE T SET A = '1.2.24', F = %1 WHERE A = '01/02/2024' AND F > %1 AND F IS NOT NULL").arg(d) << QString();
+        QTest::newRow("the empty text is NULL") << QStringLiteral("INSERT INTO T (A, F) VALUES ('', '')") << QString();
+    }
+    void standInRefusesDatesAndTextsCrossed()
+    {
+        QFETCH(QString, statement);
+        QFETCH(QString, error);
+        try {
+            gDBPrincipal->gCnn->Execute(statement);
+        } catch (const vb::VbError&) {
+        }
+        QCOMPARE(oracle_->refused(), error.isEmpty() ? QStringList() : QStringList{error + QStringLiteral(" <- ") + statement});
+        oracle_->clear();
+    }
+
 private:
     QStringList received() const { return oracle_->received(); }
 

@@ -5,6 +5,33 @@
 #include "tests/support/FixedClock.h"
 #include <QTest>
 
+namespace {
+
+using ado::sqlite::ColumnKind;
+
+// The columns the statements below meet: T's F and a site's CONTROL_ACCESO.EGRESO and
+// MV_EJERCICIOS bounds are dates, codes and notes are texts.
+class Columns : public ado::sqlite::SchemaInfo {
+public:
+    ColumnKind kindOf(const QString& table, const QString& column) override
+    {
+        const QString t = table.toUpper(), c = column.toUpper();
+        if ((t == QLatin1String("T") && c == QLatin1String("F")) || (t == QLatin1String("CONTROL_ACCESO") && c == QLatin1String("EGRESO"))
+            || (t == QLatin1String("MV_EJERCICIOS") && c.startsWith(QLatin1String("FECHA"))))
+            return ColumnKind::Date;
+        if ((t == QLatin1String("T") && (c == QLatin1String("A") || c == QLatin1String("C")))
+            || (t == QLatin1String("MA_CUENTAS") && c == QLatin1String("CODIGO")))
+            return ColumnKind::Text;
+        return ColumnKind::Unknown;
+    }
+    QStringList columnsOf(const QString& table) override
+    {
+        return table.compare(QLatin1String("T"), Qt::CaseInsensitive) == 0 ? QStringList{"A", "C", "F"} : QStringList();
+    }
+};
+
+} // namespace
+
 class TestSqlText : public QObject {
     Q_OBJECT
 private slots:
@@ -38,6 +65,31 @@ private slots:
             << "SELECT * FROM T WHERE F = '5/3/2024'"
             << "SELECT * FROM T WHERE F = TO_DATE('05/03/2024','DD/MM/YYYY')";
         QTest::newRow("code that looks like a date stays") << "SELECT * FROM T WHERE C = '1/2'" << "SELECT * FROM T WHERE C = '1/2'";
+        // Only a text that meets a date column is a date; in a text column it is the text.
+        QTest::newRow("date text in a text column stays")
+            << "SELECT * FROM T WHERE C = '15/03/2024' OR A = '1.2.24'" << "SELECT * FROM T WHERE C = '15/03/2024' OR A = '1.2.24'";
+        QTest::newRow("dotted account code stays")
+            << "SELECT * FROM MA_CUENTAS  with(nolock)  WHERE Codigo =  '1.1.01'" << "SELECT * FROM MA_CUENTAS    WHERE Codigo =  '1.1.01'";
+        QTest::newRow("insert: the date column's value only")
+            << "INSERT INTO T (C, F, A) VALUES ('12-11-10', '12-11-10', '10-10-10')"
+            << "INSERT INTO T (C, F, A) VALUES ('12-11-10', TO_DATE('12/11/2010','DD/MM/YYYY'), '10-10-10')";
+        QTest::newRow("insert without a column list")
+            << "INSERT INTO T VALUES ('01/02/03', '01/02/03', '01/02/03')"
+            << "INSERT INTO T VALUES ('01/02/03', '01/02/03', TO_DATE('01/02/2003','DD/MM/YYYY'))";
+        QTest::newRow("update: set and where")
+            << "UPDATE T SET C = '1.1.0001', F = '1.1.24' WHERE A = '1.1.24' AND F < '2/1/2024'"
+            << "UPDATE T SET C = '1.1.0001', F = TO_DATE('01/01/2024','DD/MM/YYYY') WHERE A = '1.1.24' AND F < TO_DATE('02/01/2024','DD/MM/YYYY')";
+        QTest::newRow("between, the time kept")
+            << "SELECT * FROM T WHERE F BETWEEN '1/3/2024' AND '31/3/2024 23:59'"
+            << "SELECT * FROM T WHERE F BETWEEN TO_DATE('01/03/2024','DD/MM/YYYY') AND TO_DATE('31/03/2024 23:59:00','DD/MM/YYYY HH24:MI:SS')";
+        QTest::newRow("a date between two date columns")
+            << "Select * from MV_EJERCICIOS where '15/03/2024' BETWEEN [FECHA DESDE] AND [FECHA HASTA]"
+            << "Select * from MV_EJERCICIOS where TO_DATE('15/03/2024','DD/MM/YYYY') BETWEEN \"FECHA DESDE\" AND \"FECHA HASTA\"";
+        QTest::newRow("date column on the right, ISO and N texts")
+            << "SELECT * FROM T WHERE '2024-03-15' <= F AND F IN (N'5/3/24', '6/3/24')"
+            << "SELECT * FROM T WHERE TO_DATE('15/03/2024','DD/MM/YYYY') <= F AND F IN (TO_DATE('05/03/2024','DD/MM/YYYY'), TO_DATE('06/03/2024','DD/MM/YYYY'))";
+        QTest::newRow("a text that is no date stays at a date column")
+            << "SELECT * FROM T WHERE F = '31/02/2024' OR F = ''" << "SELECT * FROM T WHERE F = '31/02/2024' OR F  IS NULL ";
         QTest::newRow("already converted date")
             << "SELECT * FROM T WHERE F = TO_DATE('05/03/2024','DD/MM/YYYY')"
             << "SELECT * FROM T WHERE F = TO_DATE('05/03/2024','DD/MM/YYYY')";
@@ -83,7 +135,8 @@ private slots:
         QFETCH(QString, in);
         QFETCH(QString, out);
         const int words = int(in.split(QLatin1Char(' '), Qt::SkipEmptyParts).size());
-        QCOMPARE(sqltext::ToOracle(in, words), out);
+        Columns columns;
+        QCOMPARE(sqltext::ToOracle(in, words, &columns), out);
     }
 
     void oracleLocks_data()

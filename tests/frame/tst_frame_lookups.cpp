@@ -6,7 +6,9 @@
 #include "tests/support/RegionalPin.h"
 #include "tests/support/ScriptedOperator.h"
 #include "tests/support/TestMain.h"
+#include "tests/support/oracle/OracleStandIn.h"
 #include <QTest>
+#include <optional>
 
 using testsupport::ScriptedOperator;
 using testsupport::TempProgramFolder;
@@ -37,7 +39,11 @@ class TstFrameLookups : public QObject {
 
 private slots:
     void init() { frametest::ResetProgram(); }
-    void cleanup() { frametest::ResetProgram(); }
+    void cleanup()
+    {
+        frametest::ResetProgram();
+        oracle_.reset();
+    }
 
     void existeRegistro_data()
     {
@@ -176,6 +182,42 @@ private slots:
         QCOMPARE(v, QStringLiteral("2101"));
     }
 
+    // Codes that read as dates are codes, found by both lookups on the program's engine and
+    // on Oracle, where only a text that meets a date column is sent as a date.
+    void codesThatReadAsDates_data()
+    {
+        QTest::addColumn<bool>("oracle");
+        QTest::addColumn<QString>("codigo");
+        for (const bool oracle : {false, true})
+            for (const char* codigo : {"1.1.01", "01/02/03", "10-10-10", "1.1.0001", "15/03/2024"})
+                QTest::addRow("%s on %s", codigo, oracle ? "Oracle" : "SQLite") << oracle << QString::fromLatin1(codigo);
+    }
+    void codesThatReadAsDates()
+    {
+        QFETCH(bool, oracle);
+        QFETCH(QString, codigo);
+        TempProgramFolder folder;
+        createDatabase(folder);
+        frametest::Exec(kDb, QStringLiteral("INSERT INTO MA_CUENTAS (Codigo, CodigoOpcional, Descripcion) VALUES ('%1', NULL, 'Cuenta %1')")
+                                 .arg(codigo));
+        if (oracle) {
+            oracle_.emplace();
+            testsupport::OpenMainOnOracle(kDb);
+        }
+        ScriptedOperator op;   // no box
+        QString buscado = codigo;
+        ado::Recordset rs;
+        QVERIFY(ObtieneCuentaContable(buscado, rs));
+        QCOMPARE(buscado, codigo);
+        QCOMPARE(rs.Fields(QStringLiteral("Descripcion")).Value().toString(), QStringLiteral("Cuenta ") + codigo);
+        QVERIFY(ExisteRegistro(QStringLiteral("MA_CUENTAS"), codigo, QStringLiteral("Codigo")));
+        // A date still meets its date column as a date.
+        QVERIFY(ExisteRegistro(QStringLiteral("X"), QStringLiteral(" '15/03/2026' "), QStringLiteral("F"), nullptr, 7));
+        QCOMPARE(ObtienePeriodo(QStringLiteral("15/06/2027")), 2027);
+        if (oracle_)
+            QCOMPARE(oracle_->refused(), QStringList());
+    }
+
     void obtienePeriodo_data()
     {
         QTest::addColumn<QString>("fecha");
@@ -232,6 +274,9 @@ private slots:
         gUtilizarFechaDia = utilizarFechaDia;
         QCOMPARE(LocalOperatingDate(), expected);
     }
+
+private:
+    std::optional<testsupport::OracleStandIn> oracle_;
 };
 
 TESTSUPPORT_MAIN(TstFrameLookups)

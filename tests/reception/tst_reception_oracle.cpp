@@ -71,7 +71,7 @@ private slots:
         QCOMPARE(acceso.size(), 1);
         QCOMPARE(acceso[0][0].toInt(), gIdControlAcceso);
         QCOMPARE(acceso[0][1].toString(), QStringLiteral("VANDREL"));
-        QVERIFY(acceso[0][2].toString().startsWith(QStringLiteral("09/12/2026 10:30")));   // the time kept
+        QCOMPARE(acceso[0][2].toString(), QStringLiteral("09/12/26 10:30"));   // a text column: the text as written
         QVERIFY(acceso[0][3].isNull());
         QVERIFY(before(oracle.received(), QStringLiteral("LOCK TABLE Control_Acceso IN EXCLUSIVE MODE"),
                        QStringLiteral("SELECT MAX(ID) AS ID FROM Control_Acceso")));
@@ -152,6 +152,42 @@ private slots:
         }
         QVERIFY(!rows(QStringLiteral("SELECT EGRESO FROM Control_Acceso WHERE ID = %1").arg(acceso[0][0].toInt()))[0][0].isNull());
         QCOMPARE(op.pending(), 0);
+        QCOMPARE(oracle.refused(), QStringList());
+    }
+
+    // Texts that read as dates, typed as a voucher and as its observations, reach Oracle
+    // as typed: the row and its entry lines keep them, and the same voucher saved again
+    // is the duplicate the operator is told of.
+    void textsThatReadAsDates_data()
+    {
+        QTest::addColumn<QString>("texto");
+        for (const char* texto : {"1.2.24", "12-11-10", "01/02/03", "10-10-10", "1.1.0001", "15/03/2024", "1/3/24 10:15"})
+            QTest::newRow(texto) << QString::fromLatin1(texto);
+    }
+    void textsThatReadAsDates()
+    {
+        QFETCH(QString, texto);
+        ReceptionFixture fx;
+        testsupport::OracleStandIn oracle;
+        vb::App::SetCommand(kOracleLine);
+        ScriptedOperator op;
+        frmRecepcionMutuales& f = fx.open();
+        fx.goTo(1, 1);
+        fx.saveRow(QStringLiteral("110303"), texto, QStringLiteral("150"), texto);
+        QCOMPARE(f.MSFlexGrid1->TextMatrix(1, 0), QStringLiteral("*"));
+        const QString deEste = QStringLiteral(" = '") + texto + QLatin1Char('\'');
+        const QList<QVariantList> fila = rows(QStringLiteral("SELECT IDMUTUAL, OBSERVACIONES, FECHARECEPCION FROM V_MV_MUTUALES WHERE IDMUTUAL") + deEste);
+        QCOMPARE(fila.size(), 1);
+        QCOMPARE(fila[0][1].toString(), texto);
+        QCOMPARE(fila[0][2].toDateTime().date(), QDate(2026, 12, 9));   // the dates are still dates
+        QCOMPARE(count(QStringLiteral("SELECT COUNT(*) FROM MV_ASIENTOS WHERE Cpte_Origen") + deEste + QStringLiteral(" AND Detalle") + deEste),
+                 2);
+
+        op.expectMsgBox(QStringLiteral("El registro ingresado ya existe\r\nFecha de Recepción: 09/12/2026 Usuario: Vandrel"), ui::vbOK,
+                        QStringLiteral("Aviso al Usuario"), ui::vbInformation);
+        fx.saveRow(QStringLiteral("110303"), texto, QStringLiteral("150"), QStringLiteral("otra vez"));
+        op.verifyAllUsed();
+        QCOMPARE(count(QStringLiteral("SELECT COUNT(*) FROM V_MV_MUTUALES WHERE IDMUTUAL") + deEste), 1);
         QCOMPARE(oracle.refused(), QStringList());
     }
 };

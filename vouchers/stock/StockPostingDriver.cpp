@@ -135,15 +135,16 @@ std::optional<StockFailure> StockPosting::prologue()
     };
     origen(a_.TcOrigen, tcGrid_);
     origen(a_.ComprobanteOrigen, cpteGrid_);
-    // 8, 9. A purchase voucher received from an order marks the order received.
+    // 8, 9. A purchase voucher received from an order marks the order received, once: the
+    // condition is the UPDATE's own, one statement that every engine takes (Oracle knows
+    // no IF EXISTS), and an order received before keeps its date.
     const QString irOblig = vb::Trim(Cfg(QStringLiteral("IR_Oblig")));
     const bool irObligatorio = !irOblig.isEmpty() && !IsCode(irOblig, "NO");
     if (!tcGrid_ && IsCode(Utilidades->TextoPlano(a_.TcOrigen), "OC") && (IsCode(a_.TC, "FCC") || IsCode(a_.TC, "RMC"))
         && !irObligatorio)
-        sink_.Add(QStringLiteral("if exists(select * from c_mv_cpte  with(nolock)  where TC=") + a_.TcOrigen
-                  + QStringLiteral(" and IDCOMPROBANTE=") + a_.ComprobanteOrigen + QStringLiteral(" and fecharecepcion is null) ")
-                  + QStringLiteral(" UPDATE c_mv_cpte set FechaRecepcion=") + Literal(a_.Fecha) + QStringLiteral(" where TC=")
-                  + a_.TcOrigen + QStringLiteral(" and IDCOMPROBANTE=") + a_.ComprobanteOrigen);
+        sink_.Add(QStringLiteral("UPDATE c_mv_cpte set FechaRecepcion=") + Literal(a_.Fecha) + QStringLiteral(" where TC=")
+                  + a_.TcOrigen + QStringLiteral(" and IDCOMPROBANTE=") + a_.ComprobanteOrigen
+                  + QStringLiteral(" and FechaRecepcion is null"));
     // 10. The sign; a type that is not there stops the posting (the operator is told).
     if (a_.SignoRemota != 0)
         signo_ = a_.SignoRemota > 0 ? 1 : -1;

@@ -1,4 +1,6 @@
 #include "tests/support/oracle/OracleStandIn.h"
+#include "tests/support/oracle/OracleCut.h"
+#include "tests/support/oracle/OracleDates.h"
 
 #include "data/DB_Dll.h"
 #include "platform/ado/ConnectionString.h"
@@ -13,57 +15,6 @@
 namespace testsupport {
 
 namespace {
-
-// A statement cut as a reader of Oracle's SQL would: quoted texts, quoted names and
-// comments apart from the rest. Written here on its own, so that the stand-in does not
-// see statements through the data layer's own cut.
-struct Segment {
-    enum Kind { Sql, Text, Name, Comment } kind = Sql;
-    QString text;
-};
-
-std::vector<Segment> segments(const QString& s)
-{
-    std::vector<Segment> out;
-    auto add = [&out](Segment::Kind k, const QString& text) {
-        if (k == Segment::Sql && !out.empty() && out.back().kind == Segment::Sql)
-            out.back().text += text;
-        else
-            out.push_back({k, text});
-    };
-    int i = 0;
-    const int n = int(s.size());
-    while (i < n) {
-        const QChar c = s[i];
-        if (c == u'\'' || c == u'"') {
-            int j = i + 1;
-            while (j < n) {
-                if (s[j] == c) {
-                    if (j + 1 < n && s[j + 1] == c) { j += 2; continue; }
-                    ++j;
-                    break;
-                }
-                ++j;
-            }
-            add(c == u'\'' ? Segment::Text : Segment::Name, s.mid(i, j - i));
-            i = j;
-        } else if (c == u'-' && i + 1 < n && s[i + 1] == u'-') {
-            int j = i;
-            while (j < n && s[j] != u'\n' && s[j] != u'\r') ++j;
-            add(Segment::Comment, s.mid(i, j - i));
-            i = j;
-        } else if (c == u'/' && i + 1 < n && s[i + 1] == u'*') {
-            const int end = int(s.indexOf(QStringLiteral("*/"), i + 2));
-            const int j = end < 0 ? n : end + 2;
-            add(Segment::Comment, s.mid(i, j - i));
-            i = j;
-        } else {
-            add(Segment::Sql, QString(c));
-            ++i;
-        }
-    }
-    return out;
-}
 
 // The SQL of a statement, every quoted text, quoted name and comment one neutral word.
 QString sqlOnly(const QString& statement)
@@ -297,9 +248,26 @@ private:
     void check(const QString& text, ado::Errors& errs)
     {
         record->received << text;
-        const QString error = OracleRefusal(text);
+        QString error = OracleRefusal(text);
+        if (error.isEmpty())
+            error = DateMeetingRefusal(text, [this, &errs](const QString& table, const QString& column) {
+                return columnType(table, column, errs);
+            });
         if (!error.isEmpty())
             refuse(text, errs, oraNumber(error), error);
+    }
+    // What the file's catalogue says of a column.
+    ColumnType columnType(const QString& table, const QString& column, ado::Errors& errs)
+    {
+        const ado::ResultSet columns = inner().schemaColumns(table, errs);
+        const int width = int(columns.columns.size());
+        for (int r = 0; r < columns.rowCount(); ++r) {
+            if (columns.cells[r * width + 3].toString().compare(column, Qt::CaseInsensitive) != 0)
+                continue;
+            const vb::Variant type = columns.cells[r * width + 5];
+            return gDBPrincipal->adodate(type) ? ColumnType::Date : gDBPrincipal->ADOText(type) ? ColumnType::Text : ColumnType::Other;
+        }
+        return ColumnType::Unknown;
     }
 
     ado::ConnectionSpec sqlite_;

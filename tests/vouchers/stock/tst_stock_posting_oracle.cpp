@@ -158,6 +158,54 @@ private slots:
         QCOMPARE(db.Movimientos(QStringLiteral("AJP"), ajp.id), (QList<Mov>{{"FRA500", "42", "", "1", 5, 5}}));
     }
 
+    // An invoice received from a purchase order marks the order received, at once and
+    // collected, on Oracle and elsewhere: its first invoice gives the order its date, a
+    // later one leaves it, and an order received before keeps the date it had.
+    void orderReceptionDate_data() { statementsOfThePosting_data(); }
+    void orderReceptionDate()
+    {
+        QFETCH(bool, oracle);
+        QFETCH(bool, recoger);
+        PostingDb db({QStringLiteral("INSERT INTO C_MV_CPTE (TC, IDCOMPROBANTE, CUENTA, FECHA) "
+                                     "VALUES ('OC  ', '000100000077X', '210101', '2026-12-10 00:00:00')"),
+                      QStringLiteral("INSERT INTO C_MV_CPTE (TC, IDCOMPROBANTE, CUENTA, FECHA, FechaRecepcion) "
+                                     "VALUES ('OC  ', '000100000078X', '210101', '2026-12-10 00:00:00', '2026-12-12 00:00:00')")});
+        if (oracle)
+            testsupport::OpenMainOnOracle(testsupport::VoucherFixture::kDb);
+        testsupport::ScriptedOperator op;   // a refused statement would be told
+        ClsCmnCptes c;
+        const struct {
+            const char* factura;
+            const char* orden;
+            const char* fecha;
+        } facturas[] = {{"000100000301A", "000100000077X", "15/12/2026"},
+                        {"000100000302A", "000100000077X", "16/12/2026"},
+                        {"000100000303A", "000100000078X", "16/12/2026"}};
+        for (const auto& f : facturas) {
+            ui::FlexGrid g;
+            Llena(g, {Linea(QStringLiteral("IBU400"), QStringLiteral("5"))});
+            Posteo p;
+            p.tc = QStringLiteral("FCC");
+            p.id = QString::fromLatin1(f.factura);
+            p.fecha = QString::fromLatin1(f.fecha);
+            p.tcOrigen = QStringLiteral("OC");
+            p.cpteOrigen = QString::fromLatin1(f.orden);
+            p.recoger = recoger;
+            p.run(c, g);
+            QVERIFY(!p.hayError);
+            if (recoger)
+                QCOMPARE(PostingDb::Corre(p.sqlTemp), QString());
+            QCOMPARE(db.Movimientos(QStringLiteral("FCC"), p.id), (QList<Mov>{{"IBU400", "", "", "1", 5, 5}}));
+        }
+        QCOMPARE(oracle_->refused(), QStringList());
+        auto recibida = [&db](const char* orden) {
+            return db.db.Scalar(QStringLiteral("SELECT FechaRecepcion FROM C_MV_CPTE WHERE IDCOMPROBANTE = '%1'").arg(QLatin1String(orden)))
+                .toDateTime();
+        };
+        QCOMPARE(recibida("000100000077X"), QDateTime(QDate(2026, 12, 15), QTime(0, 0)));
+        QCOMPARE(recibida("000100000078X"), QDateTime(QDate(2026, 12, 12), QTime(0, 0)));
+    }
+
 private:
     std::optional<stocktest::Escenario> escenario_;
     std::optional<testsupport::OracleStandIn> oracle_;
