@@ -149,7 +149,7 @@ private slots:
             QSKIP(qPrintable(missing));
         const QString out = runOnDisplay(kPreview, windowManager);
         const QRect screen(0, 0, 1024, 768);
-        for (const QString window : {QStringLiteral("form"), QStringLiteral("preview")}) {
+        for (const QString& window : {QStringLiteral("form"), QStringLiteral("preview")}) {
             const QRect frame = frameOf(out, window);
             QVERIFY2(frame.isValid(), qPrintable(window + QStringLiteral(" not measured:\n") + out));
             QVERIFY2(screen.contains(frame), qPrintable(window + QStringLiteral(" past the screen:\n") + out));
