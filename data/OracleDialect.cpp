@@ -3,6 +3,7 @@
 // date column is written as the date it is.
 #include "data/SqlText.h"
 #include "platform/ado/SqlServerDate.h"
+#include "platform/ado/SqliteDialect.h"
 #include "platform/ado/SqlTokens.h"
 #include <QSet>
 #include <algorithm>

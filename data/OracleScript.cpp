@@ -3,6 +3,7 @@
 // like a statement, a name that contains a keyword and a comment stay where they are.
 #include "data/SqlText.h"
 #include "platform/ado/SqlTokens.h"
+#include "platform/ado/SqliteDialect.h"
 #include <QSet>
 
 using namespace ado::sql;

@@ -2,10 +2,13 @@
 // Pure text transformations of SQL statements used by the data-access object. Each one
 // changes the statement's SQL only: quoted texts, quoted names and comments pass through
 // as they are (the cut is ado::sql's, the one the whole data layer uses).
-#include "platform/ado/SqliteDialect.h"
 #include <QString>
 #include <QStringList>
 #include <optional>
+
+namespace ado::sqlite {
+class SchemaInfo;
+}
 
 namespace sqltext {
 

@@ -91,7 +91,7 @@ QString commandOf(const QString& source)
             onlyNameCharacters = true;
             break;
         }
-        if (!(c.isLetterOrNumber() || c == u'_' || c == u'@' || c == u'#' || c == u'$' || c == u'.' || c.isSpace()))
+        if (!(sql::IsNameCharacter(c) || c == u'.' || c.isSpace()))
             onlyNameCharacters = false;
     }
     if (!onlyNameCharacters)

@@ -7,7 +7,7 @@ namespace ado::sql {
 namespace {
 
 bool isIdentStart(QChar c) { return c.isLetter() || c == u'_'; }
-bool isIdentChar(QChar c) { return c.isLetterOrNumber() || c == u'_' || c == u'@' || c == u'#' || c == u'$'; }
+bool isIdentChar(QChar c) { return IsNameCharacter(c); }
 
 } // namespace
 

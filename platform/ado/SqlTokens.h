@@ -55,6 +55,9 @@ private:
 // piece left open runs to the end of the text.
 std::vector<Token> Tokenize(QStringView sql);
 
+// Whether the character may stand inside a word of SQL (a name, a keyword, a variable).
+inline bool IsNameCharacter(QChar c) { return c.isLetterOrNumber() || c == u'_' || c == u'@' || c == u'#' || c == u'$'; }
+
 // Whether the token is SQL, as opposed to a quoted text, a quoted name or a comment.
 bool IsSql(const Token& t);
 

@@ -1,6 +1,7 @@
 // The Oracle dialect, Oracle scripts and the marker rules of writes: each changes the
 // statement's SQL only, never a value.
 #include "data/SqlText.h"
+#include "platform/ado/SqliteDialect.h"
 #include "tests/data/TrickyValues.h"
 #include "tests/support/FixedClock.h"
 #include <QTest>
